@@ -1,0 +1,37 @@
+// The command table of wallcalc: each command file registers one sub-command.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "case/WallCase.h"
+
+namespace wallcalc {
+
+// Thrown by a command to end with a message on stderr and a non-zero exit code.
+struct CommandError {
+    std::string message;
+    int exitCode = 1;
+};
+
+using CommandSetup = std::function<void(CLI::App&)>;
+
+// Registers a sub-command; call from a static object in the command's file.
+struct RegisterCommand {
+    explicit RegisterCommand(CommandSetup setup);
+};
+
+std::vector<CommandSetup>& CommandSetups();
+
+// Reads a case file or throws CommandError with the reader's message.
+wall::WallCase LoadCase(const std::string& path);
+
+// Writes a case file or throws CommandError naming the path and the cause.
+void SaveCase(const std::string& path, const wall::WallCase& c);
+
+// Wall type from its command-line name (gravity, semi-gravity, shelf, cantilever, counterfort).
+const std::vector<std::pair<std::string, int>>& WallTypeOptions();
+
+}  // namespace wallcalc

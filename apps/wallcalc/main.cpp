@@ -1,0 +1,52 @@
+// wallcalc: the calculator's jobs from the command line.
+#include <clocale>
+#include <iostream>
+
+#include "Commands.h"
+#include "case/CaseFile.h"
+
+namespace wallcalc {
+
+std::vector<CommandSetup>& CommandSetups() {
+    static std::vector<CommandSetup> setups;
+    return setups;
+}
+
+RegisterCommand::RegisterCommand(CommandSetup setup) { CommandSetups().push_back(std::move(setup)); }
+
+wall::WallCase LoadCase(const std::string& path) {
+    wall::WallCase c;
+    wall::CaseIoResult r = wall::ReadCaseFile(path, c);
+    if (!r.ok()) throw CommandError{r.message};
+    return c;
+}
+
+void SaveCase(const std::string& path, const wall::WallCase& c) {
+    wall::CaseIoResult r = wall::WriteCaseFile(path, c);
+    if (!r.ok()) throw CommandError{"cannot write the case file (cause " + r.message + "): " + r.detail};
+}
+
+const std::vector<std::pair<std::string, int>>& WallTypeOptions() {
+    static const std::vector<std::pair<std::string, int>> types = {
+        {"gravity", wall::kGravity},       {"semi-gravity", wall::kSemiGravity}, {"shelf", wall::kShelf},
+        {"cantilever", wall::kCantilever}, {"counterfort", wall::kCounterfort}};
+    return types;
+}
+
+}  // namespace wallcalc
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C");
+    CLI::App app{"wallcalc: retaining-wall design calculator"};
+    app.require_subcommand(1);
+    for (const auto& setup : wallcalc::CommandSetups()) setup(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const wallcalc::CommandError& e) {
+        std::cerr << "wallcalc: " << e.message << "\n";
+        return e.exitCode;
+    }
+    return 0;
+}

@@ -1,0 +1,240 @@
+// Reading and writing the case file, byte for byte, little-endian on every host.
+#include "case/CaseFile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "case/CaseFields.h"
+#include "text/Format.h"
+
+namespace wall {
+namespace {
+
+class Writer {
+public:
+    explicit Writer(std::vector<uint8_t>& out) : out_(out) {}
+    void U32(uint32_t v) {
+        for (int i = 0; i < 4; ++i) out_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    }
+    void I32(int32_t v) { U32(static_cast<uint32_t>(v)); }
+    void F32(float v) { U32(std::bit_cast<uint32_t>(v)); }
+
+private:
+    std::vector<uint8_t>& out_;
+};
+
+class Reader {
+public:
+    explicit Reader(std::span<const uint8_t> in) : in_(in) {}
+    uint32_t U32() {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(in_[pos_ + i]) << (8 * i);
+        pos_ += 4;
+        return v;
+    }
+    int32_t I32() { return static_cast<int32_t>(U32()); }
+    float F32() { return std::bit_cast<float>(U32()); }
+
+private:
+    std::span<const uint8_t> in_;
+    std::size_t pos_ = 0;
+};
+
+template <class Record, class Field>
+void WriteField(Writer& w, const Record& r, const Field& f) {
+    std::visit(
+        [&](auto m) {
+            if constexpr (std::is_same_v<decltype(r.*m), const float&>)
+                w.F32(r.*m);
+            else
+                w.I32(r.*m);
+        },
+        f.member);
+}
+
+template <class Record, class Field>
+void ReadField(Reader& rd, Record& r, const Field& f) {
+    std::visit(
+        [&](auto m) {
+            if constexpr (std::is_same_v<decltype(r.*m), float&>)
+                r.*m = rd.F32();
+            else
+                r.*m = rd.I32();
+        },
+        f.member);
+}
+
+mode_t CurrentUmask() {
+    mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}
+
+std::string ShortFileMessage(const std::string& path) {
+    std::string msg = "试图越过其尾端对 %1 进行读写。";
+    return msg.replace(msg.find("%1"), 2, path);
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeCase(const WallCase& c) {
+    std::vector<uint8_t> out;
+    out.reserve(kCaseFileSize);
+    Writer w(out);
+    w.I32(kCaseMarker);
+    w.I32(c.wallType);
+    for (const SoilField& f : SoilScalarFields()) WriteField(w, c.soil, f);
+    for (const auto& row : c.soil.m_afLayer)
+        for (float v : row) w.F32(v);
+    for (const auto& row : c.soil.m_afSlope)
+        for (float v : row) w.F32(v);
+    for (const WallField& f : WallFieldsInFileOrder()) WriteField(w, c.wall, f);
+    for (int i = 0; i < 100; ++i) w.I32(kCaseMarker);
+    return out;
+}
+
+CaseIoResult DecodeCase(std::span<const uint8_t> bytes, const std::string& path, WallCase& out) {
+    if (bytes.size() < kCaseFileSize)
+        return {CaseIoStatus::kShortFile, 14, ShortFileMessage(path), {}};
+    Reader rd(bytes.first(kCaseFileSize));
+    WallCase c;
+    int32_t marker = rd.I32();
+    if (marker != kCaseMarker)
+        return {CaseIoStatus::kInvalid, 6,
+                Format("%s 不是挡土墙计算数据文件：文件标记为 %d，应为 20111116。", path.c_str(), marker),
+                {}};
+    c.wallType = rd.I32();
+    for (const SoilField& f : SoilScalarFields()) ReadField(rd, c.soil, f);
+    for (auto& row : c.soil.m_afLayer)
+        for (float& v : row) v = rd.F32();
+    for (auto& row : c.soil.m_afSlope)
+        for (float& v : row) v = rd.F32();
+    for (const WallField& f : WallFieldsInFileOrder()) ReadField(rd, c.wall, f);
+    // The 100 trailing markers are read and dropped.
+    if (std::string range = CheckCaseRanges(c); !range.empty())
+        return {CaseIoStatus::kInvalid, 6, Format("%s 的数据不能使用：%s。", path.c_str(), range.c_str()), {}};
+    out = c;
+    return {};
+}
+
+int CauseFromErrno(int err) {
+    switch (err) {
+        case 0: return 0;
+        case ENOENT: return 2;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP: return 3;
+        case EMFILE:
+        case ENFILE: return 4;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR: return 5;
+        case ENOSPC:
+        case EDQUOT: return 13;
+        case EIO: return 10;
+        default: return 1;
+    }
+}
+
+CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        int err = errno;
+        return {CaseIoStatus::kCannotOpen, CauseFromErrno(err),
+                Format("无法打开 %s：%s", path.string().c_str(), std::strerror(err)), {}};
+    }
+    std::vector<uint8_t> bytes(kCaseFileSize);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return {CaseIoStatus::kIoError, 10, Format("%d", 10), path.string() + ": read error"};
+    return DecodeCase(bytes, path.string(), out);
+}
+
+int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string* reason) {
+    std::string tmpl = path.string() + ".tmp.XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = mkstemp(name.data());
+    auto fail = [&](int err) {
+        if (reason) *reason = std::strerror(err);
+        return CauseFromErrno(err) == 0 ? 1 : CauseFromErrno(err);
+    };
+    if (fd < 0) return fail(errno);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            ::unlink(name.data());
+            return fail(err);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) {
+        int err = errno;
+        ::close(fd);
+        ::unlink(name.data());
+        return fail(err);
+    }
+    // mkstemp creates the file 0600; a saved file is an ordinary document.
+    ::fchmod(fd, 0666 & ~CurrentUmask());
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(name.data());
+        return fail(err);
+    }
+    if (std::rename(name.data(), path.c_str()) != 0) {
+        int err = errno;
+        ::unlink(name.data());
+        return fail(err);
+    }
+    return 0;
+}
+
+CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c) {
+    std::vector<uint8_t> bytes = EncodeCase(c);
+    std::string reason;
+    int cause = WriteFileAtomically(path, bytes, &reason);
+    if (cause == 0) return {};
+    CaseIoStatus status = (cause == 2 || cause == 3 || cause == 5) ? CaseIoStatus::kCannotOpen : CaseIoStatus::kIoError;
+    // The message is the cause number, as the file error shows it; `detail` says more.
+    return {status, cause, Format("%d", cause), path.string() + ": " + reason};
+}
+
+std::filesystem::path WorkPathCopy(const std::string& workPath) {
+    // The host's work path ends with a separator; the name is appended directly.
+    return std::filesystem::path(workPath + "MOVA/SYSTEM/MovaTool." + kDialogTitle);
+}
+
+std::filesystem::path CurrentDirCopy(const std::filesystem::path& currentDir) {
+    return currentDir / (std::string("MovaTool.") + kDialogTitle);
+}
+
+CaseIoResult WriteFixedCopies(const WallCase& c, const std::string& workPath, const std::filesystem::path& currentDir) {
+    CaseIoResult first;
+    for (const std::filesystem::path& p : {WorkPathCopy(workPath), CurrentDirCopy(currentDir)}) {
+        std::error_code ec;
+        if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
+        CaseIoResult r = WriteCaseFile(p, c);
+        if (!r.ok() && first.ok()) first = r;
+    }
+    return first;
+}
+
+std::filesystem::path WithCaseExtension(const std::filesystem::path& chosen) {
+    if (chosen.has_extension()) return chosen;
+    std::filesystem::path p = chosen;
+    p += std::string(".") + kDialogTitle;
+    return p;
+}
+
+}  // namespace wall

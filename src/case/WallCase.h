@@ -1,0 +1,98 @@
+// The case records: wall type, wall geometry and materials, backfill, surcharge and soil.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace wall {
+
+// Index of the wall type in the dialog's type list.
+enum WallType : int32_t {
+    kGravity = 0,
+    kSemiGravity = 1,
+    kShelf = 2,
+    kCantilever = 3,
+    kCounterfort = 4,
+};
+constexpr int kWallTypeCount = 5;
+
+// The list entries of the wall types, in code order.
+constexpr std::array<std::string_view, kWallTypeCount> kWallTypeNames = {
+    "重力式挡土墙", "半重力式挡土墙", "衡重式挡土墙", "悬臂式挡土墙", "扶壁式挡土墙"};
+
+// Wall geometry and materials; 22 four-byte fields in this order. Lengths in m, batters as the m
+// of 1:m (or m:1 for the base), angles in degrees, stresses in kPa, reinforcement data in mm.
+struct CRetainingWall {
+    float m_fToeWidth = 0;        // B1
+    float m_fHeelWidth = 0;       // B2 (shelf: platform width)
+    float m_fToeHeight = 0;       // H1
+    float m_fHeelHeight = 0;      // H2 (shelf: upper wall height)
+    float m_fTopWidth = 0;        // B
+    float m_fAllowCompress = 0;   // allowable compressive stress of the masonry
+    float m_fWallFriction = 0;    // δ, degrees
+    float m_fBackSlope = 0;       // back-face batter (shelf: upper back face)
+    float m_fBaseSlope = 0;       // reverse slope of the base
+    float m_fFrontSlope = 0;      // front-face batter
+    float m_fHeight = 0;          // H
+    float m_fUnitWeight = 0;      // RW, kN/m3
+    float m_fAllowShear = 0;      // allowable shear stress of the masonry
+    float m_fBaseFriction = 0;    // μ
+    float m_fCfThickness = 0;     // counterfort thickness b
+    float m_fCfSpacing = 0;       // counterfort spacing l
+    float m_fLowerBackSlope = 0;  // shelf wall: lower back-face batter
+    int32_t m_nRebarGrade = 0;    // index into kRebarGrades
+    int32_t m_nConcreteGrade = 0; // index into kConcreteGrades
+    float m_fBarDiameter = 0;     // equivalent bar diameter, mm
+    float m_fCover = 0;           // concrete cover, mm
+    float m_fCrackLimit = 0;      // limiting crack width, mm
+};
+
+constexpr int kSlopeRowsMax = 50;
+constexpr int kSlopeColumns = 6;
+constexpr int kLayerRowsMax = 50;
+constexpr int kLayerColumns = 8;
+
+// Slope table columns.
+enum SlopeColumn { kSlopeRun = 0, kSlopeRise = 1, kSlopeLength = 2, kSlopeAngle = 3 };
+// Layer table columns.
+enum LayerColumn { kLayerUnitWeight = 0, kLayerCohesion = 1, kLayerFriction = 2 };
+
+// Backfill: surcharge, theory, slope segments and soil layers.
+struct CSoil {
+    int32_t m_nSlopeCols = 0;
+    int32_t m_nLayerCols = 0;
+    float m_fLoadOffset = 0;    // distance of the strip surcharge from the wall's top back corner, m
+    float m_fLoadPressure = 0;  // BP, kPa
+    float m_fLoadWidth = 0;     // BQ, m
+    int32_t m_nTheory = 0;      // 0 Coulomb, 1 Rankine
+    int32_t m_nSlopeSegs = 0;   // 1 or 2
+    int32_t m_nSlopeLabels = 0;
+    int32_t m_nLayerLabels = 0;
+    int32_t m_nSlopeRows = 0;   // m_nSlopeSegs + 1
+    float m_afLayer[kLayerRowsMax][kLayerColumns] = {};
+    float m_afSlope[kSlopeRowsMax][kSlopeColumns] = {};
+};
+
+struct WallCase {
+    int32_t wallType = kCounterfort;
+    CRetainingWall wall;
+    CSoil soil;
+};
+
+// Earth-pressure theories as the slope page lists them.
+constexpr int kCoulomb = 0;
+constexpr int kRankine = 1;
+constexpr std::array<std::string_view, 2> kTheoryNames = {"库伦土压力理论", "朗肯土压力理论"};
+
+// Length and elevation angle (degrees) of a slope segment from its run and rise, as the slope page
+// computes them (pi taken as 3.14159).
+void UpdateSlopeRow(float row[kSlopeColumns]);
+
+// Recomputes length and angle of every segment in use.
+void UpdateSlopeDerived(CSoil& soil);
+
+// A value as the tables show it, rounded to two decimals, and read back.
+float AsShown(float value);
+
+}  // namespace wall

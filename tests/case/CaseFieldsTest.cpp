@@ -1,0 +1,56 @@
+// Setting case fields by name, as `wallcalc set` does.
+#include <gtest/gtest.h>
+
+#include "case/CaseDefaults.h"
+#include "case/CaseFields.h"
+#include "case/CaseFile.h"
+
+using namespace wall;
+
+namespace {
+
+TEST(CaseFields, TablesHoldEveryFieldOnce) {
+    EXPECT_EQ(WallFieldsInRecordOrder().size(), 22u);
+    EXPECT_EQ(WallFieldsInFileOrder().size(), 22u);
+    EXPECT_EQ(SoilScalarFields().size(), 10u);
+    for (const WallField& f : WallFieldsInRecordOrder()) {
+        int n = 0;
+        for (const WallField& g : WallFieldsInFileOrder()) n += f.name == g.name;
+        EXPECT_EQ(n, 1) << f.name;
+    }
+}
+
+TEST(CaseFields, AcceptedAssignments) {
+    WallCase c = DefaultCase();
+    EXPECT_EQ(SetCaseField(c, "m_fHeight", "6.5"), "");
+    EXPECT_EQ(c.wall.m_fHeight, 6.5f);
+    EXPECT_EQ(SetCaseField(c, "wallType", "0"), "");
+    EXPECT_EQ(c.wallType, 0);
+    EXPECT_EQ(SetCaseField(c, "m_afSlope[0][1]", "3"), "");
+    EXPECT_NEAR(c.soil.m_afSlope[0][2], 5.830952, 1e-5);
+    EXPECT_NEAR(c.soil.m_afSlope[0][3], 30.963757, 1e-3);
+    EXPECT_EQ(SetCaseField(c, "m_nSlopeSegs", "2"), "");
+    EXPECT_EQ(c.soil.m_nSlopeRows, 3);
+    EXPECT_EQ(SetCaseField(c, "m_afLayer[0][2]", "35"), "");
+    EXPECT_EQ(c.soil.m_afLayer[0][2], 35.0f);
+    EXPECT_EQ(SetCaseField(c, "m_fLowerBackSlope", "-0.25"), "");
+    EXPECT_EQ(c.wall.m_fLowerBackSlope, -0.25f);
+}
+
+TEST(CaseFields, RefusedAssignmentsChangeNothing) {
+    const char* bad[][2] = {
+        {"m_fHeight", "abc"},        {"m_fHeight", ""},           {"m_fHeight", "1.5m"},
+        {"m_fNoSuchField", "1"},     {"wallType", "5"},           {"wallType", "1.5"},
+        {"m_nSlopeSegs", "3"},       {"m_nConcreteGrade", "14"},  {"m_nRebarGrade", "-1"},
+        {"m_afSlope[50][0]", "1"},   {"m_afSlope[0][2]", "1"},    {"m_afLayer[0][8]", "1"},
+        {"m_afSlope[0]", "1"},       {"m_afSlope[0][0]x", "1"},   {"m_nTheory", "2"},
+    };
+    for (auto& row : bad) {
+        WallCase c = DefaultCase();
+        std::string err = SetCaseField(c, row[0], row[1]);
+        EXPECT_FALSE(err.empty()) << row[0] << "=" << row[1];
+        EXPECT_EQ(EncodeCase(c), EncodeCase(DefaultCase())) << row[0];
+    }
+}
+
+}  // namespace
