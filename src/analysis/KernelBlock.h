@@ -1,0 +1,48 @@
+// The shared state of one wall analysis: outline, loaded inputs and results, all single precision.
+#pragma once
+
+namespace wall {
+
+// One block per process, owned by the program's context and passed by reference. It is never
+// cleared between calculations: each step overwrites the fields it computes and the others keep the
+// values of the previous step. Lengths in m, forces in kN/m, stresses in kPa, angles in radians.
+// Outline coordinates: x towards the backfill, y upwards, origin at the top back corner.
+struct KernelBlock {
+    float wallX[8] = {};  // outline vertices P0..P7
+    float wallY[8] = {};
+    float wallWeight = 0;         // W
+    float wallWeightArm = 0;      // Zw, from the toe
+    float overturningFactor = 0;  // Kq
+    float slidingFactor = 0;      // Kh
+    float stressMax = 0;          // σmax
+    float stressMin = 0;          // σmin
+    float eccentricity = 0;       // e0 (e1 for a section)
+    float baseWidth = 0;          // B, along the base
+    float wallHeight = 0;         // H
+    float topWidth = 0;
+    float backAngle = 0;       // α, from the vertical, positive leaning into the backfill going down
+    float wallFriction = 0;    // δ
+    float wallUnitWeight = 0;  // kN/m3
+    float baseFriction = 0;    // μ
+    float slopeRun = 0;        // b, first slope segment
+    float slopeRise = 0;       // a
+    float loadOffset = 0;      // d
+    float loadWidth = 0;       // l0 (BQ)
+    float loadPressure = 0;    // q (BP)
+    float slopeAngle = 0;      // β
+    float soilCohesion = 0;    // c
+    float soilFriction = 0;    // φ
+    float soilUnitWeight = 0;  // γ
+    float pressureX = 0;       // Ex
+    float pressureY = 0;       // Ey
+    float armX = 0;            // Zx: Ey's line of action from the toe
+    float armY = 0;            // Zy: Ex's line of action above the toe
+    float lowerPressureX = 0;  // shelf wall, lower wall: E_a2x
+    float lowerPressureY = 0;  // E_a2y
+    float lowerArmX = 0;
+    float lowerArmY = 0;
+    float extraWeight = 0;  // soil on a shelf platform or heel
+    float extraWeightArm = 0;
+};
+
+}  // namespace wall
