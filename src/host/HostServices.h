@@ -8,7 +8,7 @@ namespace wall {
 // The plug-in implements this over the host's libraries and callbacks; the command-line tool and
 // tests implement it on their own.
 class HostServices {
-public:
+  public:
     virtual ~HostServices() = default;
     // The host's work directory; ends with a directory separator.
     virtual std::string WorkPath() = 0;
@@ -22,7 +22,7 @@ public:
 
 // Services that do nothing: no echo, no registration, paths of the current directory.
 class NullHostServices : public HostServices {
-public:
+  public:
     std::string WorkPath() override { return "./"; }
     std::string ItemWorkPath() override { return "."; }
     void AddDrawingName(const std::string&) override {}

@@ -1,0 +1,6 @@
+// The dialog step of a plug-in built without the dialog: every run ends as "取消" does.
+#include "host/DialogStep.h"
+
+int RunCalculationDialog(wall::HostServices&) {
+    return 2;
+}
