@@ -1,0 +1,118 @@
+// Design data: every input of the case, restated before any result.
+#include "report/assembly/DesignData.h"
+
+#include <algorithm>
+#include <array>
+
+#include "case/Grades.h"
+#include "text/Format.h"
+
+namespace wall {
+namespace {
+
+// "\t" + label + value + "\n" as one writer call.
+void Line(ReportWriter& w, const std::string& label, const std::string& value, bool lineFeed = true) {
+    w.WriteText("\t" + label + value + (lineFeed ? "\n" : ""));
+}
+
+std::string F(const char* fmt, float v) {
+    return Format(fmt, static_cast<double>(v));
+}
+
+bool Is(int type, std::initializer_list<int> types) {
+    return std::find(types.begin(), types.end(), type) != types.end();
+}
+
+constexpr std::array<const char*, 4> kLayerTitles = {"土层序号", "重度(kN/m3)", " 粘聚力 (kPa)",
+                                                     "内摩擦角(度)"};
+
+}  // namespace
+
+GridText LayerGridText(const CSoil& soil) {
+    GridText g;
+    g.rows = 2;
+    // The table control shows as many columns as the record says; the report has widths for seven.
+    g.columns = std::clamp(soil.m_nLayerCols, 1, 7);
+    for (int c = 0; c < g.columns; ++c)
+        g.cells.push_back(c < static_cast<int>(kLayerTitles.size()) ? kLayerTitles[c] : "");
+    for (int c = 0; c < g.columns; ++c)
+        g.cells.push_back(c == 0 ? std::string("1") : TwoDecimals(AsShown(soil.m_afLayer[0][c - 1])));
+    return g;
+}
+
+void WriteDesignData(ReportWriter& w, const WallCase& c) {
+    const CRetainingWall& r = c.wall;
+    const CSoil& s = c.soil;
+    const int t = c.wallType;
+    w.WriteText("1、挡土墙参数\n");
+    Line(w, "挡土墙类型：", t >= 0 && t < kWallTypeCount ? std::string(kWallTypeNames[t]) : std::string());
+    Line(w, "挡土墙的高度：", F("%.2f m", r.m_fHeight));
+    Line(w, "挡土墙的顶宽：", F("%.2f m", r.m_fTopWidth));
+    if (t == kCounterfort) {
+        Line(w, "扶壁间距：", F("%.2f m", r.m_fCfSpacing));
+        Line(w, "扶壁板厚：", F("%.2f m", r.m_fCfThickness));
+    }
+    if (Is(t, {kGravity, kSemiGravity, kShelf})) Line(w, "墙胸倾斜坡度： 1:", F("%.2f", r.m_fFrontSlope));
+    if (t == kShelf) Line(w, "上墙背倾斜坡度： 1:", F("%.2f", r.m_fBackSlope));
+    if (Is(t, {kGravity, kSemiGravity, kCantilever})) Line(w, "墙背倾斜坡度： 1:", F("%.2f", r.m_fBackSlope));
+    if (Is(t, {kGravity, kShelf})) Line(w, "墙底逆坡坡度： ", F("%.2f:1", r.m_fBaseSlope));
+    if (r.m_fToeHeight > 0.0001f) {
+        Line(w, "\t墙趾宽度：", F("%.2f m", r.m_fToeWidth));
+        Line(w, "\t墙趾高度：", F("%.2f m", r.m_fToeHeight));
+    }
+    if (r.m_fHeelHeight > 0.0001f && t != kSemiGravity) {
+        Line(w, "\t墙踵宽度：", F("%.2f m", r.m_fHeelWidth));
+        Line(w, "\t墙踵高度：", F("%.2f m", r.m_fHeelHeight));
+    }
+    Line(w, "墙体材料的容重：", F("%.2f kN/m3", r.m_fUnitWeight));
+    Line(w, "墙背面与挡土之间的摩擦角：δ=", F("%.0f °", r.m_fWallFriction));
+    Line(w, "墙底与基土的摩擦系数：μ=", F("%.2f", r.m_fBaseFriction));
+    if (Is(t, {kGravity, kSemiGravity, kShelf})) {
+        Line(w, "墙身砌体允许压应力：σ=", F("%.2f kPa", r.m_fAllowCompress));
+        Line(w, "墙身砌体允许剪应力：τ=", F("%.2f kPa", r.m_fAllowShear));
+    }
+    if (Is(t, {kCantilever, kCounterfort})) {
+        w.WriteText("2、配筋计算参数\n");
+        Line(w, "混凝土强度等级：C", Format("%d", 15 + 5 * r.m_nConcreteGrade));
+        bool gradeKnown = r.m_nRebarGrade >= 0 && r.m_nRebarGrade < static_cast<int>(kRebarGrades.size());
+        Line(w, "钢筋级别：", gradeKnown ? std::string(kRebarGrades[r.m_nRebarGrade]) : std::string());
+        Line(w, "裂缝计算钢筋等效直径：", F("%.2f mm", r.m_fBarDiameter));
+        Line(w, "混凝土保护层厚度：", F("%.2f mm", r.m_fCover));
+        Line(w, "裂缝控制宽度：", F("%.2f mm", r.m_fCrackLimit));
+        w.WriteText("3、土坡及荷载参数\n");
+    } else {
+        w.WriteText("2、土坡及荷载参数\n");
+    }
+    Line(w, "坡面线段数：", Format("%d", s.m_nSlopeSegs));
+    Line(w, "坡面序号\t水平长度(m)\t竖直长度(m)", "");
+    for (int i = 1; i <= s.m_nSlopeSegs && i <= kSlopeRowsMax; ++i) {
+        Line(w, "",
+             Format("\t%d\t\t\t%0.2f\t\t\t%0.2f", i,
+                    static_cast<double>(AsShown(s.m_afSlope[i - 1][kSlopeRun])),
+                    static_cast<double>(AsShown(s.m_afSlope[i - 1][kSlopeRise]))));
+    }
+    Line(w, "面荷载距墙体水平距离：", F("%.2f m", s.m_fLoadOffset));
+    Line(w, "面荷载分布宽度：", F("%.2f m", s.m_fLoadWidth));
+    Line(w, "面荷载值：BP=", F("%.2f kPa", s.m_fLoadPressure), false);
+}
+
+void WriteSoilData(ReportWriter& w, const WallCase& c) {
+    const bool reinforced = c.wallType == kCantilever || c.wallType == kCounterfort;
+    w.SetAlignment(0);
+    if (reinforced) w.WriteText("\n钢筋混凝土配筋计算依据:《混凝土结构设计规范》(GB 50010--2010)\n");
+    w.WriteText(reinforced ? "\n4.土层信息:\n" : "\n3.土层信息:\n");
+    w.SetAlignment(1);
+    w.WriteText("土层参数表格\n");
+    GridText g = LayerGridText(c.soil);
+    static constexpr float kWidths[7] = {40.6f, 62.6f, 62.6f, 62.6f, 62.6f, 62.6f, 70.5f};
+    w.AddTable(g.rows, g.columns, std::span<const float>(kWidths, static_cast<size_t>(g.columns)), 36);
+    w.SetAlignment(0);
+    for (int r = 0; r < g.rows; ++r) {
+        for (int col = 0; col < g.columns; ++col) {
+            w.WriteText(Format("%s", g.At(r, col).c_str()));
+            if (!(r == g.rows - 1 && col == g.columns - 1)) w.NextCell(1);
+        }
+    }
+}
+
+}  // namespace wall
