@@ -28,11 +28,11 @@ enum class MarkupKind {
 // One piece of a normalised text.
 struct MarkupToken {
     MarkupKind kind = MarkupKind::kText;
-    std::string text;              // kText: the text
-    bool hasNestedSymbol = false;  // script keywords: a symbol keyword led the argument list
-    std::string nestedSymbol;      // its argument (the character number as written)
-    std::string base;              // script keywords: the part before the first ","
-    std::string script;            // the part after it; empty without a comma
+    std::string text;                     // kText: the text
+    bool hasNestedSymbol = false;         // script keywords: a symbol keyword led the argument list
+    std::string nestedSymbol;             // its argument (the character number as written)
+    std::string base;                     // script keywords: the part before the first ","
+    std::string script;                   // the part after it; empty without a comma
     std::vector<std::string> symbolArgs;  // kSymbol: the comma-separated arguments
 };
 

@@ -24,7 +24,7 @@ enum class Story { kMain, kHeader, kFooter };
 // the main text, of a table cell, or of the page header or footer. While the first section is
 // written (echo mode 2) a plain-text copy goes to the host.
 class ReportWriter {
-public:
+  public:
     explicit ReportWriter(HostServices& host);
     virtual ~ReportWriter() = default;
     ReportWriter(const ReportWriter&) = delete;
@@ -134,12 +134,12 @@ public:
     // The plain text of the document's main text (markup stripped, fractions as (a)/(b)).
     std::string PlainText() const;
 
-protected:
+  protected:
     // The paragraph at the insertion point (the last one of the current story or cell).
     Paragraph& CurrentParagraph();
     void Echo(std::string_view text);
 
-private:
+  private:
     std::vector<Paragraph>& CurrentStory();
     void Append(Inline item);
     void AppendSymbolCode(const std::string& font, char32_t code);

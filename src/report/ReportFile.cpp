@@ -1,0 +1,140 @@
+// Writing the report file: next free name after the caption, temporary file, rename or link.
+#include "report/ReportFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace wall {
+namespace {
+
+// More numbered reports in one folder than anyone keeps; beyond it the folder is taken as full.
+constexpr int kMaxReportNumber = 100000;
+
+std::string Reason(int err) {
+    switch (err) {
+        case ENOENT:
+            return "文件夹不存在";
+        case ENOTDIR:
+            return "路径中有不是文件夹的部分";
+        case EACCES:
+        case EPERM:
+            return "没有写入权限";
+        case ENOSPC:
+        case EDQUOT:
+            return "磁盘已满";
+        case EROFS:
+            return "文件系统只读";
+        case EISDIR:
+            return "同名文件夹已存在";
+        default:
+            return std::strerror(err);
+    }
+}
+
+ReportSaveResult Failure(const std::filesystem::path& path, int err) {
+    ReportSaveResult r;
+    r.path = path;
+    r.message = "无法保存计算书 " + path.string() + "：" + Reason(err);
+    return r;
+}
+
+mode_t CurrentUmask() {
+    mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}
+
+// Writes the bytes to a new temporary file beside `near`. Returns 0 or the errno of the failure;
+// on failure the temporary file is gone.
+int WriteTemporary(const std::filesystem::path& near, std::span<const uint8_t> bytes, std::string& tmpName) {
+    std::string tmpl = near.string() + ".tmp.XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return errno;
+    tmpName = name.data();
+    std::size_t done = 0;
+    int err = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (!err && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+    ::fchmod(fd, 0666 & ~CurrentUmask());  // mkstemp makes 0600; a report is an ordinary document
+    if (::close(fd) != 0 && !err) err = errno;
+    if (err) ::unlink(tmpName.c_str());
+    return err;
+}
+
+std::filesystem::path NumberedPath(const std::filesystem::path& folder, std::string_view title, int n) {
+    return folder / (std::string(title) + std::to_string(n) + ".docx");
+}
+
+}  // namespace
+
+std::filesystem::path NextFreeReportPath(const std::filesystem::path& folder, std::string_view title) {
+    for (int n = 1; n < kMaxReportNumber; ++n) {
+        std::filesystem::path p = NumberedPath(folder, title, n);
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(p, ec))) return p;
+    }
+    return NumberedPath(folder, title, kMaxReportNumber);
+}
+
+ReportSaveResult SaveReportBytes(const ReportTarget& target, std::string_view rawTitle,
+                                 std::span<const uint8_t> bytes) {
+    if (!target.file.empty()) {
+        std::string tmp;
+        if (int err = WriteTemporary(target.file, bytes, tmp)) return Failure(target.file, err);
+        if (std::rename(tmp.c_str(), target.file.c_str()) != 0) {
+            int err = errno;
+            ::unlink(tmp.c_str());
+            return Failure(target.file, err);
+        }
+        return ReportSaveResult{true, target.file, {}};
+    }
+    // A title is a file name here: separators would lead elsewhere.
+    std::string title(rawTitle);
+    for (char& c : title)
+        if (c == '/' || c == '\0') c = '_';
+    if (title.empty() || title == "." || title == "..") title = "report";
+    const std::filesystem::path folder = target.folder.empty() ? std::filesystem::path(".") : target.folder;
+    std::filesystem::path first = NextFreeReportPath(folder, title);
+    std::string tmp;
+    if (int err = WriteTemporary(first, bytes, tmp)) return Failure(first, err);
+    // link() never replaces: a report that appeared since the name was chosen keeps its file and
+    // this one takes the next number.
+    for (int n = 1; n < kMaxReportNumber; ++n) {
+        std::filesystem::path p = NumberedPath(folder, title, n);
+        if (::link(tmp.c_str(), p.c_str()) == 0) {
+            ::unlink(tmp.c_str());
+            return ReportSaveResult{true, p, {}};
+        }
+        int err = errno;
+        if (err == EEXIST) continue;
+        if (err == EPERM || err == ENOSYS || err == EOPNOTSUPP) {
+            // File systems without hard links: rename after a last look.
+            std::error_code ec;
+            if (std::filesystem::exists(std::filesystem::symlink_status(p, ec))) continue;
+            if (std::rename(tmp.c_str(), p.c_str()) == 0) return ReportSaveResult{true, p, {}};
+            err = errno;
+        }
+        ::unlink(tmp.c_str());
+        return Failure(p, err);
+    }
+    ::unlink(tmp.c_str());
+    return Failure(NumberedPath(folder, title, kMaxReportNumber), EEXIST);
+}
+
+}  // namespace wall

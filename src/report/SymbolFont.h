@@ -1,0 +1,14 @@
+// Characters of the "Symbol" font and their Unicode equivalents, for plain text and font checks.
+#pragma once
+
+#include <string_view>
+
+namespace wall {
+
+// The Unicode character the Symbol font shows for character number 0..255 (0 when it shows none).
+char32_t SymbolToUnicode(int characterNumber);
+
+// Fonts whose characters are addressed by number 0..255 (stored as F000 + number).
+bool IsSymbolFont(std::string_view font);
+
+}  // namespace wall

@@ -1,0 +1,33 @@
+// Test helpers of the report engine: a host that records the echo and a compact view of runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/HostServices.h"
+#include "report/Document.h"
+
+namespace wall::test {
+
+// Keeps every text the writer echoes, one entry per call.
+class RecordingHost : public NullHostServices {
+  public:
+    void TextOut(const std::string& text) override { texts.push_back(text); }
+    std::string Joined() const {
+        std::string all;
+        for (const auto& t : texts) all += t;
+        return all;
+    }
+    std::vector<std::string> texts;
+};
+
+// A paragraph's content in a compact notation: italic as /x/, subscript _{x}, superscript ^{x},
+// a symbol as {Font:F0B4}, text in a named font as <Font>x, a field as [code], a picture as [pic].
+std::string Describe(const Paragraph& p);
+std::string Describe(const std::vector<CodeRun>& runs);
+
+// The paragraph the writer's body ends with before its trailing empty paragraph, when the text
+// written ended with a line feed; otherwise the last paragraph.
+const Paragraph& LastWrittenParagraph(const Document& doc);
+
+}  // namespace wall::test
