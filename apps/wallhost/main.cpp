@@ -66,7 +66,6 @@ int Run(const Options& o) {
              wallhost::Quoted(o.command.c_str()));
     }
     Call(entry, wall::kEntryUnload, nullptr, "null");
-    std::cout.flush();
 
     dlclose(library);
     return 0;
@@ -76,6 +75,8 @@ int Run(const Options& o) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
+    // Each line shows at once, also while the plug-in's modal dialog is open.
+    std::cout << std::unitbuf;
     CLI::App app{"wallhost: development host for the retaining-wall plug-in"};
     Options o;
     app.add_option("--plugin", o.plugin, "Plug-in library to load")->capture_default_str();

@@ -38,6 +38,8 @@ class PluginFixture : public ::testing::Test {
     // A function the loaded plug-in exports besides EntryPoint (the probe's controls).
     void* Symbol(const char* name);
 
+    // Whether unloading must drop the plug-in, so the next test starts with an empty callback table.
+    bool expectUnload_ = true;
     void* library_ = nullptr;
     EntryPointFunction entry_ = nullptr;
     std::string path_;
