@@ -1,0 +1,39 @@
+// Filling the analysis state from the case.
+#include "analysis/LoadKernelBlock.h"
+
+#include <cmath>
+
+#include "analysis/DoubleMath.h"
+#include "analysis/Polygon.h"
+
+namespace wall {
+
+void LoadKernelBlock(const WallCase& c, KernelBlock& kb) {
+    const CRetainingWall& w = c.wall;
+    const CSoil& s = c.soil;
+
+    AreaCentroid ac = PolygonAreaCentroid(kb.wallX, kb.wallY, 8);
+    kb.wallWeight = ac.area * w.m_fUnitWeight;
+    kb.wallFriction = 3.1415925 * w.m_fWallFriction / 180;
+    kb.wallUnitWeight = w.m_fUnitWeight;
+    kb.baseFriction = w.m_fBaseFriction;
+    kb.topWidth = w.m_fTopWidth;
+    kb.backAngle = Atan(w.m_fBackSlope);
+    kb.wallWeightArm = ac.cx + kb.wallX[0] - kb.wallX[3];
+    kb.wallHeight = std::fabs(kb.wallY[5]);
+
+    const float* slope = s.m_afSlope[0];
+    kb.slopeRun = AsShown(slope[kSlopeRun]);
+    kb.slopeRise = AsShown(slope[kSlopeRise]);
+    kb.slopeAngle = 3.1415925 * AsShown(slope[kSlopeAngle]) / 180;
+    kb.loadOffset = s.m_fLoadOffset;
+    kb.loadWidth = s.m_fLoadWidth;
+    kb.loadPressure = s.m_fLoadPressure;
+
+    const float* layer = s.m_afLayer[0];
+    kb.soilUnitWeight = AsShown(layer[kLayerUnitWeight]);
+    kb.soilCohesion = AsShown(layer[kLayerCohesion]);
+    kb.soilFriction = AsShown(layer[kLayerFriction]) * 3.1415925 / 180;
+}
+
+}  // namespace wall

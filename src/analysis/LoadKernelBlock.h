@@ -1,0 +1,15 @@
+// Filling the analysis state from the case.
+#pragma once
+
+#include "analysis/KernelBlock.h"
+#include "case/WallCase.h"
+
+namespace wall {
+
+// Fills the input fields of `kb` from the case and from the outline already in wallX/wallY:
+// W and Zw from the outline's area and centroid, δ, α, μ, the top width, H = |Y5|, and the first
+// slope segment, the surcharge and the first soil layer. Table values (slope and soil) are read
+// as the page shows them, rounded to two decimals. Result fields are left as they are.
+void LoadKernelBlock(const WallCase& c, KernelBlock& kb);
+
+}  // namespace wall

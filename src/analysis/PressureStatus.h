@@ -1,0 +1,19 @@
+// Whether an earth-pressure computation produced a result, and the refusal message if not.
+#pragma once
+
+#include <string_view>
+
+namespace wall {
+
+enum class PressureStatus {
+    kOk,
+    // Coulomb's trial wedge: φ + α + δ above 90°, no failure plane exists. The pressure fields of
+    // the block are left untouched, so the caller must refuse the case rather than go on with
+    // whatever an earlier calculation left there.
+    kWedgeTooSteep,
+};
+
+// The message shown when a case is refused for this status; empty for kOk.
+std::string_view PressureStatusMessage(PressureStatus status);
+
+}  // namespace wall

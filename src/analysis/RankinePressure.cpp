@@ -1,0 +1,122 @@
+// Rankine active earth pressure with cohesion, strip surcharge and the wedge over the back face.
+#include "analysis/RankinePressure.h"
+
+#include <cmath>
+
+#include "analysis/DoubleMath.h"
+
+namespace wall {
+
+WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
+    const float H = kb.wallHeight, alpha = kb.backAngle, gamma = kb.soilUnitWeight;
+    const float q = kb.loadPressure, d = kb.loadOffset, a = kb.slopeRise, b = kb.slopeRun;
+    const float t = H * Tan(alpha);  // horizontal extent of the back face
+    const float x0 = kb.wallX[0] - kb.wallX[4];
+
+    WedgeLoad r;
+    if (c.wall.m_fBackSlope < 0) {
+        r.Ws = Tan(-alpha) * H * H * gamma;
+        r.xs = kb.wallX[5] - kb.wallX[4];
+        return r;
+    }
+
+    float Wq = 0, xq = 0;
+    if (std::fabs(q) > 1e-4f && t > d) {
+        Wq = (t - d) * q;
+        xq = x0 + d + (t - d) / 2;
+        if (Wq < 1e-6f) xq = 0;
+    }
+
+    // Ground profile over the back face.
+    float bp, ap, W2, x2;
+    if (t > b || std::fabs(t - b) < 1e-5f) {
+        bp = b;
+        ap = a;
+        W2 = (t - b) * a;
+        x2 = x0 + b + (t - b) / 2;
+    } else {
+        bp = t;
+        ap = (a / b) * t;
+        W2 = (t - b) * (a - ap) / 2;
+        x2 = x0 + t + (b - t) / 3;
+    }
+    float W1 = t * H / 2, x1 = x0 + 2 * t / 3;
+    float W3 = bp * ap / 2, x3 = x0 + 2 * bp / 3;
+    if (W1 < 1e-5f || std::fabs(W1) < 1e-5f) W1 = x1 = 0;
+    if (W3 < 1e-5f || std::fabs(W3) < 1e-5f) W3 = x3 = 0;
+    if (std::fabs(W2) < 1e-5f) W2 = x2 = 0;
+    if (std::fabs(W1 + W2 + W3) < 1e-5f) return r;
+
+    const float x = (W1 * x1 + W3 * x3 + W2 * x2) / (W1 + W3 + W2);
+    const float Ws0 = (W1 + W3 + W2) * gamma;
+    r.xs = (Ws0 * x + Wq * xq) / (Wq + Ws0);
+    r.Ws = Wq + Ws0;
+    return r;
+}
+
+RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
+    const float H = kb.wallHeight, alpha = kb.backAngle, beta = kb.slopeAngle;
+    const float gamma = kb.soilUnitWeight, coh = kb.soilCohesion, phi = kb.soilFriction;
+    const float q = kb.loadPressure, d = kb.loadOffset, l0 = kb.loadWidth, b = kb.slopeRun;
+    const double tanA = Tan(alpha), tanPhi = Tan(phi);
+
+    RankineResult r;
+    const float Hp = H + H * tanA * Tan(beta);
+    const float f = Cos(alpha) * Cos(beta) / Cos(alpha - beta);
+    const float s = kb.wallY[5] - kb.wallY[4];
+    r.effectiveHeight = Hp;
+    r.sloping = beta > 1e-6f && H * tanA < b;
+    r.shallow = Hp > d + l0 || std::fabs(d + l0 - Hp) < 1e-4f;
+
+    if (r.sloping) {
+        const double cosB = Cos(beta), cosP = Cos(phi);
+        const double root = Sqrt((cosB + cosP) * (cosB - cosP));
+        r.Ka = (cosB - root) / (cosB + root);
+        r.E1 = cosB * gamma * Hp * Hp * r.Ka / 2 - coh * Hp * (1 - r.Ka) / tanPhi;
+    } else {
+        const double t = Tan(3.14159 / 4 - phi / 2);
+        r.Ka = t * t;
+        r.E1 = gamma * Hp * Hp * r.Ka / 2 - 2 * coh * Hp * Sqrt(r.Ka) + 2 * coh * coh / gamma;
+    }
+
+    const float E1 = r.E1;
+    if (r.shallow) {
+        const float Eq = q * l0 * r.Ka * f;
+        r.E = E1 + Eq;
+        r.Zy = (E1 * (Hp / 3 + s) + Eq * (Hp - d - l0 / 2 + s)) / (E1 + Eq);
+    } else {
+        const double dt = d * tanPhi;
+        const float Eq1 = (q / 2) * (d - dt) * r.Ka * f;
+        const float Eq2 = q * (Hp - d) * r.Ka * f;
+        r.E = E1 + Eq1 + Eq2;
+        r.Zy = (E1 * (Hp / 3 + s) + Eq1 * (Hp - 1.5 * (d - dt) - dt + s) + Eq2 * ((Hp - d) / 2 + s)) /
+               (E1 + Eq1 + Eq2);
+    }
+
+    if (r.sloping) {
+        r.Ex = r.E * Cos(beta);
+        r.Ey = r.E * Sin(beta);
+    } else {
+        r.Ex = r.E;
+        r.Ey = 0;
+    }
+    r.Zx = (kb.wallX[5] - kb.wallX[4]) - r.Zy * tanA;
+
+    if (r.sloping && c.soil.m_nSlopeSegs == 1) {
+        kb.slopeRun = H * tanA;
+        kb.slopeRise = b * Tan(beta);
+    }
+
+    r.wedge = BackfillWedgeLoad(c, kb);
+    if (std::fabs(r.Ey) > 1e-5f || std::fabs(r.wedge.Ws) > 1e-5f) {
+        r.Zx = (r.Ey * r.Zx + r.wedge.Ws * r.wedge.xs) / (r.Ey + r.wedge.Ws);
+        r.Ey = r.Ey + r.wedge.Ws;
+    }
+    kb.pressureX = r.Ex;
+    kb.pressureY = r.Ey;
+    kb.armX = r.Zx;
+    kb.armY = r.Zy;
+    return r;
+}
+
+}  // namespace wall

@@ -1,0 +1,101 @@
+// Overturning, sliding and base-pressure checks: gravity, shelf and reinforced-concrete variants.
+#include "analysis/Stability.h"
+
+#include <cmath>
+
+#include "analysis/DoubleMath.h"
+
+namespace wall {
+namespace {
+
+// Eccentricity and base pressures from the moment about the toe; triangular distribution with a
+// zone without contact when the resultant leaves the middle third.
+void BasePressure(float B, float N, float moment, StabilityResult& r) {
+    r.B = B;
+    r.N = N;
+    r.e0 = std::fabs(B / 2 - moment / N);
+    r.partialContact = r.e0 > B / 6;
+    if (r.partialContact) {
+        r.sigmaMax = 2 * N / (3 * (B / 2 - r.e0));
+        r.sigmaMin = 0;
+    } else {
+        r.sigmaMax = (1 + 6 * r.e0 / B) * N / B;
+        r.sigmaMin = (1 - 6 * r.e0 / B) * N / B;
+    }
+}
+
+void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
+    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ex = kb.pressureX, Ey = kb.pressureY;
+    const float Zx = kb.armX, Zy = kb.armY, delta = kb.wallFriction, mu = kb.baseFriction;
+    const float alpha0 = c.wallType == kGravity ? static_cast<float>(Atan(c.wall.m_fBaseSlope)) : 0.0f;
+    const float thetaB = BackFaceAngleFromHorizontal(c.wall.m_fBackSlope);
+    const float E = Sqrt(Ex * Ex + Ey * Ey);
+
+    r.Kh = (W * Cos(alpha0) + E * Cos(thetaB - alpha0 - delta)) * mu /
+           (E * Sin(thetaB - alpha0 - delta) - W * Sin(alpha0));
+    r.Kq = (W * Zw + Ey * Zx) / (Ex * Zy);
+    const float B = (kb.wallX[5] - kb.wallX[4]) / Cos(alpha0);
+    const float N = (W + Ey) * Cos(alpha0) + Ex * Sin(alpha0);
+    BasePressure(B, N, W * Zw + Ey * Zx - Ex * Zy, r);
+}
+
+void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
+    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
+    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY;
+    const float E2x = kb.lowerPressureX, E2y = kb.lowerPressureY, Z2x = kb.lowerArmX, Z2y = kb.lowerArmY;
+    const float delta = kb.wallFriction, mu = kb.baseFriction;
+    const float alpha0 = Atan(c.wall.m_fBaseSlope);
+    const float theta1 = BackFaceAngleFromHorizontal(c.wall.m_fBackSlope);
+    const float alpha2 = Atan(c.wall.m_fLowerBackSlope);
+    const float E1 = Sqrt(Ex * Ex + Ey * Ey);
+    const float E2 = Sqrt(E2x * E2x + E2y * E2y);
+    const float G = W + Ws;
+
+    r.Kh = (G * Cos(alpha0) + E1 * Cos(theta1 - alpha0 - delta) + E2 * Sin(alpha0 + alpha2 + delta)) * mu /
+           (E1 * Sin(theta1 - alpha0 - delta) + E2 * Cos(alpha0 + alpha2 + delta) - G * Sin(alpha0));
+    r.Kq = (W * Zw + Ws * xs + Ey * Zx + E2y * Z2x) / (Ex * Zy + E2x * Z2y);
+    const float B = (kb.wallX[5] - kb.wallX[4]) / Cos(alpha0);
+    const float N = (W + Ws + Ey + E2y) * Cos(alpha0) + (Ex + E2x) * Sin(alpha0);
+    BasePressure(B, N, W * Zw + Ws * xs + Ey * Zx + E2y * Z2x - Ex * Zy - E2x * Z2y, r);
+}
+
+void ReinforcedVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
+    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
+    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY;
+    const float delta = kb.wallFriction, mu = kb.baseFriction;
+    // A counterfort wall's back is vertical whatever the record holds.
+    const float thetaB = BackFaceAngleFromHorizontal(c.wallType == kCounterfort ? 0.0f : c.wall.m_fBackSlope);
+    const float E = Sqrt(Ex * Ex + Ey * Ey);
+    const float G = W + Ws;
+
+    r.Kh = (G + E * Cos(thetaB - delta)) * mu / (E * Sin(thetaB - delta));
+    r.Kq = (W * Zw + Ws * xs + Ey * Zx) / (Ex * Zy);
+    BasePressure(kb.wallX[5] - kb.wallX[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
+}
+
+}  // namespace
+
+bool FactorPasses(float factor, double required) {
+    return factor > required || std::fabs(factor - required) < 1e-5;
+}
+
+StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*method*/) {
+    StabilityResult r;
+    if (c.wallType == kShelf)
+        ShelfVariant(c, kb, r);
+    else if (c.wallType == kCantilever || c.wallType == kCounterfort)
+        ReinforcedVariant(c, kb, r);
+    else
+        GravityVariant(c, kb, r);
+    r.overturningOk = FactorPasses(r.Kq, kRequiredOverturning);
+    r.slidingOk = FactorPasses(r.Kh, kRequiredSliding);
+    kb.overturningFactor = r.Kq;
+    kb.slidingFactor = r.Kh;
+    kb.baseWidth = r.B;
+    kb.eccentricity = r.e0;
+    kb.stressMax = r.sigmaMax;
+    kb.stressMin = r.sigmaMin;
+    return r;
+}
+
+}  // namespace wall

@@ -1,0 +1,270 @@
+// Refusal of the inputs that leave a wall's analysis undefined, each naming its page field.
+#include "analysis/ValidateCase.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "analysis/DoubleMath.h"
+#include "analysis/KernelBlock.h"
+#include "analysis/LoadKernelBlock.h"
+#include "analysis/WallSection.h"
+#include "drawing/WallOutline.h"
+#include "text/Format.h"
+
+namespace wall {
+namespace {
+
+// Page labels of the fields, as the type's page shows them.
+constexpr const char* kHeight = "墙体高度H(m)";
+constexpr const char* kTopWidth = "墙顶宽度B(m)";
+constexpr const char* kToeWidth = "墙趾宽度B1(m)";
+constexpr const char* kToeHeight = "墙趾高度H1(m)";
+constexpr const char* kWallFriction = "墙背与填土之间的摩擦角δ(°)";
+constexpr const char* kBaseSlope = "墙底逆坡坡度(m:1)";
+constexpr const char* kFrontSlope = "墙胸倾斜坡度(1:m)";
+constexpr const char* kUnitWeight = "墙体材料容重RW(kN/m3)";
+constexpr const char* kLowerBackSlope = "下墙背倾斜坡度(1:m)";
+constexpr const char* kCfSpacing = "扶壁间距l(m)";
+constexpr const char* kCrackLimit = "裂缝控制宽度(mm)";
+constexpr const char* kSlopeAngleLabel = "坡线仰角(度)";
+constexpr const char* kSoilFriction = "内摩擦角(度)";
+constexpr const char* kSoilUnitWeight = "重度(kN/m3)";
+
+const char* HeelWidthLabel(int type) {
+    return type == kShelf ? "平台宽度B2(m)" : "墙踵宽度B2(m)";
+}
+const char* HeelHeightLabel(int type) {
+    if (type == kShelf) return "上墙高度H2(m)";
+    if (type == kSemiGravity) return "墙趾高度H2(m)";
+    return "墙踵高度H2(m)";
+}
+const char* BackSlopeLabel(int type) {
+    return type == kShelf ? "上墙背倾斜坡度(1:m)" : "墙背倾斜坡度(1:m)";
+}
+
+bool Positive(float v) {
+    return v > 0;
+}  // false for NaN as well
+
+bool Finite(const KernelBlock& kb) {
+    for (int i = 0; i < 8; ++i)
+        if (!std::isfinite(kb.wallX[i]) || !std::isfinite(kb.wallY[i])) return false;
+    return true;
+}
+
+struct Checker {
+    const WallCase& c;
+    std::vector<Finding> findings;
+
+    void Add(const char* field, std::string message) { findings.push_back({field, std::move(message)}); }
+
+    // A width that came out zero or negative: blame the fields with negative values among those
+    // that make it up, or the fallback when none is negative.
+    void BlameWidth(const char* what, float width, std::initializer_list<std::pair<const char*, float>> parts,
+                    const char* fallback) {
+        bool blamed = false;
+        for (const auto& [field, value] : parts) {
+            if (value < 0) {
+                Add(field, Format("%s为%.2f m，应大于0：%s%g使其为零或负", what, width, field, value));
+                blamed = true;
+            }
+        }
+        if (!blamed) Add(fallback, Format("%s为%.2f m，应大于0，请检查%s", what, width, fallback));
+    }
+
+    // Heights and widths that everything else divides by.
+    bool Basics() {
+        const CRetainingWall& w = c.wall;
+        const int t = c.wallType;
+        const size_t before = findings.size();
+        if (!Positive(w.m_fHeight)) Add(kHeight, Format("%s应大于0，当前为%g", kHeight, w.m_fHeight));
+        if (!Positive(w.m_fTopWidth)) Add(kTopWidth, Format("%s应大于0，当前为%g", kTopWidth, w.m_fTopWidth));
+        if (!Positive(w.m_fUnitWeight))
+            Add(kUnitWeight, Format("%s应大于0，当前为%g", kUnitWeight, w.m_fUnitWeight));
+        const float gamma = AsShown(c.soil.m_afLayer[0][kLayerUnitWeight]);
+        if (!Positive(gamma)) Add(kSoilUnitWeight, Format("填土%s应大于0，当前为%g", kSoilUnitWeight, gamma));
+        if (findings.size() != before) return false;
+
+        const float H = w.m_fHeight;
+        if (t == kGravity || t == kSemiGravity || t == kCantilever || t == kCounterfort) {
+            if (!(w.m_fToeHeight < H))
+                Add(kToeHeight, Format("%s应小于%s，当前为%g", kToeHeight, kHeight, w.m_fToeHeight));
+        }
+        if (t == kGravity || t == kSemiGravity) {
+            if (!(w.m_fHeelHeight < H))
+                Add(HeelHeightLabel(t),
+                    Format("%s应小于%s，当前为%g", HeelHeightLabel(t), kHeight, w.m_fHeelHeight));
+        }
+        if (t == kShelf) {
+            const char* label = HeelHeightLabel(t);
+            if (!Positive(w.m_fHeelHeight))
+                Add(label, Format("%s应大于0，当前为%g", label, w.m_fHeelHeight));
+            else if (!(w.m_fHeelHeight < H))
+                Add(label, Format("%s应小于%s，当前为%g", label, kHeight, w.m_fHeelHeight));
+        }
+        if (t == kCantilever || t == kCounterfort) {
+            if (!Positive(w.m_fCrackLimit))
+                Add(kCrackLimit, Format("%s应大于0，当前为%g", kCrackLimit, w.m_fCrackLimit));
+        }
+        if (t == kCounterfort) {
+            const float L = w.m_fCfSpacing - w.m_fCfThickness;
+            if (!(L > 0)) Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L));
+        }
+        return findings.size() == before;
+    }
+
+    // The heel of a gravity wall and the lower back face of a shelf wall must meet the base.
+    bool Outline(const KernelBlock& kb) {
+        const CRetainingWall& w = c.wall;
+        const int t = c.wallType;
+        const size_t before = findings.size();
+        const float n = w.m_fBaseSlope;
+        const bool slopedBase = std::fabs(n) >= 1e-6f && (t == kGravity || t == kShelf);
+        if (t == kGravity) {
+            const float den = slopedBase ? 1.0f / n - w.m_fBackSlope : 1.0f;
+            if (std::fabs(den) < 1e-6f || !Finite(kb)) {
+                Add(BackSlopeLabel(t), Format("墙背与墙底平行，墙踵无法与墙底相接：请检查%s和%s",
+                                              BackSlopeLabel(t), kBaseSlope));
+                Add(kBaseSlope, Format("墙底与墙背平行，墙踵无法与墙底相接：请检查%s和%s", kBaseSlope,
+                                       BackSlopeLabel(t)));
+            } else if (kb.wallY[7] > 0) {
+                Add(HeelHeightLabel(t), Format("墙踵顶面高出墙顶%.2f m，墙踵无法与墙背相接", kb.wallY[7]));
+            }
+        } else if (t == kShelf) {
+            const float den = slopedBase ? 1.0f / n - w.m_fLowerBackSlope : 1.0f;
+            if (std::fabs(den) < 1e-6f || !Finite(kb)) {
+                Add(kLowerBackSlope,
+                    Format("下墙背与墙底平行，无法与墙底相接：请检查%s和%s", kLowerBackSlope, kBaseSlope));
+                Add(kBaseSlope, Format("墙底与下墙背平行，下墙背无法与墙底相接：请检查%s和%s", kBaseSlope,
+                                       kLowerBackSlope));
+            } else if (!(kb.wallY[5] < kb.wallY[6])) {
+                Add(kLowerBackSlope,
+                    Format("下墙背与墙底相交于衡重台之上，下墙高度为%.2f m", kb.wallY[6] - kb.wallY[5]));
+            }
+        } else if (!Finite(kb)) {
+            Add(kHeight, "墙身轮廓无法确定，请检查几何尺寸");
+        }
+        if (findings.size() != before) return false;
+
+        const float base = kb.wallX[5] - kb.wallX[4];
+        if (!Positive(base)) {
+            BlameWidth("墙底宽度", base,
+                       {{kToeWidth, w.m_fToeWidth},
+                        {HeelWidthLabel(t), w.m_fHeelWidth},
+                        {kFrontSlope, t <= kShelf ? w.m_fFrontSlope : 0.0f},
+                        {BackSlopeLabel(t), t == kCounterfort ? 0.0f : w.m_fBackSlope},
+                        {kLowerBackSlope, t == kShelf ? w.m_fLowerBackSlope : 0.0f}},
+                       kTopWidth);
+        }
+        return findings.size() == before;
+    }
+
+    // The wall-body section of a masonry wall must have a width.
+    void Section(const KernelBlock& loaded) {
+        const CRetainingWall& w = c.wall;
+        const int t = c.wallType;
+        float width;
+        if (t == kShelf) {
+            width = loaded.wallX[7] - (w.m_fFrontSlope * loaded.wallY[7] - loaded.topWidth);
+        } else {
+            KernelBlock cut = loaded;
+            CutGravitySection(c, cut);
+            width = cut.wallX[7] - cut.wallX[2];
+        }
+        if (!Positive(width))
+            BlameWidth("墙身验算截面宽度", width,
+                       {{kFrontSlope, w.m_fFrontSlope}, {BackSlopeLabel(t), w.m_fBackSlope}}, kTopWidth);
+    }
+
+    void SlopeTooSteep(const KernelBlock& kb) {
+        const float beta = kb.slopeAngle, phi = kb.soilFriction;
+        const float betaDeg = AsShown(c.soil.m_afSlope[0][kSlopeAngle]);
+        const float phiDeg = AsShown(c.soil.m_afLayer[0][kLayerFriction]);
+        if (beta > phi)
+            Add(kSlopeAngleLabel,
+                Format("坡面线段1的%s%.2f°大于填土%s%.2f°，土压力系数公式中根号下为负，无解",
+                       kSlopeAngleLabel, betaDeg, kSoilFriction, phiDeg));
+        else
+            Add(kWallFriction, Format("%s与墙背倾角使库伦土压力系数公式中根号下为负，无解", kWallFriction));
+    }
+
+    // Coulomb's planar-slope coefficient: the root of sin(φ+δ)·sin(φ−β)/(cos(α+δ)·cos(α−β)).
+    bool CoulombRootNegative(const KernelBlock& kb, float alpha) {
+        const float phi = kb.soilFriction, delta = kb.wallFriction, beta = kb.slopeAngle;
+        return Sin(phi + delta) * Sin(phi - beta) / (Cos(alpha + delta) * Cos(alpha - beta)) < 0;
+    }
+
+    // Rankine's sloping-ground coefficient: the root of cos²β − cos²φ.
+    bool RankineRootNegative(const KernelBlock& kb) {
+        const double cosB = Cos(kb.slopeAngle), cosP = Cos(kb.soilFriction);
+        return (cosB + cosP) * (cosB - cosP) < 0;
+    }
+
+    void Pressure(const KernelBlock& kb) {
+        const CSoil& s = c.soil;
+        const int t = c.wallType;
+        const float phi = kb.soilFriction, beta = kb.slopeAngle;
+        if (t == kShelf) {
+            // Both walls take Coulomb's planar-slope coefficient.
+            if (CoulombRootNegative(kb, Atan(c.wall.m_fBackSlope)) ||
+                CoulombRootNegative(kb, Atan(c.wall.m_fLowerBackSlope)))
+                SlopeTooSteep(kb);
+            return;
+        }
+        if (t == kGravity || t == kSemiGravity) {
+            if (s.m_nTheory == kCoulomb) {
+                const bool noLoad = std::fabs(s.m_fLoadWidth) < 1e-6f || std::fabs(s.m_fLoadPressure) < 1e-6f;
+                if (s.m_nSlopeSegs == 1 && noLoad) {
+                    if (CoulombRootNegative(kb, kb.backAngle)) SlopeTooSteep(kb);
+                } else if (!(phi > 0)) {
+                    Add(kSoilFriction, Format("%s应大于0：库伦土压力的破裂面计算除以tanφ", kSoilFriction));
+                }
+                return;
+            }
+            // Rankine: the sloping-ground formulas run for the whole wall or for the part above
+            // the section (which sees the slope run rewritten by the whole-wall computation).
+            const double tanA = Tan(kb.backAngle);
+            const bool slopingWhole = beta > 1e-6f && kb.wallHeight * tanA < kb.slopeRun;
+            KernelBlock cut = kb;
+            CutGravitySection(c, cut);
+            const float runAtSection =
+                slopingWhole && s.m_nSlopeSegs == 1 ? static_cast<float>(kb.wallHeight * tanA) : kb.slopeRun;
+            const bool slopingSection = beta > 1e-6f && cut.wallHeight * tanA < runAtSection;
+            if ((slopingWhole || slopingSection) && RankineRootNegative(kb)) SlopeTooSteep(kb);
+            return;
+        }
+        // Reinforced-concrete walls: Coulomb on the imaginary back, Rankine on the heel's vertical.
+        if (s.m_nTheory == kCoulomb) {
+            if (beta > phi) SlopeTooSteep(kb);
+            return;
+        }
+        const float B2 = c.wall.m_fHeelWidth, b = kb.slopeRun;
+        const bool level = beta < 1e-6f || b < B2 || std::fabs(B2 - b) < 1e-4f;
+        if (!level && RankineRootNegative(kb)) SlopeTooSteep(kb);
+    }
+};
+
+}  // namespace
+
+std::vector<Finding> ValidateCase(const WallCase& c) {
+    Checker check{c, {}};
+    if (c.wallType < 0 || c.wallType >= kWallTypeCount) {
+        check.Add("挡土墙类型", Format("挡土墙类型%d超出范围0～4", c.wallType));
+        return check.findings;
+    }
+    if (c.soil.m_nSlopeSegs < 1 || c.soil.m_nSlopeSegs > 2) {
+        check.Add("坡面线段数", Format("坡面线段数%d超出范围1～2", c.soil.m_nSlopeSegs));
+        return check.findings;
+    }
+    if (!check.Basics()) return check.findings;
+
+    KernelBlock kb;
+    BuildWallOutline(c, kb);
+    if (!check.Outline(kb)) return check.findings;
+    LoadKernelBlock(c, kb);
+    if (c.wallType == kGravity || c.wallType == kSemiGravity || c.wallType == kShelf) check.Section(kb);
+    check.Pressure(kb);
+    return check.findings;
+}
+
+}  // namespace wall

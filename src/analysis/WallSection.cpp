@@ -1,0 +1,130 @@
+// The wall-body section check of masonry walls.
+#include "analysis/WallSection.h"
+
+#include <cmath>
+
+#include "analysis/CoulombPressure.h"
+#include "analysis/DoubleMath.h"
+#include "analysis/Polygon.h"
+#include "analysis/RankinePressure.h"
+
+namespace wall {
+namespace {
+
+void SetVertex(KernelBlock& kb, int i, float x, float y) {
+    kb.wallX[i] = x;
+    kb.wallY[i] = y;
+}
+
+// Points of the back face (through P0, batter m) and of the front face (through P1, batter n).
+float BackX(const WallCase& c, float y) {
+    return -c.wall.m_fBackSlope * y;
+}
+float FrontX(const WallCase& c, const KernelBlock& kb, float y) {
+    return c.wall.m_fFrontSlope * y - kb.topWidth;
+}
+
+// Front face down to the platform level: the shelf's upper wall.
+void CutAtPlatform(const WallCase& c, KernelBlock& kb) {
+    const float yc = kb.wallY[7];
+    kb.wallHeight = std::fabs(kb.wallY[6]);
+    SetVertex(kb, 5, kb.wallX[7], kb.wallY[7]);
+    SetVertex(kb, 6, kb.wallX[7], kb.wallY[7]);
+    const float xf = FrontX(c, kb, yc);
+    for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
+}
+
+// Weight of the part above the section and, from the pressure already in the block, the
+// eccentricity and stresses on the section.
+void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
+    r.Ex = kb.pressureX;
+    r.Ey = kb.pressureY;
+    r.Zx = kb.armX;
+    r.Zy = kb.armY;
+    r.E = Sqrt(r.Ex * r.Ex + r.Ey * r.Ey);
+    r.B1 = kb.wallX[7] - kb.wallX[2];
+    const float N = r.W1 + r.Ey;
+    r.e1 = r.B1 / 2 - (r.Ey * r.Zx + r.W1 * r.Zw1 - r.Ex * r.Zy) / N;
+    r.sigmaMax = (1 + 6 * r.e1 / r.B1) * N / r.B1;
+    r.sigmaMin = (1 - 6 * r.e1 / r.B1) * N / r.B1;
+    r.tau1 = r.Ex / r.B1;
+    kb.eccentricity = r.e1;
+    kb.stressMax = r.sigmaMax;
+    kb.stressMin = r.sigmaMin;
+    r.allowCompress = c.wall.m_fAllowCompress;
+    r.allowShear = c.wall.m_fAllowShear;
+    r.compressionOk = StressPasses(r.sigmaMax, r.allowCompress);
+    r.shearOk = StressPasses(r.tau1, r.allowShear);
+}
+
+void WeightAbove(KernelBlock& kb, SectionResult& r) {
+    AreaCentroid ac = PolygonAreaCentroid(kb.wallX, kb.wallY, 8);
+    r.W1 = ac.area * kb.wallUnitWeight;
+    r.Zw1 = ac.cx + kb.wallX[0] - kb.wallX[3];
+    kb.wallWeight = r.W1;
+    kb.wallWeightArm = r.Zw1;
+}
+
+}  // namespace
+
+bool StressPasses(float stress, float allowed) {
+    return stress < allowed || std::fabs(stress - allowed) < 1e-5;
+}
+
+SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb) {
+    const float H1 = c.wall.m_fToeHeight, H2 = c.wall.m_fHeelHeight;
+    if (H1 > 1e-4f || H2 > 1e-4f) {
+        const float y2 = kb.wallY[2], y6 = kb.wallY[6];
+        if (std::fabs(y2) < std::fabs(y6) || std::fabs(y2 - y6) < 1e-5f) {
+            // The foot of the front face is not lower than the heel top: cut there.
+            const float yc = y2;
+            kb.wallHeight = std::fabs(y2);
+            SetVertex(kb, 3, kb.wallX[2], kb.wallY[2]);
+            SetVertex(kb, 4, kb.wallX[2], kb.wallY[2]);
+            const float xb = BackX(c, yc);
+            for (int i = 5; i <= 7; ++i) SetVertex(kb, i, xb, yc);
+        } else {
+            const float yc = kb.wallY[7];
+            kb.wallHeight = std::fabs(y6);
+            SetVertex(kb, 5, kb.wallX[7], kb.wallY[7]);
+            SetVertex(kb, 6, kb.wallX[7], kb.wallY[7]);
+            const float xf = FrontX(c, kb, yc);
+            for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
+        }
+        return SectionCut::kAtStep;
+    }
+    kb.wallHeight = kb.wallHeight / 2;
+    const float yc = -kb.wallHeight;
+    const float xf = FrontX(c, kb, yc), xb = BackX(c, yc);
+    for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
+    for (int i = 5; i <= 7; ++i) SetVertex(kb, i, xb, yc);
+    return SectionCut::kAtHalfHeight;
+}
+
+SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb) {
+    SectionResult r;
+    r.cut = CutGravitySection(c, kb);
+    WeightAbove(kb, r);
+    if (c.soil.m_nTheory == kCoulomb) {
+        r.status = CoulombActivePressure(c, kb).status;
+        if (r.status != PressureStatus::kOk) return r;
+    } else {
+        RankineActivePressure(c, kb);
+    }
+    SectionStresses(c, kb, r);
+    return r;
+}
+
+SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight) {
+    SectionResult r;
+    r.cut = SectionCut::kAtStep;
+    CutAtPlatform(c, kb);
+    WeightAbove(kb, r);
+    // The upper-wall thrust acts at thrustHeight above the platform on the upper back face.
+    kb.armY = thrustHeight;
+    kb.armX = (kb.wallX[7] - kb.wallX[2]) - thrustHeight * Tan(kb.backAngle);
+    SectionStresses(c, kb, r);
+    return r;
+}
+
+}  // namespace wall

@@ -1,0 +1,49 @@
+// The wall-body section check: choice of the section, the part above it and its stresses.
+#pragma once
+
+#include "analysis/KernelBlock.h"
+#include "analysis/PressureStatus.h"
+#include "case/WallCase.h"
+
+namespace wall {
+
+enum class SectionCut {
+    kAtStep,        // where the body changes shape (toe or heel step, shelf platform)
+    kAtHalfHeight,  // half the wall height below the top
+};
+
+struct SectionResult {
+    PressureStatus status = PressureStatus::kOk;
+    SectionCut cut = SectionCut::kAtStep;
+    float W1 = 0;   // weight of the part above the section
+    float Zw1 = 0;  // its arm from the section's front point
+    float E = 0;    // √(Ex² + Ey²) of the pressure on the part above
+    float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
+    float B1 = 0;  // section width
+    float e1 = 0;  // signed eccentricity
+    float sigmaMax = 0, sigmaMin = 0;
+    float tau1 = 0;
+    float allowCompress = 0, allowShear = 0;  // [σ], [τ]
+    bool compressionOk = false;               // σmax against [σ]; σmin is not compared
+    bool shearOk = false;
+};
+
+// The pass rule of the stresses: below the allowable value or within 1e-5 of it.
+bool StressPasses(float stress, float allowed);
+
+// Replaces the outline in the block by the part of a gravity or semi-gravity wall above the
+// section examined and sets wallHeight to its height. Used by ChooseGravitySection.
+SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb);
+
+// Gravity and semi-gravity walls: cuts at the higher toe or heel step (or at half height when
+// there is none), recomputes W1, Zw1 and the earth pressure on the part above by the case's theory,
+// then e1, σmax, σmin and τ1. The whole-wall outline, H, W, Zw and pressure fields are overwritten.
+SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb);
+
+// Shelf walls: cuts at the platform and takes W1, Zw1 of the upper wall. The upper-wall thrust
+// stays; its arms are referred to the section: Zy = `thrustHeight` (height of the thrust above the
+// platform, from ShelfPressure) and Zx from the section's front point, so that e1 takes the
+// moments about that point. armX/armY are overwritten with them.
+SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight);
+
+}  // namespace wall
