@@ -49,7 +49,7 @@ struct Font {
     int escapement = 0;  // rotation of the characters, tenths of a degree counter-clockwise
     int weight = 50;     // lighter than the lightest named weight (100)
     bool fixedPitch = true;
-    std::string face = "SimSun";
+    std::string face = "NSimSun";  // the fixed-pitch face of SimSun
 };
 
 // Everything a canvas and its entities draw with. State (pen, brush, font, text colour, raster

@@ -1,0 +1,66 @@
+// wallcalc sketch: the preview of a case as a drawing file (.kst), an SVG or an EMF picture.
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "Commands.h"
+#include "analysis/KernelBlock.h"
+#include "drawing/DrawingCanvas.h"
+#include "drawing/SketchComposition.h"
+
+namespace wallcalc {
+namespace {
+
+struct SketchOptions {
+    std::string file;
+    std::string output;
+    bool report = false;
+    int width = 480;
+    int height = 480;
+};
+
+std::string LowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+void RunSketch(const SketchOptions& o) {
+    const std::string ext = LowerExtension(o.output);
+    if (ext != ".kst" && ext != ".svg" && ext != ".emf")
+        throw CommandError{"\"" + o.output + "\": the output must end in .kst, .svg or .emf"};
+    if (o.report)
+        throw CommandError{
+            "--report: the loading sketch needs the earth-pressure analysis, which is not available yet"};
+    wall::WallCase c = LoadCase(o.file);
+    wall::KernelBlock kb;
+    wall::DrawingCanvas canvas;
+    wall::ComposePreview(canvas, c, kb);
+    if (ext == ".kst") {
+        wall::DrawingIoResult r = canvas.SaveToFile(o.output);
+        if (!r.ok())
+            throw CommandError{"cannot write the drawing file (cause " + r.message + "): " + r.detail};
+        return;
+    }
+    std::unique_ptr<wall::DrawingDevice> dc = wall::DeviceForFile(o.output);
+    dc->BeginPicture(o.width, o.height);
+    wall::PaintPreview(canvas, *dc, o.width, o.height);
+    std::string reason;
+    if (int cause = dc->EndPicture(&reason))
+        throw CommandError{"cannot write " + o.output + " (cause " + std::to_string(cause) + "): " + reason};
+}
+
+const RegisterCommand sketchCommand([](CLI::App& app) {
+    auto* cmd = app.add_subcommand("sketch", "draw the preview of a case as .kst, .svg or .emf");
+    auto o = std::make_shared<SketchOptions>();
+    cmd->add_option("file", o->file, "case file")->required();
+    cmd->add_option("-o,--output", o->output, "drawing to write; the extension chooses the format")
+        ->required();
+    cmd->add_flag("--report", o->report, "the loading sketch of the analysis instead of the preview");
+    cmd->add_option("--width", o->width, "picture width, pixels")->check(CLI::Range(40, 10000));
+    cmd->add_option("--height", o->height, "picture height, pixels")->check(CLI::Range(40, 10000));
+    cmd->callback([o] { RunSketch(*o); });
+});
+
+}  // namespace
+}  // namespace wallcalc
