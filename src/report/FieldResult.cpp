@@ -60,6 +60,16 @@ void AppendAtom(std::vector<CodeRun>& runs, const Atom& a) {
     runs.emplace_back(TextRun{a.ch, a.format});
 }
 
+void AppendRun(std::vector<CodeRun>& runs, const CodeRun& run) {
+    if (const auto* t = std::get_if<TextRun>(&run); t && !runs.empty()) {
+        if (auto* last = std::get_if<TextRun>(&runs.back()); last && last->format == t->format) {
+            last->text += t->text;
+            return;
+        }
+    }
+    runs.push_back(run);
+}
+
 void AppendText(std::vector<CodeRun>& runs, const std::string& text, const CharFormat& format) {
     Atom a;
     a.format = format;
@@ -134,9 +144,9 @@ std::vector<CodeRun> FieldResultRuns(const Field& field) {
     format.italic = false;
     std::vector<CodeRun> runs;
     AppendText(runs, "(", format);
-    for (const CodeRun& r : parts->numerator) runs.push_back(r);
+    for (const CodeRun& r : parts->numerator) AppendRun(runs, r);
     AppendText(runs, ")/(", format);
-    for (const CodeRun& r : parts->denominator) runs.push_back(r);
+    for (const CodeRun& r : parts->denominator) AppendRun(runs, r);
     AppendText(runs, ")", format);
     return runs;
 }

@@ -1,0 +1,32 @@
+// The calculation part of a gravity or semi-gravity wall's report.
+#include "report/assembly/CalcReport.h"
+#include "report/assembly/NarrativeLines.h"
+#include "report/assembly/SectionNarrative.h"
+#include "report/assembly/StabilityNarrative.h"
+
+namespace wall {
+
+void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
+    WriteText(r.theory == kCoulomb ? "按库伦土压力理论计算,计算过程如下：\n\n"
+                                   : "按朗肯土压力理论计算,计算过程如下：\n\n");
+    SetAlignment(0);
+    WriteText("1、挡土墙自重计算\n");
+    ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
+    ResultLine(*this, "挡土墙重力荷载作用位置：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
+    // The heading's line feed is the one the stability computation writes.
+    WriteText("\n2、土压力计算");
+    WriteText("\n");
+    WriteLoadingSketch(r.sketch);
+    LeaveTable();
+    SetAlignment(0);
+    ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.pressure.E);
+    ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.pressure.Ex);
+    ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.pressure.Ey);
+    ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.pressure.Zx);
+    ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.pressure.Zy);
+    WriteStabilityReport(*this, r.stability);
+    WriteText("6、墙身应力验算\n");
+    WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);
+}
+
+}  // namespace wall

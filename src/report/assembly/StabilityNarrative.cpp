@@ -1,0 +1,59 @@
+// Overturning, sliding and base-pressure report lines.
+#include "report/assembly/StabilityNarrative.h"
+
+#include "report/assembly/NarrativeLines.h"
+
+namespace wall {
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
+    w.WriteText("3、抗倾覆稳定验算\n");
+    w.WriteText("\t挡土墙抗倾覆稳定安全系数：\n\t\tWriteSubScript(K,q)=");
+    w.WriteEquation(
+        "EQ "
+        "\\F(WWriteSubScript(Z,w)+WriteSubScript(E,y)WriteSubScript(Z,x),WriteSubScript(E,x)WriteSubScript(Z,"
+        "y))");
+    w.WriteText(F("=%.2f ", s.Kq));
+    w.WriteText(FactorPasses(s.Kq, kRequiredOverturning) ? "≥1.6   抗倾覆稳定验算满足！\n"
+                                                         : "＜1.6   抗倾覆稳定验算不满足！\n");
+
+    w.WriteText("\n4、抗滑移稳定验算\n");
+    w.WriteText("\t挡土墙抗滑移稳定安全系数：\n\t\tWriteSubScript(K,h)=");
+    w.WriteEquation("EQ \\F((W+Ey)μ,Ex)");
+    w.WriteText(F("=%.2f", s.Kh));
+    w.WriteText(FactorPasses(s.Kh, kRequiredSliding) ? "≥1.3   抗滑移稳定验算满足！\n"
+                                                     : "＜1.3   抗滑移稳定验算不满足！\n");
+
+    w.WriteText("\n5、地基验算\n");
+    w.WriteText("\t基底合力的偏心距：\n\t\tWriteSubScript(e,0)=");
+    w.WriteEquation("EQ \\F(B,2)");
+    w.WriteText("-");
+    w.WriteEquation(
+        "EQ "
+        "\\F(WWriteSubScript(Z,w)+WriteSubScript(E,y)WriteSubScript(Z,x)-WriteSubScript(E,x)WriteSubScript(Z,"
+        "y),W+"
+        "WriteSubScript(E,y))");
+    w.WriteText(F("=%.2f m\n\n", s.e0));
+    if (s.partialContact) {
+        w.WriteText("\t∵WriteSubScript(e,0)>B/6\n");
+        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n\t\tWriteSubScript(σ,max)=");
+        w.WriteEquation("EQ \\F(2,3)");
+        w.WriteText("·");
+        w.WriteEquation("EQ \\F(W+WriteSubScript(E,y),B/2-WriteSubScript(e,0))");
+        w.WriteText(F("=%.2f kPa\n\n", s.sigmaMax));
+    } else {
+        w.WriteText("\t∵WriteSubScript(e,0)<B/6\n");
+        w.WriteText("\t∴基底地基土不出现零应力区，最大应力值：\n\t\tWriteSubScript(σ,max)=");
+        w.WriteEquation("EQ \\F(W+Ey,B)");
+        w.WriteText("(1+");
+        w.WriteEquation("EQ \\F(6WriteSubScript(e,0),B)");
+        w.WriteText(")=");
+        w.WriteText(F("%.2f kPa\n\n", s.sigmaMax));
+        w.WriteText("\t基底压力最小值：\n\t\tWriteSubScript(σ,min)=");
+        w.WriteEquation("EQ \\F(W+Ey,B)");
+        w.WriteText("(1-");
+        w.WriteEquation("EQ \\F(6WriteSubScript(e,0),B)");
+        w.WriteText(")=");
+        w.WriteText(F("%.2f kPa\n\n", s.sigmaMin));
+    }
+}
+
+}  // namespace wall

@@ -1,0 +1,13 @@
+// Report sections 3 to 5: overturning, sliding and the foundation.
+#pragma once
+
+#include "analysis/Stability.h"
+#include "report/ReportWriter.h"
+
+namespace wall {
+
+// Writes "3、抗倾覆稳定验算", "4、抗滑移稳定验算" and "5、地基验算" from a computed stability result. The
+// formula texts are the gravity wall's for every wall type.
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s);
+
+}  // namespace wall
