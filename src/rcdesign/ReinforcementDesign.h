@@ -1,6 +1,8 @@
 // Flexural tension reinforcement of one wall section and its crack-width check (GB 50010-2010).
 #pragma once
 
+#include <string_view>
+
 #include "case/WallCase.h"
 
 namespace wall {
@@ -39,6 +41,12 @@ struct ReinforcementResult {
     // False when the area grew to the whole concrete section without meeting ωlim: the report says
     // the crack limit cannot be met with this section instead of printing area and width.
     bool crackLimitMet = false;
+};
+
+// One call of the design in a wall's sequence, under a short stable name ("stem", "toe", ...).
+struct DesignedSection {
+    std::string_view name;
+    ReinforcementResult result;
 };
 
 // Designs the section with the cover, bar diameter, crack limit, grades and (for kTee) counterfort

@@ -1,0 +1,94 @@
+// Base pressures of a reinforced-concrete wall and the bending moments at the roots of heel and toe.
+#include "rcdesign/BaseSlab.h"
+
+#include <cmath>
+
+#include "analysis/Polygon.h"
+
+namespace wall {
+
+namespace {
+
+// Trapezoid (or, with e > B/6, triangle) of base pressure under the vertical force G at eccentricity e;
+// pd and pb interpolated linearly between σmax at the toe and σmin at the heel's end.
+void Pressures(float B, float B1, float B2, BasePressures& p) {
+    p.e = std::fabs(B / 2 - (p.Mv - p.Mh) / p.G);
+    p.zeroStressZone = p.e > B / 6;
+    if (!p.zeroStressZone) {
+        p.sigmaMax = (1 + 6 * p.e / B) * p.G / B;
+        p.sigmaMin = (1 - 6 * p.e / B) * p.G / B;
+    } else {
+        p.sigmaMax = (2 * p.G / 3) / (B / 2 - p.e);
+        p.sigmaMin = 0;
+    }
+    p.pd = (p.sigmaMax - p.sigmaMin) * B2 / B + p.sigmaMin;
+    p.pb = (B - B1) * (p.sigmaMax - p.sigmaMin) / B + p.sigmaMin;
+}
+
+// Moment at the heel's root of the base pressure under the heel (σmin at its end, pd at its root).
+float HeelPressureMoment(const BasePressures& p, float B2) {
+    return p.sigmaMin * B2 * B2 / 2 + (p.pd - p.sigmaMin) * B2 * B2 / 6;
+}
+
+// Moment at the toe's root of the base pressure under the toe (pb at its root, σmax at the toe).
+float ToePressureMoment(const BasePressures& p, float B1) {
+    return p.pb * B1 * B1 / 2 + (p.sigmaMax - p.pb) * B1 * B1 / 3;
+}
+
+}  // namespace
+
+BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock& kb) {
+    const float H = c.wall.m_fHeight, H1 = c.wall.m_fToeHeight;
+    const float B1 = c.wall.m_fToeWidth, B2 = c.wall.m_fHeelWidth;
+    const float* X = kb.wallX;
+    const float* Y = kb.wallY;
+    const float W = kb.wallWeight, Zw = kb.wallWeightArm, gammaC = kb.wallUnitWeight;
+    const float E1s = s.soilThrust, Eqs = s.loadThrust, z1 = s.soilThrustArm, zq = s.loadThrustArm;
+    const float W1 = s.heelWeight, Zw1 = s.heelWeightArm, Wq = s.heelLoad, zW = s.heelLoadArm;
+    const float sinPsi = static_cast<float>(std::sin(static_cast<double>(s.thrustAngle)));
+    const float cosPsi = static_cast<float>(std::cos(static_cast<double>(s.thrustAngle)));
+
+    BaseSlabResult r;
+    const float B = X[5] - X[4];
+    r.B = B;
+    // Where the vertical components act: the heel's end for Rankine's vertical back, the inclined
+    // Coulomb back at the thrusts' heights otherwise.
+    const bool rankine = c.soil.m_nTheory != kCoulomb;
+    const float z1v = rankine ? B : B - z1 * B2 / H;
+    const float zqv = rankine ? B : B - zq * B2 / H;
+
+    // Heel slab: its own weight and its centroid's distance from the heel's root at X7.
+    const float hx[4] = {X[7], X[7], X[5], X[6]};
+    const float hy[4] = {Y[7], Y[5], Y[5], Y[6]};
+    const AreaCentroid heel = PolygonAreaCentroid(hx, hy, 4);
+    const float heelSlabMoment = heel.area * gammaC * (heel.cx - X[7]);
+    const float root = B - B2;  // the heel's root from the toe
+    const float toeSlabMoment = gammaC * B1 * H1 * B1 / 2;
+
+    // Design combination. W1 holds the surcharge on the heel together with the soil; the soil alone
+    // takes 1.35 and the surcharge Wq 1.4.
+    const float soilW1 = W1 - Wq;
+    const float soilW1Moment = W1 * Zw1 - Wq * zW;
+    BasePressures& d = r.design;
+    d.Mv = 1.35f * (sinPsi * z1v * E1s + soilW1Moment + W * Zw) + 1.4f * (sinPsi * zqv * Eqs + Wq * zW);
+    d.Mh = cosPsi * (1.4f * Eqs * (zq + H1) + 1.35f * E1s * (z1 + H1));
+    d.G = 1.35f * (sinPsi * E1s + W + soilW1) + 1.4f * (sinPsi * Eqs + Wq);
+    Pressures(B, B1, B2, d);
+    r.Md = (zW - root) * Wq * 1.4f + (soilW1Moment - root * soilW1) * 1.35f + heelSlabMoment * 1.35f -
+           HeelPressureMoment(d, B2);
+    r.Mb = ToePressureMoment(d, B1) - 1.35f * toeSlabMoment;
+
+    // Standard combination, with the thrust as the block holds it.
+    BasePressures& k = r.standard;
+    k.Mv = kb.pressureY * kb.armX + W1 * Zw1 + W * Zw;
+    k.Mh = kb.pressureX * kb.armY;
+    k.G = W + W1 + kb.pressureY;
+    Pressures(B, B1, B2, k);
+    r.Mdk = (W1 * Zw1 - root * W1) + heelSlabMoment - HeelPressureMoment(k, B2);
+    r.Mbk = ToePressureMoment(k, B1) - toeSlabMoment;
+    kb.stressMax = k.sigmaMax;
+    kb.stressMin = k.sigmaMin;
+    return r;
+}
+
+}  // namespace wall
