@@ -31,6 +31,9 @@ wall::WallCase LoadCase(const std::string& path);
 // Writes a case file or throws CommandError naming the path and the cause.
 void SaveCase(const std::string& path, const wall::WallCase& c);
 
+// Runs ValidateCase and throws CommandError listing every finding, so a refused case writes nothing.
+void RequireValidCase(const wall::WallCase& c);
+
 // Wall type from its command-line name (gravity, semi-gravity, shelf, cantilever, counterfort).
 const std::vector<std::pair<std::string, int>>& WallTypeOptions();
 
