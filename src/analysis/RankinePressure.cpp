@@ -35,10 +35,13 @@ WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
         W2 = (t - b) * a;
         x2 = x0 + b + (t - b) / 2;
     } else {
+        // The slope runs on beyond the back face: only the triangle of it over the face rests
+        // on the wall. The soil farther out stands beyond the vertical through the bottom back
+        // corner and carries nothing here (a vertical back carries no soil at all).
         bp = t;
         ap = (a / b) * t;
-        W2 = (t - b) * (a - ap) / 2;
-        x2 = x0 + t + (b - t) / 3;
+        W2 = 0;
+        x2 = 0;
     }
     float W1 = t * H / 2, x1 = x0 + 2 * t / 3;
     float W3 = bp * ap / 2, x3 = x0 + 2 * bp / 3;
