@@ -11,6 +11,14 @@ namespace wall {
 // width is the counterfort thickness.
 enum class SectionKind : int { kStrip = 0, kTee = 1 };
 
+// What the report prints in place of a section's result lines: the section cannot take its moment;
+// the crack limit is out of reach even with the whole section as steel; a grade index outside the lists.
+constexpr std::string_view kNotDesignableText =
+    "混凝土强度不满足强度要求或墙体尺寸不满足构造要求，无法进行配筋计算！\n";
+constexpr std::string_view kCrackLimitNotMetText =
+    "\t钢筋面积增至整个混凝土截面仍不能满足裂缝控制宽度要求，本截面无法满足裂缝控制要求！\n";
+constexpr std::string_view kUnknownGradeText = "混凝土或钢筋等级不在可选范围内，无法进行配筋计算！\n";
+
 // Minimum reinforcement ratio used for every section, percent.
 constexpr float kMinimumRatioPercent = 0.15f;
 
