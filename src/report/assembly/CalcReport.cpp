@@ -22,6 +22,12 @@ CaseAnalysis AnalyseCase(const WallCase& c, KernelBlock& kb) {
         case kShelf:
             a.shelf = ShelfWallAnalysis(c, kb);
             break;
+        case kCantilever:
+            a.cantilever = CantileverDesign(c, kb);
+            break;
+        case kCounterfort:
+            a.counterfort = CounterfortDesign(c, kb);
+            break;
         default:
             break;
     }
@@ -36,7 +42,7 @@ std::string AnalysisRefusal(const CaseAnalysis& a) {
             return std::string(PressureStatusMessage(a.gravity->section.status));
         return {};
     }
-    if (a.shelf) return {};
+    if (a.shelf || a.cantilever || a.counterfort) return {};
     return "该挡土墙类型的计算尚未提供。";
 }
 
@@ -70,6 +76,8 @@ void CalcReport::WriteLoadingSketch(const SketchLoads& loads) {
     Host().AddDrawingName(name);
     // The text width of the page: 593.5 - 2 x 89.85 pt.
     InsertCanvasPicture(m_in.loadSketch, 413.8);
+    // The picture stands in a paragraph of its own, so the result lines start below it.
+    TypeParagraph();
     LeaveTable();
     SetAlignment(0);
 }
@@ -98,6 +106,8 @@ void CalcReport::Generate() {
     const CaseAnalysis& a = m_in.analysis;
     if (a.gravity) WriteGravityAnalysis(*a.gravity);
     if (a.shelf) WriteShelfAnalysis(*a.shelf);
+    if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
+    if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
 
     WriteResultMessage();
     ShowFieldCodes(false);

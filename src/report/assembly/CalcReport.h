@@ -12,6 +12,8 @@
 #include "analysis/SketchLoads.h"
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
+#include "rcdesign/CantileverDesign.h"
+#include "rcdesign/CounterfortDesign.h"
 #include "report/ReportWriter.h"
 
 namespace wall {
@@ -25,8 +27,10 @@ struct SketchRect {
 // the analysis refuses writes nothing.
 struct CaseAnalysis {
     int wallType = kCounterfort;
-    std::optional<GravityWallResult> gravity;  // types 0 and 1
-    std::optional<ShelfWallResult> shelf;      // type 2
+    std::optional<GravityWallResult> gravity;      // types 0 and 1
+    std::optional<ShelfWallResult> shelf;          // type 2
+    std::optional<CantileverResult> cantilever;    // type 3
+    std::optional<CounterfortResult> counterfort;  // type 4
 };
 
 // Builds the outline into the block and runs the analysis of the case's wall type.
@@ -68,6 +72,9 @@ class CalcReport : public ReportWriter {
   private:
     void WriteGravityAnalysis(const GravityWallResult& r);
     void WriteShelfAnalysis(const ShelfWallResult& r);
+    void WriteImaginaryBack(const ImaginaryBackResult& r);
+    void WriteCantileverAnalysis(const CantileverResult& r);
+    void WriteCounterfortAnalysis(const CounterfortResult& r);
 
     CaseReportInput m_in;
     std::vector<std::string> m_warnings;

@@ -1,0 +1,123 @@
+// The calculation part of a cantilever or counterfort wall's report.
+#include "report/assembly/CalcReport.h"
+#include "report/assembly/NarrativeLines.h"
+#include "report/assembly/RcNarrative.h"
+#include "report/assembly/StabilityNarrative.h"
+
+namespace wall {
+namespace {
+
+// A label in one writer call and its value in the next.
+void LabelValue(ReportWriter& w, const char* label, const char* fmt, float v) {
+    w.WriteText(label);
+    w.WriteText(F(fmt, v));
+}
+
+}  // namespace
+
+void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
+    SetAlignment(0);
+    WriteText("1、挡土墙自重计算\n");
+    ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
+    ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
+    WriteText(r.theory == kCoulomb ? "\t用墙踵下缘与立板上边缘连线作为假想墙背，按库伦理论计算：\n"
+                                   : "\t用墙踵的竖直面作为假想墙背，按朗肯理论计算：\n");
+    // The line feed of the stability computation.
+    WriteText("\n");
+    WriteLoadingSketch(r.sketch);
+    ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
+    ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
+    WriteText("\n2、土压力计算\n");
+    ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
+    ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.Ex);
+    ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.Ey);
+    ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.Zx);
+    ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.Zy);
+}
+
+void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
+    WriteImaginaryBack(r.back);
+    WriteStabilityReport(*this, r.back.stability);
+    WriteText("6、墙身截面强度验算\n");
+
+    WriteText("\n1）立板截面强度验算\n");
+    WriteText(
+        "\t底截面弯矩设计值：采用承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用，弯矩设计值\n");
+    LabelValue(*this, "\t墙踵板根部点的弯矩设计值：M=", "%.2f kN·m/m \n", r.M);
+    LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
+    WriteReinforcementResult(*this, r.sections[0].result);
+
+    WriteBaseSlabReport(*this, r.slab);
+    WriteText(" 配筋计算及裂缝验算\n");
+    LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+    LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    WriteReinforcementResult(*this, r.sections[1].result);
+    LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m\n", r.slab.Md);
+    LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
+    WriteReinforcementResult(*this, r.sections[2].result);
+}
+
+void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
+    WriteImaginaryBack(r.back);
+    WriteStabilityReport(*this, r.back.stability);
+    WriteText("6、墙身截面强度验算\n");
+
+    // Face panel, horizontal.
+    WriteText("\n1）墙面板截面强度验算\n");
+    WriteText(" （1）墙面板的水平内力\n");
+    LabelValue(*this, "\t替代土压力图形中，面板的法向土压应力值：WriteSubScript(σ,pj)=", "%.2f kPa\n",
+               r.sigmaPj);
+    LabelValue(*this, "\t扶壁之间的净距：L=", "%.2f m\n", r.L);
+    LabelValue(*this, "\t扶壁两端的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.panelQ);
+    LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.panelMidM);
+    LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.panelMidMk);
+    WriteReinforcementResult(*this, r.sections[0].result);
+    LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.panelEndM);
+    LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.panelEndMk);
+    WriteReinforcementResult(*this, r.sections[1].result);
+
+    // Face panel, vertical.
+    WriteText(" （2）墙面板的竖向内力\n");
+    LabelValue(*this, "\t最大正弯矩设计值：WriteSubScript(M,正)=", "%.2f kN·m/m \n", r.panelPosM);
+    LabelValue(*this, "\t最大正弯矩标准值：WriteSubScript(Mk,正)=", "%.2f kN·m/m \n", r.panelPosMk);
+    WriteReinforcementResult(*this, r.sections[2].result);
+    LabelValue(*this, "\t墙面板底端最大负弯矩设计值：WriteSubScript(M,底)=", "%.2f kN·m/m \n", r.panelFootM);
+    LabelValue(*this, "\t墙面板底端最大负弯矩标准值：WriteSubScript(Mk,底)=", "%.2f kN·m/m \n",
+               r.panelFootMk);
+    WriteReinforcementResult(*this, r.sections[3].result);
+
+    // Base slab, toe and heel.
+    WriteBaseSlabReport(*this, r.slab);
+    WriteText(" 配筋计算及裂缝验算\n");
+    WriteText(" （1）墙趾板\n");
+    LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+    LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    WriteReinforcementResult(*this, r.sections[4].result);
+    WriteText(" （2）墙踵板\n");
+    LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
+    LabelValue(*this, "\t墙踵板边缘的总竖向应力标准值：WriteSubScript(σ,wk)=", "%.2f kPa\n", r.sigmaWk);
+    LabelValue(*this, "\t墙踵板与扶壁衔接处的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.heelQ);
+    LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.heelMidM);
+    LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.heelMidMk);
+    WriteReinforcementResult(*this, r.sections[5].result);
+    LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.heelEndM);
+    LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.heelEndMk);
+    WriteReinforcementResult(*this, r.sections[6].result);
+
+    // Counterforts as T-sections at a third, two thirds and the whole panel height.
+    WriteText("\n3）扶壁截面强度验算\n");
+    for (int i = 0; i < 3; ++i) {
+        const CounterfortSection& s = r.counterfort[i];
+        LabelValue(*this, " 距离墙顶x=", "%.2f m处\n", s.x);
+        LabelValue(*this, "\t截面宽度 B=", "%.2f m\n", s.width);
+        LabelValue(*this, "\t截面高度 H=", "%.2f m\n", s.height);
+        LabelValue(*this, "\t翼缘宽度 BT=", "%.2f m\n", s.flangeWidth);
+        LabelValue(*this, "\t翼缘高度 HT=", "%.2f m\n", s.flangeThickness);
+        LabelValue(*this, "\t截面剪力 Q=", "%.2f kN\n", s.Q);
+        LabelValue(*this, "\t截面弯矩设计值 M=", "%.2f kN·m\n", s.M);
+        LabelValue(*this, "\t截面弯矩标准值 Mk=", "%.2f kN·m\n", s.Mk);
+        WriteReinforcementResult(*this, r.sections[7 + i].result);
+    }
+}
+
+}  // namespace wall
