@@ -1,0 +1,27 @@
+// The computation of a cantilever wall: loads, stability, base slab, stem, toe and heel designs.
+#include "rcdesign/CantileverDesign.h"
+
+#include "analysis/DoubleMath.h"
+
+namespace wall {
+
+CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
+    CantileverResult r;
+    r.back = ImaginaryBackPressure(c, kb);
+    const StemLoads& s = r.back.loads;
+
+    // Stem at its base, permanent loads controlling.
+    const float cosPsi = Cos(s.thrustAngle);
+    r.M = cosPsi * (1.35f * s.soilThrust * s.soilThrustArm + 1.4f * s.loadThrust * s.loadThrustArm);
+    r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
+    r.stemDepth = kb.wallX[7] - kb.wallX[2];
+    r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};
+
+    r.slab = BaseSlabDesign(c, s, kb);
+    const float H1 = c.wall.m_fToeHeight;
+    r.sections[1] = {"toe", DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Mb, r.slab.Mbk)};
+    r.sections[2] = {"heel", DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Md, r.slab.Mdk)};
+    return r;
+}
+
+}  // namespace wall

@@ -1,0 +1,44 @@
+// Earth pressure of a cantilever or counterfort wall on its imaginary back, the heel's load and stability.
+#pragma once
+
+#include "analysis/KernelBlock.h"
+#include "analysis/SketchLoads.h"
+#include "analysis/Stability.h"
+#include "case/WallCase.h"
+#include "rcdesign/StemLoads.h"
+
+namespace wall {
+
+// The values of report sections 1 and 2 in print order, what the loading sketch needs, and what the
+// designs go on with. kN/m, m, rad.
+struct ImaginaryBackResult {
+    // kCoulomb: the inclined back from the heel's lower end; kRankine: the vertical plane through the heel's
+    // end. As the heading and the drawing name say.
+    int theory = kCoulomb;
+    float W = 0;    // wall weight
+    float Zw = 0;   // its distance from the toe
+    float W1 = 0;   // load on the heel
+    float Zw1 = 0;  // its distance from the toe
+    float E = 0;    // total earth pressure on the imaginary back
+    float Ex = 0;
+    float Ey = 0;
+    float Zx = 0;  // Ey's line of action from the toe
+    float Zy = 0;  // Ex's line of action above the toe
+    float Ka = 0;  // earth-pressure coefficient used
+    StemLoads loads;
+    SketchLoads sketch;  // what the loading sketch draws: Ex, Ey, Zx, Zy, W, Zw
+    StabilityResult stability;
+};
+
+// Loads the block from the case (the case's outline must already be in wallX/wallY), computes the
+// earth pressure on the imaginary back by the case's theory and the load on the heel, stores Ex, Ey,
+// Zx, Zy, extraWeight and extraWeightArm, and runs the stability computation.
+ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb);
+
+// Elevation angle of the first slope segment as the slope page shows it, in radians (π as 3.14159).
+float FirstSlopeAngle(const CSoil& soil);
+
+// Factor of the surcharge's pressure on a back at α under ground rising at β: cosβ·cosα/cos(α − β).
+float SurchargeFactor(float beta, float alpha);
+
+}  // namespace wall
