@@ -90,6 +90,7 @@ void EmfDevice::Bounds::Add(int x0, int y0, int x1, int y1) {
 }
 
 void EmfDevice::Begin(uint32_t type) {
+    m_lastInvertEllipse = false;
     m_recordStart = m_records.size();
     U32(type);
     U32(0);  // size, set by End
@@ -339,10 +340,22 @@ void EmfDevice::Ellipse(int left, int top, int right, int bottom) {
     SyncPen();
     SyncBrush(m_brush.hollow);
     SyncRop(m_rop);
-    Begin(EMR_ELLIPSE);
-    for (int v : {left, top, right, bottom}) I32(v);
-    End();
     m_bounds.Add(left, top, right, bottom);
+    const int32_t box[4] = {left, top, right, bottom};
+    if (m_rop == RasterOp::kInvert && m_lastInvertEllipse &&
+        std::memcmp(m_records.data() + m_lastStart + 8, box, sizeof box) == 0) {
+        m_records.resize(m_lastStart);
+        --m_recordCount;
+        m_lastInvertEllipse = false;
+        return;
+    }
+    Begin(EMR_ELLIPSE);
+    for (int v : box) I32(v);
+    End();
+    if (m_rop == RasterOp::kInvert) {
+        m_lastInvertEllipse = true;
+        m_lastStart = m_recordStart;
+    }
 }
 
 void EmfDevice::PointsRecord(uint32_t type, std::span<const DevicePoint> points) {

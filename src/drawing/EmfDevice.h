@@ -64,6 +64,11 @@ class EmfDevice : public DrawingDevice {
     std::vector<uint8_t> m_records;  // everything after the header, before EOF
     std::vector<uint8_t> m_file;
     std::size_t m_recordStart = 0;
+    // The last record was an inverting ellipse: a second identical one undoes it, so both are
+    // left out (only their bounds count). Renderers without the inverting operation would
+    // otherwise show such marks.
+    bool m_lastInvertEllipse = false;
+    std::size_t m_lastStart = 0;
     uint32_t m_recordCount = 0;
     Bounds m_bounds;
     int m_width = 0, m_height = 0;
