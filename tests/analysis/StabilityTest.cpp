@@ -59,9 +59,9 @@ TEST(FactorPasses, BreakPoints) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     const std::vector<Row> rows = {
-        {1.6f, 1.6, true},      {1.599995f, 1.6, true}, {1.59998f, 1.6, false}, {1.7f, 1.6, true},
-        {1.3f, 1.3, true},      {1.299992f, 1.3, true}, {1.29998f, 1.3, false}, {-2.0f, 1.3, false},
-        {nan, 1.6, false},      {inf, 1.6, true},
+        {1.6f, 1.6, true}, {1.599995f, 1.6, true}, {1.59998f, 1.6, false}, {1.7f, 1.6, true},
+        {1.3f, 1.3, true}, {1.299992f, 1.3, true}, {1.29998f, 1.3, false}, {-2.0f, 1.3, false},
+        {nan, 1.6, false}, {inf, 1.6, true},
     };
     for (const Row& r : rows) EXPECT_EQ(FactorPasses(r.factor, r.required), r.passes) << r.factor;
 }
@@ -129,7 +129,8 @@ TEST(ComputeStability, SlidingMatchesForceBalanceForEveryBackBatter) {
                 const double a0 = type == kGravity ? std::atan(0.2) : 0;
                 const double theta = std::atan(m) + Deg(deltaDeg);
                 const double E = 50, W = 100, mu = 0.5;
-                const float Ex = static_cast<float>(E * std::cos(theta)), Ey = static_cast<float>(E * std::sin(theta));
+                const float Ex = static_cast<float>(E * std::cos(theta)),
+                            Ey = static_cast<float>(E * std::sin(theta));
                 KernelBlock kb = HandBlock(100, 3, Ex, Ey, 5, 2);
                 kb.wallFriction = static_cast<float>(Deg(deltaDeg));
                 const double expected = ((W + Ey) * std::cos(a0) + Ex * std::sin(a0)) * mu /
@@ -183,14 +184,14 @@ TEST(ComputeStability, ReinforcedConcreteVariant) {
         int type;
         float recordBatter, actualBatter;
     };
-    for (const Row& row : std::vector<Row>{{kCantilever, 0.2f, 0.2f},
-                                           {kCantilever, -0.2f, -0.2f},
-                                           {kCounterfort, 0.3f, 0.0f}}) {
+    for (const Row& row : std::vector<Row>{
+             {kCantilever, 0.2f, 0.2f}, {kCantilever, -0.2f, -0.2f}, {kCounterfort, 0.3f, 0.0f}}) {
         SCOPED_TRACE(row.recordBatter);
         WallCase c = DefaultCase(row.type);
         c.wall.m_fBackSlope = row.recordBatter;
         const double theta = std::atan(row.actualBatter) + Deg(10);
-        const float Ex = static_cast<float>(80 * std::cos(theta)), Ey = static_cast<float>(80 * std::sin(theta));
+        const float Ex = static_cast<float>(80 * std::cos(theta)),
+                    Ey = static_cast<float>(80 * std::sin(theta));
         KernelBlock kb = HandBlock(200, 2, Ex, Ey, 4, 2.5f);
         kb.wallFriction = static_cast<float>(Deg(10));
         kb.extraWeight = 150;
