@@ -13,7 +13,7 @@
 namespace wallcalc {
 namespace {
 
-Json StabilityJson(Json& j, const wall::StabilityResult& s) {
+void StabilityJson(Json& j, const wall::StabilityResult& s) {
     j["Kq"] = s.Kq;
     j["Kh"] = s.Kh;
     j["B"] = s.B;
@@ -22,7 +22,6 @@ Json StabilityJson(Json& j, const wall::StabilityResult& s) {
     j["sigmaMin"] = s.sigmaMin;
     j["overturningOk"] = s.overturningOk;
     j["slidingOk"] = s.slidingOk;
-    return j;
 }
 
 Json SectionJson(const wall::SectionResult& s) {

@@ -65,6 +65,15 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
     } else {
         tanTheta = t2;
         r.wedge = 2;
+        // The plane t2 is the stationary one of a wedge carrying the whole strip; it must reach
+        // past the strip's far edge. When it falls short (or a heavy strip leaves no stationary
+        // plane at all) the thrust falls off beyond that edge and rises up to it, so the plane
+        // through the far edge carries the largest thrust. Taking t2 there would give far too
+        // small, negative or undefined thrusts.
+        if (!((H + a) * t2 >= dd + l0)) {
+            tanTheta = (dd + l0) / (H + a);
+            r.wedge = 4;
+        }
     }
 
     // Heights on the wall: between slope crest and load, loaded, below the slope, below the load.

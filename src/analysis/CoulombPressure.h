@@ -17,7 +17,8 @@ struct CoulombResult {
     CoulombVariant variant = CoulombVariant::kSimple;
     float Ka = 0;  // simple variant: the coefficient
     // General variant: the wedge chosen (1 plane through the loaded strip, 2 beyond it, 3 load
-    // ignored), tanθ of its failure plane from the vertical, and the coefficients K and K1.
+    // ignored, 4 plane through the strip's far edge when plane 2 would fall short of it), tanθ of
+    // its failure plane from the vertical, and the coefficients K and K1.
     int wedge = 0;
     float tanTheta = 0;
     float K = 0;

@@ -83,15 +83,18 @@ TEST(CoulombActivePressure, SimpleVariantOnSlopedBase) {
     EXPECT_NEAR(r.Zy, 1.866667, 1e-5);
 }
 
-// Largest thrust over trial planes at tanθ from the vertical, for a vertical wall with δ = 0 on
-// level ground carrying q over x in [d, d + l0]: wedge weight γH²t/2 plus the load inside the
-// wedge, E = weight·cot(θ + φ).
-double TrialWedgeMaximum(double H, double gamma, double phi, double q, double d, double l0) {
+// Largest thrust over trial planes from the bottom back corner, tanθ from the vertical, for a
+// back at α from the vertical, wall friction δ, level ground carrying q over x in [d, d + l0]
+// (x from the top back corner): the wedge weight γ·H·x_i/2 (x_i where the plane meets the ground)
+// plus the load inside the wedge, E = weight·cos(θ + φ)/sin(θ + φ + α + δ).
+double TrialWedgeMaximum(double H, double gamma, double phi, double alpha, double delta, double q, double d,
+                         double l0) {
     double best = 0;
     for (double t = 0.05; t < 1.5; t += 1e-5) {
-        const double reach = H * t;
+        const double reach = H * std::tan(alpha) + H * t;
         const double load = q * std::max(0.0, std::min(reach, d + l0) - d);
-        const double E = (gamma * H * H * t / 2 + load) / std::tan(std::atan(t) + phi);
+        const double E = (gamma * H * reach / 2 + load) * std::cos(std::atan(t) + phi) /
+                         std::sin(std::atan(t) + phi + alpha + delta);
         best = std::max(best, E);
     }
     return best;
@@ -100,27 +103,38 @@ double TrialWedgeMaximum(double H, double gamma, double phi, double q, double d,
 struct SurchargeRow {
     std::string name;
     float q, width, offset;
+    float backSlope, delta;
     int wedge;
 };
 
 TEST(CoulombActivePressure, StripSurchargeMatchesTrialWedge) {
     const std::vector<SurchargeRow> rows = {
-        {"strip reaching past the plane", 10, 100, 0, 1},
-        {"strip inside the wedge", 10, 1, 0.5f, 2},
-        {"heavy strip inside the wedge", 50, 0.8f, 0.3f, 2},
-        {"strip beyond the plane is ignored", 10, 4, 10, 3},
+        {"strip reaching past the plane", 10, 100, 0, 0, 0, 1},
+        {"strip inside the wedge", 10, 1, 0.5f, 0, 0, 2},
+        {"heavy strip inside the wedge", 50, 0.8f, 0.3f, 0, 0, 2},
+        {"strip beyond the plane is ignored", 10, 4, 10, 0, 0, 3},
+        // Heavy narrow strips: the stationary plane of the loaded wedge would stop short of the
+        // strip (or not exist); the plane through its far edge governs.
+        {"heavy strip near the wall", 100, 1, 0.5f, 0, 0, 4},
+        {"heavy strip set back", 100, 1, 2, 0, 0, 4},
+        {"very heavy strip", 300, 1, 0.5f, 0, 0, 4},
+        {"battered back, strip reaching past the plane", 10, 100, 0, 0.2f, 10, 1},
+        {"battered back, strip inside the wedge", 10, 1, 2, 0.2f, 10, 2},
+        {"battered back, heavy strip", 150, 1, 2, 0.2f, 10, 4},
     };
     for (const SurchargeRow& row : rows) {
         SCOPED_TRACE(row.name);
-        WallCase c = CoulombWall(30, 0);
+        WallCase c = CoulombWall(30, row.delta);
+        c.wall.m_fBackSlope = row.backSlope;
         test::SetLoad(c, row.q, row.width, row.offset);
         KernelBlock kb = test::LoadedBlock(c);
         CoulombResult r = CoulombActivePressure(c, kb);
         EXPECT_EQ(r.variant, CoulombVariant::kGeneral);
         EXPECT_EQ(r.wedge, row.wedge);
-        const double expected = TrialWedgeMaximum(6, 18, Deg(30), row.q, row.offset, row.width);
-        EXPECT_NEAR(r.Ex, expected, expected * 2e-4);
-        EXPECT_EQ(r.Ey, 0);
+        const double alpha = std::atan(row.backSlope), delta = Deg(row.delta);
+        const double expected = TrialWedgeMaximum(6, 18, Deg(30), alpha, delta, row.q, row.offset, row.width);
+        EXPECT_NEAR(r.E, expected, expected * 2e-4);
+        EXPECT_NEAR(r.Ex, r.E * std::cos(alpha + delta), 1e-3);
     }
 }
 
@@ -135,7 +149,9 @@ TEST(CoulombActivePressure, WideSurchargeByHand) {
     EXPECT_NEAR(r.Zy, 2.15625, 1e-5);
 }
 
-// A strip whose far edge reaches exactly the plane t1 counts as reaching past it.
+// A strip whose far edge reaches exactly the plane t1 counts as reaching past it. Just short of
+// it the strip lies inside the wedge; the plane of a wedge carrying all of it would stop short of
+// the far edge, so the plane through that edge governs (trial wedge).
 TEST(CoulombActivePressure, StripEndingOnThePlaneUsesFirstWedge) {
     WallCase c = CoulombWall(30, 0);
     test::SetLoad(c, 10, 100, 0);
@@ -146,7 +162,11 @@ TEST(CoulombActivePressure, StripEndingOnThePlaneUsesFirstWedge) {
     EXPECT_EQ(CoulombActivePressure(c, kb).wedge, 1);
     test::SetLoad(c, 10, L1 - 0.01f, 0);
     kb = test::LoadedBlock(c);
-    EXPECT_EQ(CoulombActivePressure(c, kb).wedge, 2);
+    CoulombResult r = CoulombActivePressure(c, kb);
+    EXPECT_EQ(r.wedge, 4);
+    EXPECT_NEAR(r.tanTheta, (L1 - 0.01f) / 6, 1e-6);
+    const double expected = TrialWedgeMaximum(6, 18, Deg(30), 0, 0, 10, 0, L1 - 0.01f);
+    EXPECT_NEAR(r.E, expected, expected * 2e-4);
 }
 
 // φ + α + δ above 90°: no failure plane. Nothing is stored, and the status tells the caller to
