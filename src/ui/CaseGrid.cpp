@@ -1,0 +1,76 @@
+// The slope page's grid over QTableWidget.
+#include "ui/CaseGrid.h"
+
+#include <QHeaderView>
+
+#include "ui/NumberText.h"
+
+namespace wallui {
+
+CaseGrid::CaseGrid(QWidget* parent) : QTableWidget(parent) {
+    // The header cells are ordinary cells of row 0 and column 0, as the readers address them.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    // The column widths follow the control's size; the last column takes what is left, so the
+    // grid never needs a horizontal scroll bar.
+    horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(this, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        if (!filling_) emit cellEdited(row, column);
+    });
+}
+
+void CaseGrid::SetShape(int rows, int columns) {
+    filling_ = true;
+    setRowCount(rows);
+    setColumnCount(columns);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) ApplyFlags(r, c);
+    filling_ = false;
+}
+
+void CaseGrid::LockColumn(int column, bool locked) {
+    locked_.removeAll(column);
+    if (locked) locked_.append(column);
+    filling_ = true;
+    for (int r = 0; r < rowCount(); ++r)
+        if (column < columnCount()) ApplyFlags(r, column);
+    filling_ = false;
+}
+
+void CaseGrid::ApplyFlags(int row, int column) {
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        setItem(row, column, cell);
+    }
+    const bool fixed = row == 0 || column == 0;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled;
+    if (!fixed) flags |= Qt::ItemIsSelectable;
+    if (!fixed && !locked_.contains(column)) flags |= Qt::ItemIsEditable;
+    cell->setFlags(flags);
+    cell->setTextAlignment(Qt::AlignCenter);
+    cell->setBackground(fixed ? palette().button() : palette().base());
+}
+
+void CaseGrid::SetCellText(int row, int column, const QString& text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return;
+    filling_ = true;
+    ApplyFlags(row, column);
+    item(row, column)->setText(text);
+    filling_ = false;
+}
+
+QString CaseGrid::CellText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+double CaseGrid::CellNumber(int row, int column) const {
+    return LeadingNumberOf(CellText(row, column));
+}
+
+}  // namespace wallui

@@ -1,0 +1,34 @@
+// The dialogs' default hooks: Qt's file dialog and message box, modal runs.
+#include "ui/DialogHooks.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "case/CaseFile.h"
+
+namespace wallui {
+
+QString ReportNotAvailableText() {
+    return QString::fromUtf8("计算书的生成尚未提供，暂时不能计算。\n可先用“保存”保存本工况。");
+}
+
+DialogHooks DefaultDialogHooks() {
+    DialogHooks hooks;
+    hooks.chooseFile = [](QWidget* parent, const FileDialogRequest& r) -> std::optional<QString> {
+        QString path;
+        if (r.mode == FileDialogMode::kOpen)
+            path = QFileDialog::getOpenFileName(parent, r.title, r.initialName, r.filter);
+        else
+            path = QFileDialog::getSaveFileName(parent, r.title, r.initialName, r.filter);
+        if (path.isEmpty()) return std::nullopt;
+        return path;
+    };
+    hooks.showMessage = [](QWidget* parent, const QString& text) {
+        QMessageBox::information(parent, QString::fromUtf8(wall::kDialogTitle), text);
+    };
+    hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
+    return hooks;
+}
+
+}  // namespace wallui

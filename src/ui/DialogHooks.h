@@ -1,0 +1,54 @@
+// What the dialogs ask of the outside world: file choice, messages, modal runs and the calculation.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "case/WallCase.h"
+#include "host/HostServices.h"
+
+class QDialog;
+class QWidget;
+
+namespace wallui {
+
+enum class FileDialogMode { kOpen, kSave };
+
+// One request for the open or save file dialog.
+struct FileDialogRequest {
+    FileDialogMode mode = FileDialogMode::kOpen;
+    QString title;
+    QString filter;       // Qt filter list: "description (pattern);;description (pattern)"
+    QString initialName;  // the name last chosen in this run of the dialog
+};
+
+// What the calculation gets: the case as last rebuilt, the host, the dialog and the sketch area.
+struct CalculationRequest {
+    const wall::WallCase& wallCase;
+    wall::HostServices& host;
+    QWidget* dialog;
+    QRect sketchRect;  // client rectangle of the sketch area, pixels
+};
+
+// Each hook may be replaced, for instance by tests, so no modal window blocks.
+struct DialogHooks {
+    // Returns the chosen path, or nothing when the user cancelled.
+    std::function<std::optional<QString>(QWidget* parent, const FileDialogRequest&)> chooseFile;
+    // Shows a message and returns when the user has read it.
+    std::function<void(QWidget* parent, const QString& text)> showMessage;
+    // Runs a dialog modally and returns its result code.
+    std::function<int(QDialog& dialog)> runModal;
+    // Writes the report of the case; true when it was produced and the dialog may close. While it
+    // is empty the dialog says that the report is not available yet and stays open.
+    std::function<bool(const CalculationRequest&)> calculate;
+};
+
+// Qt's file dialog, a message box titled with the dialog title, QDialog::exec; no calculation.
+DialogHooks DefaultDialogHooks();
+
+// The message shown by "计算" while no calculation is given.
+QString ReportNotAvailableText();
+
+}  // namespace wallui

@@ -1,0 +1,55 @@
+// The plug-in's dialog step: one modal run of the calculation dialog, with a Qt application made
+// for it when the host has none.
+#include "host/DialogStep.h"
+
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "ui/DlgWallCalc.h"
+
+namespace {
+
+// Without a platform chosen and without a display Qt would abort the host process.
+bool DisplayAvailable() {
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int RunCalculationDialog(wall::HostServices& host) {
+    // QApplication keeps references to argc and argv for its whole life.
+    static int argc = 1;
+    static char name[] = "wallcalc-plugin";
+    static char* argv[] = {name, nullptr};
+
+    std::unique_ptr<QApplication> own;
+    std::string hostLocale;
+    if (QCoreApplication::instance() == nullptr) {
+        if (!DisplayAvailable()) {
+            std::fprintf(stderr, "挡土墙计算: no display to show the dialog on\n");
+            return 2;
+        }
+        if (const char* l = std::setlocale(LC_ALL, nullptr)) hostLocale = l;
+        own = std::make_unique<QApplication>(argc, argv);
+        // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
+        std::setlocale(LC_NUMERIC, "C");
+    } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        std::fprintf(stderr, "挡土墙计算: the host's Qt application has no widgets\n");
+        return 2;
+    }
+
+    int result = 2;
+    {
+        wallui::CDlgWallCalc dialog(host);
+        result = dialog.exec() == 1 ? 1 : 2;
+    }
+    if (own) {
+        own.reset();
+        if (!hostLocale.empty()) std::setlocale(LC_ALL, hostLocale.c_str());
+    }
+    return result;
+}

@@ -1,0 +1,85 @@
+// CDlgInfoSoil, the page "坡体信息": slope segments, strip surcharge, earth-pressure theory and the
+// first soil layer.
+#pragma once
+
+#include <QWidget>
+
+#include "case/WallCase.h"
+#include "ui/DialogHooks.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace wallui {
+
+class CaseGrid;
+class UpDownControl;
+
+// The segment count after one step of the up-down control (the up arrow sends -1): the up arrow adds a
+// segment up to 2, the down arrow removes one down to 1.
+int SegmentsAfterStep(int segments, int delta);
+
+class CDlgInfoSoil : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent = nullptr);
+
+    // The page as it opens: one segment 5 by 1, surcharge 0, 10, 4, Rankine, layers 17, 0, 30.
+    void Reset();
+    // The page's values as it keeps them: the tables hold what was typed, not rounded.
+    wall::CSoil Soil() const;
+    // Takes every scalar and both tables, then rebuilds both grids and shows the values.
+    void SetSoil(const wall::CSoil& soil);
+    // Shows or hides "土压力计算方法" and its list.
+    void SetTheoryVisible(bool visible);
+
+    CaseGrid* SlopeGrid() const { return slopeGrid_; }
+    CaseGrid* LayerGrid() const { return layerGrid_; }
+    UpDownControl* SegmentArrows() const { return arrows_; }
+
+  signals:
+    // A value of the page changed; the dialog rebuilds the case and redraws the sketch.
+    void changed();
+
+  private:
+    void FillSlopeTable();
+    void FillLayerTable();
+    // Reads the surcharge fields, the segment count and the theory; a field that is not a number is
+    // refused with "请键入一个数。" and stops the reading there. False after a refusal.
+    bool ReadPageData();
+    void ShowMembers();
+    void OnStep(int delta);
+    void OnSlopeCellEdited(int row, int column);
+    void OnLayerCellEdited(int row, int column);
+
+    const DialogHooks& hooks_;
+    float slope_[wall::kSlopeRowsMax][wall::kSlopeColumns] = {};
+    float layer_[wall::kLayerRowsMax][wall::kLayerColumns] = {};
+    int32_t slopeLabels_ = 0;
+    int32_t layerLabelBound_ = 0;
+    int32_t slopeColumns_ = 0;
+    int32_t slopeRows_ = 0;
+    int32_t layerColumns_ = 0;
+    float loadOffset_ = 0;
+    float loadPressure_ = 0;
+    float loadWidth_ = 0;
+    int32_t segments_ = 0;
+    int32_t theory_ = -1;
+
+    UpDownControl* arrows_;
+    QLineEdit* segmentsEdit_;
+    CaseGrid* slopeGrid_;
+    QLineEdit* offsetEdit_;
+    QLineEdit* widthEdit_;
+    QLineEdit* pressureEdit_;
+    QLabel* theoryLabel_;
+    QComboBox* theoryList_;
+    CaseGrid* layerGrid_;
+};
+
+// The soil record as the case holds it: the page's values, with the table cells the grids show taken
+// as shown (two decimals), the way the analyses and the sketch read them.
+wall::CSoil RebuildSoil(const CDlgInfoSoil& page);
+
+}  // namespace wallui

@@ -1,0 +1,284 @@
+// The main calculation dialog: layout, type change, transfer between pages and case, and the
+// open, save and calculate flows.
+#include "ui/DlgWallCalc.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "case/CaseDefaults.h"
+#include "case/CaseFile.h"
+#include "ui/DialogUnits.h"
+#include "ui/DlgInfoSoil.h"
+#include "ui/DlgInfoWallPages.h"
+#include "ui/SketchArea.h"
+
+namespace wallui {
+namespace {
+
+// Shows the wait cursor until the scope ends.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { Release(); }
+    void Release() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+
+  private:
+    bool active_ = true;
+};
+
+std::filesystem::path ToPath(const QString& s) {
+    return std::filesystem::path(s.toStdString());
+}
+
+QString FromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget* parent)
+    : QDialog(parent), host_(host), hooks_(std::move(hooks)), case_(wall::DefaultCase(wall::kCounterfort)) {
+    soilKept_ = case_.soil;
+    setWindowTitle(QString::fromUtf8(wall::kDialogTitle));
+    setFont(DialogFont());
+    DialogUnits du(font());
+    setFixedSize(du.Size(522, 312));
+
+    struct Button {
+        int id;
+        const char* text;
+        int x;
+        void (CDlgWallCalc::*action)();
+    };
+    for (const Button& b :
+         {Button{1006, "打开", 14, &CDlgWallCalc::OnOpen}, Button{1014, "保存", 62, &CDlgWallCalc::OnSave},
+          Button{1000, "计算", 110, &CDlgWallCalc::OnCalculate},
+          Button{2, "取消", 157, &CDlgWallCalc::reject}, Button{1007, "帮助", 201, nullptr}}) {
+        auto* button = new QPushButton(QString::fromUtf8(b.text), this);
+        button->setObjectName(QString("button%1").arg(b.id));
+        button->setGeometry(du.Rect(b.x, 5, 35, 14));
+        // Enter in a field must not end the dialog; only the buttons act.
+        button->setAutoDefault(false);
+        if (b.action) connect(button, &QPushButton::clicked, this, b.action);
+    }
+
+    auto* typeLabel = new QLabel(QString::fromUtf8("挡土墙类型"), this);
+    typeLabel->setGeometry(du.Rect(38, 24, 56, 10));
+    typeList_ = new QComboBox(this);
+    typeList_->setObjectName("list10004");
+    for (std::string_view name : wall::kWallTypeNames)
+        typeList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    typeList_->setGeometry(du.Rect(96, 23, 95, 13));
+    typeList_->setCurrentIndex(case_.wallType);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("pages10002");
+    pages_->setGeometry(du.Rect(1, 38, 248, 271));
+    for (int t = 0; t < wall::kWallTypeCount; ++t) {
+        typePages_[static_cast<std::size_t>(t)] = MakeWallTypePage(t, hooks_, this);
+        WallTypePage* page = typePages_[static_cast<std::size_t>(t)];
+        page->hide();
+        connect(page, &WallTypePage::changed, this, &CDlgWallCalc::RefreshSketch);
+    }
+    soilPage_ = new CDlgInfoSoil(hooks_, this);
+    soilPage_->hide();
+    connect(soilPage_, &CDlgInfoSoil::changed, this, &CDlgWallCalc::RefreshSketch);
+
+    sketch_ = new SketchArea(this);
+    sketch_->setObjectName("sketch10013");
+    sketch_->setGeometry(du.Rect(251, 9, 266, 299));
+
+    connect(typeList_, &QComboBox::currentIndexChanged, this, &CDlgWallCalc::ChooseWallType);
+    SwapPages();
+    RefreshSketch();
+    ShowTheoryControls();
+}
+
+WallTypePage* CDlgWallCalc::CurrentPage() const {
+    if (case_.wallType < 0 || case_.wallType >= wall::kWallTypeCount) return nullptr;
+    return typePages_[static_cast<std::size_t>(case_.wallType)];
+}
+
+wall::WallCase CDlgWallCalc::CaseForFile() const {
+    wall::WallCase c = case_;
+    c.soil = soilKept_;
+    return c;
+}
+
+void CDlgWallCalc::SwapPages() {
+    const int active = pages_->currentIndex();
+    while (pages_->count() > 0) pages_->removeTab(pages_->count() - 1);
+    for (WallTypePage* page : typePages_) page->hide();
+    // Both pages come up as they open: whatever was entered before is dropped.
+    if (WallTypePage* page = CurrentPage()) {
+        page->Reset();
+        pages_->addTab(page, page->Title());
+    }
+    soilPage_->Reset();
+    pages_->addTab(soilPage_, QString::fromUtf8("坡体信息"));
+    pages_->setCurrentIndex(active >= 0 && active < pages_->count() ? active : 0);
+}
+
+void CDlgWallCalc::ShowTheoryControls() {
+    soilPage_->SetTheoryVisible(case_.wallType != wall::kShelf);
+}
+
+void CDlgWallCalc::RebuildWall() {
+    if (const WallTypePage* page = CurrentPage()) case_.wall = wallui::RebuildWall(*page);
+}
+
+void CDlgWallCalc::RebuildSoil() {
+    soilKept_ = soilPage_->Soil();
+    case_.soil = wallui::RebuildSoil(*soilPage_);
+}
+
+void CDlgWallCalc::ShowWall() {
+    if (WallTypePage* page = CurrentPage()) wallui::ShowWall(case_.wall, *page);
+}
+
+void CDlgWallCalc::ShowSoil() {
+    soilPage_->SetSoil(soilKept_);
+}
+
+void CDlgWallCalc::RefreshSketch() {
+    RebuildWall();
+    RebuildSoil();
+    sketch_->update();
+}
+
+void CDlgWallCalc::ChooseWallType(int wallType) {
+    if (wallType < 0 || wallType >= wall::kWallTypeCount) return;
+    case_.wallType = wallType;
+    SwapPages();
+    RefreshSketch();
+    ShowTheoryControls();
+    const QSignalBlocker blocker(typeList_);
+    typeList_->setCurrentIndex(wallType);
+}
+
+void CDlgWallCalc::ShowCase() {
+    SwapPages();
+    ShowWall();
+    ShowSoil();
+    RefreshSketch();
+    ShowTheoryControls();
+    const QSignalBlocker blocker(typeList_);
+    typeList_->setCurrentIndex(case_.wallType);
+}
+
+bool CDlgWallCalc::ReadCase(const QString& path) {
+    wall::WallCase read;
+    wall::CaseIoResult r = wall::ReadCaseFile(ToPath(path), read);
+    switch (r.status) {
+        case wall::CaseIoStatus::kOk:
+            case_ = read;
+            soilKept_ = read.soil;
+            return true;
+        case wall::CaseIoStatus::kCannotOpen:
+        case wall::CaseIoStatus::kIoError:
+            // The case stays as it was; the pages are refreshed from it as after a cancelled choice.
+            hooks_.showMessage(this, FromStd(r.message));
+            return true;
+        case wall::CaseIoStatus::kShortFile:
+        case wall::CaseIoStatus::kInvalid:
+            hooks_.showMessage(this, FromStd(r.message));
+            return false;
+    }
+    return false;
+}
+
+void CDlgWallCalc::OpenCaseFile(const QString& path) {
+    if (ReadCase(path)) ShowCase();
+}
+
+FileDialogRequest CDlgWallCalc::FileRequest(FileDialogMode mode) const {
+    const QString title = windowTitle();
+    FileDialogRequest r;
+    r.mode = mode;
+    r.title = QString::fromUtf8("读取挡土墙计算数据");
+    r.filter = QString::fromUtf8("挡土墙计算数据文件 (*.%1);;所有文件 (*.*)").arg(title);
+    r.initialName = fileName_;
+    return r;
+}
+
+void CDlgWallCalc::OnOpen() {
+    std::optional<QString> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kOpen));
+    if (chosen) {
+        fileName_ = *chosen;
+        const QString path = QString::fromStdString(wall::WithCaseExtension(ToPath(fileName_)).string());
+        if (!ReadCase(path)) return;
+    }
+    // Also after a cancelled choice: the pages show the case as last rebuilt, with two decimals.
+    ShowCase();
+}
+
+void CDlgWallCalc::OnSave() {
+    RebuildWall();
+    RebuildSoil();
+    std::optional<QString> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kSave));
+    if (chosen) {
+        fileName_ = *chosen;
+        const std::filesystem::path path = wall::WithCaseExtension(ToPath(fileName_));
+        wall::CaseIoResult r = wall::WriteCaseFile(path, CaseForFile());
+        // A file that cannot be written is said so; the user would otherwise believe it saved.
+        if (r.status == wall::CaseIoStatus::kCannotOpen)
+            hooks_.showMessage(
+                this,
+                QString::fromUtf8("不能写入文件 %1（%2）。").arg(FromStd(path.string()), FromStd(r.message)));
+        else if (!r.ok())
+            hooks_.showMessage(this, FromStd(r.message));
+    }
+    WriteFixedCopies();
+}
+
+void CDlgWallCalc::WriteFixedCopies() {
+    std::error_code ec;
+    std::filesystem::path current = std::filesystem::current_path(ec);
+    if (ec) current = ".";
+    wall::CaseIoResult r = wall::WriteFixedCopies(CaseForFile(), host_.WorkPath(), current);
+    // Only a failure part-way through a transfer is reported, with its cause number.
+    if (r.status == wall::CaseIoStatus::kIoError) hooks_.showMessage(this, FromStd(r.message));
+}
+
+void CDlgWallCalc::OnCalculate() {
+    const std::string itemPath = host_.ItemWorkPath();
+    std::error_code ec;
+    std::filesystem::current_path(itemPath, ec);
+    if (ec) {
+        // Without it the drawings and the case copy would land in an unexpected folder.
+        hooks_.showMessage(
+            this, QString::fromUtf8("不能进入工作目录 %1：%2").arg(FromStd(itemPath), FromStd(ec.message())));
+        return;
+    }
+    WaitCursor wait;
+    RebuildWall();
+    RebuildSoil();
+    bool produced = false;
+    if (hooks_.calculate) {
+        produced = hooks_.calculate(CalculationRequest{case_, host_, this, sketch_->rect()});
+    } else {
+        wait.Release();
+        hooks_.showMessage(this, ReportNotAvailableText());
+    }
+    if (!produced) return;
+
+    const std::string sketchName = windowTitle().toStdString() + "计算简图";
+    host_.AddDrawingName(sketchName);
+    WriteFixedCopies();
+    wait.Release();
+    done(1);
+}
+
+void CDlgWallCalc::reject() {
+    done(2);
+}
+
+}  // namespace wallui

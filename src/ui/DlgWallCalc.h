@@ -1,0 +1,81 @@
+// CDlgWallCalc, the modal dialog "挡土墙计算": wall type, the two pages, the sketch, and the actions
+// "打开", "保存", "计算", "取消".
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "case/WallCase.h"
+#include "host/HostServices.h"
+#include "ui/DialogHooks.h"
+
+class QComboBox;
+class QPushButton;
+class QTabWidget;
+
+namespace wallui {
+
+class CDlgInfoSoil;
+class SketchArea;
+class WallTypePage;
+
+class CDlgWallCalc : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CDlgWallCalc(wall::HostServices& host, DialogHooks hooks = DefaultDialogHooks(),
+                          QWidget* parent = nullptr);
+
+    // The case as last rebuilt from the pages; the slope and layer values as the grids show them.
+    const wall::WallCase& Case() const { return case_; }
+    // The case as the case files store it: the tables as the slope page keeps them.
+    wall::WallCase CaseForFile() const;
+
+    WallTypePage* CurrentPage() const;
+    CDlgInfoSoil* SoilPage() const { return soilPage_; }
+    QComboBox* TypeList() const { return typeList_; }
+    QTabWidget* Pages() const { return pages_; }
+    SketchArea* Sketch() const { return sketch_; }
+    // The path last chosen in the open or save file dialog.
+    const QString& FileName() const { return fileName_; }
+
+    // A selection in the type list: both pages start again from their defaults.
+    void ChooseWallType(int wallType);
+    // Reads a case file and shows it, as "打开" does once a file was chosen. A file that cannot be
+    // used leaves the case and the pages as they were.
+    void OpenCaseFile(const QString& path);
+    // Rebuilds the case from the pages and repaints the sketch; every edit ends here.
+    void RefreshSketch();
+
+    void OnOpen();
+    void OnSave();
+    void OnCalculate();
+    // "取消", Escape and the close box end the dialog with 2.
+    void reject() override;
+
+  private:
+    void SwapPages();
+    void ShowTheoryControls();
+    void RebuildWall();
+    void RebuildSoil();
+    void ShowWall();
+    void ShowSoil();
+    // Shows the case on freshly opened pages, as after "打开".
+    void ShowCase();
+    // Reads `path` into the case; false when the page refresh must not follow.
+    bool ReadCase(const QString& path);
+    void WriteFixedCopies();
+    FileDialogRequest FileRequest(FileDialogMode mode) const;
+
+    wall::HostServices& host_;
+    DialogHooks hooks_;
+    wall::WallCase case_;
+    wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
+    QString fileName_;
+    QComboBox* typeList_;
+    QTabWidget* pages_;
+    std::array<WallTypePage*, wall::kWallTypeCount> typePages_{};
+    CDlgInfoSoil* soilPage_;
+    SketchArea* sketch_;
+};
+
+}  // namespace wallui

@@ -1,0 +1,69 @@
+// Shared set-up of the dialog tests: a scratch folder, a recording host and hooks that never block.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QString>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/HostServices.h"
+#include "ui/DialogHooks.h"
+
+namespace wallui {
+class CaseGrid;
+class CDlgWallCalc;
+}  // namespace wallui
+
+namespace uitest {
+
+// The host of a test: work paths inside the scratch folder, registered drawings recorded.
+class RecordingHost : public wall::HostServices {
+  public:
+    std::string work;
+    std::string item;
+    std::vector<std::string> drawings;
+    std::string WorkPath() override { return work; }
+    std::string ItemWorkPath() override { return item; }
+    void AddDrawingName(const std::string& name) override { drawings.push_back(name); }
+    void TextOut(const std::string&) override {}
+};
+
+// Every test runs in its own scratch folder, which is also the current directory.
+class DialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A dialog over the recording host and hooks.
+    std::unique_ptr<wallui::CDlgWallCalc> MakeDialog();
+
+    std::filesystem::path dir;
+    RecordingHost host;
+    wallui::DialogHooks hooks;
+    std::deque<QString> fileAnswers;  // answers of the file dialog in order; a null text cancels
+    std::vector<wallui::FileDialogRequest> fileRequests;
+    std::vector<QString> messages;
+    // Drives a modal dialog instead of the user; the default cancels it.
+    std::function<int(QDialog&)> modal;
+
+  private:
+    std::filesystem::path previousDir_;
+};
+
+// Replaces the text of a field as a user does: select all, then type (or delete when empty).
+void TypeInto(QLineEdit* edit, const QString& text);
+
+// Edits a grid cell through its editor and commits with Enter.
+void EditCell(wallui::CaseGrid* grid, int row, int column, const QString& text);
+
+// The texts of one grid row.
+std::vector<std::string> RowTexts(const wallui::CaseGrid* grid, int row);
+
+}  // namespace uitest
