@@ -12,9 +12,12 @@
 
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
+#include "drawing/SketchComposition.h"
+#include "drawing/SketchFiles.h"
 #include "ui/DialogUnits.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
+#include "ui/QtPainterDevice.h"
 #include "ui/SketchArea.h"
 
 namespace wallui {
@@ -95,6 +98,10 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     sketch_ = new SketchArea(this);
     sketch_->setObjectName("sketch10013");
     sketch_->setGeometry(du.Rect(251, 9, 266, 299));
+    sketch_->SetPainter([this](QPainter& painter, const QRect& r) {
+        QtPainterDevice device(painter);
+        wall::PaintPreview(m_canvasPreview, device, r.width(), r.height());
+    });
 
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CDlgWallCalc::ChooseWallType);
     SwapPages();
@@ -151,7 +158,8 @@ void CDlgWallCalc::ShowSoil() {
 void CDlgWallCalc::RefreshSketch() {
     RebuildWall();
     RebuildSoil();
-    sketch_->update();
+    wall::ComposePreview(m_canvasPreview, case_, kernel_);
+    sketch_->repaint();
 }
 
 void CDlgWallCalc::ChooseWallType(int wallType) {
@@ -263,15 +271,18 @@ void CDlgWallCalc::OnCalculate() {
     RebuildSoil();
     bool produced = false;
     if (hooks_.calculate) {
-        produced = hooks_.calculate(CalculationRequest{case_, host_, this, sketch_->rect()});
+        produced = hooks_.calculate(CalculationRequest{case_, host_, this, sketch_->rect(), m_canvasPreview,
+                                                       m_canvasReport, kernel_});
     } else {
         wait.Release();
         hooks_.showMessage(this, ReportNotAvailableText());
     }
     if (!produced) return;
 
-    const std::string sketchName = windowTitle().toStdString() + "计算简图";
-    host_.AddDrawingName(sketchName);
+    // The sketch drawing lands in the item folder, which is now the current directory.
+    wall::DrawingIoResult saved =
+        wall::SaveSketchDrawing(m_canvasPreview, host_, windowTitle().toStdString());
+    if (!saved.ok()) hooks_.showMessage(this, FromStd(saved.message));
     WriteFixedCopies();
     wait.Release();
     done(1);

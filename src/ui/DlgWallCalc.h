@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <array>
 
+#include "analysis/KernelBlock.h"
 #include "case/WallCase.h"
+#include "drawing/DrawingCanvas.h"
 #include "host/HostServices.h"
 #include "ui/DialogHooks.h"
 
@@ -35,6 +37,8 @@ class CDlgWallCalc : public QDialog {
     QComboBox* TypeList() const { return typeList_; }
     QTabWidget* Pages() const { return pages_; }
     SketchArea* Sketch() const { return sketch_; }
+    // The preview as last composed.
+    const wall::DrawingCanvas& Preview() const { return m_canvasPreview; }
     // The path last chosen in the open or save file dialog.
     const QString& FileName() const { return fileName_; }
 
@@ -43,7 +47,7 @@ class CDlgWallCalc : public QDialog {
     // Reads a case file and shows it, as "打开" does once a file was chosen. A file that cannot be
     // used leaves the case and the pages as they were.
     void OpenCaseFile(const QString& path);
-    // Rebuilds the case from the pages and repaints the sketch; every edit ends here.
+    // Rebuilds the case from the pages, recomposes the preview and repaints it; every edit ends here.
     void RefreshSketch();
 
     void OnOpen();
@@ -68,6 +72,9 @@ class CDlgWallCalc : public QDialog {
 
     wall::HostServices& host_;
     DialogHooks hooks_;
+    wall::DrawingCanvas m_canvasPreview;
+    wall::DrawingCanvas m_canvasReport;
+    wall::KernelBlock kernel_{};
     wall::WallCase case_;
     wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
     QString fileName_;

@@ -238,6 +238,7 @@ TEST_F(FileFlow, CompletedCalculationEndsWithOne) {
     EXPECT_EQ(d->result(), 1);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(host.drawings, std::vector<std::string>{"挡土墙计算计算简图"});
+    EXPECT_GT(fs::file_size(dir / "item/挡土墙计算计算简图"), 20u);
     wall::WallCase copy;
     ASSERT_TRUE(wall::ReadCaseFile(dir / "item/MovaTool.挡土墙计算", copy).ok());
     EXPECT_FLOAT_EQ(copy.wall.m_fHeight, 7.5f);
