@@ -90,6 +90,11 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
         h4 = 0;
     }
 
+    if (!std::isfinite(tanTheta)) {
+        r.status = PressureStatus::kNoFailurePlane;
+        return;
+    }
+
     const float theta = Atan(tanTheta);
     r.tanTheta = tanTheta;
     r.K = (tanTheta + tanA) * Cos(theta + phi) / Sin(theta + psi);

@@ -34,8 +34,8 @@ float CoulombCoefficient(float phi, float alpha, float delta, float beta);
 // Computes Ex, Ey, Zx, Zy from the block (H, α, δ, φ, β, γ, the first slope segment, the
 // surcharge and the outline's toe and bottom back corner) and stores them in pressureX, pressureY,
 // armX, armY. The case supplies the number of slope segments and the surcharge's width and
-// pressure, which choose the variant. When φ + α + δ exceeds 90° in the general variant nothing is
-// stored and the status says so.
+// pressure, which choose the variant. When the general variant has no failure plane (φ + α + δ
+// above 90°, or ground falling away too steeply) nothing is stored and the status says so.
 CoulombResult CoulombActivePressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

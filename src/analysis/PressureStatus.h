@@ -11,6 +11,9 @@ enum class PressureStatus {
     // the block are left untouched, so the caller must refuse the case rather than go on with
     // whatever an earlier calculation left there.
     kWedgeTooSteep,
+    // Coulomb's trial wedge: the ground falls away so steeply against the wall height that the
+    // failure plane's tangent takes the root of a negative number. Nothing is stored.
+    kNoFailurePlane,
 };
 
 // The message shown when a case is refused for this status; empty for kOk.

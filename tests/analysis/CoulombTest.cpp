@@ -192,6 +192,23 @@ TEST(CoulombActivePressure, SteepWedgeIsRefused) {
     EXPECT_EQ(CoulombActivePressure(c, kb).status, PressureStatus::kOk);
 }
 
+// Ground falling away steeply against a low wall: a = 8·tan(−10°) = −1.41 over b = 8 with H = 2
+// gives A3 = (−1.41·8)/(0.59²) = −32, far below −tanψ; the failure plane's tangent has no root.
+// The case is refused and nothing is stored.
+TEST(CoulombActivePressure, FallingGroundWithoutFailurePlaneIsRefused) {
+    WallCase c = CoulombWall(30, 0, 2);
+    c.wall.m_fHeight = 2;
+    test::SetGround(c, 2, -10, 8);
+    KernelBlock kb = test::LoadedBlock(c);
+    kb.pressureX = 11;
+    kb.armY = 14;
+    CoulombResult r = CoulombActivePressure(c, kb);
+    EXPECT_EQ(r.status, PressureStatus::kNoFailurePlane);
+    EXPECT_FALSE(PressureStatusMessage(r.status).empty());
+    EXPECT_EQ(kb.pressureX, 11);
+    EXPECT_EQ(kb.armY, 14);
+}
+
 // A back leaning away from the fill (m < 0): α < 0 and Ey's arm lies beyond the base span.
 // B 2, H 6, m = -0.2: P5 = (-1.2, -6), base span 0.8; Zx = 0.8 + 2·0.2 = 1.2.
 TEST(CoulombActivePressure, BackLeaningAwayFromFill) {
