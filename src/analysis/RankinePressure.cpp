@@ -15,8 +15,9 @@ WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
 
     WedgeLoad r;
     if (c.wall.m_fBackSlope < 0) {
-        r.Ws = Tan(-alpha) * H * H * gamma;
-        r.xs = kb.wallX[5] - kb.wallX[4];
+        // A back leaning away from the fill overhangs it: between the face and the vertical
+        // through the bottom back corner lies wall, already weighed in W, and no soil rests on
+        // the face. (Counting tan(−α)·H²·γ here would add a load that does not exist.)
         return r;
     }
 

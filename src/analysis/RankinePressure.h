@@ -26,7 +26,8 @@ struct RankineResult {
 // Soil (and the part of the surcharge) standing over the back face between the face and the
 // vertical through the bottom back corner. Reads the case's back batter and the block (H, α, γ,
 // q, d, the first slope segment as the block holds it, the outline's P0, P4, P5). Where the slope
-// runs on beyond that vertical only the part of it over the face counts.
+// runs on beyond that vertical only the part of it over the face counts; a back leaning away
+// from the fill carries none.
 WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb);
 
 // Computes Ex, Ey, Zx, Zy and stores them in pressureX, pressureY, armX, armY. On sloping ground

@@ -96,6 +96,20 @@ TEST(RankineActivePressure, WedgeOverBackLeaningIntoFill) {
     EXPECT_NEAR(r.Zx, 2.8, 1e-5);
 }
 
+// A back leaning away from the fill (m = −0.2, H 6: the foot of the back face 1.2 m towards the
+// toe) overhangs the fill; the strip between it and the vertical through its foot is wall, so no
+// soil load is added: Ey stays 0 on level ground and Ex = 18·36/6 = 108 acts at the heel.
+// Base span 2 − 1.2 = 0.8.
+TEST(RankineActivePressure, NoWedgeOverBackLeaningAwayFromFill) {
+    WallCase c = RankineWall(30, 0, -0.2f);
+    KernelBlock kb = test::LoadedBlock(c);
+    RankineResult r = RankineActivePressure(c, kb);
+    EXPECT_EQ(r.wedge.Ws, 0);
+    EXPECT_EQ(r.Ey, 0);
+    EXPECT_NEAR(r.Ex, 108, 1e-3);
+    EXPECT_NEAR(r.Zx, 0.8 + 2 * 0.2, 1e-5);  // Zx = span − Zy·tanα with tanα = −0.2
+}
+
 // Slope rising beyond the back face's reach (b = 5 > t = 1.2, a = 1): the soil over the face is
 // the triangle W1 = t·H/2 = 3.6 at 2 + 0.8, plus the slope's triangle over the face,
 // t·(a·t/b)/2 = 1.2·0.24/2 = 0.144 at 2 + 0.8; nothing from the slope farther out.
