@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "case/CaseFile.h"
+#include "ui/ReportCalculation.h"
 
 namespace wallui {
 
@@ -28,6 +29,7 @@ DialogHooks DefaultDialogHooks() {
         QMessageBox::information(parent, QString::fromUtf8(wall::kDialogTitle), text);
     };
     hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
+    hooks.calculate = ReportCalculation(hooks.showMessage, OpenWithDesktop);
     return hooks;
 }
 

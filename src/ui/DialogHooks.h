@@ -51,7 +51,8 @@ struct DialogHooks {
     std::function<bool(const CalculationRequest&)> calculate;
 };
 
-// Qt's file dialog, a message box titled with the dialog title, QDialog::exec; no calculation.
+// Qt's file dialog, a message box titled with the dialog title, QDialog::exec, and the report
+// calculation, which opens the finished report with the desktop's default application.
 DialogHooks DefaultDialogHooks();
 
 // The message shown by "计算" while no calculation is given.
