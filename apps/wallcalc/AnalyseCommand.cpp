@@ -7,8 +7,7 @@
 #include "analysis/GravityWallAnalysis.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/ShelfWallAnalysis.h"
-#include "analysis/ValidateCase.h"
-#include "drawing/WallOutline.h"
+#include "report/assembly/CalcReport.h"
 
 namespace wallcalc {
 namespace {
@@ -91,27 +90,95 @@ void PrintPlain(const Json& j, const std::string& prefix = {}) {
     }
 }
 
-Json Analyse(const wall::WallCase& c) {
-    std::vector<wall::Finding> findings = wall::ValidateCase(c);
-    if (!findings.empty()) {
-        std::string message = "无法计算：";
-        for (const wall::Finding& f : findings) message += "\n  " + f.field + "：" + f.message;
-        throw CommandError{message};
-    }
-    if (c.wallType == wall::kCantilever || c.wallType == wall::kCounterfort)
-        throw CommandError{"悬臂式挡土墙和扶壁式挡土墙的计算尚未提供"};
+Json StemLoadsJson(const wall::StemLoads& s) {
+    return Json{{"soilThrust", s.soilThrust},       {"loadThrust", s.loadThrust},
+                {"soilThrustArm", s.soilThrustArm}, {"loadThrustArm", s.loadThrustArm},
+                {"thrustAngle", s.thrustAngle},     {"heelWeight", s.heelWeight},
+                {"heelWeightArm", s.heelWeightArm}, {"heelLoad", s.heelLoad},
+                {"heelLoadArm", s.heelLoadArm}};
+}
 
+Json BaseJson(const wall::BaseSlabResult& b) {
+    const wall::BasePressures& d = b.design;
+    const wall::BasePressures& k = b.standard;
+    return Json{{"Mv", d.Mv},
+                {"Mh", d.Mh},
+                {"G", d.G},
+                {"e", d.e},
+                {"sigmaMax", d.sigmaMax},
+                {"sigmaMin", d.sigmaMin},
+                {"pd", d.pd},
+                {"pb", d.pb},
+                {"Mvk", k.Mv},
+                {"Mhk", k.Mh},
+                {"Gk", k.G},
+                {"ek", k.e},
+                {"sigmaMaxK", k.sigmaMax},
+                {"sigmaMinK", k.sigmaMin},
+                {"pdk", k.pd},
+                {"pbk", k.pb},
+                {"Md", b.Md},
+                {"Mdk", b.Mdk},
+                {"Mb", b.Mb},
+                {"Mbk", b.Mbk}};
+}
+
+template <size_t N>
+Json SectionsJson(const std::array<wall::DesignedSection, N>& sections) {
+    Json list = Json::array();
+    for (const wall::DesignedSection& s : sections) {
+        const wall::ReinforcementResult& r = s.result;
+        list.push_back(Json{{"name", std::string(s.name)},
+                            {"kind", r.kind == wall::SectionKind::kTee ? "tee" : "strip"},
+                            {"h", r.h},
+                            {"M", r.M},
+                            {"Mk", r.Mk},
+                            {"As", r.area},
+                            {"omega", r.crackWidth},
+                            {"minimumRatio", r.minimumRatio},
+                            {"designed", r.designed && r.crackLimitMet}});
+    }
+    return list;
+}
+
+template <class Result>
+Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
+    const wall::ImaginaryBackResult& b = r.back;
+    Json j;
+    j["wallType"] = c.wallType;
+    j["theory"] = b.theory;
+    j["W"] = b.W;
+    j["Zw"] = b.Zw;
+    j["Ex"] = b.Ex;
+    j["Ey"] = b.Ey;
+    j["Zx"] = b.Zx;
+    j["Zy"] = b.Zy;
+    j["E"] = b.E;
+    j["extraWeight"] = b.W1;
+    j["extraWeightArm"] = b.Zw1;
+    StabilityJson(j, b.stability);
+    Json rc = StemLoadsJson(b.loads);
+    rc["Ka"] = b.Ka;
+    rc["base"] = BaseJson(r.slab);
+    rc["sections"] = SectionsJson(r.sections);
+    j["rc"] = rc;
+    return j;
+}
+
+Json Analyse(const wall::WallCase& c) {
+    RequireValidCase(c);
     wall::KernelBlock kb;
-    wall::BuildWallOutline(c, kb);
-    if (c.wallType == wall::kShelf) return ShelfJson(c, wall::ShelfWallAnalysis(c, kb));
-    wall::GravityWallResult r = wall::GravityWallAnalysis(c, kb);
-    if (r.status != wall::PressureStatus::kOk)
-        throw CommandError{"无法计算：" + std::string(wall::PressureStatusMessage(r.status))};
-    return GravityJson(c, r);
+    wall::CaseAnalysis a = wall::AnalyseCase(c, kb);
+    if (std::string refusal = wall::AnalysisRefusal(a); !refusal.empty())
+        throw CommandError{"无法计算：" + refusal};
+    if (a.shelf) return ShelfJson(c, *a.shelf);
+    if (a.cantilever) return ReinforcedJson(c, *a.cantilever);
+    if (a.counterfort) return ReinforcedJson(c, *a.counterfort);
+    return GravityJson(c, *a.gravity);
 }
 
 const RegisterCommand analyseCommand([](CLI::App& app) {
-    auto* cmd = app.add_subcommand("analyse", "analyse a gravity, semi-gravity or shelf wall case");
+    auto* cmd = app.add_subcommand("analyse", "analyse a case and print its results");
     auto file = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     cmd->add_option("file", *file, "case file")->required();

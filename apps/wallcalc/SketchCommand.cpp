@@ -7,6 +7,7 @@
 #include "analysis/KernelBlock.h"
 #include "drawing/DrawingCanvas.h"
 #include "drawing/SketchComposition.h"
+#include "report/assembly/CalcReport.h"
 
 namespace wallcalc {
 namespace {
@@ -29,13 +30,20 @@ void RunSketch(const SketchOptions& o) {
     const std::string ext = LowerExtension(o.output);
     if (ext != ".kst" && ext != ".svg" && ext != ".emf")
         throw CommandError{"\"" + o.output + "\": the output must end in .kst, .svg or .emf"};
-    if (o.report)
-        throw CommandError{
-            "--report: the loading sketch needs the earth-pressure analysis, which is not available yet"};
     wall::WallCase c = LoadCase(o.file);
     wall::KernelBlock kb;
     wall::DrawingCanvas canvas;
-    wall::ComposePreview(canvas, c, kb);
+    if (o.report) {
+        // The loading sketch as the report shows it: the analysis first, then its loads drawn.
+        RequireValidCase(c);
+        wall::CaseAnalysis a = wall::AnalyseCase(c, kb);
+        if (std::string refusal = wall::AnalysisRefusal(a); !refusal.empty())
+            throw CommandError{"无法计算：" + refusal};
+        const wall::SketchLoads& l = wall::LoadingSketchLoads(a);
+        wall::ComposeReportSketch(canvas, c, kb, l.Ex, l.Ey, l.Zx, l.Zy, l.W, l.Zw);
+    } else {
+        wall::ComposePreview(canvas, c, kb);
+    }
     if (ext == ".kst") {
         wall::DrawingIoResult r = canvas.SaveToFile(o.output);
         if (!r.ok())
@@ -44,7 +52,14 @@ void RunSketch(const SketchOptions& o) {
     }
     std::unique_ptr<wall::DrawingDevice> dc = wall::DeviceForFile(o.output);
     dc->BeginPicture(o.width, o.height);
-    wall::PaintPreview(canvas, *dc, o.width, o.height);
+    if (o.report) {
+        // The report picture: colour 0 on a white page.
+        dc->FillRect(0, 0, o.width, o.height, wall::Rgb{255, 255, 255});
+        canvas.SetDeviceRect(0, 0, o.width, o.height);
+        canvas.Paint(*dc, wall::kRopCopy, wall::kOneColour, 0);
+    } else {
+        wall::PaintPreview(canvas, *dc, o.width, o.height);
+    }
     std::string reason;
     if (int cause = dc->EndPicture(&reason))
         throw CommandError{"cannot write " + o.output + " (cause " + std::to_string(cause) + "): " + reason};

@@ -34,6 +34,15 @@ CaseAnalysis AnalyseCase(const WallCase& c, KernelBlock& kb) {
     return a;
 }
 
+const SketchLoads& LoadingSketchLoads(const CaseAnalysis& a) {
+    static const SketchLoads none;
+    if (a.gravity) return a.gravity->sketch;
+    if (a.shelf) return a.shelf->sketch;
+    if (a.cantilever) return a.cantilever->back.sketch;
+    if (a.counterfort) return a.counterfort->back.sketch;
+    return none;
+}
+
 std::string AnalysisRefusal(const CaseAnalysis& a) {
     if (a.gravity) {
         if (a.gravity->status != PressureStatus::kOk)

@@ -36,6 +36,9 @@ struct CaseAnalysis {
 // Builds the outline into the block and runs the analysis of the case's wall type.
 CaseAnalysis AnalyseCase(const WallCase& c, KernelBlock& kb);
 
+// The loads the analysis's loading sketch draws (whole-wall values); the analysis must have a result.
+const SketchLoads& LoadingSketchLoads(const CaseAnalysis& a);
+
 // Why the analysis cannot be reported (an earth pressure without a result, a wall type without an
 // analysis); empty when it can.
 std::string AnalysisRefusal(const CaseAnalysis& a);
