@@ -52,6 +52,7 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
     const float L3 = (H + a) * t3;
 
     float tanTheta;
+    bool farEdgeFallback = false;
     if (dd > L3 || std::fabs(q) < kTol || std::fabs(l0) < kTol) {
         // The load lies outside the wedge.
         l0 = 0;
@@ -65,46 +66,47 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
     } else {
         tanTheta = t2;
         r.wedge = 2;
-        // The plane t2 is the stationary one of a wedge carrying the whole strip; it must reach
-        // past the strip's far edge. When it falls short (or a heavy strip leaves no stationary
-        // plane at all) the thrust falls off beyond that edge and rises up to it, so the plane
-        // through the far edge carries the largest thrust. Taking t2 there would give far too
-        // small, negative or undefined thrusts.
-        if (!((H + a) * t2 >= dd + l0)) {
-            tanTheta = (dd + l0) / (H + a);
-            r.wedge = 4;
+        // The plane t2 is the stationary one of a wedge carrying the whole strip; it should reach
+        // past the strip's far edge. When it falls short, or a heavy strip leaves no stationary
+        // plane at all, the plane through the far edge carries the largest thrust; it replaces t2
+        // where t2 gives no positive, finite thrust.
+        farEdgeFallback = !((H + a) * t2 >= dd + l0);
+    }
+
+    // Thrust and its height for a failure plane of tangent t.
+    auto thrustFor = [&](float t, CoulombResult& out) {
+        // Heights on the wall: between slope crest and load, loaded, below the slope, below the load.
+        const float D = tanA + t;
+        float h1 = (d - b) / D;
+        float h2 = l0 / D;
+        float h3 = (b - a * t) / D;
+        if (h3 < 0) h3 = 0;
+        if (h1 + h2 + h3 > H) h2 = H - h3 - h1;
+        float h4 = H - h1 - h2 - h3;
+        if (h4 < 0) h4 = 0;
+        if (std::fabs(q) < kTol) {
+            h2 = h4;
+            h4 = 0;
         }
-    }
+        const float theta = Atan(t);
+        out.tanTheta = t;
+        out.K = (t + tanA) * Cos(theta + phi) / Sin(theta + psi);
+        out.K1 = 1 + (2 * a / H) * (1 - h3 / (2 * H)) + 2 * h0 * h2 / (H * H);
+        out.E = gamma * H * H * out.K * out.K1 / 2;
+        out.Ex = out.E * Cos(alpha + delta);
+        out.Ey = out.E * Sin(alpha + delta);
+        out.Zy = H / 3 +
+                 (a * (H - h3) * (H - h3) + h0 * h2 * (3 * h2 + 6 * h4 - 2 * H)) / (3 * H * H * out.K1) -
+                 std::fabs(kb.wallY[5] - kb.wallY[4]);
+        out.Zx = (kb.wallX[5] - kb.wallX[4]) - out.Zy * tanA;
+    };
 
-    // Heights on the wall: between slope crest and load, loaded, below the slope, below the load.
-    const float D = tanA + tanTheta;
-    float h1 = (d - b) / D;
-    float h2 = l0 / D;
-    float h3 = (b - a * tanTheta) / D;
-    if (h3 < 0) h3 = 0;
-    if (h1 + h2 + h3 > H) h2 = H - h3 - h1;
-    float h4 = H - h1 - h2 - h3;
-    if (h4 < 0) h4 = 0;
-    if (std::fabs(q) < kTol) {
-        h2 = h4;
-        h4 = 0;
+    thrustFor(tanTheta, r);
+    if (farEdgeFallback && !(std::isfinite(r.E) && std::isfinite(r.Zy) && r.E > 0)) {
+        r.wedge = 4;
+        thrustFor((dd + l0) / (H + a), r);
     }
-
-    if (!std::isfinite(tanTheta)) {
-        r.status = PressureStatus::kNoFailurePlane;
-        return;
-    }
-
-    const float theta = Atan(tanTheta);
-    r.tanTheta = tanTheta;
-    r.K = (tanTheta + tanA) * Cos(theta + phi) / Sin(theta + psi);
-    r.K1 = 1 + (2 * a / H) * (1 - h3 / (2 * H)) + 2 * h0 * h2 / (H * H);
-    r.E = gamma * H * H * r.K * r.K1 / 2;
-    r.Ex = r.E * Cos(alpha + delta);
-    r.Ey = r.E * Sin(alpha + delta);
-    r.Zy = H / 3 + (a * (H - h3) * (H - h3) + h0 * h2 * (3 * h2 + 6 * h4 - 2 * H)) / (3 * H * H * r.K1) -
-           std::fabs(kb.wallY[5] - kb.wallY[4]);
-    r.Zx = (kb.wallX[5] - kb.wallX[4]) - r.Zy * tanA;
+    if (!std::isfinite(r.tanTheta) || !std::isfinite(r.E)) r.status = PressureStatus::kNoFailurePlane;
 }
 
 }  // namespace

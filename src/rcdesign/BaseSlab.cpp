@@ -65,16 +65,15 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     const float root = B - B2;  // the heel's root from the toe
     const float toeSlabMoment = gammaC * B1 * H1 * B1 / 2;
 
-    // Design combination. W1 holds the surcharge on the heel together with the soil; the soil alone
-    // takes 1.35 and the surcharge Wq 1.4.
-    const float soilW1 = W1 - Wq;
-    const float soilW1Moment = W1 * Zw1 - Wq * zW;
+    // Design combination. For a Rankine back W1 already holds the surcharge standing on the heel and
+    // Wq is that same part: it is counted with 1.35 inside W1 and again with 1.4 as Wq, which errs on
+    // the heavy side for the base pressures and the heel moment.
     BasePressures& d = r.design;
-    d.Mv = 1.35f * (sinPsi * z1v * E1s + soilW1Moment + W * Zw) + 1.4f * (sinPsi * zqv * Eqs + Wq * zW);
+    d.Mv = 1.35f * (sinPsi * z1v * E1s + W1 * Zw1 + W * Zw) + 1.4f * (sinPsi * zqv * Eqs + Wq * zW);
     d.Mh = cosPsi * (1.4f * Eqs * (zq + H1) + 1.35f * E1s * (z1 + H1));
-    d.G = 1.35f * (sinPsi * E1s + W + soilW1) + 1.4f * (sinPsi * Eqs + Wq);
+    d.G = 1.35f * (sinPsi * E1s + W + W1) + 1.4f * (sinPsi * Eqs + Wq);
     Pressures(B, B1, B2, d);
-    r.Md = (zW - root) * Wq * 1.4f + (soilW1Moment - root * soilW1) * 1.35f + heelSlabMoment * 1.35f -
+    r.Md = (zW - root) * Wq * 1.4f + (Zw1 - root) * W1 * 1.35f + heelSlabMoment * 1.35f -
            HeelPressureMoment(d, B2);
     r.Mb = ToePressureMoment(d, B1) - 1.35f * toeSlabMoment;
 
@@ -84,7 +83,8 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     k.Mh = kb.pressureX * kb.armY;
     k.G = W + W1 + kb.pressureY;
     Pressures(B, B1, B2, k);
-    r.Mdk = (W1 * Zw1 - root * W1) + heelSlabMoment - HeelPressureMoment(k, B2);
+    // The standard combination counts the surcharge on the heel once, through W1.
+    r.Mdk = (Zw1 - root) * W1 + heelSlabMoment - HeelPressureMoment(k, B2);
     r.Mbk = ToePressureMoment(k, B1) - toeSlabMoment;
     kb.stressMax = k.sigmaMax;
     kb.stressMin = k.sigmaMin;

@@ -31,8 +31,8 @@ struct BaseSlabResult {
 
 // The block must hold the outline, W, Zw, Ex, Ey, Zx, Zy, the heel's load and the wall's unit weight
 // (after ImaginaryBackPressure). Leaves the standard combination's σmax, σmin in stressMax, stressMin.
-// The surcharge standing on the heel (a Rankine back) is counted once in each combination: with 1.4 in
-// the design combination, the heel's soil alone with 1.35.
+// The surcharge standing on the heel (a Rankine back) is inside the heel load W1: the design combination
+// counts it there with 1.35 and again as Wq with 1.4; the standard combination counts it once.
 BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock& kb);
 
 }  // namespace wall

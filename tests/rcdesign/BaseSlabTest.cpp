@@ -83,24 +83,25 @@ TEST(RcBaseSlab, RankineLevelGroundByHand) {
     EXPECT_EQ(l.kb.stressMin, r.standard.sigmaMin);
 }
 
-TEST(RcBaseSlab, SurchargeOnTheHeelCountsOnce) {
-    // 10 kPa over 2 m of the heel, its middle 3.0 m from the toe: Wq = 20 inside W1 = 222.5.
-    // Design: the soil with 1.35, the surcharge with 1.4, once:
-    //   G = 1.35·(102 + 202.5) + 1.4·20 = 439.075, Mv = 972.506 + 1.4·20·3 = 1056.506,
-    //   e = |2 - (1056.506 - 164.025)/439.075| = 0.032640, σmax,min = 115.1430, 104.3945,
-    //   pd = 111.1123, pb = 112.4559,
-    //   Md = 1.4·20·1.5 + 80.535 + (97.6430·3.125 - 104.3945·3.125) + (6.4072 - 6.7178)·6.25/6 = 101.113,
-    //   Mb = 112.4559/2 + 2.6871/3 - 8.1 = 49.024.
+TEST(RcBaseSlab, SurchargeOnTheHeelInBothCombinations) {
+    // 10 kPa over 2 m of the heel, its middle 3.0 m from the toe: Wq = 20 inside W1 = 222.5 at
+    // Zw1 = (202.5·2.75 + 20·3)/222.5 = 2.772472.
+    // Design: W1 with 1.35 and the same surcharge again as Wq with 1.4:
+    //   G = 1.35·(102 + 222.5) + 1.4·20 = 466.075, Mv = 1.35·(616.875 + 163.5) + 1.4·20·3 = 1137.506,
+    //   e = |2 - (1137.506 - 164.025)/466.075| = 0.088679, σmax,min = 132.0180, 101.0195,
+    //   pd = 120.3936, pb = 124.2684,
+    //   Md = 1.4·20·1.5 + 1.35·222.5·1.272472 + 1.35·30·1.25 - 101.0195·3.125 - 19.3741·6.25/6 = 138.976,
+    //   Mb = 124.2684/2 + 7.7496/3 - 8.1 = 56.617.
     // Standard: Gk = 324.5, Mvk = 780.375, e = 0.019646, σmax,min = 83.5156, 78.7344,
-    //   Mdk = 1.25·222.5 + 37.5 - 78.7344·3.125 - 2.9883·6.25/6 = 71.467 (the surcharge once, inside W1).
+    //   Mdk = 1.272472·222.5 + 37.5 - 78.7344·3.125 - 4.7812·6.25/6 = 71.467 (the surcharge once, inside W1).
     Loaded l = SmallWallLoaded(20, 3.0f);
     BaseSlabResult r = BaseSlabDesign(l.c, l.s, l.kb);
-    EXPECT_NEAR(r.design.G, 439.075, 0.002);
-    EXPECT_NEAR(r.design.Mv, 1056.506, 0.003);
-    EXPECT_NEAR(r.design.sigmaMax, 115.1430, 0.002);
-    EXPECT_NEAR(r.design.sigmaMin, 104.3945, 0.002);
-    EXPECT_NEAR(r.Md, 101.113, 0.005);
-    EXPECT_NEAR(r.Mb, 49.024, 0.005);
+    EXPECT_NEAR(r.design.G, 466.075, 0.002);
+    EXPECT_NEAR(r.design.Mv, 1137.506, 0.003);
+    EXPECT_NEAR(r.design.sigmaMax, 132.0180, 0.002);
+    EXPECT_NEAR(r.design.sigmaMin, 101.0195, 0.002);
+    EXPECT_NEAR(r.Md, 138.976, 0.005);
+    EXPECT_NEAR(r.Mb, 56.617, 0.005);
     EXPECT_NEAR(r.standard.G, 324.5, 0.002);
     EXPECT_NEAR(r.standard.sigmaMax, 83.5156, 0.002);
     EXPECT_NEAR(r.standard.sigmaMin, 78.7344, 0.002);
