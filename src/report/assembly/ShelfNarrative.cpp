@@ -12,6 +12,30 @@ void Times(ReportWriter& w) {
     w.WriteText("×");
 }
 
+// "×γ×a×b×K" with the last factor followed by `end` ("=" or "+").
+void Product(ReportWriter& w, float gamma, float a, float b, float K, const char* end) {
+    Times(w);
+    w.WriteText(F("%.2f", gamma));
+    Times(w);
+    w.WriteText(F("%.2f", a));
+    Times(w);
+    w.WriteText(F("%.2f", b));
+    Times(w);
+    w.WriteText(F("%.2f", K) + end);
+}
+
+// The components and lever arms of one wall part's pressure; `part` is "1" (upper) or "2" (lower).
+void Components(ReportWriter& w, const std::string& part, float Ex, float Ey, float Zx, float Zy) {
+    w.WriteText("\t土压力x方向分量：WriteSubScript(E,a" + part + "x)=");
+    w.WriteText(F("%.2fkN/m \n", Ex));
+    w.WriteText("\t土压力y方向分量：WriteSubScript(E,a" + part + "y)=");
+    w.WriteText(F("%.2fkN/m \n", Ey));
+    w.WriteText("\t土压力x方向作用位置：WriteSubScript(Z,x)=");
+    w.WriteText(F("%.2fm \n", Zx));
+    w.WriteText("\t土压力y方向作用位置：WriteSubScript(Z,y)=");
+    w.WriteText(F("%.2fm \n", Zy));
+}
+
 // Subsections (1) and (2) of the earth pressure: upper and lower wall.
 void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
     w.WriteText("\t(1)上段主动土压力计算\n");
@@ -23,23 +47,9 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
     w.WriteEquation("EQ \\F(1,2)");
     w.WriteText("γWriteSubScript(h,1)WriteSubScript(h,1)WriteSubScript(K,a1)=");
     w.WriteEquation("EQ \\F(1,2)");
-    Times(w);
-    w.WriteText(F("%.2f", p.gamma));
-    Times(w);
-    w.WriteText(F("%.2f", p.h1));
-    Times(w);
-    w.WriteText(F("%.2f", p.h1));
-    Times(w);
-    w.WriteText(F("%.2f=", p.Ka1));
+    Product(w, p.gamma, p.h1, p.h1, p.Ka1, "=");
     w.WriteText(F("%.2fkN/m \n", p.E1));
-    w.WriteText("\t土压力x方向分量：WriteSubScript(E,a1x)=");
-    w.WriteText(F("%.2fkN/m \n", p.Ex));
-    w.WriteText("\t土压力y方向分量：WriteSubScript(E,a1y)=");
-    w.WriteText(F("%.2fkN/m \n", p.Ey));
-    w.WriteText("\t土压力x方向作用位置：WriteSubScript(Z,x)=");
-    w.WriteText(F("%.2fm \n", p.Zx));
-    w.WriteText("\t土压力y方向作用位置：WriteSubScript(Z,y)=");
-    w.WriteText(F("%.2fm \n", p.Zy));
+    Components(w, "1", p.Ex, p.Ey, p.Zx, p.Zy);
 
     w.WriteText("\t(2)下段主动土压力计算\n");
     w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(k,a2)\n\t\t");
@@ -52,14 +62,8 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
         "γWriteSubScript(h,2)WriteSubScript(h,2)WriteSubScript(K,a2)+γWriteSubScript(h,1)WriteSubScript(h,2)"
         "WriteSubScript(K,a2)=");
     w.WriteEquation("EQ \\F(1,2)");
-    Times(w);
-    w.WriteText(F("%.2f", p.gamma));
-    Times(w);
-    w.WriteText(F("%.2f", p.h2));
-    Times(w);
-    w.WriteText(F("%.2f", p.h2));
-    Times(w);
-    w.WriteText(F("%.2f+", p.Ka2));
+    Product(w, p.gamma, p.h2, p.h2, p.Ka2, "+");
+    // The second product starts without a sign: γ first, then ×h1×h2×Ka2.
     w.WriteText(F("%.2f", p.gamma));
     Times(w);
     w.WriteText(F("%.2f", p.h1));
@@ -68,14 +72,7 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
     Times(w);
     w.WriteText(F("%.2f=", p.Ka2));
     w.WriteText(F("%.2fkN/m \n", p.E2));
-    w.WriteText("\t土压力x方向分量：WriteSubScript(E,a2x)=");
-    w.WriteText(F("%.2fkN/m \n", p.E2x));
-    w.WriteText("\t土压力y方向分量：WriteSubScript(E,a2y)=");
-    w.WriteText(F("%.2fkN/m \n", p.E2y));
-    w.WriteText("\t土压力x方向作用位置：WriteSubScript(Z,x)=");
-    w.WriteText(F("%.2fm \n", p.Z2x));
-    w.WriteText("\t土压力y方向作用位置：WriteSubScript(Z,y)=");
-    w.WriteText(F("%.2fm \n", p.Z2y));
+    Components(w, "2", p.E2x, p.E2y, p.Z2x, p.Z2y);
 }
 
 }  // namespace
