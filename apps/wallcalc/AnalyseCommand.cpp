@@ -166,11 +166,8 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
 }
 
 Json Analyse(const wall::WallCase& c) {
-    RequireValidCase(c);
     wall::KernelBlock kb;
-    wall::CaseAnalysis a = wall::AnalyseCase(c, kb);
-    if (std::string refusal = wall::AnalysisRefusal(a); !refusal.empty())
-        throw CommandError{"无法计算：" + refusal};
+    wall::CaseAnalysis a = RequireAnalysis(c, kb);
     if (a.shelf) return ShelfJson(c, *a.shelf);
     if (a.cantilever) return ReinforcedJson(c, *a.cantilever);
     if (a.counterfort) return ReinforcedJson(c, *a.counterfort);

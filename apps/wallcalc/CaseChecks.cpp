@@ -1,15 +1,12 @@
-// The check every calculation of the command line runs first.
+// The check and analysis every calculation of the command line runs first.
 #include "Commands.h"
-#include "analysis/ValidateCase.h"
 
 namespace wallcalc {
 
-void RequireValidCase(const wall::WallCase& c) {
-    std::vector<wall::Finding> findings = wall::ValidateCase(c);
-    if (findings.empty()) return;
-    std::string message = "无法计算：";
-    for (const wall::Finding& f : findings) message += "\n  " + f.field + "：" + f.message;
-    throw CommandError{message};
+wall::CaseAnalysis RequireAnalysis(const wall::WallCase& c, wall::KernelBlock& kb) {
+    wall::CaseAnalysis a;
+    if (std::string refusal = wall::CalculateCase(c, kb, a); !refusal.empty()) throw CommandError{refusal};
+    return a;
 }
 
 }  // namespace wallcalc

@@ -1,9 +1,9 @@
 // wallcalc new, show and set: creating, printing and editing case files.
 #include <iostream>
 #include <map>
-#include "Json.h"
 
 #include "Commands.h"
+#include "Json.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFields.h"
 #include "text/Format.h"
@@ -30,9 +30,11 @@ Json CaseJson(const wall::WallCase& c) {
             s[std::string(f.name)] = static_cast<float>(wall::GetSoilField(c.soil, f));
     }
     Json slope = Json::array();
-    for (const auto& row : c.soil.m_afSlope) slope.push_back(std::vector<float>(std::begin(row), std::end(row)));
+    for (const auto& row : c.soil.m_afSlope)
+        slope.push_back(std::vector<float>(std::begin(row), std::end(row)));
     Json layer = Json::array();
-    for (const auto& row : c.soil.m_afLayer) layer.push_back(std::vector<float>(std::begin(row), std::end(row)));
+    for (const auto& row : c.soil.m_afLayer)
+        layer.push_back(std::vector<float>(std::begin(row), std::end(row)));
     s["m_afSlope"] = slope;
     s["m_afLayer"] = layer;
     j["soil"] = s;
@@ -42,7 +44,8 @@ Json CaseJson(const wall::WallCase& c) {
 // Prints the fields a person reads: every scalar, the slope segments in use and the first layer.
 void PrintCase(const wall::WallCase& c) {
     std::cout << "wallType " << c.wallType;
-    if (c.wallType >= 0 && c.wallType < wall::kWallTypeCount) std::cout << " " << wall::kWallTypeNames[c.wallType];
+    if (c.wallType >= 0 && c.wallType < wall::kWallTypeCount)
+        std::cout << " " << wall::kWallTypeNames[c.wallType];
     std::cout << "\n";
     for (const wall::WallField& f : wall::WallFieldsInRecordOrder())
         std::cout << f.name << " " << wall::Format("%g", wall::GetWallField(c.wall, f)) << "\n";

@@ -45,7 +45,6 @@ struct ReportOptions {
 
 void RunReport(const ReportOptions& o) {
     wall::WallCase c = o.file.empty() ? wall::DefaultCase() : LoadCase(o.file);
-    RequireValidCase(c);
     fs::path dir = o.workDir.empty() ? fs::path(".") : fs::path(o.workDir);
     if (!fs::is_directory(dir)) throw CommandError{"工作目录不存在：" + dir.string()};
 
@@ -53,9 +52,7 @@ void RunReport(const ReportOptions& o) {
     wall::KernelBlock kb;
     wall::DrawingCanvas preview, loadSketch;
     wall::ComposePreview(preview, c, kb);
-    wall::CaseAnalysis analysis = wall::AnalyseCase(c, kb);
-    if (std::string refusal = wall::AnalysisRefusal(analysis); !refusal.empty())
-        throw CommandError{"无法计算：" + refusal};
+    wall::CaseAnalysis analysis = RequireAnalysis(c, kb);
 
     CommandLineHost host(dir, o.echo && !o.text);
     wall::CalcReport report(host, {c, analysis, kb, preview, loadSketch, wall::SketchRect{}, dir});

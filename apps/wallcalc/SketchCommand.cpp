@@ -35,10 +35,7 @@ void RunSketch(const SketchOptions& o) {
     wall::DrawingCanvas canvas;
     if (o.report) {
         // The loading sketch as the report shows it: the analysis first, then its loads drawn.
-        RequireValidCase(c);
-        wall::CaseAnalysis a = wall::AnalyseCase(c, kb);
-        if (std::string refusal = wall::AnalysisRefusal(a); !refusal.empty())
-            throw CommandError{"无法计算：" + refusal};
+        wall::CaseAnalysis a = RequireAnalysis(c, kb);
         const wall::SketchLoads& l = wall::LoadingSketchLoads(a);
         wall::ComposeReportSketch(canvas, c, kb, l.Ex, l.Ey, l.Zx, l.Zy, l.W, l.Zw);
     } else {

@@ -12,7 +12,9 @@ std::vector<CommandSetup>& CommandSetups() {
     return setups;
 }
 
-RegisterCommand::RegisterCommand(CommandSetup setup) { CommandSetups().push_back(std::move(setup)); }
+RegisterCommand::RegisterCommand(CommandSetup setup) {
+    CommandSetups().push_back(std::move(setup));
+}
 
 wall::WallCase LoadCase(const std::string& path) {
     wall::WallCase c;
@@ -27,9 +29,11 @@ void SaveCase(const std::string& path, const wall::WallCase& c) {
 }
 
 const std::vector<std::pair<std::string, int>>& WallTypeOptions() {
-    static const std::vector<std::pair<std::string, int>> types = {
-        {"gravity", wall::kGravity},       {"semi-gravity", wall::kSemiGravity}, {"shelf", wall::kShelf},
-        {"cantilever", wall::kCantilever}, {"counterfort", wall::kCounterfort}};
+    static const std::vector<std::pair<std::string, int>> types = {{"gravity", wall::kGravity},
+                                                                   {"semi-gravity", wall::kSemiGravity},
+                                                                   {"shelf", wall::kShelf},
+                                                                   {"cantilever", wall::kCantilever},
+                                                                   {"counterfort", wall::kCounterfort}};
     return types;
 }
 

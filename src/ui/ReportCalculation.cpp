@@ -5,7 +5,6 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "analysis/ValidateCase.h"
 #include "report/ReportConfig.h"
 #include "report/assembly/CalcReport.h"
 
@@ -38,21 +37,16 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
     std::function<void(const std::filesystem::path&)> openDocument) {
     return [showMessage, openDocument](const CalculationRequest& r) {
-        std::vector<wall::Finding> findings = wall::ValidateCase(r.wallCase);
-        if (!findings.empty()) {
-            QString text = QString::fromUtf8("无法计算：");
-            for (const wall::Finding& f : findings)
-                text += "\n" + FromStd(f.field) + QString::fromUtf8("：") + FromStd(f.message);
-            showMessage(r.dialog, text);
-            return false;
-        }
-        wall::CaseAnalysis analysis = wall::AnalyseCase(r.wallCase, r.kernel);
-        if (std::string refusal = wall::AnalysisRefusal(analysis); !refusal.empty()) {
-            showMessage(r.dialog, QString::fromUtf8("无法计算：") + FromStd(refusal));
+        wall::CaseAnalysis analysis;
+        if (std::string refusal = wall::CalculateCase(r.wallCase, r.kernel, analysis); !refusal.empty()) {
+            showMessage(r.dialog, FromStd(refusal));
             return false;
         }
 
-        std::filesystem::path here = std::filesystem::current_path();
+        // "计算" has made the item work path the current directory; a directory removed meanwhile
+        // gives an empty path, and writing then fails with a message naming it.
+        std::error_code ec;
+        std::filesystem::path here = std::filesystem::current_path(ec);
         wall::SketchRect rect{r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1,
                               r.sketchRect.bottom() + 1};
         wall::ReportSaveResult saved;

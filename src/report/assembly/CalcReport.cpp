@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "analysis/ValidateCase.h"
 #include "drawing/SketchComposition.h"
 #include "drawing/SketchFiles.h"
 #include "drawing/WallOutline.h"
@@ -32,6 +33,18 @@ CaseAnalysis AnalyseCase(const WallCase& c, KernelBlock& kb) {
             break;
     }
     return a;
+}
+
+std::string CalculateCase(const WallCase& c, KernelBlock& kb, CaseAnalysis& out) {
+    std::vector<Finding> findings = ValidateCase(c);
+    if (!findings.empty()) {
+        std::string text = "无法计算：";
+        for (const Finding& f : findings) text += "\n  " + f.field + "：" + f.message;
+        return text;
+    }
+    out = AnalyseCase(c, kb);
+    if (std::string refusal = AnalysisRefusal(out); !refusal.empty()) return "无法计算：" + refusal;
+    return {};
 }
 
 const SketchLoads& LoadingSketchLoads(const CaseAnalysis& a) {

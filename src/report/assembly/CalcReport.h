@@ -36,6 +36,10 @@ struct CaseAnalysis {
 // Builds the outline into the block and runs the analysis of the case's wall type.
 CaseAnalysis AnalyseCase(const WallCase& c, KernelBlock& kb);
 
+// Validates the case and runs its analysis into `out`. Returns an empty text when the case can be
+// reported, else the refusal: "无法计算：" followed by every reason, one per line.
+std::string CalculateCase(const WallCase& c, KernelBlock& kb, CaseAnalysis& out);
+
 // The loads the analysis's loading sketch draws (whole-wall values); the analysis must have a result.
 const SketchLoads& LoadingSketchLoads(const CaseAnalysis& a);
 
