@@ -3,9 +3,9 @@
 
 #include "analysis/GravityWallAnalysis.h"
 #include "analysis/ShelfWallAnalysis.h"
-#include "analysis/ValidateCase.h"
+#include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ void RunGravity(benchmark::State& state, int type, int theory) {
     c.soil.m_nTheory = theory;
     wall::KernelBlock kb;
     for (auto _ : state) {
-        wall::BuildWallOutline(c, kb);
+        kb.outline = wall::BuildWallOutline(c);
         wall::GravityWallResult r = wall::GravityWallAnalysis(c, kb);
         benchmark::DoNotOptimize(r);
     }
@@ -34,21 +34,17 @@ void BM_Shelf(benchmark::State& state) {
     wall::WallCase c = wall::DefaultCase(wall::kShelf);
     wall::KernelBlock kb;
     for (auto _ : state) {
-        wall::BuildWallOutline(c, kb);
+        kb.outline = wall::BuildWallOutline(c);
         wall::ShelfWallResult r = wall::ShelfWallAnalysis(c, kb);
         benchmark::DoNotOptimize(r);
     }
 }
 
-// Validation and analysis together, as the command line runs them.
+// Validation and analysis together, as every front end runs them.
 void BM_ValidateAndAnalyse(benchmark::State& state) {
     wall::WallCase c = wall::DefaultCase(wall::kGravity);
-    wall::KernelBlock kb;
     for (auto _ : state) {
-        auto findings = wall::ValidateCase(c);
-        benchmark::DoNotOptimize(findings);
-        wall::BuildWallOutline(c, kb);
-        wall::GravityWallResult r = wall::GravityWallAnalysis(c, kb);
+        wall::CaseResult r = wall::CalculateCase(c);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "case/CaseDefaults.h"
-#include "drawing/SketchComposition.h"
+#include "calc/CalculateCase.h"
 #include "host/HostServices.h"
-#include "report/assembly/CalcReport.h"
+#include "casereport/CalcReport.h"
 
 namespace {
 
@@ -18,11 +18,8 @@ void ReportOfCase(benchmark::State& state, int wallType) {
     std::filesystem::create_directories(dir);
     wall::NullHostServices host;
     for (auto _ : state) {
-        wall::KernelBlock kb;
-        wall::DrawingCanvas preview, sketch;
-        wall::ComposePreview(preview, c, kb);
-        wall::CaseAnalysis a = wall::AnalyseCase(c, kb);
-        wall::CalcReport report(host, {c, a, kb, preview, sketch, wall::SketchRect{}, dir});
+        wall::CaseResult a = wall::CalculateCase(c);
+        wall::CalcReport report(host, {c, a, wall::SketchRect{}, dir});
         report.Generate();
         wall::ReportSaveResult saved = report.Save({dir, dir / "bench.docx"});
         benchmark::DoNotOptimize(saved.ok);

@@ -10,10 +10,9 @@ namespace {
 
 void ComposeAndPaintPreviewSvg(benchmark::State& state) {
     const wall::WallCase c = wall::DefaultCase(static_cast<int>(state.range(0)));
-    wall::KernelBlock kb;
     wall::DrawingCanvas canvas;
     for (auto _ : state) {
-        wall::ComposePreview(canvas, c, kb);
+        wall::ComposePreview(canvas, c);
         wall::SvgDevice svg;
         svg.BeginPicture(480, 480);
         wall::PaintPreview(canvas, svg, 480, 480);
@@ -25,10 +24,9 @@ BENCHMARK(ComposeAndPaintPreviewSvg)->DenseRange(0, 4)->Unit(benchmark::kMicrose
 
 void ComposeAndPaintPreviewEmf(benchmark::State& state) {
     const wall::WallCase c = wall::DefaultCase(static_cast<int>(state.range(0)));
-    wall::KernelBlock kb;
     wall::DrawingCanvas canvas;
     for (auto _ : state) {
-        wall::ComposePreview(canvas, c, kb);
+        wall::ComposePreview(canvas, c);
         wall::EmfDevice emf;
         emf.BeginPicture(480, 480);
         wall::PaintPreview(canvas, emf, 480, 480);

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "case/CaseDefaults.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 #include "rcdesign/CantileverDesign.h"
 #include "rcdesign/CounterfortDesign.h"
 
@@ -14,7 +14,7 @@ void BM_CounterfortDesign(benchmark::State& state) {
     const wall::WallCase c = wall::DefaultCase(wall::kCounterfort);
     wall::KernelBlock kb;
     for (auto _ : state) {
-        wall::BuildWallOutline(c, kb);
+        kb.outline = wall::BuildWallOutline(c);
         wall::CounterfortResult r = wall::CounterfortDesign(c, kb);
         benchmark::DoNotOptimize(r);
     }
@@ -25,7 +25,7 @@ void BM_CantileverDesign(benchmark::State& state) {
     const wall::WallCase c = wall::DefaultCase(wall::kCantilever);
     wall::KernelBlock kb;
     for (auto _ : state) {
-        wall::BuildWallOutline(c, kb);
+        kb.outline = wall::BuildWallOutline(c);
         wall::CantileverResult r = wall::CantileverDesign(c, kb);
         benchmark::DoNotOptimize(r);
     }

@@ -1,13 +1,10 @@
-// wallcalc analyse: runs the analysis of a masonry wall case and prints its results.
+// wallcalc analyse: calculates a case and prints its results.
 #include <iostream>
 #include <string>
 
 #include "Commands.h"
 #include "Json.h"
-#include "analysis/GravityWallAnalysis.h"
-#include "analysis/KernelBlock.h"
-#include "analysis/ShelfWallAnalysis.h"
-#include "report/assembly/CalcReport.h"
+#include "calc/CaseResult.h"
 
 namespace wallcalc {
 namespace {
@@ -166,8 +163,7 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
 }
 
 Json Analyse(const wall::WallCase& c) {
-    wall::KernelBlock kb;
-    wall::CaseAnalysis a = RequireAnalysis(c, kb);
+    wall::CaseResult a = RequireResult(c);
     if (a.shelf) return ShelfJson(c, *a.shelf);
     if (a.cantilever) return ReinforcedJson(c, *a.cantilever);
     if (a.counterfort) return ReinforcedJson(c, *a.counterfort);

@@ -1,12 +1,13 @@
-// The check and analysis every calculation of the command line runs first.
+// The calculation every command that reports or draws results runs first.
 #include "Commands.h"
+#include "calc/CalculateCase.h"
 
 namespace wallcalc {
 
-wall::CaseAnalysis RequireAnalysis(const wall::WallCase& c, wall::KernelBlock& kb) {
-    wall::CaseAnalysis a;
-    if (std::string refusal = wall::CalculateCase(c, kb, a); !refusal.empty()) throw CommandError{refusal};
-    return a;
+wall::CaseResult RequireResult(const wall::WallCase& c) {
+    wall::CaseResult r = wall::CalculateCase(c);
+    if (!r.Accepted()) throw CommandError{wall::RefusalText(r)};
+    return r;
 }
 
 }  // namespace wallcalc

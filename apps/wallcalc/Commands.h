@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "case/WallCase.h"
-#include "report/assembly/CalcReport.h"
+#include "calc/CaseResult.h"
 
 namespace wallcalc {
 
@@ -32,9 +32,9 @@ wall::WallCase LoadCase(const std::string& path);
 // Writes a case file or throws CommandError naming the path and the cause.
 void SaveCase(const std::string& path, const wall::WallCase& c);
 
-// Validates and analyses the case; throws CommandError with every reason when it is refused, so a
-// refused case writes nothing.
-wall::CaseAnalysis RequireAnalysis(const wall::WallCase& c, wall::KernelBlock& kb);
+// Calculates the case; throws CommandError with every reason when it is refused, so a refused
+// case writes nothing.
+wall::CaseResult RequireResult(const wall::WallCase& c);
 
 // Wall type from its command-line name (gravity, semi-gravity, shelf, cantilever, counterfort).
 const std::vector<std::pair<std::string, int>>& WallTypeOptions();

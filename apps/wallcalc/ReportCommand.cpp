@@ -3,13 +3,8 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "analysis/KernelBlock.h"
 #include "case/CaseDefaults.h"
-#include "case/CaseFile.h"
-#include "drawing/SketchComposition.h"
-#include "drawing/SketchFiles.h"
-#include "report/ReportConfig.h"
-#include "report/assembly/CalcReport.h"
+#include "casereport/WriteCaseReport.h"
 
 namespace wallcalc {
 namespace {
@@ -47,33 +42,17 @@ void RunReport(const ReportOptions& o) {
     wall::WallCase c = o.file.empty() ? wall::DefaultCase() : LoadCase(o.file);
     fs::path dir = o.workDir.empty() ? fs::path(".") : fs::path(o.workDir);
     if (!fs::is_directory(dir)) throw CommandError{"工作目录不存在：" + dir.string()};
-
-    // One analysis state for this run; the preview is composed first, as the dialog shows it.
-    wall::KernelBlock kb;
-    wall::DrawingCanvas preview, loadSketch;
-    wall::ComposePreview(preview, c, kb);
-    wall::CaseAnalysis analysis = RequireAnalysis(c, kb);
+    wall::CaseResult result = RequireResult(c);
 
     CommandLineHost host(dir, o.echo && !o.text);
-    wall::CalcReport report(host, {c, analysis, kb, preview, loadSketch, wall::SketchRect{}, dir});
-    wall::ReportConfigResult config = wall::LoadReportConfig(wall::DefaultReportConfigPath());
-    for (const std::string& w : config.warnings) std::cerr << "wallcalc: " << w << "\n";
-    report.SetConfig(config.config);
-    report.Generate();
-    for (const std::string& w : report.Warnings()) std::cerr << "wallcalc: " << w << "\n";
-
-    if (o.text) std::cout << report.PlainText();
-    wall::ReportTarget target;
-    target.folder = dir;
-    if (!o.output.empty()) target.file = o.output;
-    wall::ReportSaveResult saved = report.Save(target);
-    if (!saved.ok) throw CommandError{saved.message};
-    std::cerr << "report: " << saved.path.string() << "\n";
-
-    // The case's sketch drawing, as the dialog saves it after a calculation.
-    wall::DrawingIoResult sketch = wall::SaveSketchDrawing(preview, host, wall::kDialogTitle, dir);
-    if (!sketch.ok())
-        std::cerr << "wallcalc: 无法保存计算简图：" << sketch.message << " " << sketch.detail << "\n";
+    wall::CaseReportJob job;
+    job.folder = dir;
+    if (!o.output.empty()) job.file = o.output;
+    wall::CaseReportFiles files = wall::WriteCaseReport(c, result, host, job);
+    for (const std::string& w : files.warnings) std::cerr << "wallcalc: " << w << "\n";
+    if (o.text && !files.plainText.empty()) std::cout << files.plainText;
+    if (!files.saved) throw CommandError{files.error};
+    std::cerr << "report: " << files.report.string() << "\n";
 }
 
 const RegisterCommand reportCommand([](CLI::App& app) {

@@ -4,10 +4,9 @@
 #include <memory>
 
 #include "Commands.h"
-#include "analysis/KernelBlock.h"
 #include "drawing/DrawingCanvas.h"
 #include "drawing/SketchComposition.h"
-#include "report/assembly/CalcReport.h"
+#include "casereport/CalcReport.h"
 
 namespace wallcalc {
 namespace {
@@ -31,16 +30,12 @@ void RunSketch(const SketchOptions& o) {
     if (ext != ".kst" && ext != ".svg" && ext != ".emf")
         throw CommandError{"\"" + o.output + "\": the output must end in .kst, .svg or .emf"};
     wall::WallCase c = LoadCase(o.file);
-    wall::KernelBlock kb;
     wall::DrawingCanvas canvas;
-    if (o.report) {
+    if (o.report)
         // The loading sketch as the report shows it: the analysis first, then its loads drawn.
-        wall::CaseAnalysis a = RequireAnalysis(c, kb);
-        const wall::SketchLoads& l = wall::LoadingSketchLoads(a);
-        wall::ComposeReportSketch(canvas, c, kb, l.Ex, l.Ey, l.Zx, l.Zy, l.W, l.Zw);
-    } else {
-        wall::ComposePreview(canvas, c, kb);
-    }
+        wall::ComposeReportSketch(canvas, c, wall::LoadingSketchLoads(RequireResult(c)));
+    else
+        wall::ComposePreview(canvas, c);
     if (ext == ".kst") {
         wall::DrawingIoResult r = canvas.SaveToFile(o.output);
         if (!r.ok())

@@ -12,21 +12,21 @@ constexpr float kTol = 1e-6f;
 
 // One slope segment of rise over run b and no surcharge.
 void SimpleVariant(const KernelBlock& kb, CoulombResult& r) {
-    const float H = kb.wallHeight, alpha = kb.backAngle, delta = kb.wallFriction;
+    const float H = kb.backHeight, alpha = kb.backAngle, delta = kb.wallFriction;
     const float phi = kb.soilFriction, beta = kb.slopeAngle, gamma = kb.soilUnitWeight;
     r.Ka = CoulombCoefficient(phi, alpha, delta, beta);
     r.E = gamma * H * H * r.Ka / 2;
     r.Ex = r.E * Cos(alpha + delta);
     r.Ey = r.E * Sin(alpha + delta);
-    r.Zy = H / 3 - std::fabs(kb.wallY[5] - kb.wallY[4]);
-    r.Zx = (kb.wallX[5] - kb.wallX[4]) - r.Zy * Tan(alpha);
+    r.Zy = H / 3 - std::fabs(kb.outline.y[5] - kb.outline.y[4]);
+    r.Zx = (kb.outline.x[5] - kb.outline.x[4]) - r.Zy * Tan(alpha);
 }
 
 // First slope segment of rise a over run b, then level ground; strip surcharge q of width l0 at
 // distance d from the top back corner. The failure plane is the one of three candidate wedges
 // that matches where it meets the ground relative to the loaded strip.
 void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
-    const float H = kb.wallHeight, alpha = kb.backAngle, delta = kb.wallFriction;
+    const float H = kb.backHeight, alpha = kb.backAngle, delta = kb.wallFriction;
     const float phi = kb.soilFriction, beta = kb.slopeAngle, gamma = kb.soilUnitWeight;
     const float a = kb.slopeRise, b = kb.slopeRun, q = kb.loadPressure;
     float l0 = kb.loadWidth, d = kb.loadOffset;
@@ -97,8 +97,8 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
         out.Ey = out.E * Sin(alpha + delta);
         out.Zy = H / 3 +
                  (a * (H - h3) * (H - h3) + h0 * h2 * (3 * h2 + 6 * h4 - 2 * H)) / (3 * H * H * out.K1) -
-                 std::fabs(kb.wallY[5] - kb.wallY[4]);
-        out.Zx = (kb.wallX[5] - kb.wallX[4]) - out.Zy * tanA;
+                 std::fabs(kb.outline.y[5] - kb.outline.y[4]);
+        out.Zx = (kb.outline.x[5] - kb.outline.x[4]) - out.Zy * tanA;
     };
 
     thrustFor(tanTheta, r);

@@ -23,13 +23,6 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         r.stability = ComputeStability(c, kb, 2);
     }
 
-    r.sketch.Ex = kb.pressureX;
-    r.sketch.Ey = kb.pressureY;
-    r.sketch.Zx = kb.armX;
-    r.sketch.Zy = kb.armY;
-    r.sketch.W = kb.wallWeight;
-    r.sketch.Zw = kb.wallWeightArm;
-
     r.pressure.E = Sqrt(kb.pressureX * kb.pressureX + kb.pressureY * kb.pressureY);
     r.pressure.Ex = kb.pressureX;
     r.pressure.Ey = kb.pressureY;

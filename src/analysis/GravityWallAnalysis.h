@@ -5,7 +5,6 @@
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
 #include "analysis/RankinePressure.h"
-#include "analysis/SketchLoads.h"
 #include "analysis/Stability.h"
 #include "analysis/WallSection.h"
 #include "case/WallCase.h"
@@ -26,7 +25,6 @@ struct GravityWallResult {
     float W = 0, Zw = 0;    // 1、挡土墙自重计算
     CoulombResult coulomb;  // the computation of the theory used
     RankineResult rankine;
-    SketchLoads sketch;
     PressureLines pressure;     // 2、土压力计算
     StabilityResult stability;  // 3 to 5
     SectionResult section;      // 6、墙身应力验算

@@ -1,6 +1,8 @@
 // The shared state of one wall analysis: outline, loaded inputs and results, all single precision.
 #pragma once
 
+#include "analysis/geometry/WallOutline.h"
+
 namespace wall {
 
 // One block per process, owned by the program's context and passed by reference. It is never
@@ -8,8 +10,7 @@ namespace wall {
 // values of the previous step. Lengths in m, forces in kN/m, stresses in kPa, angles in radians.
 // Outline coordinates: x towards the backfill, y upwards, origin at the top back corner.
 struct KernelBlock {
-    float wallX[8] = {};  // outline vertices P0..P7
-    float wallY[8] = {};
+    WallOutline outline;  // of the whole wall, or of the part above the section being checked
     float wallWeight = 0;         // W
     float wallWeightArm = 0;      // Zw, from the toe
     float overturningFactor = 0;  // Kq
@@ -18,7 +19,7 @@ struct KernelBlock {
     float stressMin = 0;          // σmin
     float eccentricity = 0;       // e0 (e1 for a section)
     float baseWidth = 0;          // B, along the base
-    float wallHeight = 0;         // H
+    float backHeight = 0;         // height the earth pressure acts over: |Y5|, or the part above a section
     float topWidth = 0;
     float backAngle = 0;       // α, from the vertical, positive leaning into the backfill going down
     float wallFriction = 0;    // δ

@@ -12,15 +12,15 @@ void LoadKernelBlock(const WallCase& c, KernelBlock& kb) {
     const CRetainingWall& w = c.wall;
     const CSoil& s = c.soil;
 
-    AreaCentroid ac = PolygonAreaCentroid(kb.wallX, kb.wallY, 8);
+    AreaCentroid ac = PolygonAreaCentroid(kb.outline.x, kb.outline.y, 8);
     kb.wallWeight = ac.area * w.m_fUnitWeight;
     kb.wallFriction = 3.1415925 * w.m_fWallFriction / 180;
     kb.wallUnitWeight = w.m_fUnitWeight;
     kb.baseFriction = w.m_fBaseFriction;
     kb.topWidth = w.m_fTopWidth;
     kb.backAngle = Atan(w.m_fBackSlope);
-    kb.wallWeightArm = ac.cx + kb.wallX[0] - kb.wallX[3];
-    kb.wallHeight = std::fabs(kb.wallY[5]);
+    kb.wallWeightArm = ac.cx + kb.outline.x[0] - kb.outline.x[3];
+    kb.backHeight = std::fabs(kb.outline.y[5]);
 
     const float* slope = s.m_afSlope[0];
     kb.slopeRun = AsShown(slope[kSlopeRun]);

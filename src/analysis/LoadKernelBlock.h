@@ -6,7 +6,7 @@
 
 namespace wall {
 
-// Fills the input fields of `kb` from the case and from the outline already in wallX/wallY:
+// Fills the input fields of `kb` from the case and from the outline already in kb.outline:
 // W and Zw from the outline's area and centroid, δ, α, μ, the top width, H = |Y5|, and the first
 // slope segment, the surcharge and the first soil layer. Table values (slope and soil) are read
 // as the page shows them, rounded to two decimals. Result fields are left as they are.

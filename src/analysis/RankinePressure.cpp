@@ -8,10 +8,10 @@
 namespace wall {
 
 WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
-    const float H = kb.wallHeight, alpha = kb.backAngle, gamma = kb.soilUnitWeight;
+    const float H = kb.backHeight, alpha = kb.backAngle, gamma = kb.soilUnitWeight;
     const float q = kb.loadPressure, d = kb.loadOffset, a = kb.slopeRise, b = kb.slopeRun;
     const float t = H * Tan(alpha);  // horizontal extent of the back face
-    const float x0 = kb.wallX[0] - kb.wallX[4];
+    const float x0 = kb.outline.x[0] - kb.outline.x[4];
 
     WedgeLoad r;
     if (c.wall.m_fBackSlope < 0) {
@@ -59,7 +59,7 @@ WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
 }
 
 RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
-    const float H = kb.wallHeight, alpha = kb.backAngle, beta = kb.slopeAngle;
+    const float H = kb.backHeight, alpha = kb.backAngle, beta = kb.slopeAngle;
     const float gamma = kb.soilUnitWeight, coh = kb.soilCohesion, phi = kb.soilFriction;
     const float q = kb.loadPressure, d = kb.loadOffset, l0 = kb.loadWidth, b = kb.slopeRun;
     const double tanA = Tan(alpha), tanPhi = Tan(phi);
@@ -67,7 +67,7 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     RankineResult r;
     const float Hp = H + H * tanA * Tan(beta);
     const float f = Cos(alpha) * Cos(beta) / Cos(alpha - beta);
-    const float s = kb.wallY[5] - kb.wallY[4];
+    const float s = kb.outline.y[5] - kb.outline.y[4];
     r.effectiveHeight = Hp;
     r.sloping = beta > 1e-6f && H * tanA < b;
     r.shallow = Hp > d + l0 || std::fabs(d + l0 - Hp) < 1e-4f;
@@ -104,7 +104,7 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
         r.Ex = r.E;
         r.Ey = 0;
     }
-    r.Zx = (kb.wallX[5] - kb.wallX[4]) - r.Zy * tanA;
+    r.Zx = (kb.outline.x[5] - kb.outline.x[4]) - r.Zy * tanA;
 
     if (r.sloping && c.soil.m_nSlopeSegs == 1) {
         kb.slopeRun = H * tanA;

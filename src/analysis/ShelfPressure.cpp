@@ -19,12 +19,12 @@ bool EndsAbovePlatform(float d, float l0, float h1) {
 
 ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     ShelfPressureResult r;
-    const float H = kb.wallHeight, phi = kb.soilFriction, delta = kb.wallFriction, beta = kb.slopeAngle;
+    const float H = kb.backHeight, phi = kb.soilFriction, delta = kb.wallFriction, beta = kb.slopeAngle;
     const float gamma = kb.soilUnitWeight, q = kb.loadPressure, l0 = kb.loadWidth, d = kb.loadOffset;
     const float h1 = c.wall.m_fHeelHeight;
     const float h2 = H - h1;
     const float alpha1 = Atan(c.wall.m_fBackSlope), alpha2 = Atan(c.wall.m_fLowerBackSlope);
-    const float s = kb.wallY[5] - kb.wallY[4];
+    const float s = kb.outline.y[5] - kb.outline.y[4];
     const float f1 = Cos(alpha1) * Cos(beta) / Cos(alpha1 - beta);
     const float f2 = Cos(alpha2) * Cos(beta) / Cos(alpha2 - beta);
     const double tanPhi = Tan(phi);
@@ -33,12 +33,12 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.h2 = h2;
 
     // Soil on the platform: P0, P7, P6 and the point above P6 along the lower back batter.
-    const float px[4] = {kb.wallX[0], kb.wallX[7], kb.wallX[6],
-                         static_cast<float>(kb.wallX[6] + kb.wallY[6] * Tan(alpha2))};
-    const float py[4] = {kb.wallY[0], kb.wallY[7], kb.wallY[6], 0};
+    const float px[4] = {kb.outline.x[0], kb.outline.x[7], kb.outline.x[6],
+                         static_cast<float>(kb.outline.x[6] + kb.outline.y[6] * Tan(alpha2))};
+    const float py[4] = {kb.outline.y[0], kb.outline.y[7], kb.outline.y[6], 0};
     const AreaCentroid soil = PolygonAreaCentroid(px, py, 4);
     r.extraWeight = soil.area * gamma;
-    r.extraWeightArm = soil.cx + kb.wallX[0] - kb.wallX[3];
+    r.extraWeightArm = soil.cx + kb.outline.x[0] - kb.outline.x[3];
     kb.extraWeight = r.extraWeight;
     kb.extraWeightArm = r.extraWeightArm;
 
@@ -61,7 +61,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.Ex = r.E1 * Cos(alpha1 + delta);
     r.Ey = r.E1 * Sin(alpha1 + delta);
     r.Zy = (H - h1) + s + z;
-    r.Zx = (kb.wallX[7] - kb.wallX[4]) - z * Tan(alpha1);
+    r.Zx = (kb.outline.x[7] - kb.outline.x[4]) - z * Tan(alpha1);
 
     // Lower wall: the soil above the platform acts on it as a uniform load γ·h1.
     r.Ka2 = CoulombCoefficient(phi, alpha2, delta, beta);
@@ -83,7 +83,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     }
     r.E2x = r.E2 * Cos(alpha2 + delta);
     r.E2y = r.E2 * Sin(alpha2 + delta);
-    r.Z2x = (kb.wallX[5] - kb.wallX[4]) - r.Z2y * Tan(alpha2);
+    r.Z2x = (kb.outline.x[5] - kb.outline.x[4]) - r.Z2y * Tan(alpha2);
 
     kb.pressureX = r.Ex;
     kb.pressureY = r.Ey;

@@ -3,7 +3,6 @@
 
 #include "analysis/KernelBlock.h"
 #include "analysis/ShelfPressure.h"
-#include "analysis/SketchLoads.h"
 #include "analysis/Stability.h"
 #include "analysis/WallSection.h"
 #include "case/WallCase.h"
@@ -14,7 +13,6 @@ namespace wall {
 struct ShelfWallResult {
     float W = 0, Zw = 0;           // 1、挡土墙自重计算
     ShelfPressureResult pressure;  // 2、土压力计算, (1) and (2)
-    SketchLoads sketch;
     StabilityResult stability;  // 3 to 5
     SectionResult section;      // 6、墙身应力验算, at the platform
 };

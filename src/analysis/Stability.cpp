@@ -34,7 +34,7 @@ void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r
     r.Kh = (W * Cos(alpha0) + E * Cos(thetaB - alpha0 - delta)) * mu /
            (E * Sin(thetaB - alpha0 - delta) - W * Sin(alpha0));
     r.Kq = (W * Zw + Ey * Zx) / (Ex * Zy);
-    const float B = (kb.wallX[5] - kb.wallX[4]) / Cos(alpha0);
+    const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ey) * Cos(alpha0) + Ex * Sin(alpha0);
     BasePressure(B, N, W * Zw + Ey * Zx - Ex * Zy, r);
 }
@@ -54,7 +54,7 @@ void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) 
     r.Kh = (G * Cos(alpha0) + E1 * Cos(theta1 - alpha0 - delta) + E2 * Sin(alpha0 + alpha2 + delta)) * mu /
            (E1 * Sin(theta1 - alpha0 - delta) + E2 * Cos(alpha0 + alpha2 + delta) - G * Sin(alpha0));
     r.Kq = (W * Zw + Ws * xs + Ey * Zx + E2y * Z2x) / (Ex * Zy + E2x * Z2y);
-    const float B = (kb.wallX[5] - kb.wallX[4]) / Cos(alpha0);
+    const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ws + Ey + E2y) * Cos(alpha0) + (Ex + E2x) * Sin(alpha0);
     BasePressure(B, N, W * Zw + Ws * xs + Ey * Zx + E2y * Z2x - Ex * Zy - E2x * Z2y, r);
 }
@@ -70,7 +70,7 @@ void ReinforcedVariant(const WallCase& c, const KernelBlock& kb, StabilityResult
 
     r.Kh = (G + E * Cos(thetaB - delta)) * mu / (E * Sin(thetaB - delta));
     r.Kq = (W * Zw + Ws * xs + Ey * Zx) / (Ex * Zy);
-    BasePressure(kb.wallX[5] - kb.wallX[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
+    BasePressure(kb.outline.x[5] - kb.outline.x[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
 }
 
 }  // namespace

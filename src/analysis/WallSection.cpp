@@ -12,8 +12,8 @@ namespace wall {
 namespace {
 
 void SetVertex(KernelBlock& kb, int i, float x, float y) {
-    kb.wallX[i] = x;
-    kb.wallY[i] = y;
+    kb.outline.x[i] = x;
+    kb.outline.y[i] = y;
 }
 
 // Points of the back face (through P0, batter m) and of the front face (through P1, batter n).
@@ -26,10 +26,10 @@ float FrontX(const WallCase& c, const KernelBlock& kb, float y) {
 
 // Front face down to the platform level: the shelf's upper wall.
 void CutAtPlatform(const WallCase& c, KernelBlock& kb) {
-    const float yc = kb.wallY[7];
-    kb.wallHeight = std::fabs(kb.wallY[6]);
-    SetVertex(kb, 5, kb.wallX[7], kb.wallY[7]);
-    SetVertex(kb, 6, kb.wallX[7], kb.wallY[7]);
+    const float yc = kb.outline.y[7];
+    kb.backHeight = std::fabs(kb.outline.y[6]);
+    SetVertex(kb, 5, kb.outline.x[7], kb.outline.y[7]);
+    SetVertex(kb, 6, kb.outline.x[7], kb.outline.y[7]);
     const float xf = FrontX(c, kb, yc);
     for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
 }
@@ -42,7 +42,7 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
     r.Zx = kb.armX;
     r.Zy = kb.armY;
     r.E = Sqrt(r.Ex * r.Ex + r.Ey * r.Ey);
-    r.B1 = kb.wallX[7] - kb.wallX[2];
+    r.B1 = kb.outline.x[7] - kb.outline.x[2];
     const float N = r.W1 + r.Ey;
     r.e1 = r.B1 / 2 - (r.Ey * r.Zx + r.W1 * r.Zw1 - r.Ex * r.Zy) / N;
     r.sigmaMax = (1 + 6 * r.e1 / r.B1) * N / r.B1;
@@ -58,9 +58,9 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
 }
 
 void WeightAbove(KernelBlock& kb, SectionResult& r) {
-    AreaCentroid ac = PolygonAreaCentroid(kb.wallX, kb.wallY, 8);
+    AreaCentroid ac = PolygonAreaCentroid(kb.outline.x, kb.outline.y, 8);
     r.W1 = ac.area * kb.wallUnitWeight;
-    r.Zw1 = ac.cx + kb.wallX[0] - kb.wallX[3];
+    r.Zw1 = ac.cx + kb.outline.x[0] - kb.outline.x[3];
     kb.wallWeight = r.W1;
     kb.wallWeightArm = r.Zw1;
 }
@@ -74,27 +74,27 @@ bool StressPasses(float stress, float allowed) {
 SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb) {
     const float H1 = c.wall.m_fToeHeight, H2 = c.wall.m_fHeelHeight;
     if (H1 > 1e-4f || H2 > 1e-4f) {
-        const float y2 = kb.wallY[2], y6 = kb.wallY[6];
+        const float y2 = kb.outline.y[2], y6 = kb.outline.y[6];
         if (std::fabs(y2) < std::fabs(y6) || std::fabs(y2 - y6) < 1e-5f) {
             // The foot of the front face is not lower than the heel top: cut there.
             const float yc = y2;
-            kb.wallHeight = std::fabs(y2);
-            SetVertex(kb, 3, kb.wallX[2], kb.wallY[2]);
-            SetVertex(kb, 4, kb.wallX[2], kb.wallY[2]);
+            kb.backHeight = std::fabs(y2);
+            SetVertex(kb, 3, kb.outline.x[2], kb.outline.y[2]);
+            SetVertex(kb, 4, kb.outline.x[2], kb.outline.y[2]);
             const float xb = BackX(c, yc);
             for (int i = 5; i <= 7; ++i) SetVertex(kb, i, xb, yc);
         } else {
-            const float yc = kb.wallY[7];
-            kb.wallHeight = std::fabs(y6);
-            SetVertex(kb, 5, kb.wallX[7], kb.wallY[7]);
-            SetVertex(kb, 6, kb.wallX[7], kb.wallY[7]);
+            const float yc = kb.outline.y[7];
+            kb.backHeight = std::fabs(y6);
+            SetVertex(kb, 5, kb.outline.x[7], kb.outline.y[7]);
+            SetVertex(kb, 6, kb.outline.x[7], kb.outline.y[7]);
             const float xf = FrontX(c, kb, yc);
             for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
         }
         return SectionCut::kAtStep;
     }
-    kb.wallHeight = kb.wallHeight / 2;
-    const float yc = -kb.wallHeight;
+    kb.backHeight = kb.backHeight / 2;
+    const float yc = -kb.backHeight;
     const float xf = FrontX(c, kb, yc), xb = BackX(c, yc);
     for (int i = 2; i <= 4; ++i) SetVertex(kb, i, xf, yc);
     for (int i = 5; i <= 7; ++i) SetVertex(kb, i, xb, yc);
@@ -122,7 +122,7 @@ SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrus
     WeightAbove(kb, r);
     // The upper-wall thrust acts at thrustHeight above the platform on the upper back face.
     kb.armY = thrustHeight;
-    kb.armX = (kb.wallX[7] - kb.wallX[2]) - thrustHeight * Tan(kb.backAngle);
+    kb.armX = (kb.outline.x[7] - kb.outline.x[2]) - thrustHeight * Tan(kb.backAngle);
     SectionStresses(c, kb, r);
     return r;
 }

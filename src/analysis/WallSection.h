@@ -32,7 +32,7 @@ struct SectionResult {
 bool StressPasses(float stress, float allowed);
 
 // Replaces the outline in the block by the part of a gravity or semi-gravity wall above the
-// section examined and sets wallHeight to its height. Used by ChooseGravitySection.
+// section examined and sets backHeight to its height. Used by ChooseGravitySection.
 SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb);
 
 // Gravity and semi-gravity walls: cuts at the higher toe or heel step (or at half height when

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "drawing/ColorTable.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -28,8 +28,8 @@ struct Mm {
     float x, y;
 };
 
-Mm Vertex(const KernelBlock& kb, int i) {
-    return {kb.wallX[i] * 1000, kb.wallY[i] * 1000};
+Mm Vertex(const WallOutline& o, int i) {
+    return {o.x[i] * 1000, o.y[i] * 1000};
 }
 
 void Outline(DrawingCanvas& canvas, Mm a, Mm b) {
@@ -51,14 +51,14 @@ Mm Mid(Mm a, Mm b) {
 // Arrows of one set of pressure components at their point of application, measured from the toe.
 // The largest arrow gets `Hr` (a third of the wall height); returns the scale k, or NaN when there
 // is no pressure to scale.
-float PressureArrows(DrawingCanvas& canvas, const KernelBlock& kb, float Ex, float Ey, float Zx, float Zy,
+float PressureArrows(DrawingCanvas& canvas, const WallOutline& o, float Ex, float Ey, float Zx, float Zy,
                      float Hr, int head) {
     const float R = std::sqrt(Ex * Ex + Ey * Ey);
     const float larger = std::max(Ex, Ey);
     const float m = larger > R ? larger : R;
     if (!(std::fabs(R) > 1e-4f) || !std::isfinite(R)) return std::numeric_limits<float>::quiet_NaN();
     const float k = Hr / m;
-    const Mm q = {kb.wallX[4] * 1000 + Zx * 1000, kb.wallY[4] * 1000 + Zy * 1000};
+    const Mm q = {o.x[4] * 1000 + Zx * 1000, o.y[4] * 1000 + Zy * 1000};
     if (std::fabs(Ey) > 1e-4f) canvas.AddArrow(q.x, q.y, Trunc(Ey * k), head, 90, kLoadColour, 1, "Ey");
     if (std::fabs(Ex) > 1e-4f) canvas.AddArrow(q.x, q.y, Trunc(Ex * k), head, 0, kLoadColour, 1, "Ex");
     // atan(Ey/Ex) with Ex = 0 is ±90°.
@@ -105,14 +105,14 @@ void AddGroundAndSurcharge(DrawingCanvas& canvas, const CSoil& soil, float arrow
     }
 }
 
-void ComposePreview(DrawingCanvas& canvas, const WallCase& c, KernelBlock& kb) {
+void ComposePreview(DrawingCanvas& canvas, const WallCase& c) {
     canvas.RemoveAll();
     AddGroundAndSurcharge(canvas, c.soil, 600, true);
-    BuildWallOutline(c, kb);
+    const WallOutline outline = BuildWallOutline(c);
     const CRetainingWall& w = c.wall;
     const int type = c.wallType;
     Mm p[8];
-    for (int i = 0; i < 8; ++i) p[i] = Vertex(kb, i);
+    for (int i = 0; i < 8; ++i) p[i] = Vertex(outline, i);
 
     Outline(canvas, p[0], p[1]);
     if (w.m_fTopWidth > 0) Dimension(canvas, -100, -500, -200, p[0], p[1]);
@@ -171,14 +171,13 @@ void PaintPreview(DrawingCanvas& canvas, DrawingDevice& dc, int width, int heigh
     canvas.Paint(dc, kRopCopy, kOwnColours, 0);
 }
 
-void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, KernelBlock& kb, float Ex, float Ey,
-                         float Zx, float Zy, float /*W: not drawn*/, float Zw) {
+void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchLoads& loads) {
     canvas.RemoveAll();
     AddGroundAndSurcharge(canvas, c.soil, 800, false);
-    BuildWallOutline(c, kb);
+    const WallOutline outline = BuildWallOutline(c);
     const float Hd = c.wall.m_fHeight * 1000;
     Mm p[8];
-    for (int i = 0; i < 8; ++i) p[i] = Vertex(kb, i);
+    for (int i = 0; i < 8; ++i) p[i] = Vertex(outline, i);
     Outline(canvas, p[0], p[1]);
     Outline(canvas, p[1], p[2]);
     Outline(canvas, p[2], p[3]);
@@ -191,16 +190,16 @@ void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, KernelBlock& 
 
     const float Hr = Hd / 3;
     const int head = Trunc(Hr / 7);
-    float k = PressureArrows(canvas, kb, Ex, Ey, Zx, Zy, Hr, head);
-    float R = std::sqrt(Ex * Ex + Ey * Ey);
-    if (c.wallType == kShelf) {
-        k = PressureArrows(canvas, kb, kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX, kb.lowerArmY, Hr,
-                           head);
-        R = std::sqrt(kb.lowerPressureX * kb.lowerPressureX + kb.lowerPressureY * kb.lowerPressureY);
+    const SketchLoads& l = loads;
+    float k = PressureArrows(canvas, outline, l.Ex, l.Ey, l.Zx, l.Zy, Hr, head);
+    float R = std::sqrt(l.Ex * l.Ex + l.Ey * l.Ey);
+    if (l.hasLower) {
+        k = PressureArrows(canvas, outline, l.lowerEx, l.lowerEy, l.lowerZx, l.lowerZy, Hr, head);
+        R = std::sqrt(l.lowerEx * l.lowerEx + l.lowerEy * l.lowerEy);
     }
     // R·k is the third of the wall height; without any pressure to scale it is taken directly.
     const int weightLength = std::isfinite(k) ? Trunc(R * k) : Trunc(Hr);
-    canvas.AddArrow(p[3].x + Zw * 1000, -Hd / 2, weightLength, head, 90, kLoadColour, 1, "W");
+    canvas.AddArrow(p[3].x + l.Zw * 1000, -Hd / 2, weightLength, head, 90, kLoadColour, 1, "W");
 }
 
 }  // namespace wall

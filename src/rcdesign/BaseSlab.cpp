@@ -40,8 +40,8 @@ float ToePressureMoment(const BasePressures& p, float B1) {
 BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock& kb) {
     const float H = c.wall.m_fHeight, H1 = c.wall.m_fToeHeight;
     const float B1 = c.wall.m_fToeWidth, B2 = c.wall.m_fHeelWidth;
-    const float* X = kb.wallX;
-    const float* Y = kb.wallY;
+    const float* X = kb.outline.x;
+    const float* Y = kb.outline.y;
     const float W = kb.wallWeight, Zw = kb.wallWeightArm, gammaC = kb.wallUnitWeight;
     const float E1s = s.soilThrust, Eqs = s.loadThrust, z1 = s.soilThrustArm, zq = s.loadThrustArm;
     const float W1 = s.heelWeight, Zw1 = s.heelWeightArm, Wq = s.heelLoad, zW = s.heelLoadArm;

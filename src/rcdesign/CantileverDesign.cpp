@@ -14,7 +14,7 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     const float cosPsi = Cos(s.thrustAngle);
     r.M = cosPsi * (1.35f * s.soilThrust * s.soilThrustArm + 1.4f * s.loadThrust * s.loadThrustArm);
     r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
-    r.stemDepth = kb.wallX[7] - kb.wallX[2];
+    r.stemDepth = kb.outline.x[7] - kb.outline.x[2];
     r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};
 
     r.slab = BaseSlabDesign(c, s, kb);

@@ -20,7 +20,7 @@ struct CantileverResult {
     std::array<DesignedSection, 3> sections;
 };
 
-// Runs every step on the block; the case's outline must already be in wallX/wallY.
+// Runs every step on the block; the case's outline must already be in kb.outline.
 CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

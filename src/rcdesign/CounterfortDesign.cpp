@@ -26,7 +26,7 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     const float L = l - b;
     r.surchargeFactor = f;
     r.panelHeight = Hc;
-    r.panelDepth = kb.wallX[7] - kb.wallX[2];
+    r.panelDepth = kb.outline.x[7] - kb.outline.x[2];
     r.L = L;
     const float h = r.panelDepth;
 

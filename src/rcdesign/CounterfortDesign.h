@@ -57,7 +57,7 @@ struct CounterfortResult {
     std::array<DesignedSection, 10> sections;
 };
 
-// Runs every step on the block; the case's outline must already be in wallX/wallY.
+// Runs every step on the block; the case's outline must already be in kb.outline.
 CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

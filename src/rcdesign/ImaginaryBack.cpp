@@ -63,10 +63,10 @@ BackPressure Coulomb(const WallCase& c, KernelBlock& kb, float beta, float f) {
             (f * (H - d - H1) * (H - d - H1) * (q / 2) * Ka + (H - 1.5f * fall - d * tanPhi - H1) * Eq1) /
             s.loadThrust;
     }
-    kb.armX = (kb.wallX[5] - kb.wallX[4]) - p.Zy * B2 / H;
+    kb.armX = (kb.outline.x[5] - kb.outline.x[4]) - p.Zy * B2 / H;
     // The wedge's triangle over the heel has its centroid two thirds of B2 in from the heel's end.
     kb.extraWeight = gamma * stem * B2 / 2;
-    kb.extraWeightArm = (kb.wallX[5] - kb.wallX[4]) - 2 * B2 / 3;
+    kb.extraWeightArm = (kb.outline.x[5] - kb.outline.x[4]) - 2 * B2 / 3;
     return p;
 }
 
@@ -77,8 +77,8 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
     const float phi = kb.soilFriction, coh = kb.soilCohesion, gamma = kb.soilUnitWeight;
     const float d = kb.loadOffset, l0 = kb.loadWidth, q = kb.loadPressure;
     const float a = kb.slopeRise, b = kb.slopeRun;
-    const float* X = kb.wallX;
-    const float* Y = kb.wallY;
+    const float* X = kb.outline.x;
+    const float* Y = kb.outline.y;
 
     BackPressure p;
     StemLoads& s = p.loads;
@@ -206,7 +206,7 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     const bool coulomb = c.soil.m_nTheory == kCoulomb;
     r.theory = coulomb ? kCoulomb : kRankine;
     BackPressure p = coulomb ? Coulomb(c, kb, beta, f) : Rankine(c, kb, beta, f);
-    if (!coulomb) kb.armX = kb.wallX[5] - kb.wallX[4];
+    if (!coulomb) kb.armX = kb.outline.x[5] - kb.outline.x[4];
     kb.pressureX = Cos(p.loads.thrustAngle) * p.E;
     kb.pressureY = Sin(p.loads.thrustAngle) * p.E;
     kb.armY = p.Zy;
@@ -225,12 +225,6 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     r.Zy = kb.armY;
     r.Ka = p.Ka;
     r.loads = p.loads;
-    r.sketch.Ex = r.Ex;
-    r.sketch.Ey = r.Ey;
-    r.sketch.Zx = r.Zx;
-    r.sketch.Zy = r.Zy;
-    r.sketch.W = r.W;
-    r.sketch.Zw = r.Zw;
     return r;
 }
 

@@ -2,15 +2,14 @@
 #pragma once
 
 #include "analysis/KernelBlock.h"
-#include "analysis/SketchLoads.h"
 #include "analysis/Stability.h"
 #include "case/WallCase.h"
 #include "rcdesign/StemLoads.h"
 
 namespace wall {
 
-// The values of report sections 1 and 2 in print order, what the loading sketch needs, and what the
-// designs go on with. kN/m, m, rad.
+// The values of report sections 1 and 2 in print order and what the designs go on
+// with. kN/m, m, rad.
 struct ImaginaryBackResult {
     // kCoulomb: the inclined back from the heel's lower end; kRankine: the vertical plane through the heel's
     // end. As the heading and the drawing name say.
@@ -26,11 +25,10 @@ struct ImaginaryBackResult {
     float Zy = 0;  // Ex's line of action above the toe
     float Ka = 0;  // earth-pressure coefficient used
     StemLoads loads;
-    SketchLoads sketch;  // what the loading sketch draws: Ex, Ey, Zx, Zy, W, Zw
     StabilityResult stability;
 };
 
-// Loads the block from the case (the case's outline must already be in wallX/wallY), computes the
+// Loads the block from the case (the case's outline must already be in kb.outline), computes the
 // earth pressure on the imaginary back by the case's theory and the load on the heel, stores Ex, Ey,
 // Zx, Zy, extraWeight and extraWeightArm, and runs the stability computation.
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb);

@@ -6,9 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "analysis/KernelBlock.h"
 #include "case/WallCase.h"
-#include "drawing/DrawingCanvas.h"
 #include "host/HostServices.h"
 
 class QDialog;
@@ -26,16 +24,12 @@ struct FileDialogRequest {
     QString initialName;  // the name last chosen in this run of the dialog
 };
 
-// What the calculation gets: the case as last rebuilt, the host, the dialog, the sketch area, the
-// preview as last composed, the canvas for the analyses' sketches and the analysis state.
+// What the calculation gets: the case as last rebuilt, the host, the dialog and the sketch area.
 struct CalculationRequest {
     const wall::WallCase& wallCase;
     wall::HostServices& host;
     QWidget* dialog;
     QRect sketchRect;  // client rectangle of the sketch area, pixels
-    wall::DrawingCanvas& preview;
-    wall::DrawingCanvas& report;
-    wall::KernelBlock& kernel;
 };
 
 // Each hook may be replaced, for instance by tests, so no modal window blocks.

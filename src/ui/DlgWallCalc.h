@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <array>
 
-#include "analysis/KernelBlock.h"
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
 #include "host/HostServices.h"
@@ -73,8 +72,6 @@ class CDlgWallCalc : public QDialog {
     wall::HostServices& host_;
     DialogHooks hooks_;
     wall::DrawingCanvas m_canvasPreview;
-    wall::DrawingCanvas m_canvasReport;
-    wall::KernelBlock kernel_{};
     wall::WallCase case_;
     wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
     QString fileName_;

@@ -1,12 +1,12 @@
-// "计算": validation, analysis, report and drawings of the case in the item's work folder.
+// "计算": calculation, then the report and drawings of the case in the item's work folder.
 #include "ui/ReportCalculation.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 #include <QWidget>
 
-#include "report/ReportConfig.h"
-#include "report/assembly/CalcReport.h"
+#include "calc/CalculateCase.h"
+#include "casereport/WriteCaseReport.h"
 
 namespace wallui {
 namespace {
@@ -37,43 +37,34 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
     std::function<void(const std::filesystem::path&)> openDocument) {
     return [showMessage, openDocument](const CalculationRequest& r) {
-        wall::CaseAnalysis analysis;
-        if (std::string refusal = wall::CalculateCase(r.wallCase, r.kernel, analysis); !refusal.empty()) {
-            showMessage(r.dialog, FromStd(refusal));
+        wall::CaseResult result = wall::CalculateCase(r.wallCase);
+        if (!result.Accepted()) {
+            showMessage(r.dialog, FromStd(wall::RefusalText(result)));
             return false;
         }
 
         // "计算" has made the item work path the current directory; a directory removed meanwhile
         // gives an empty path, and writing then fails with a message naming it.
         std::error_code ec;
-        std::filesystem::path here = std::filesystem::current_path(ec);
-        wall::SketchRect rect{r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1,
-                              r.sketchRect.bottom() + 1};
-        wall::ReportSaveResult saved;
-        std::vector<std::string> warnings;
+        wall::CaseReportJob job;
+        job.folder = std::filesystem::current_path(ec);
+        job.sketchTitle = r.dialog ? r.dialog->windowTitle().toStdString() : wall::kDialogTitle;
+        job.rect = {r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1, r.sketchRect.bottom() + 1};
+        wall::CaseReportFiles files;
         {
             InputBlock block(r.dialog);
-            wall::CalcReport report(r.host,
-                                    {r.wallCase, analysis, r.kernel, r.preview, r.report, rect, here});
-            wall::ReportConfigResult config = wall::LoadReportConfig(wall::DefaultReportConfigPath());
-            report.SetConfig(config.config);
-            warnings = config.warnings;
-            report.Generate();
-            warnings.insert(warnings.end(), report.Warnings().begin(), report.Warnings().end());
-            wall::ReportTarget target;
-            target.folder = here;
-            saved = report.Save(target);
+            files = wall::WriteCaseReport(r.wallCase, result, r.host, job);
         }
-        if (!saved.ok) {
-            showMessage(r.dialog, FromStd(saved.message));
+        if (!files.saved) {
+            showMessage(r.dialog, FromStd(files.error));
             return false;
         }
-        if (!warnings.empty()) {
+        if (!files.warnings.empty()) {
             QString text;
-            for (const std::string& w : warnings) text += FromStd(w) + "\n";
+            for (const std::string& w : files.warnings) text += FromStd(w) + "\n";
             showMessage(r.dialog, text.trimmed());
         }
-        if (openDocument) openDocument(saved.path);
+        if (openDocument) openDocument(files.report);
         return true;
     };
 }

@@ -223,7 +223,7 @@ TEST(CoulombActivePressure, BackLeaningAwayFromFill) {
     CoulombResult r = CoulombActivePressure(c, kb);
     EXPECT_LT(kb.backAngle, 0);
     EXPECT_NEAR(r.Zx, 0.8 + 2 * 0.2, 1e-5);
-    EXPECT_GT(r.Zx, kb.wallX[5] - kb.wallX[4]);
+    EXPECT_GT(r.Zx, kb.outline.x[5] - kb.outline.x[4]);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(LoadKernelBlock, DefaultGravityWall) {
     KernelBlock kb = test::LoadedBlock(c);
     EXPECT_NEAR(kb.wallWeight, 51.533333 * 24, 1e-2);     // W = A·24
     EXPECT_NEAR(kb.wallWeightArm, 4.5 - 0.832370, 1e-4);  // Zw from the toe at x = -4.5
-    EXPECT_NEAR(kb.wallHeight, 11.866667, 1e-5);          // |Y5|
+    EXPECT_NEAR(kb.backHeight, 11.866667, 1e-5);          // |Y5|
     EXPECT_NEAR(kb.backAngle, std::atan(0.25), 1e-7);
     EXPECT_NEAR(kb.wallFriction, 15 * 3.1415925 / 180, 1e-7);
     EXPECT_FLOAT_EQ(kb.topWidth, 2);
@@ -101,7 +101,7 @@ TEST(LoadKernelBlock, TableValuesAsShown) {
 TEST(LoadKernelBlock, LeavesResultFields) {
     WallCase c = test::RectangularWall(2, 5);
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     kb.pressureX = 123;
     kb.overturningFactor = 4;
     kb.extraWeight = 7;

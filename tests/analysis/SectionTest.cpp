@@ -34,10 +34,10 @@ TEST(ChooseGravitySection, HalfHeightByHand) {
         KernelBlock kb = test::LoadedBlock(c);
         SectionResult r = ChooseGravitySection(c, kb);
         EXPECT_EQ(r.cut, SectionCut::kAtHalfHeight);
-        EXPECT_FLOAT_EQ(kb.wallHeight, 3);
-        EXPECT_FLOAT_EQ(kb.wallY[2], -3);
-        EXPECT_FLOAT_EQ(kb.wallX[4], -2);
-        EXPECT_FLOAT_EQ(kb.wallX[5], 0);
+        EXPECT_FLOAT_EQ(kb.backHeight, 3);
+        EXPECT_FLOAT_EQ(kb.outline.y[2], -3);
+        EXPECT_FLOAT_EQ(kb.outline.x[4], -2);
+        EXPECT_FLOAT_EQ(kb.outline.x[5], 0);
         EXPECT_NEAR(r.W1, 144, 1e-3);
         EXPECT_NEAR(r.Zw1, 1, 1e-5);
         EXPECT_NEAR(r.Ex, 27, 1e-3);
@@ -88,10 +88,10 @@ TEST(ChooseGravitySection, CutAtTheHigherStep) {
         KernelBlock kb = test::LoadedBlock(c);
         SectionResult r = ChooseGravitySection(c, kb);
         EXPECT_EQ(r.cut, SectionCut::kAtStep);
-        EXPECT_FLOAT_EQ(kb.wallHeight, row.height);
-        for (int i = 2; i <= 7; ++i) EXPECT_FLOAT_EQ(kb.wallY[i], row.cutY) << "P" << i;
-        for (int i = 2; i <= 4; ++i) EXPECT_FLOAT_EQ(kb.wallX[i], -2) << "P" << i;
-        for (int i = 5; i <= 7; ++i) EXPECT_FLOAT_EQ(kb.wallX[i], 0) << "P" << i;
+        EXPECT_FLOAT_EQ(kb.backHeight, row.height);
+        for (int i = 2; i <= 7; ++i) EXPECT_FLOAT_EQ(kb.outline.y[i], row.cutY) << "P" << i;
+        for (int i = 2; i <= 4; ++i) EXPECT_FLOAT_EQ(kb.outline.x[i], -2) << "P" << i;
+        for (int i = 5; i <= 7; ++i) EXPECT_FLOAT_EQ(kb.outline.x[i], 0) << "P" << i;
         EXPECT_NEAR(r.W1, 2 * row.height * 24, 1e-3);
         EXPECT_FLOAT_EQ(r.B1, 2);
     }

@@ -69,8 +69,8 @@ TEST(FactorPasses, BreakPoints) {
 // A block set by hand: base span 6 from the toe at x = -6, no weight on a heel.
 KernelBlock HandBlock(float W, float Zw, float Ex, float Ey, float Zx, float Zy) {
     KernelBlock kb;
-    kb.wallX[4] = -6;
-    kb.wallX[5] = 0;
+    kb.outline.x[4] = -6;
+    kb.outline.x[5] = 0;
     kb.wallWeight = W;
     kb.wallWeightArm = Zw;
     kb.pressureX = Ex;

@@ -7,7 +7,7 @@
 #include "analysis/LoadKernelBlock.h"
 #include "case/CaseDefaults.h"
 #include "case/WallCase.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 
 namespace wall::test {
 
@@ -65,7 +65,7 @@ inline void SetLoad(WallCase& c, float q, float width, float offset) {
 // The block as an analysis finds it: outline built, inputs loaded.
 inline KernelBlock LoadedBlock(const WallCase& c) {
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     LoadKernelBlock(c, kb);
     return kb;
 }

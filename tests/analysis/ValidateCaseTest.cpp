@@ -167,7 +167,7 @@ struct AllowedRow {
 // Every value a masonry analysis reports is a number.
 void ExpectFinite(const WallCase& c) {
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     std::vector<float> values;
     if (c.wallType == kShelf) {
         ShelfWallResult r = ShelfWallAnalysis(c, kb);

@@ -37,8 +37,7 @@ struct Pictures {
 
 Pictures Preview(const WallCase& c) {
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposePreview(canvas, c, kb);
+    ComposePreview(canvas, c);
     Pictures p;
     SvgDevice svg;
     svg.BeginPicture(480, 480);

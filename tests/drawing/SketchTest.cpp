@@ -8,7 +8,7 @@
 #include "case/CaseDefaults.h"
 #include "drawing/SketchComposition.h"
 #include "drawing/SketchFiles.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 
 namespace wall {
 namespace {
@@ -41,11 +41,11 @@ TEST(ReportSketch, PressureArrowsScaleToAThirdOfTheHeight) {
     WallCase c = DefaultCase(kCantilever);
     c.wall.m_fHeight = 6;
     DrawingCanvas canvas;
-    KernelBlock kb;
+    const WallOutline o = BuildWallOutline(c);
     // Ex 30, Ey 40, H 6: R = 50, Hr = 2000, k = 40: arrows 1200 (Ex), 1600 (Ey), 2000 (E), head
     // trunc(2000/7) = 285, E at trunc(atan(4/3)·180/3.1416) = 53°.
-    ComposeReportSketch(canvas, c, kb, 30, 40, 1.0f, 2.0f, 150, 1.5f);
-    const float qx = kb.wallX[4] * 1000 + 1000, qy = kb.wallY[4] * 1000 + 2000;
+    ComposeReportSketch(canvas, c, SketchLoads{30, 40, 1.0f, 2.0f, 150, 1.5f});
+    const float qx = o.x[4] * 1000 + 1000, qy = o.y[4] * 1000 + 2000;
     EXPECT_EQ(CountLinesFrom(canvas, qx, qy, 1600, 90), 1);
     EXPECT_EQ(CountLinesFrom(canvas, qx, qy, 1200, 0), 1);
     EXPECT_EQ(CountLinesFrom(canvas, qx, qy, 2000, 53), 1);
@@ -54,7 +54,7 @@ TEST(ReportSketch, PressureArrowsScaleToAThirdOfTheHeight) {
     ASSERT_NE(FindText(canvas, "Ex"), nullptr);
     ASSERT_NE(FindText(canvas, "E"), nullptr);
     // W: a third of the height, pointing down at x3 + Zw at mid-height.
-    EXPECT_EQ(CountLinesFrom(canvas, kb.wallX[3] * 1000 + 1500, -3000, 2000, 90), 1);
+    EXPECT_EQ(CountLinesFrom(canvas, o.x[3] * 1000 + 1500, -3000, 2000, 90), 1);
     // No dimensions or labels: the only texts are the arrow labels and the surcharge's.
     EXPECT_EQ(FindText(canvas, "2700"), nullptr);
 }
@@ -75,15 +75,15 @@ TEST(ReportSketch, SpecialPressures) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         DrawingCanvas canvas;
-        KernelBlock kb;
-        ComposeReportSketch(canvas, c, kb, r.Ex, r.Ey, 1, 1, 100, 2);
+        const WallOutline o = BuildWallOutline(c);
+        ComposeReportSketch(canvas, c, SketchLoads{r.Ex, r.Ey, 1, 1, 100, 2});
         EXPECT_EQ(CountTexts(canvas, "Ey"), r.ey);
         EXPECT_EQ(CountTexts(canvas, "Ex"), r.ex);
         EXPECT_EQ(CountTexts(canvas, "E"), r.e);
         // W is a third of the height in every case: trunc(10000/3) = 3333.
-        EXPECT_EQ(CountLinesFrom(canvas, kb.wallX[3] * 1000 + 2000, -5000, 3333, 90), 1);
+        EXPECT_EQ(CountLinesFrom(canvas, o.x[3] * 1000 + 2000, -5000, 3333, 90), 1);
         if (r.Ey == 0 && r.Ex > 0) {
-            const float qx = kb.wallX[4] * 1000 + 1000, qy = kb.wallY[4] * 1000 + 1000;
+            const float qx = o.x[4] * 1000 + 1000, qy = o.y[4] * 1000 + 1000;
             EXPECT_EQ(CountLinesFrom(canvas, qx, qy, 3333, 0), 2);  // Ex and E coincide
         }
     }
@@ -91,16 +91,18 @@ TEST(ReportSketch, SpecialPressures) {
 
 TEST(ReportSketch, ShelfWallHasSixPressureArrows) {
     WallCase c = DefaultCase(kShelf);
-    KernelBlock kb;
-    kb.lowerPressureX = 60, kb.lowerPressureY = 10, kb.lowerArmX = 2, kb.lowerArmY = 1;
+    const WallOutline o = BuildWallOutline(c);
+    SketchLoads loads{30, 8, 1.5f, 4, 200, 1.2f};
+    loads.hasLower = true;
+    loads.lowerEx = 60, loads.lowerEy = 10, loads.lowerZx = 2, loads.lowerZy = 1;
     DrawingCanvas canvas;
-    ComposeReportSketch(canvas, c, kb, 30, 8, 1.5f, 4, 200, 1.2f);
+    ComposeReportSketch(canvas, c, loads);
     EXPECT_EQ(CountTexts(canvas, "Ex"), 2);
     EXPECT_EQ(CountTexts(canvas, "Ey"), 2);
     EXPECT_EQ(CountTexts(canvas, "E"), 2);
     EXPECT_EQ(CountTexts(canvas, "W"), 1);
     // Lower set: R = sqrt(3700) = 60.83, k = 2333.33/60.83: Ex arrow trunc(60·k) = 2301.
-    EXPECT_EQ(CountLinesFrom(canvas, kb.wallX[4] * 1000 + 2000, kb.wallY[4] * 1000 + 1000, 2301, 0), 1);
+    EXPECT_EQ(CountLinesFrom(canvas, o.x[4] * 1000 + 2000, o.y[4] * 1000 + 1000, 2301, 0), 1);
 }
 
 TEST(ReportSketch, DegenerateOutlineStillComposes) {
@@ -108,8 +110,7 @@ TEST(ReportSketch, DegenerateOutlineStillComposes) {
     c.wall.m_fBackSlope = 1;
     c.wall.m_fBaseSlope = 1;  // the heel cannot meet the base
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposeReportSketch(canvas, c, kb, std::nanf(""), 3, 1, 1, 1, std::nanf(""));
+    ComposeReportSketch(canvas, c, SketchLoads{std::nanf(""), 3, 1, 1, 1, std::nanf("")});
     canvas.SetDeviceRect(0, 0, 300, 300);
     EXPECT_TRUE(std::isfinite(canvas.View().scale) && canvas.View().scale > 0);
 }
@@ -143,8 +144,7 @@ TEST(Preview, BatterLabels) {
         c.wall.m_fBackSlope = r.mb;
         c.wall.m_fBaseSlope = r.n;
         DrawingCanvas canvas;
-        KernelBlock kb;
-        ComposePreview(canvas, c, kb);
+        ComposePreview(canvas, c);
         const CTextTemp* t = FindText(canvas, r.label);
         ASSERT_NE(t, nullptr);
         EXPECT_NEAR(t->m_fDirection, r.angle, 2e-3);
@@ -158,8 +158,7 @@ TEST(Preview, NoBatterLabelsWhereTheTypeHasNone) {
     WallCase c = DefaultCase(kCounterfort);
     c.wall.m_fBackSlope = 0.3f;
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposePreview(canvas, c, kb);
+    ComposePreview(canvas, c);
     for (const auto& t : canvas.Texts()) EXPECT_EQ(t->m_strText.find(':'), std::string::npos) << t->m_strText;
     // The counterfort's edge P6-P0 is drawn: 9 outline lines of width 3.
     int outline = 0;
@@ -169,8 +168,7 @@ TEST(Preview, NoBatterLabelsWhereTheTypeHasNone) {
 
 TEST(Preview, DimensionsOfTheDefaultGravityWall) {
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposePreview(canvas, DefaultCase(kGravity), kb);
+    ComposePreview(canvas, DefaultCase(kGravity));
     // Top width 2000, height 10000, slope run 5000 and rise 1000; no toe or heel dimensions.
     for (const char* t : {"2000", "10000", "5000", "1000", "BP=10.0", "1:0.25", "0.25:1"})
         EXPECT_NE(FindText(canvas, t), nullptr) << t;
@@ -209,8 +207,7 @@ TEST(Preview, SurchargePlacement) {
         c.soil.m_fLoadOffset = r.offset;
         c.soil.m_fLoadPressure = r.pressure;
         DrawingCanvas canvas;
-        KernelBlock kb;
-        ComposePreview(canvas, c, kb);
+        ComposePreview(canvas, c);
         EXPECT_EQ(FindText(canvas, "BP=10.0") != nullptr, r.drawn);
         if (r.drawn) {
             // First arrow of the row points at S from 600 above it (perpendicular to the slope).
@@ -226,8 +223,7 @@ TEST(Preview, SurchargePlacement) {
     c.soil.m_afSlope[0][kSlopeRun] = 0;
     c.soil.m_afSlope[0][kSlopeRise] = 1;
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposePreview(canvas, c, kb);
+    ComposePreview(canvas, c);
     EXPECT_NE(FindText(canvas, "1000"), nullptr);
     EXPECT_EQ(FindText(canvas, "0"), nullptr);
 }
@@ -260,8 +256,7 @@ TEST(SketchFiles, SaveSketchDrawingRegistersEvenOnFailure) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     DrawingCanvas canvas;
-    KernelBlock kb;
-    ComposePreview(canvas, DefaultCase(kCantilever), kb);
+    ComposePreview(canvas, DefaultCase(kCantilever));
     RecordingHost host;
     EXPECT_TRUE(SaveSketchDrawing(canvas, host, "挡土墙计算", dir).ok());
     EXPECT_TRUE(std::filesystem::exists(dir / "挡土墙计算计算简图"));

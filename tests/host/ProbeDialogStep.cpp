@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host/DialogStep.h"
+#include "DialogStep.h"
 
 #define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -48,8 +48,8 @@ inline void PutOutline(const WallCase& c, KernelBlock& kb) {
     const float x[8] = {0, -B, -B, -B - B1, -B - B1, x7 + B2, x7 + B2, x7};
     const float y[8] = {0, 0, H1 - H, H1 - H, -H, H1 - H - H2, H1 - H, H1 - H};
     for (int i = 0; i < 8; ++i) {
-        kb.wallX[i] = x[i];
-        kb.wallY[i] = y[i];
+        kb.outline.x[i] = x[i];
+        kb.outline.y[i] = y[i];
     }
 }
 

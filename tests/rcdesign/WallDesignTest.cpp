@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "RcCase.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 #include "rcdesign/CantileverDesign.h"
 #include "rcdesign/CounterfortDesign.h"
 
@@ -73,7 +73,7 @@ TEST(RcCantilever, DefaultCaseDepths) {
     // both slabs 0.6 (the outline as the program builds it).
     WallCase c = DefaultCase(kCantilever);
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     CantileverResult r = CantileverDesign(c, kb);
     EXPECT_NEAR(r.sections[0].result.h, 0.35, 1e-6);
     EXPECT_NEAR(r.sections[0].result.h0, 325, 1e-3);
@@ -176,7 +176,7 @@ TEST(RcCounterfort, DefaultCaseGeometry) {
     // x = Hc has Hs = B2 + t = 2.7 + 0.3 and BT = L + b = 3.0; the panel's depth is the top width 0.3.
     WallCase c = DefaultCase(kCounterfort);
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     CounterfortResult r = CounterfortDesign(c, kb);
     EXPECT_NEAR(r.L, 2.8, 1e-6);
     EXPECT_NEAR(r.panelDepth, 0.3, 1e-6);

@@ -1,25 +1,13 @@
-// Test helpers of the report engine: a host that records the echo and a compact view of runs.
+// Test helpers of the report engine: a compact view of runs and paragraphs.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "host/HostServices.h"
+#include "RecordingHost.h"
 #include "report/Document.h"
 
 namespace wall::test {
-
-// Keeps every text the writer echoes, one entry per call.
-class RecordingHost : public NullHostServices {
-  public:
-    void TextOut(const std::string& text) override { texts.push_back(text); }
-    std::string Joined() const {
-        std::string all;
-        for (const auto& t : texts) all += t;
-        return all;
-    }
-    std::vector<std::string> texts;
-};
 
 // A paragraph's content in a compact notation: italic as /x/, subscript _{x}, superscript ^{x},
 // a symbol as {Font:F0B4}, text in a named font as <Font>x, a field as [code], a picture as [pic].

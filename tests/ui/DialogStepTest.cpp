@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "UiTestSupport.h"
-#include "host/DialogStep.h"
+#include "DialogStep.h"
 #include "ui/DlgWallCalc.h"
 
 namespace uitest {

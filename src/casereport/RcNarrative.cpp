@@ -1,7 +1,7 @@
 // Reinforcement, crack-width and base-slab report lines.
-#include "report/assembly/RcNarrative.h"
+#include "casereport/RcNarrative.h"
 
-#include "report/assembly/NarrativeLines.h"
+#include "casereport/NarrativeLines.h"
 
 namespace wall {
 namespace {

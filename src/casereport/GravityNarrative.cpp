@@ -1,8 +1,8 @@
 // The calculation part of a gravity or semi-gravity wall's report.
-#include "report/assembly/CalcReport.h"
-#include "report/assembly/NarrativeLines.h"
-#include "report/assembly/SectionNarrative.h"
-#include "report/assembly/StabilityNarrative.h"
+#include "casereport/CalcReport.h"
+#include "casereport/NarrativeLines.h"
+#include "casereport/SectionNarrative.h"
+#include "casereport/StabilityNarrative.h"
 
 namespace wall {
 
@@ -16,7 +16,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     // The heading's line feed is the one the stability computation writes.
     WriteText("\n2、土压力计算");
     WriteText("\n");
-    WriteLoadingSketch(r.sketch);
+    WriteLoadingSketch();
     LeaveTable();
     SetAlignment(0);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.pressure.E);

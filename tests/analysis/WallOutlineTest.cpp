@@ -6,7 +6,7 @@
 #include <string>
 
 #include "case/CaseDefaults.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 
 namespace wall {
 namespace {
@@ -154,13 +154,10 @@ TEST(WallOutline, VerticesOfEachType) {
         SCOPED_TRACE(row.name);
         WallCase c = DefaultCase(row.type);
         c.wall = row.geometry;
-        KernelBlock kb;
-        for (float& v : kb.wallX) v = 99;  // stale values must all be overwritten
-        for (float& v : kb.wallY) v = 99;
-        BuildWallOutline(c, kb);
+        const WallOutline o = BuildWallOutline(c);
         for (int i = 0; i < 8; ++i) {
-            EXPECT_NEAR(kb.wallX[i], row.expected[i][0], 2e-5) << "x of P" << i;
-            EXPECT_NEAR(kb.wallY[i], row.expected[i][1], 2e-5) << "y of P" << i;
+            EXPECT_NEAR(o.x[i], row.expected[i][0], 2e-5) << "x of P" << i;
+            EXPECT_NEAR(o.y[i], row.expected[i][1], 2e-5) << "y of P" << i;
         }
     }
 }
@@ -169,9 +166,7 @@ TEST(WallOutline, HeelParallelToBaseGivesNonFiniteVertex) {
     // Back batter 1 against a base of counter-slope 1 (v - mb·u = 1 - 1 = 0): no heel corner exists.
     WallCase c = DefaultCase(kGravity);
     c.wall = Geometry(1, 5, 0.5f, 0.5f, 0.5f, 0.5f, 0, 1, 1);
-    KernelBlock kb;
-    BuildWallOutline(c, kb);
-    EXPECT_FALSE(std::isfinite(kb.wallX[7]));
+    EXPECT_FALSE(std::isfinite(BuildWallOutline(c).x[7]));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Overturning, sliding and base-pressure report lines.
-#include "report/assembly/StabilityNarrative.h"
+#include "casereport/StabilityNarrative.h"
 
-#include "report/assembly/NarrativeLines.h"
+#include "casereport/NarrativeLines.h"
 
 namespace wall {
 void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {

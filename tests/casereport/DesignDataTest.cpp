@@ -3,14 +3,14 @@
 
 #include "RecordingHost.h"
 #include "case/CaseDefaults.h"
-#include "report/assembly/DesignData.h"
+#include "casereport/DesignData.h"
 
 using namespace wall;
 
 namespace {
 
 std::string EchoOfDesignData(const WallCase& c) {
-    RecordingHost host;
+    test::RecordingHost host;
     ReportWriter w(host);
     w.SetEchoMode(2);
     WriteDesignData(w, c);
@@ -112,7 +112,7 @@ TEST(DesignData, ConditionalLines) {
 // echoed with four spaces between cells.
 TEST(DesignData, SoilDataOfCounterfortAndGravity) {
     for (int type : {kCounterfort, kGravity}) {
-        RecordingHost host;
+        test::RecordingHost host;
         ReportWriter w(host);
         w.SetEchoMode(2);
         WriteSoilData(w, DefaultCase(type));

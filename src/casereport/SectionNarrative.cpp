@@ -1,7 +1,7 @@
 // Wall-body section: weight and pressure above it, eccentricity, normal and shear stresses.
-#include "report/assembly/SectionNarrative.h"
+#include "casereport/SectionNarrative.h"
 
-#include "report/assembly/NarrativeLines.h"
+#include "casereport/NarrativeLines.h"
 
 namespace wall {
 namespace {

@@ -1,8 +1,8 @@
 // The calculation part of a shelf (balance-weight) wall's report.
-#include "report/assembly/CalcReport.h"
-#include "report/assembly/NarrativeLines.h"
-#include "report/assembly/SectionNarrative.h"
-#include "report/assembly/StabilityNarrative.h"
+#include "casereport/CalcReport.h"
+#include "casereport/NarrativeLines.h"
+#include "casereport/SectionNarrative.h"
+#include "casereport/StabilityNarrative.h"
 
 namespace wall {
 namespace {
@@ -87,7 +87,7 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
         "\t以衡重台为界分成两段计算，上段主动土压力为WriteSubScript(E,a1),下段主动土压力为WriteSubScript(E,"
         "a2)。\n");
     WriteShelfPressure(*this, r.pressure);
-    WriteLoadingSketch(r.sketch);
+    WriteLoadingSketch();
     // The line feed of the stability computation.
     WriteText("\n");
     WriteStabilityReport(*this, r.stability);

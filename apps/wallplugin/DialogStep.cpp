@@ -1,6 +1,6 @@
 // The plug-in's dialog step: one modal run of the calculation dialog, with a Qt application made
 // for it when the host has none.
-#include "host/DialogStep.h"
+#include "DialogStep.h"
 
 #include <QApplication>
 #include <clocale>

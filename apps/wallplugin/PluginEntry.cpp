@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "host/CallbackTable.h"
-#include "host/DialogStep.h"
+#include "DialogStep.h"
 #include "host/EntryPoint.h"
 #include "host/HostLibraries.h"
 #include "host/PluginHostServices.h"

@@ -1,5 +1,5 @@
 // Wall outline of the five wall types, in single precision as the analyses use it.
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
 
 #include <cmath>
 
@@ -30,7 +30,7 @@ struct Pt {
 
 }  // namespace
 
-void BuildWallOutline(const WallCase& c, KernelBlock& kb) {
+WallOutline BuildWallOutline(const WallCase& c) {
     const CRetainingWall& w = c.wall;
     const float B = w.m_fTopWidth, H = w.m_fHeight;
     const float B1 = w.m_fToeWidth, H1 = w.m_fToeHeight;
@@ -91,10 +91,12 @@ void BuildWallOutline(const WallCase& c, KernelBlock& kb) {
             p[1] = {0, 0};
             break;
     }
+    WallOutline o;
     for (int i = 0; i < 8; ++i) {
-        kb.wallX[i] = p[i].x;
-        kb.wallY[i] = p[i].y;
+        o.x[i] = p[i].x;
+        o.y[i] = p[i].y;
     }
+    return o;
 }
 
 }  // namespace wall

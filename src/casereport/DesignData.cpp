@@ -1,5 +1,5 @@
 // Design data: every input of the case, restated before any result.
-#include "report/assembly/DesignData.h"
+#include "casereport/DesignData.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The calculation part of a cantilever or counterfort wall's report.
-#include "report/assembly/CalcReport.h"
-#include "report/assembly/NarrativeLines.h"
-#include "report/assembly/RcNarrative.h"
-#include "report/assembly/StabilityNarrative.h"
+#include "casereport/CalcReport.h"
+#include "casereport/NarrativeLines.h"
+#include "casereport/RcNarrative.h"
+#include "casereport/StabilityNarrative.h"
 
 namespace wall {
 namespace {
@@ -24,7 +24,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
                                    : "\t用墙踵的竖直面作为假想墙背，按朗肯理论计算：\n");
     // The line feed of the stability computation.
     WriteText("\n");
-    WriteLoadingSketch(r.sketch);
+    WriteLoadingSketch();
     ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
     WriteText("\n2、土压力计算\n");

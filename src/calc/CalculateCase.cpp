@@ -1,0 +1,56 @@
+// Validation, then the analysis sequence of the case's wall type.
+#include "calc/CalculateCase.h"
+
+#include "analysis/KernelBlock.h"
+#include "analysis/PressureStatus.h"
+
+namespace wall {
+namespace {
+
+void Analyse(const WallCase& c, CaseResult& r) {
+    // The analyses share one working state, which starts from the case's outline.
+    KernelBlock kb;
+    kb.outline = BuildWallOutline(c);
+    switch (c.wallType) {
+        case kGravity:
+        case kSemiGravity:
+            r.gravity = GravityWallAnalysis(c, kb);
+            if (r.gravity->status != PressureStatus::kOk)
+                r.analysisRefusal = PressureStatusMessage(r.gravity->status);
+            else if (r.gravity->section.status != PressureStatus::kOk)
+                r.analysisRefusal = PressureStatusMessage(r.gravity->section.status);
+            break;
+        case kShelf:
+            r.shelf = ShelfWallAnalysis(c, kb);
+            break;
+        case kCantilever:
+            r.cantilever = CantileverDesign(c, kb);
+            break;
+        case kCounterfort:
+            r.counterfort = CounterfortDesign(c, kb);
+            break;
+        default:
+            r.analysisRefusal = "该挡土墙类型的计算尚未提供。";
+            break;
+    }
+}
+
+}  // namespace
+
+CaseResult CalculateCase(const WallCase& c) {
+    CaseResult r;
+    r.wallType = c.wallType;
+    r.findings = ValidateCase(c);
+    if (r.findings.empty()) Analyse(c, r);
+    return r;
+}
+
+std::string RefusalText(const CaseResult& r) {
+    if (r.Accepted()) return {};
+    std::string text = "无法计算：";
+    if (!r.analysisRefusal.empty()) return text + r.analysisRefusal;
+    for (const Finding& f : r.findings) text += "\n  " + f.field + "：" + f.message;
+    return text;
+}
+
+}  // namespace wall

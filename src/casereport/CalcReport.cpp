@@ -1,0 +1,102 @@
+// Order of a case's report and the pictures of its sketches.
+#include "casereport/CalcReport.h"
+
+#include <algorithm>
+
+#include "drawing/SketchFiles.h"
+#include "casereport/DesignData.h"
+
+namespace wall {
+
+SketchLoads LoadingSketchLoads(const CaseResult& r) {
+    SketchLoads l;
+    if (r.gravity) {
+        const PressureLines& p = r.gravity->pressure;
+        l = {p.Ex, p.Ey, p.Zx, p.Zy, r.gravity->W, r.gravity->Zw};
+    } else if (r.shelf) {
+        const ShelfPressureResult& p = r.shelf->pressure;
+        l = {p.Ex, p.Ey, p.Zx, p.Zy, r.shelf->W, r.shelf->Zw};
+        l.hasLower = true;
+        l.lowerEx = p.E2x;
+        l.lowerEy = p.E2y;
+        l.lowerZx = p.Z2x;
+        l.lowerZy = p.Z2y;
+    } else if (const ImaginaryBackResult* b = r.cantilever     ? &r.cantilever->back
+                                              : r.counterfort ? &r.counterfort->back
+                                                              : nullptr) {
+        l = {b->Ex, b->Ey, b->Zx, b->Zy, b->W, b->Zw};
+    }
+    return l;
+}
+
+CalcReport::CalcReport(HostServices& host, CaseReportInput input) : ReportWriter(host), m_in(input) {
+    ComposePreview(m_preview, m_in.wallCase);
+}
+
+void CalcReport::InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt) {
+    const SketchRect& r = m_in.rect;
+    CanvasPicture p = CanvasPictureEmf(canvas, r.left, r.top, r.right, r.bottom);
+    Picture pic;
+    pic.format = PictureFormat::kEmf;
+    pic.bytes = std::move(p.emf);
+    // Pixels of the 96 dpi reference device to points; a picture wider than its place is scaled down.
+    double w = p.widthPx * 0.75, h = p.heightPx * 0.75;
+    if (w > maxWidthPt && w > 0) {
+        h *= maxWidthPt / w;
+        w = maxWidthPt;
+    }
+    pic.widthPt = w;
+    pic.heightPt = h;
+    PastePicture(pic);
+}
+
+void CalcReport::WriteLoadingSketch() {
+    const WallCase& c = m_in.wallCase;
+    ComposeReportSketch(m_loadSketch, c, LoadingSketchLoads(m_in.result));
+    const std::string name = LoadingSketchName(c);
+    DrawingIoResult saved = m_loadSketch.SaveToFile(m_in.drawingDir / name);
+    if (!saved.ok())
+        m_warnings.push_back("无法保存图形文件 " + name + "：" + saved.message + " " + saved.detail);
+    Host().AddDrawingName(name);
+    // The text width of the page: 593.5 - 2 x 89.85 pt.
+    InsertCanvasPicture(m_loadSketch, 413.8);
+    // The picture stands in a paragraph of its own, so the result lines start below it.
+    TypeParagraph();
+    LeaveTable();
+    SetAlignment(0);
+}
+
+void CalcReport::Generate() {
+    const WallCase& c = m_in.wallCase;
+    SetScreenUpdating(true);
+    ShowFieldCodes(true);
+    SetTitle("挡土墙计算");
+    WriteTitleBlock();
+
+    WriteSectionHeading("一", "设计资料");
+    AddLayoutTable(1, 223.6f, 201.9f);
+    SetAlignment(0);
+    WriteDesignData(*this, c);
+    NextCell(1);
+    // The right cell, less the cell's own margins.
+    InsertCanvasPicture(m_preview, 201.9 - 10.8);
+    LeaveTable();
+    SetAlignment(0);
+    WriteSoilData(*this, c);
+    LeaveTable();
+    SetAlignment(0);
+    WriteSectionHeading("二", "计算结果");
+
+    const CaseResult& a = m_in.result;
+    if (a.gravity) WriteGravityAnalysis(*a.gravity);
+    if (a.shelf) WriteShelfAnalysis(*a.shelf);
+    if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
+    if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
+
+    WriteResultMessage();
+    ShowFieldCodes(false);
+    SetScreenUpdating(true);
+    ClearUndo();
+}
+
+}  // namespace wall

@@ -1,0 +1,66 @@
+// The report of one case: title block, design data beside the sketch, the analysis, the message.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "calc/CaseResult.h"
+#include "case/WallCase.h"
+#include "drawing/DrawingCanvas.h"
+#include "drawing/SketchComposition.h"
+#include "report/ReportWriter.h"
+
+namespace wall {
+
+// Client rectangle of the dialog's sketch area, pixels: the device of the sketch pictures.
+struct SketchRect {
+    int left = 0, top = 0, right = 399, bottom = 448;
+};
+
+// The loads the loading sketch of an accepted case draws (whole-wall values).
+SketchLoads LoadingSketchLoads(const CaseResult& r);
+
+// What the report of a case works with besides the writer's host.
+struct CaseReportInput {
+    const WallCase& wallCase;
+    const CaseResult& result;  // accepted
+    SketchRect rect;
+    std::filesystem::path drawingDir;  // where the loading-sketch drawing is written
+};
+
+class CalcReport : public ReportWriter {
+  public:
+    CalcReport(HostServices& host, CaseReportInput input);
+
+    // Title block, section "一" with the design data and the sketch, the soil table, section "二"
+    // with the analysis of the wall type, and the result message.
+    void Generate() override;
+
+    // The case's sketch as the report pictured it (with its corner marks).
+    DrawingCanvas& Preview() { return m_preview; }
+
+    // Problems met while writing that did not stop the report (a drawing file not written).
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
+
+  private:
+    // The picture of a canvas at the insertion point, with the 1 % margin, at most `maxWidthPt` wide.
+    void InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt);
+
+    // Composes the loading sketch, saves it as the drawing of the theory's name in the drawing
+    // folder, lists it with the host and inserts it; then leaves the table and aligns left.
+    void WriteLoadingSketch();
+
+    void WriteGravityAnalysis(const GravityWallResult& r);
+    void WriteShelfAnalysis(const ShelfWallResult& r);
+    void WriteImaginaryBack(const ImaginaryBackResult& r);
+    void WriteCantileverAnalysis(const CantileverResult& r);
+    void WriteCounterfortAnalysis(const CounterfortResult& r);
+
+    CaseReportInput m_in;
+    DrawingCanvas m_preview;
+    DrawingCanvas m_loadSketch;
+    std::vector<std::string> m_warnings;
+};
+
+}  // namespace wall
