@@ -6,29 +6,29 @@
 #include "Json.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFields.h"
+#include "case/FieldTable.h"
 #include "text/Format.h"
 
 namespace wallcalc {
 namespace {
 
+// A field's value as JSON: an integer field as an integer, a float field as its float.
+void PutJson(Json& j, const wall::WallCase& c, const wall::CaseField& f) {
+    const double v = wall::FieldValue(c, f);
+    if (wall::IsIntegerField(f))
+        j[std::string(f.name)] = static_cast<int32_t>(v);
+    else
+        j[std::string(f.name)] = static_cast<float>(v);
+}
+
 Json CaseJson(const wall::WallCase& c) {
     Json j;
     j["wallType"] = c.wallType;
     Json w;
-    for (const wall::WallField& f : wall::WallFieldsInRecordOrder()) {
-        if (std::holds_alternative<int32_t wall::CRetainingWall::*>(f.member))
-            w[std::string(f.name)] = static_cast<int32_t>(wall::GetWallField(c.wall, f));
-        else
-            w[std::string(f.name)] = static_cast<float>(wall::GetWallField(c.wall, f));
-    }
+    for (const wall::CaseField* f : wall::WallFieldsInRecordOrder()) PutJson(w, c, *f);
     j["wall"] = w;
     Json s;
-    for (const wall::SoilField& f : wall::SoilScalarFields()) {
-        if (std::holds_alternative<int32_t wall::CSoil::*>(f.member))
-            s[std::string(f.name)] = static_cast<int32_t>(wall::GetSoilField(c.soil, f));
-        else
-            s[std::string(f.name)] = static_cast<float>(wall::GetSoilField(c.soil, f));
-    }
+    for (const wall::CaseField* f : wall::SoilScalarsInRecordOrder()) PutJson(s, c, *f);
     Json slope = Json::array();
     for (const auto& row : c.soil.m_afSlope)
         slope.push_back(std::vector<float>(std::begin(row), std::end(row)));
@@ -41,22 +41,35 @@ Json CaseJson(const wall::WallCase& c) {
     return j;
 }
 
-// Prints the fields a person reads: every scalar, the slope segments in use and the first layer.
+// A value followed by its unit, when it has one.
+std::string WithUnit(double v, const wall::CaseField& f) {
+    std::string text = wall::Format("%g", v);
+    if (*f.unit) text += std::string(" ") + f.unit;
+    return text;
+}
+
+// The cells of a table row in the columns the table has fields for, each with its unit.
+std::string RowWithUnits(const wall::WallCase& c, std::string_view table, int row) {
+    std::string text;
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.name == table && f.column >= 0) text += " " + WithUnit(wall::FieldValue(c, f, row), f);
+    return text;
+}
+
+// Prints the fields a person reads: every scalar with its unit, the slope segments in use and the
+// first layer.
 void PrintCase(const wall::WallCase& c) {
     std::cout << "wallType " << c.wallType;
     if (c.wallType >= 0 && c.wallType < wall::kWallTypeCount)
         std::cout << " " << wall::kWallTypeNames[c.wallType];
     std::cout << "\n";
-    for (const wall::WallField& f : wall::WallFieldsInRecordOrder())
-        std::cout << f.name << " " << wall::Format("%g", wall::GetWallField(c.wall, f)) << "\n";
-    for (const wall::SoilField& f : wall::SoilScalarFields())
-        std::cout << f.name << " " << wall::Format("%g", wall::GetSoilField(c.soil, f)) << "\n";
-    for (int r = 0; r < c.soil.m_nSlopeSegs && r < wall::kSlopeRowsMax; ++r) {
-        const float* row = c.soil.m_afSlope[r];
-        std::cout << wall::Format("m_afSlope[%d] %g %g %g %g\n", r, row[0], row[1], row[2], row[3]);
-    }
-    const float* layer = c.soil.m_afLayer[0];
-    std::cout << wall::Format("m_afLayer[0] %g %g %g\n", layer[0], layer[1], layer[2]);
+    for (const wall::CaseField* f : wall::WallFieldsInRecordOrder())
+        std::cout << f->name << " " << WithUnit(wall::FieldValue(c, *f), *f) << "\n";
+    for (const wall::CaseField* f : wall::SoilScalarsInRecordOrder())
+        std::cout << f->name << " " << WithUnit(wall::FieldValue(c, *f), *f) << "\n";
+    for (int r = 0; r < c.soil.m_nSlopeSegs && r < wall::kSlopeRowsMax; ++r)
+        std::cout << "m_afSlope[" << r << "]" << RowWithUnits(c, "m_afSlope", r) << "\n";
+    std::cout << "m_afLayer[0]" << RowWithUnits(c, "m_afLayer", 0) << "\n";
 }
 
 const RegisterCommand newCommand([](CLI::App& app) {
@@ -85,7 +98,8 @@ const RegisterCommand showCommand([](CLI::App& app) {
 });
 
 const RegisterCommand setCommand([](CLI::App& app) {
-    auto* cmd = app.add_subcommand("set", "change fields of a case file: NAME=VALUE ...");
+    auto* cmd = app.add_subcommand(
+        "set", "change fields of a case file: NAME=VALUE ... (`wallcalc fields` lists the names)");
     auto file = std::make_shared<std::string>();
     auto assignments = std::make_shared<std::vector<std::string>>();
     cmd->add_option("file", *file, "case file")->required();

@@ -8,38 +8,37 @@
 #include "analysis/KernelBlock.h"
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/WallSection.h"
-#include "drawing/WallOutline.h"
+#include "analysis/geometry/WallOutline.h"
+#include "case/FieldTable.h"
 #include "text/Format.h"
 
 namespace wall {
 namespace {
 
 // Page labels of the fields, as the type's page shows them.
-constexpr const char* kHeight = "墙体高度H(m)";
-constexpr const char* kTopWidth = "墙顶宽度B(m)";
-constexpr const char* kToeWidth = "墙趾宽度B1(m)";
-constexpr const char* kToeHeight = "墙趾高度H1(m)";
-constexpr const char* kWallFriction = "墙背与填土之间的摩擦角δ(°)";
-constexpr const char* kBaseSlope = "墙底逆坡坡度(m:1)";
-constexpr const char* kFrontSlope = "墙胸倾斜坡度(1:m)";
-constexpr const char* kUnitWeight = "墙体材料容重RW(kN/m3)";
-constexpr const char* kLowerBackSlope = "下墙背倾斜坡度(1:m)";
-constexpr const char* kCfSpacing = "扶壁间距l(m)";
-constexpr const char* kCrackLimit = "裂缝控制宽度(mm)";
-constexpr const char* kSlopeAngleLabel = "坡线仰角(度)";
-constexpr const char* kSoilFriction = "内摩擦角(度)";
-constexpr const char* kSoilUnitWeight = "重度(kN/m3)";
+const char* const kHeight = FieldOf(&CRetainingWall::m_fHeight).label;
+const char* const kTopWidth = FieldOf(&CRetainingWall::m_fTopWidth).label;
+const char* const kToeWidth = FieldOf(&CRetainingWall::m_fToeWidth).label;
+const char* const kToeHeight = FieldOf(&CRetainingWall::m_fToeHeight).label;
+const char* const kWallFriction = FieldOf(&CRetainingWall::m_fWallFriction).label;
+const char* const kBaseSlope = FieldOf(&CRetainingWall::m_fBaseSlope).label;
+const char* const kFrontSlope = FieldOf(&CRetainingWall::m_fFrontSlope).label;
+const char* const kUnitWeight = FieldOf(&CRetainingWall::m_fUnitWeight).label;
+const char* const kLowerBackSlope = FieldOf(&CRetainingWall::m_fLowerBackSlope).label;
+const char* const kCfSpacing = FieldOf(&CRetainingWall::m_fCfSpacing).label;
+const char* const kCrackLimit = FieldOf(&CRetainingWall::m_fCrackLimit).label;
+const char* const kSlopeAngleLabel = FieldOf(&CSoil::m_afSlope, kSlopeAngle).label;
+const char* const kSoilFriction = FieldOf(&CSoil::m_afLayer, kLayerFriction).label;
+const char* const kSoilUnitWeight = FieldOf(&CSoil::m_afLayer, kLayerUnitWeight).label;
 
 const char* HeelWidthLabel(int type) {
-    return type == kShelf ? "平台宽度B2(m)" : "墙踵宽度B2(m)";
+    return FieldLabel(FieldOf(&CRetainingWall::m_fHeelWidth), type);
 }
 const char* HeelHeightLabel(int type) {
-    if (type == kShelf) return "上墙高度H2(m)";
-    if (type == kSemiGravity) return "墙趾高度H2(m)";
-    return "墙踵高度H2(m)";
+    return FieldLabel(FieldOf(&CRetainingWall::m_fHeelHeight), type);
 }
 const char* BackSlopeLabel(int type) {
-    return type == kShelf ? "上墙背倾斜坡度(1:m)" : "墙背倾斜坡度(1:m)";
+    return FieldLabel(FieldOf(&CRetainingWall::m_fBackSlope), type);
 }
 
 bool Positive(float v) {
@@ -48,7 +47,7 @@ bool Positive(float v) {
 
 bool Finite(const KernelBlock& kb) {
     for (int i = 0; i < 8; ++i)
-        if (!std::isfinite(kb.wallX[i]) || !std::isfinite(kb.wallY[i])) return false;
+        if (!std::isfinite(kb.outline.x[i]) || !std::isfinite(kb.outline.y[i])) return false;
     return true;
 }
 
@@ -127,8 +126,8 @@ struct Checker {
                                               BackSlopeLabel(t), kBaseSlope));
                 Add(kBaseSlope, Format("墙底与墙背平行，墙踵无法与墙底相接：请检查%s和%s", kBaseSlope,
                                        BackSlopeLabel(t)));
-            } else if (kb.wallY[7] > 0) {
-                Add(HeelHeightLabel(t), Format("墙踵顶面高出墙顶%.2f m，墙踵无法与墙背相接", kb.wallY[7]));
+            } else if (kb.outline.y[7] > 0) {
+                Add(HeelHeightLabel(t), Format("墙踵顶面高出墙顶%.2f m，墙踵无法与墙背相接", kb.outline.y[7]));
             }
         } else if (t == kShelf) {
             const float den = slopedBase ? 1.0f / n - w.m_fLowerBackSlope : 1.0f;
@@ -137,16 +136,16 @@ struct Checker {
                     Format("下墙背与墙底平行，无法与墙底相接：请检查%s和%s", kLowerBackSlope, kBaseSlope));
                 Add(kBaseSlope, Format("墙底与下墙背平行，下墙背无法与墙底相接：请检查%s和%s", kBaseSlope,
                                        kLowerBackSlope));
-            } else if (!(kb.wallY[5] < kb.wallY[6])) {
+            } else if (!(kb.outline.y[5] < kb.outline.y[6])) {
                 Add(kLowerBackSlope,
-                    Format("下墙背与墙底相交于衡重台之上，下墙高度为%.2f m", kb.wallY[6] - kb.wallY[5]));
+                    Format("下墙背与墙底相交于衡重台之上，下墙高度为%.2f m", kb.outline.y[6] - kb.outline.y[5]));
             }
         } else if (!Finite(kb)) {
             Add(kHeight, "墙身轮廓无法确定，请检查几何尺寸");
         }
         if (findings.size() != before) return false;
 
-        const float base = kb.wallX[5] - kb.wallX[4];
+        const float base = kb.outline.x[5] - kb.outline.x[4];
         if (!Positive(base)) {
             BlameWidth("墙底宽度", base,
                        {{kToeWidth, w.m_fToeWidth},
@@ -165,11 +164,11 @@ struct Checker {
         const int t = c.wallType;
         float width;
         if (t == kShelf) {
-            width = loaded.wallX[7] - (w.m_fFrontSlope * loaded.wallY[7] - loaded.topWidth);
+            width = loaded.outline.x[7] - (w.m_fFrontSlope * loaded.outline.y[7] - loaded.topWidth);
         } else {
             KernelBlock cut = loaded;
             CutGravitySection(c, cut);
-            width = cut.wallX[7] - cut.wallX[2];
+            width = cut.outline.x[7] - cut.outline.x[2];
         }
         if (!Positive(width))
             BlameWidth("墙身验算截面宽度", width,
@@ -224,12 +223,12 @@ struct Checker {
             // Rankine: the sloping-ground formulas run for the whole wall or for the part above
             // the section (which sees the slope run rewritten by the whole-wall computation).
             const double tanA = Tan(kb.backAngle);
-            const bool slopingWhole = beta > 1e-6f && kb.wallHeight * tanA < kb.slopeRun;
+            const bool slopingWhole = beta > 1e-6f && kb.backHeight * tanA < kb.slopeRun;
             KernelBlock cut = kb;
             CutGravitySection(c, cut);
             const float runAtSection =
-                slopingWhole && s.m_nSlopeSegs == 1 ? static_cast<float>(kb.wallHeight * tanA) : kb.slopeRun;
-            const bool slopingSection = beta > 1e-6f && cut.wallHeight * tanA < runAtSection;
+                slopingWhole && s.m_nSlopeSegs == 1 ? static_cast<float>(kb.backHeight * tanA) : kb.slopeRun;
+            const bool slopingSection = beta > 1e-6f && cut.backHeight * tanA < runAtSection;
             if ((slopingWhole || slopingSection) && RankineRootNegative(kb)) SlopeTooSteep(kb);
             return;
         }
@@ -259,7 +258,7 @@ std::vector<Finding> ValidateCase(const WallCase& c) {
     if (!check.Basics()) return check.findings;
 
     KernelBlock kb;
-    BuildWallOutline(c, kb);
+    kb.outline = BuildWallOutline(c);
     if (!check.Outline(kb)) return check.findings;
     LoadKernelBlock(c, kb);
     if (c.wallType == kGravity || c.wallType == kSemiGravity || c.wallType == kShelf) check.Section(kb);

@@ -1,12 +1,11 @@
-// Field tables of the case records and setting fields by name.
+// Setting fields by name through the field table, and the range check of a case.
 #include "case/CaseFields.h"
 
-#include <array>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
 
-#include "case/Grades.h"
 #include "case/LeadingNumber.h"
 #include "text/Format.h"
 
@@ -15,69 +14,6 @@ namespace {
 
 using W = CRetainingWall;
 using S = CSoil;
-
-const std::array<WallField, 22> kRecordOrder = {{
-    {"m_fToeWidth", &W::m_fToeWidth},
-    {"m_fHeelWidth", &W::m_fHeelWidth},
-    {"m_fToeHeight", &W::m_fToeHeight},
-    {"m_fHeelHeight", &W::m_fHeelHeight},
-    {"m_fTopWidth", &W::m_fTopWidth},
-    {"m_fAllowCompress", &W::m_fAllowCompress},
-    {"m_fWallFriction", &W::m_fWallFriction},
-    {"m_fBackSlope", &W::m_fBackSlope},
-    {"m_fBaseSlope", &W::m_fBaseSlope},
-    {"m_fFrontSlope", &W::m_fFrontSlope},
-    {"m_fHeight", &W::m_fHeight},
-    {"m_fUnitWeight", &W::m_fUnitWeight},
-    {"m_fAllowShear", &W::m_fAllowShear},
-    {"m_fBaseFriction", &W::m_fBaseFriction},
-    {"m_fCfThickness", &W::m_fCfThickness},
-    {"m_fCfSpacing", &W::m_fCfSpacing},
-    {"m_fLowerBackSlope", &W::m_fLowerBackSlope},
-    {"m_nRebarGrade", &W::m_nRebarGrade},
-    {"m_nConcreteGrade", &W::m_nConcreteGrade},
-    {"m_fBarDiameter", &W::m_fBarDiameter},
-    {"m_fCover", &W::m_fCover},
-    {"m_fCrackLimit", &W::m_fCrackLimit},
-}};
-
-const std::array<WallField, 22> kFileOrder = {{
-    {"m_fBackSlope", &W::m_fBackSlope},
-    {"m_fBaseSlope", &W::m_fBaseSlope},
-    {"m_fFrontSlope", &W::m_fFrontSlope},
-    {"m_fTopWidth", &W::m_fTopWidth},
-    {"m_fToeWidth", &W::m_fToeWidth},
-    {"m_fHeelWidth", &W::m_fHeelWidth},
-    {"m_fCfThickness", &W::m_fCfThickness},
-    {"m_fAllowCompress", &W::m_fAllowCompress},
-    {"m_fWallFriction", &W::m_fWallFriction},
-    {"m_fHeight", &W::m_fHeight},
-    {"m_fToeHeight", &W::m_fToeHeight},
-    {"m_fHeelHeight", &W::m_fHeelHeight},
-    {"m_fCfSpacing", &W::m_fCfSpacing},
-    {"m_fUnitWeight", &W::m_fUnitWeight},
-    {"m_fAllowShear", &W::m_fAllowShear},
-    {"m_fBaseFriction", &W::m_fBaseFriction},
-    {"m_fLowerBackSlope", &W::m_fLowerBackSlope},
-    {"m_fBarDiameter", &W::m_fBarDiameter},
-    {"m_nRebarGrade", &W::m_nRebarGrade},
-    {"m_nConcreteGrade", &W::m_nConcreteGrade},
-    {"m_fCrackLimit", &W::m_fCrackLimit},
-    {"m_fCover", &W::m_fCover},
-}};
-
-const std::array<SoilField, 10> kSoilScalars = {{
-    {"m_nSlopeCols", &S::m_nSlopeCols},
-    {"m_nLayerCols", &S::m_nLayerCols},
-    {"m_fLoadOffset", &S::m_fLoadOffset},
-    {"m_fLoadPressure", &S::m_fLoadPressure},
-    {"m_fLoadWidth", &S::m_fLoadWidth},
-    {"m_nTheory", &S::m_nTheory},
-    {"m_nSlopeSegs", &S::m_nSlopeSegs},
-    {"m_nSlopeLabels", &S::m_nSlopeLabels},
-    {"m_nLayerLabels", &S::m_nLayerLabels},
-    {"m_nSlopeRows", &S::m_nSlopeRows},
-}};
 
 // Reads "name[r][c]" into r and c; false if the text is not of that form.
 bool ParseIndexed(std::string_view text, std::string_view name, int& r, int& c) {
@@ -94,89 +30,77 @@ std::optional<int32_t> AsInteger(double v) {
     return static_cast<int32_t>(v);
 }
 
+// The table column field a cell name addresses, with its row and column; nullptr when the name is
+// no cell of a table.
+const CaseField* ParseCell(std::string_view name, int& row, int& column) {
+    for (const CaseField& f : CaseFieldTable())
+        if (f.column >= 0 && ParseIndexed(name, f.name, row, column)) return &f;
+    return nullptr;
+}
+
 }  // namespace
 
-std::span<const WallField> WallFieldsInRecordOrder() { return kRecordOrder; }
-std::span<const WallField> WallFieldsInFileOrder() { return kFileOrder; }
-std::span<const SoilField> SoilScalarFields() { return kSoilScalars; }
-
-double GetWallField(const CRetainingWall& w, const WallField& f) {
-    return std::visit([&](auto m) { return static_cast<double>(w.*m); }, f.member);
-}
-
-double GetSoilField(const CSoil& s, const SoilField& f) {
-    return std::visit([&](auto m) { return static_cast<double>(s.*m); }, f.member);
-}
-
 std::string CheckCaseRanges(const WallCase& c) {
-    if (c.wallType < 0 || c.wallType >= kWallTypeCount)
-        return Format("挡土墙类型 %d 超出范围 0～4", c.wallType);
-    if (c.soil.m_nSlopeSegs < 1 || c.soil.m_nSlopeSegs > 2)
-        return Format("坡面线段数 %d 超出范围 1～2", c.soil.m_nSlopeSegs);
-    if (c.soil.m_nTheory != kCoulomb && c.soil.m_nTheory != kRankine)
-        return Format("土压力计算方法 %d 超出范围 0～1", c.soil.m_nTheory);
-    if (c.wall.m_nRebarGrade < 0 || c.wall.m_nRebarGrade >= static_cast<int>(kRebarGrades.size()))
-        return Format("钢筋级别序号 %d 超出范围 0～3", c.wall.m_nRebarGrade);
-    if (c.wall.m_nConcreteGrade < 0 || c.wall.m_nConcreteGrade >= static_cast<int>(kConcreteGrades.size()))
-        return Format("混凝土强度等级序号 %d 超出范围 0～13", c.wall.m_nConcreteGrade);
+    // In this order: a file with several faults is refused for the first. A grade is stored as its
+    // position in the list.
+    const struct {
+        const CaseField& field;
+        const char* suffix;
+    } checks[] = {{FieldOf(&WallCase::wallType), ""},
+                  {FieldOf(&S::m_nSlopeSegs), ""},
+                  {FieldOf(&S::m_nTheory), ""},
+                  {FieldOf(&W::m_nRebarGrade), "序号"},
+                  {FieldOf(&W::m_nConcreteGrade), "序号"}};
+    for (const auto& check : checks) {
+        const double v = FieldValue(c, check.field);
+        if (InDomain(check.field.domain, v)) continue;
+        const std::span<const int32_t> allowed = check.field.domain.allowed;
+        return Format("%s%s %d 超出范围 %d～%d", check.field.label, check.suffix, static_cast<int>(v),
+                      allowed.front(), allowed.back());
+    }
     return {};
 }
 
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view valueText) {
     std::optional<double> parsed = StrictNumber(valueText);
-    if (!parsed) return Format("%.*s: \"%.*s\" is not a number", int(name.size()), name.data(),
-                               int(valueText.size()), valueText.data());
-    double v = *parsed;
+    if (!parsed)
+        return Format("%.*s: \"%.*s\" is not a number", int(name.size()), name.data(), int(valueText.size()),
+                      valueText.data());
+    const double v = *parsed;
     WallCase next = c;
 
-    auto setInt = [&](int32_t& field) -> std::string {
-        std::optional<int32_t> i = AsInteger(v);
-        if (!i) return Format("%.*s takes a whole number", int(name.size()), name.data());
-        field = *i;
-        return {};
-    };
-
     std::string err;
-    bool found = false;
-    int r = 0, col = 0;
-    if (name == "wallType") {
-        found = true;
-        err = setInt(next.wallType);
-    } else if (ParseIndexed(name, "m_afSlope", r, col)) {
-        found = true;
-        if (r < 0 || r >= kSlopeRowsMax || col < 0 || col >= kSlopeColumns)
-            err = "m_afSlope index out of range [0..49][0..5]";
-        else if (col == kSlopeLength || col == kSlopeAngle)
-            err = "m_afSlope columns 2 and 3 follow from columns 0 and 1; set those instead";
+    int row = 0, column = 0;
+    if (const CaseField* table = ParseCell(name, row, column)) {
+        const TableShape shape = ShapeOf(*table);
+        const CaseField* field = FindCaseField(table->name, column);
+        if (row < 0 || row >= shape.rows || column < 0 || column >= shape.columns)
+            err = Format("%.*s index out of range [0..%d][0..%d]", int(table->name.size()),
+                         table->name.data(), shape.rows - 1, shape.columns - 1);
+        else if (field && field->derived)
+            err = Format("%.*s columns 2 and 3 follow from columns 0 and 1; set those instead",
+                         int(table->name.size()), table->name.data());
         else
-            next.soil.m_afSlope[r][col] = static_cast<float>(v);
-    } else if (ParseIndexed(name, "m_afLayer", r, col)) {
-        found = true;
-        if (r < 0 || r >= kLayerRowsMax || col < 0 || col >= kLayerColumns)
-            err = "m_afLayer index out of range [0..49][0..7]";
-        else
-            next.soil.m_afLayer[r][col] = static_cast<float>(v);
+            // A column the table has no field for is stored as well, so the case file keeps it.
+            VisitField(
+                next, *table, row,
+                [&](auto& cell) { cell = static_cast<std::remove_reference_t<decltype(cell)>>(v); }, column);
+    } else if (const CaseField* field = FindCaseField(name)) {
+        VisitField(next, *field, 0, [&]<class T>(T& value) {
+            if constexpr (std::is_same_v<T, float>) {
+                value = static_cast<float>(v);
+            } else if (std::optional<int32_t> i = AsInteger(v)) {
+                value = *i;
+            } else {
+                err = Format("%.*s takes a whole number", int(name.size()), name.data());
+            }
+        });
+        // The slope grid has one header row above the segments.
+        if (field == &FieldOf(&S::m_nSlopeSegs)) next.soil.m_nSlopeRows = next.soil.m_nSlopeSegs + 1;
+        if (field == &FieldOf(&S::m_nSlopeRows)) next.soil.m_nSlopeSegs = next.soil.m_nSlopeRows - 1;
     } else {
-        for (const WallField& f : kRecordOrder) {
-            if (f.name != name) continue;
-            found = true;
-            if (auto* fm = std::get_if<float W::*>(&f.member))
-                next.wall.*(*fm) = static_cast<float>(v);
-            else
-                err = setInt(next.wall.*std::get<int32_t W::*>(f.member));
-        }
-        for (const SoilField& f : kSoilScalars) {
-            if (f.name != name) continue;
-            found = true;
-            if (auto* fm = std::get_if<float S::*>(&f.member))
-                next.soil.*(*fm) = static_cast<float>(v);
-            else
-                err = setInt(next.soil.*std::get<int32_t S::*>(f.member));
-        }
-        if (name == "m_nSlopeSegs" && err.empty()) next.soil.m_nSlopeRows = next.soil.m_nSlopeSegs + 1;
-        if (name == "m_nSlopeRows" && err.empty()) next.soil.m_nSlopeSegs = next.soil.m_nSlopeRows - 1;
+        return Format("unknown field \"%.*s\"", int(name.size()), name.data());
     }
-    if (!found) return Format("unknown field \"%.*s\"", int(name.size()), name.data());
     if (!err.empty()) return err;
     if (std::string range = CheckCaseRanges(next); !range.empty()) return range;
     UpdateSlopeDerived(next.soil);

@@ -9,65 +9,47 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <type_traits>
+#include <vector>
 
 #include "case/CaseFields.h"
+#include "case/FieldTable.h"
 #include "text/Format.h"
 
 namespace wall {
 namespace {
 
-class Writer {
-public:
-    explicit Writer(std::vector<uint8_t>& out) : out_(out) {}
-    void U32(uint32_t v) {
-        for (int i = 0; i < 4; ++i) out_.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    }
-    void I32(int32_t v) { U32(static_cast<uint32_t>(v)); }
-    void F32(float v) { U32(std::bit_cast<uint32_t>(v)); }
+constexpr std::size_t kItems = kCaseFileSize / 4;
 
-private:
-    std::vector<uint8_t>& out_;
-};
-
-class Reader {
-public:
-    explicit Reader(std::span<const uint8_t> in) : in_(in) {}
-    uint32_t U32() {
-        uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(in_[pos_ + i]) << (8 * i);
-        pos_ += 4;
-        return v;
-    }
-    int32_t I32() { return static_cast<int32_t>(U32()); }
-    float F32() { return std::bit_cast<float>(U32()); }
-
-private:
-    std::span<const uint8_t> in_;
-    std::size_t pos_ = 0;
-};
-
-template <class Record, class Field>
-void WriteField(Writer& w, const Record& r, const Field& f) {
-    std::visit(
-        [&](auto m) {
-            if constexpr (std::is_same_v<decltype(r.*m), const float&>)
-                w.F32(r.*m);
-            else
-                w.I32(r.*m);
-        },
-        f.member);
+uint32_t ItemAt(std::span<const uint8_t> bytes, std::size_t item) {
+    uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(bytes[4 * item + i]) << (8 * i);
+    return v;
 }
 
-template <class Record, class Field>
-void ReadField(Reader& rd, Record& r, const Field& f) {
-    std::visit(
-        [&](auto m) {
-            if constexpr (std::is_same_v<decltype(r.*m), float&>)
-                r.*m = rd.F32();
-            else
-                r.*m = rd.I32();
-        },
-        f.member);
+// The four bytes of a scalar field, floats bit for bit.
+uint32_t FieldBits(const WallCase& c, const CaseField& f) {
+    return VisitField(c, f, 0, []<class T>(const T& v) {
+        if constexpr (std::is_same_v<T, float>)
+            return std::bit_cast<uint32_t>(v);
+        else
+            return static_cast<uint32_t>(v);
+    });
+}
+
+void SetFieldBits(WallCase& c, const CaseField& f, uint32_t bits) {
+    VisitField(c, f, 0, [bits]<class T>(T& v) {
+        if constexpr (std::is_same_v<T, float>)
+            v = std::bit_cast<float>(bits);
+        else
+            v = static_cast<int32_t>(bits);
+    });
+}
+
+// The tables are stored whole, columns without a field included, from the slot of their column 0.
+template <class Table>
+std::size_t TableItem(Table CSoil::*table) {
+    return static_cast<std::size_t>(FieldOf(table, 0).fileSlot);
 }
 
 mode_t CurrentUmask() {
@@ -84,39 +66,41 @@ std::string ShortFileMessage(const std::string& path) {
 }  // namespace
 
 std::vector<uint8_t> EncodeCase(const WallCase& c) {
+    // What no field holds (the first item and the last 100) is the marker.
+    std::vector<uint32_t> items(kItems, static_cast<uint32_t>(kCaseMarker));
+    for (const CaseField& f : CaseFieldTable())
+        if (f.column < 0) items[static_cast<std::size_t>(f.fileSlot)] = FieldBits(c, f);
+    std::size_t item = TableItem(&CSoil::m_afLayer);
+    for (const auto& row : c.soil.m_afLayer)
+        for (float v : row) items[item++] = std::bit_cast<uint32_t>(v);
+    item = TableItem(&CSoil::m_afSlope);
+    for (const auto& row : c.soil.m_afSlope)
+        for (float v : row) items[item++] = std::bit_cast<uint32_t>(v);
     std::vector<uint8_t> out;
     out.reserve(kCaseFileSize);
-    Writer w(out);
-    w.I32(kCaseMarker);
-    w.I32(c.wallType);
-    for (const SoilField& f : SoilScalarFields()) WriteField(w, c.soil, f);
-    for (const auto& row : c.soil.m_afLayer)
-        for (float v : row) w.F32(v);
-    for (const auto& row : c.soil.m_afSlope)
-        for (float v : row) w.F32(v);
-    for (const WallField& f : WallFieldsInFileOrder()) WriteField(w, c.wall, f);
-    for (int i = 0; i < 100; ++i) w.I32(kCaseMarker);
+    for (uint32_t v : items)
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
     return out;
 }
 
 CaseIoResult DecodeCase(std::span<const uint8_t> bytes, const std::string& path, WallCase& out) {
     if (bytes.size() < kCaseFileSize)
         return {CaseIoStatus::kShortFile, 14, ShortFileMessage(path), {}};
-    Reader rd(bytes.first(kCaseFileSize));
-    WallCase c;
-    int32_t marker = rd.I32();
+    const int32_t marker = static_cast<int32_t>(ItemAt(bytes, 0));
     if (marker != kCaseMarker)
         return {CaseIoStatus::kInvalid, 6,
                 Format("%s 不是挡土墙计算数据文件：文件标记为 %d，应为 20111116。", path.c_str(), marker),
                 {}};
-    c.wallType = rd.I32();
-    for (const SoilField& f : SoilScalarFields()) ReadField(rd, c.soil, f);
+    WallCase c;
+    for (const CaseField& f : CaseFieldTable())
+        if (f.column < 0) SetFieldBits(c, f, ItemAt(bytes, static_cast<std::size_t>(f.fileSlot)));
+    std::size_t item = TableItem(&CSoil::m_afLayer);
     for (auto& row : c.soil.m_afLayer)
-        for (float& v : row) v = rd.F32();
+        for (float& v : row) v = std::bit_cast<float>(ItemAt(bytes, item++));
+    item = TableItem(&CSoil::m_afSlope);
     for (auto& row : c.soil.m_afSlope)
-        for (float& v : row) v = rd.F32();
-    for (const WallField& f : WallFieldsInFileOrder()) ReadField(rd, c.wall, f);
-    // The 100 trailing markers are read and dropped.
+        for (float& v : row) v = std::bit_cast<float>(ItemAt(bytes, item++));
+    // The 100 trailing markers are not checked.
     if (std::string range = CheckCaseRanges(c); !range.empty())
         return {CaseIoStatus::kInvalid, 6, Format("%s 的数据不能使用：%s。", path.c_str(), range.c_str()), {}};
     out = c;

@@ -7,10 +7,11 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <array>
-#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "case/CaseDefaults.h"
+#include "case/FieldTable.h"
 #include "ui/CaseGrid.h"
 #include "ui/DialogUnits.h"
 #include "ui/NumberText.h"
@@ -19,18 +20,40 @@
 namespace wallui {
 namespace {
 
-constexpr std::array<const char*, 5> kSlopeTitles = {"坡线序号", "水平长度(m)", "竖直长度(m)", "坡线长度(m)",
-                                                     "坡线仰角(度)"};
-constexpr std::array<const char*, 4> kLayerTitles = {"土层序号", "重度(kN/m3)", " 粘聚力 (kPa)",
-                                                     "内摩擦角(度)"};
+using S = wall::CSoil;
+
+// The header cells of a grid: the row numbers' title, then the labels of the table's columns.
+std::vector<QString> GridTitles(const char* first, wall::FieldPlace grid) {
+    std::vector<QString> titles = {QString::fromUtf8(first)};
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.place == grid) titles.push_back(QString::fromUtf8(f.label));
+    return titles;
+}
+
+const std::vector<QString>& SlopeTitles() {
+    static const std::vector<QString> titles = GridTitles("坡线序号", wall::FieldPlace::kSlopeGrid);
+    return titles;
+}
+const std::vector<QString>& LayerTitles() {
+    static const std::vector<QString> titles = GridTitles("土层序号", wall::FieldPlace::kLayerGrid);
+    return titles;
+}
 
 // A grid never shows more columns than it has titles nor more rows than its table holds, whatever a
 // case file says.
 int SlopeGridColumns(int n) {
-    return std::clamp(n, 1, static_cast<int>(kSlopeTitles.size()));
+    return std::clamp(n, 1, static_cast<int>(SlopeTitles().size()));
 }
 int LayerGridColumns(int n) {
-    return std::clamp(n, 1, static_cast<int>(kLayerTitles.size()));
+    return std::clamp(n, 1, static_cast<int>(LayerTitles().size()));
+}
+
+// The text of a grid cell holding `value` in the table's `column`.
+QString CellText(wall::FieldPlace grid, float value, int column) {
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.place == grid && f.column == column)
+            return QString::fromStdString(wall::FieldValueText(f, value));
+    return {};
 }
 
 QLabel* Label(const char* text, const QRect& r, Qt::Alignment align, QWidget* parent) {
@@ -40,9 +63,9 @@ QLabel* Label(const char* text, const QRect& r, Qt::Alignment align, QWidget* pa
     return label;
 }
 
-QLineEdit* Edit(int id, const QRect& r, QWidget* parent) {
+QLineEdit* Edit(const wall::CaseField& f, const QRect& r, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString("edit%1").arg(id));
+    edit->setObjectName(QString("edit%1").arg(f.control));
     edit->setGeometry(r);
     return edit;
 }
@@ -60,37 +83,43 @@ CDlgInfoSoil::CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent) : QWidget(
     DialogUnits du(font());
     setMinimumSize(du.Size(235, 246));
 
-    Label("坡面线段数", du.Rect(10, 8, 47, 12), Qt::AlignLeft, this);
+    const wall::CaseField& segments = wall::FieldOf(&S::m_nSlopeSegs);
+    Label(segments.label, du.Rect(10, 8, 47, 12), Qt::AlignLeft, this);
     arrows_ = new UpDownControl(this);
     arrows_->setObjectName("updown10001");
     arrows_->setGeometry(du.Rect(57, 6, 14, 14));
-    segmentsEdit_ = Edit(10008, du.Rect(74, 7, 23, 13), this);
+    segmentsEdit_ = Edit(segments, du.Rect(74, 7, 23, 13), this);
     segmentsEdit_->setReadOnly(true);
     arrows_->SetBuddy(segmentsEdit_);
 
     slopeGrid_ = new CaseGrid(this);
-    slopeGrid_->setObjectName("grid1043");
+    slopeGrid_->setObjectName(QString("grid%1").arg(wall::FieldOf(&S::m_afSlope, wall::kSlopeRun).control));
     slopeGrid_->setGeometry(du.Rect(5, 24, 224, 66));
 
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(6, 96, 224, 58));
-    Label("面荷载距墙体右上方角点的水平距离(m)", du.Rect(8, 107, 157, 12), Qt::AlignRight, this);
-    offsetEdit_ = Edit(1073, du.Rect(168, 107, 40, 12), this);
-    Label("面荷载分布宽度BQ(m)", du.Rect(8, 121, 157, 12), Qt::AlignRight, this);
-    widthEdit_ = Edit(1074, du.Rect(168, 121, 40, 12), this);
-    Label("面荷载BP(kPa)", du.Rect(8, 135, 157, 12), Qt::AlignRight, this);
-    pressureEdit_ = Edit(1172, du.Rect(168, 135, 40, 12), this);
+    const wall::CaseField& offset = wall::FieldOf(&S::m_fLoadOffset);
+    Label(offset.label, du.Rect(8, 107, 157, 12), Qt::AlignRight, this);
+    offsetEdit_ = Edit(offset, du.Rect(168, 107, 40, 12), this);
+    const wall::CaseField& width = wall::FieldOf(&S::m_fLoadWidth);
+    Label(width.label, du.Rect(8, 121, 157, 12), Qt::AlignRight, this);
+    widthEdit_ = Edit(width, du.Rect(168, 121, 40, 12), this);
+    const wall::CaseField& pressure = wall::FieldOf(&S::m_fLoadPressure);
+    Label(pressure.label, du.Rect(8, 135, 157, 12), Qt::AlignRight, this);
+    pressureEdit_ = Edit(pressure, du.Rect(168, 135, 40, 12), this);
 
-    theoryLabel_ = Label("土压力计算方法", du.Rect(10, 165, 62, 12), Qt::AlignLeft, this);
+    const wall::CaseField& theory = wall::FieldOf(&S::m_nTheory);
+    theoryLabel_ = Label(theory.label, du.Rect(10, 165, 62, 12), Qt::AlignLeft, this);
     theoryLabel_->setObjectName("label10020");
     theoryList_ = new QComboBox(this);
-    theoryList_->setObjectName("list10012");
+    theoryList_->setObjectName(QString("list%1").arg(theory.control));
     for (std::string_view t : wall::kTheoryNames)
         theoryList_->addItem(QString::fromUtf8(t.data(), int(t.size())));
     theoryList_->setGeometry(du.Rect(74, 164, 69, 13));
 
     layerGrid_ = new CaseGrid(this);
-    layerGrid_->setObjectName("grid10009");
+    layerGrid_->setObjectName(
+        QString("grid%1").arg(wall::FieldOf(&S::m_afLayer, wall::kLayerUnitWeight).control));
     layerGrid_->setGeometry(du.Rect(5, 181, 224, 59));
 
     connect(arrows_, &UpDownControl::stepped, this, &CDlgInfoSoil::OnStep);
@@ -110,57 +139,22 @@ CDlgInfoSoil::CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent) : QWidget(
 }
 
 void CDlgInfoSoil::Reset() {
-    const wall::CSoil d = wall::DefaultSoil();
-    loadOffset_ = d.m_fLoadOffset;
-    loadPressure_ = d.m_fLoadPressure;
-    loadWidth_ = d.m_fLoadWidth;
-    segments_ = d.m_nSlopeSegs;
-    theory_ = d.m_nTheory;
-    slopeColumns_ = d.m_nSlopeCols;
-    slopeRows_ = d.m_nSlopeRows;
-    slopeLabels_ = d.m_nSlopeLabels;
-    layerColumns_ = d.m_nLayerCols;
-    layerLabelBound_ = d.m_nLayerLabels;
-    std::memcpy(slope_, d.m_afSlope, sizeof slope_);
-    std::memcpy(layer_, d.m_afLayer, sizeof layer_);
+    soil_ = wall::DefaultSoil();
     FillSlopeTable();
     FillLayerTable();
     ShowMembers();
 }
 
 wall::CSoil CDlgInfoSoil::Soil() const {
-    wall::CSoil s;
-    s.m_nSlopeCols = slopeColumns_;
-    s.m_nLayerCols = layerColumns_;
-    s.m_fLoadOffset = loadOffset_;
-    s.m_fLoadPressure = loadPressure_;
-    s.m_fLoadWidth = loadWidth_;
-    s.m_nTheory = theory_;
-    s.m_nSlopeSegs = segments_;
-    s.m_nSlopeLabels = slopeLabels_;
-    s.m_nLayerLabels = layerLabelBound_;
-    s.m_nSlopeRows = slopeRows_;
-    std::memcpy(s.m_afSlope, slope_, sizeof slope_);
-    std::memcpy(s.m_afLayer, layer_, sizeof layer_);
-    return s;
+    return soil_;
 }
 
 void CDlgInfoSoil::SetSoil(const wall::CSoil& s) {
-    slopeColumns_ = s.m_nSlopeCols;
-    layerColumns_ = s.m_nLayerCols;
-    loadOffset_ = s.m_fLoadOffset;
-    loadPressure_ = s.m_fLoadPressure;
-    loadWidth_ = s.m_fLoadWidth;
-    theory_ = s.m_nTheory;
-    segments_ = s.m_nSlopeSegs;
-    slopeLabels_ = s.m_nSlopeLabels;
-    layerLabelBound_ = s.m_nLayerLabels;
+    soil_ = s;
     // The row count always follows from the segment count; a file cannot make the grid outgrow
     // its table.
-    segments_ = std::clamp(segments_, 1, wall::kSlopeRowsMax);
-    slopeRows_ = segments_ + 1;
-    std::memcpy(slope_, s.m_afSlope, sizeof slope_);
-    std::memcpy(layer_, s.m_afLayer, sizeof layer_);
+    soil_.m_nSlopeSegs = std::clamp(soil_.m_nSlopeSegs, 1, wall::kSlopeRowsMax);
+    soil_.m_nSlopeRows = soil_.m_nSlopeSegs + 1;
     FillSlopeTable();
     FillLayerTable();
     ShowMembers();
@@ -172,20 +166,21 @@ void CDlgInfoSoil::SetTheoryVisible(bool visible) {
 }
 
 void CDlgInfoSoil::FillSlopeTable() {
-    const int rows = std::clamp(slopeRows_, 1, wall::kSlopeRowsMax + 1);
-    const int columns = SlopeGridColumns(slopeColumns_);
+    const int rows = std::clamp(soil_.m_nSlopeRows, 1, wall::kSlopeRowsMax + 1);
+    const int columns = SlopeGridColumns(soil_.m_nSlopeCols);
     slopeGrid_->SetShape(rows, columns);
-    slopeGrid_->LockColumn(3, true);
-    slopeGrid_->LockColumn(4, true);
+    // The columns computed from the others cannot be edited; the grid's column 0 numbers the rows.
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.place == wall::FieldPlace::kSlopeGrid && f.derived) slopeGrid_->LockColumn(f.column + 1, true);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             QString text;
             if (r == 0)
-                text = QString::fromUtf8(kSlopeTitles[static_cast<std::size_t>(c)]);
+                text = SlopeTitles()[static_cast<std::size_t>(c)];
             else if (c == 0)
                 text = QString::number(r);
             else
-                text = TwoDecimalsText(slope_[r - 1][c - 1]);
+                text = CellText(wall::FieldPlace::kSlopeGrid, soil_.m_afSlope[r - 1][c - 1], c - 1);
             slopeGrid_->SetCellText(r, c, text);
         }
     }
@@ -199,17 +194,17 @@ void CDlgInfoSoil::FillSlopeTable() {
 void CDlgInfoSoil::FillLayerTable() {
     // The page shows the header and the first layer only.
     const int rows = 2;
-    const int columns = LayerGridColumns(layerColumns_);
+    const int columns = LayerGridColumns(soil_.m_nLayerCols);
     layerGrid_->SetShape(rows, columns);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             QString text;
             if (r == 0)
-                text = QString::fromUtf8(kLayerTitles[static_cast<std::size_t>(c)]);
+                text = LayerTitles()[static_cast<std::size_t>(c)];
             else if (c == 0)
                 text = QString::number(r);
             else
-                text = TwoDecimalsText(layer_[r - 1][c - 1]);
+                text = CellText(wall::FieldPlace::kLayerGrid, soil_.m_afLayer[r - 1][c - 1], c - 1);
             layerGrid_->SetCellText(r, c, text);
         }
     }
@@ -223,36 +218,40 @@ void CDlgInfoSoil::FillLayerTable() {
 bool CDlgInfoSoil::ReadPageData() {
     struct Field {
         QLineEdit* edit;
-        float* member;
+        float S::*member;
     };
-    for (const Field& f : {Field{offsetEdit_, &loadOffset_}, Field{pressureEdit_, &loadPressure_},
-                           Field{widthEdit_, &loadWidth_}}) {
+    // In the record's order, not the page's.
+    for (const Field& f : {Field{offsetEdit_, &S::m_fLoadOffset}, Field{pressureEdit_, &S::m_fLoadPressure},
+                           Field{widthEdit_, &S::m_fLoadWidth}}) {
         std::optional<float> v = FieldNumber(f.edit->text());
         if (!v) {
             hooks_.showMessage(this, NotANumberText());
             f.edit->setFocus();
             return false;
         }
-        *f.member = *v;
+        soil_.*f.member = *v;
     }
     // The segment field is read-only and always holds the count this page wrote into it.
-    theory_ = theoryList_->currentIndex();
+    soil_.m_nTheory = theoryList_->currentIndex();
     return true;
 }
 
 void CDlgInfoSoil::ShowMembers() {
-    offsetEdit_->setText(ShortestFloat(loadOffset_));
-    pressureEdit_->setText(ShortestFloat(loadPressure_));
-    widthEdit_->setText(ShortestFloat(loadWidth_));
-    segmentsEdit_->setText(QString::number(segments_));
+    for (auto [edit, member] :
+         {std::pair{offsetEdit_, &S::m_fLoadOffset}, std::pair{pressureEdit_, &S::m_fLoadPressure},
+          std::pair{widthEdit_, &S::m_fLoadWidth}})
+        edit->setText(QString::fromStdString(wall::FieldValueText(wall::FieldOf(member), soil_.*member)));
+    const wall::CaseField& segments = wall::FieldOf(&S::m_nSlopeSegs);
+    segmentsEdit_->setText(QString::fromStdString(wall::FieldValueText(segments, soil_.m_nSlopeSegs)));
     const QSignalBlocker blocker(theoryList_);
-    theoryList_->setCurrentIndex(theory_ >= 0 && theory_ < theoryList_->count() ? theory_ : -1);
+    const int theory = soil_.m_nTheory;
+    theoryList_->setCurrentIndex(theory >= 0 && theory < theoryList_->count() ? theory : -1);
 }
 
 void CDlgInfoSoil::OnStep(int delta) {
     ReadPageData();
-    segments_ = SegmentsAfterStep(segments_, delta);
-    slopeRows_ = segments_ + 1;
+    soil_.m_nSlopeSegs = SegmentsAfterStep(soil_.m_nSlopeSegs, delta);
+    soil_.m_nSlopeRows = soil_.m_nSlopeSegs + 1;
     FillSlopeTable();
     ShowMembers();
     emit changed();
@@ -261,8 +260,9 @@ void CDlgInfoSoil::OnStep(int delta) {
 void CDlgInfoSoil::OnSlopeCellEdited(int row, int column) {
     if (row < 1 || row > wall::kSlopeRowsMax) return;
     if (column == 1 || column == 2)
-        slope_[row - 1][column - 1] = static_cast<float>(slopeGrid_->CellNumber(row, column));
-    for (int i = 0; i < segments_ && i < wall::kSlopeRowsMax; ++i) wall::UpdateSlopeRow(slope_[i]);
+        soil_.m_afSlope[row - 1][column - 1] = static_cast<float>(slopeGrid_->CellNumber(row, column));
+    for (int i = 0; i < soil_.m_nSlopeSegs && i < wall::kSlopeRowsMax; ++i)
+        wall::UpdateSlopeRow(soil_.m_afSlope[i]);
     FillSlopeTable();
     ShowMembers();
     emit changed();
@@ -270,7 +270,7 @@ void CDlgInfoSoil::OnSlopeCellEdited(int row, int column) {
 
 void CDlgInfoSoil::OnLayerCellEdited(int row, int column) {
     if (row >= 1 && row <= wall::kLayerRowsMax && column >= 1 && column <= wall::kLayerColumns)
-        layer_[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
+        soil_.m_afLayer[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
     FillLayerTable();
     ShowMembers();
     emit changed();

@@ -54,18 +54,7 @@ class CDlgInfoSoil : public QWidget {
     void OnLayerCellEdited(int row, int column);
 
     const DialogHooks& hooks_;
-    float slope_[wall::kSlopeRowsMax][wall::kSlopeColumns] = {};
-    float layer_[wall::kLayerRowsMax][wall::kLayerColumns] = {};
-    int32_t slopeLabels_ = 0;
-    int32_t layerLabelBound_ = 0;
-    int32_t slopeColumns_ = 0;
-    int32_t slopeRows_ = 0;
-    int32_t layerColumns_ = 0;
-    float loadOffset_ = 0;
-    float loadPressure_ = 0;
-    float loadWidth_ = 0;
-    int32_t segments_ = 0;
-    int32_t theory_ = -1;
+    wall::CSoil soil_;  // the page's values; the tables hold what was typed, not rounded
 
     UpDownControl* arrows_;
     QLineEdit* segmentsEdit_;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "case/FieldTable.h"
 #include "case/Grades.h"
 #include "ui/DialogUnits.h"
 #include "ui/NumberText.h"
@@ -14,25 +15,28 @@
 namespace wallui {
 namespace {
 
-QLabel* RightLabel(const char* text, const QRect& r, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+using W = wall::CRetainingWall;
+
+QLabel* RightLabel(const wall::CaseField& f, const QRect& r, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(f.label), parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(r);
     return label;
 }
 
 template <std::size_t N>
-QComboBox* GradeList(const std::array<std::string_view, N>& grades, int id, const QRect& r, QWidget* parent) {
+QComboBox* GradeList(const std::array<std::string_view, N>& grades, const wall::CaseField& f, const QRect& r,
+                     QWidget* parent) {
     auto* list = new QComboBox(parent);
-    list->setObjectName(QString("list%1").arg(id));
+    list->setObjectName(QString("list%1").arg(f.control));
     for (std::string_view g : grades) list->addItem(QString::fromUtf8(g.data(), static_cast<int>(g.size())));
     list->setGeometry(r);
     return list;
 }
 
-QLineEdit* Edit(int id, float value, const QRect& r, QWidget* parent) {
-    auto* edit = new QLineEdit(ShortestFloat(value), parent);
-    edit->setObjectName(QString("edit%1").arg(id));
+QLineEdit* Edit(const wall::CaseField& f, float value, const QRect& r, QWidget* parent) {
+    auto* edit = new QLineEdit(QString::fromStdString(wall::FieldValueText(f, value)), parent);
+    edit->setObjectName(QString("edit%1").arg(f.control));
     edit->setGeometry(r);
     return edit;
 }
@@ -49,16 +53,21 @@ CDlgRebarParam::CDlgRebarParam(const RebarParams& initial, MessageFn showMessage
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(5, 0, 177, 94));
     // A drop-down list is one line high; the template's heights are those of the open lists.
-    RightLabel("混凝土强度等级", du.Rect(30, 11, 84, 10), this);
-    concreteList_ = GradeList(wall::kConcreteGrades, 10019, du.Rect(124, 9, 48, 12), this);
-    RightLabel("钢筋级别", du.Rect(31, 27, 82, 10), this);
-    rebarList_ = GradeList(wall::kRebarGrades, 10024, du.Rect(124, 26, 48, 12), this);
-    RightLabel("裂缝计算钢筋等效直径(mm)", du.Rect(8, 43, 110, 12), this);
-    diameterEdit_ = Edit(10025, initial.barDiameter, du.Rect(124, 43, 47, 12), this);
-    RightLabel("混凝土保护层厚度(mm)", du.Rect(8, 59, 110, 12), this);
-    coverEdit_ = Edit(10026, initial.cover, du.Rect(124, 59, 47, 12), this);
-    RightLabel("裂缝控制宽度(mm)", du.Rect(8, 75, 110, 12), this);
-    crackEdit_ = Edit(10027, initial.crackLimit, du.Rect(124, 75, 47, 12), this);
+    const wall::CaseField& concrete = wall::FieldOf(&W::m_nConcreteGrade);
+    RightLabel(concrete, du.Rect(30, 11, 84, 10), this);
+    concreteList_ = GradeList(wall::kConcreteGrades, concrete, du.Rect(124, 9, 48, 12), this);
+    const wall::CaseField& rebar = wall::FieldOf(&W::m_nRebarGrade);
+    RightLabel(rebar, du.Rect(31, 27, 82, 10), this);
+    rebarList_ = GradeList(wall::kRebarGrades, rebar, du.Rect(124, 26, 48, 12), this);
+    const wall::CaseField& diameter = wall::FieldOf(&W::m_fBarDiameter);
+    RightLabel(diameter, du.Rect(8, 43, 110, 12), this);
+    diameterEdit_ = Edit(diameter, initial.barDiameter, du.Rect(124, 43, 47, 12), this);
+    const wall::CaseField& cover = wall::FieldOf(&W::m_fCover);
+    RightLabel(cover, du.Rect(8, 59, 110, 12), this);
+    coverEdit_ = Edit(cover, initial.cover, du.Rect(124, 59, 47, 12), this);
+    const wall::CaseField& crack = wall::FieldOf(&W::m_fCrackLimit);
+    RightLabel(crack, du.Rect(8, 75, 110, 12), this);
+    crackEdit_ = Edit(crack, initial.crackLimit, du.Rect(124, 75, 47, 12), this);
 
     if (initial.concreteGrade >= 0 && initial.concreteGrade < concreteList_->count())
         concreteList_->setCurrentIndex(initial.concreteGrade);

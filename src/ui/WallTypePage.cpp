@@ -1,4 +1,4 @@
-// Field tables, layout and behaviour of the wall-type pages, and the transfer to and from the record.
+// Layout and behaviour of the wall-type pages from the field table, and the transfer to and from the record.
 #include "ui/WallTypePage.h"
 
 #include <QGridLayout>
@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "case/CaseDefaults.h"
+#include "case/FieldTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/NumberText.h"
 
@@ -18,67 +19,20 @@ namespace {
 
 using W = wall::CRetainingWall;
 
-// The fields of one page in its four groups.
-struct PageLayout {
-    std::vector<PageField> overall, toe, heel, materials;
-    bool rebar = false;
-};
+// The fields a type's page shows in one of its groups, in the table's order.
+std::vector<PageField> GroupFields(int wallType, wall::FieldPlace group) {
+    std::vector<PageField> fields;
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.place == group && wall::ShownForType(f, wallType))
+            fields.push_back({f.control, std::get<float W::*>(f.member), wall::FieldLabel(f, wallType), &f});
+    return fields;
+}
 
-const PageField kTopWidth{1064, &W::m_fTopWidth, "墙顶宽度B(m)"};
-const PageField kHeight{1062, &W::m_fHeight, "墙体高度H(m)"};
-const PageField kFrontSlope{10007, &W::m_fFrontSlope, "墙胸倾斜坡度(1:m)"};
-const PageField kBackSlope{1069, &W::m_fBackSlope, "墙背倾斜坡度(1:m)"};
-const PageField kBaseSlope{1070, &W::m_fBaseSlope, "墙底逆坡坡度(m:1)"};
-const PageField kToeWidth{1071, &W::m_fToeWidth, "墙趾宽度B1(m)"};
-const PageField kToeHeight{1067, &W::m_fToeHeight, "墙趾高度H1(m)"};
-const PageField kHeelWidth{1076, &W::m_fHeelWidth, "墙踵宽度B2(m)"};
-const PageField kHeelHeight{1075, &W::m_fHeelHeight, "墙踵高度H2(m)"};
-const PageField kUnitWeight{1066, &W::m_fUnitWeight, "墙体材料容重RW(kN/m3)"};
-const PageField kWallFriction{1072, &W::m_fWallFriction, "墙背与填土之间的摩擦角δ(°)"};
-const PageField kBaseFriction{1068, &W::m_fBaseFriction, "墙底与基土的摩擦系数μ："};
-const PageField kAllowCompress{1060, &W::m_fAllowCompress, "墙身砌体允许压应力σ(kPa)："};
-const PageField kAllowShear{1079, &W::m_fAllowShear, "墙身砌体允许剪应力τ(kPa)："};
-
-PageLayout LayoutOf(int wallType) {
-    switch (wallType) {
-        case wall::kGravity:
-            return {{kTopWidth, kHeight, kFrontSlope, kBackSlope, kBaseSlope},
-                    {kToeWidth, kToeHeight},
-                    {kHeelWidth, kHeelHeight},
-                    {kUnitWeight, kWallFriction, kBaseFriction, kAllowCompress, kAllowShear}};
-        case wall::kSemiGravity:
-            return {{kTopWidth, kHeight, kFrontSlope, kBackSlope},
-                    {kToeWidth, kToeHeight},
-                    {{1075, &W::m_fHeelHeight, "墙趾高度H2(m)"}},
-                    {kUnitWeight, kWallFriction, kBaseFriction, kAllowCompress, kAllowShear}};
-        case wall::kShelf:
-            return {{kTopWidth,
-                     kHeight,
-                     kFrontSlope,
-                     {1069, &W::m_fBackSlope, "上墙背倾斜坡度(1:m)"},
-                     kBaseSlope,
-                     {1078, &W::m_fLowerBackSlope, "下墙背倾斜坡度(1:m)"}},
-                    {kToeWidth, kToeHeight},
-                    {{1076, &W::m_fHeelWidth, "平台宽度B2(m)"}, {1075, &W::m_fHeelHeight, "上墙高度H2(m)"}},
-                    {kUnitWeight, kWallFriction, kBaseFriction, kAllowCompress, kAllowShear}};
-        case wall::kCantilever:
-            return {{kTopWidth, kHeight, kBackSlope},
-                    {kToeWidth, kToeHeight},
-                    {kHeelWidth, kHeelHeight},
-                    {kUnitWeight, kWallFriction, kBaseFriction},
-                    true};
-        case wall::kCounterfort:
-            return {{kTopWidth,
-                     kHeight,
-                     {1065, &W::m_fCfSpacing, "扶壁间距l(m)"},
-                     {1061, &W::m_fCfThickness, "扶壁板厚b(m)"}},
-                    {kToeWidth, kToeHeight},
-                    {kHeelWidth, kHeelHeight},
-                    {kUnitWeight, kWallFriction, kBaseFriction},
-                    true};
-        default:
-            return {};
-    }
+// The reinforced-concrete pages open the reinforcement dialog for the fields it shows.
+bool ShowsRebar(int wallType) {
+    for (const wall::CaseField& f : wall::CaseFieldTable())
+        if (f.place == wall::FieldPlace::kRebarDialog && wall::ShownForType(f, wallType)) return true;
+    return false;
 }
 
 RebarParams RebarOf(const W& w) {
@@ -91,7 +45,6 @@ WallTypePage::WallTypePage(int wallType, const DialogHooks& hooks, QWidget* pare
     : QWidget(parent), wallType_(wallType), hooks_(hooks) {
     setFont(DialogFont());
     DialogUnits du(font());
-    PageLayout layout = LayoutOf(wallType);
 
     // Each group is a grid of right-aligned labels and edit fields 40 x 12 dialog units (the shelf
     // page's lower batter 31 x 12).
@@ -107,7 +60,7 @@ WallTypePage::WallTypePage(int wallType, const DialogHooks& hooks, QWidget* pare
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             auto* edit = new QLineEdit(box);
             edit->setObjectName(QString("edit%1").arg(f.id));
-            edit->setFixedSize(du.Size(f.id == 1078 ? 31 : 40, 12));
+            edit->setFixedSize(du.Size(f.member == &W::m_fLowerBackSlope ? 31 : 40, 12));
             label->setBuddy(edit);
             grid->addWidget(label, row, 0);
             grid->addWidget(edit, row, 1, Qt::AlignLeft);
@@ -123,15 +76,15 @@ WallTypePage::WallTypePage(int wallType, const DialogHooks& hooks, QWidget* pare
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(du.X(6), du.Y(6), du.X(6), du.Y(6));
     page->setSpacing(du.Y(4));
-    page->addWidget(makeGroup(layout.overall));
+    page->addWidget(makeGroup(GroupFields(wallType, wall::FieldPlace::kOverall)));
     auto* sides = new QHBoxLayout;
     sides->setSpacing(du.X(4));
-    sides->addWidget(makeGroup(layout.toe), 1, Qt::AlignTop);
-    sides->addWidget(makeGroup(layout.heel), 1, Qt::AlignTop);
+    sides->addWidget(makeGroup(GroupFields(wallType, wall::FieldPlace::kToe)), 1, Qt::AlignTop);
+    sides->addWidget(makeGroup(GroupFields(wallType, wall::FieldPlace::kHeel)), 1, Qt::AlignTop);
     page->addLayout(sides);
-    page->addWidget(makeGroup(layout.materials));
+    page->addWidget(makeGroup(GroupFields(wallType, wall::FieldPlace::kMaterials)));
     page->addStretch(1);
-    if (layout.rebar) {
+    if (ShowsRebar(wallType)) {
         rebarButton_ = new QPushButton(QString::fromUtf8("配筋计算"), this);
         rebarButton_->setObjectName("button10018");
         rebarButton_->setFixedSize(du.Size(56, 13));
@@ -149,6 +102,7 @@ QString WallTypePage::Title() const {
 
 void WallTypePage::Reset() {
     const W defaults = wall::DefaultWall(wallType_);
+    // The defaults show as written, not with the decimals a case is shown with.
     for (std::size_t i = 0; i < fields_.size(); ++i)
         edits_[i]->setText(ShortestFloat(defaults.*fields_[i].member));
     rebar_ = HasRebar() ? RebarOf(defaults) : RebarParams{};
@@ -196,7 +150,8 @@ wall::CRetainingWall RebuildWall(const WallTypePage& page) {
 void ShowWall(const wall::CRetainingWall& w, WallTypePage& page) {
     const std::vector<PageField>& fields = page.Fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
-        page.SetFieldText(i, TwoDecimalsText(w.*fields[i].member));
+        page.SetFieldText(
+            i, QString::fromStdString(wall::FieldValueText(*fields[i].field, w.*fields[i].member)));
     if (page.HasRebar()) page.SetRebar(RebarOf(w));
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "case/FieldTable.h"
 #include "case/WallCase.h"
 #include "ui/DialogHooks.h"
 #include "ui/DlgRebarParam.h"
@@ -15,11 +16,13 @@ class QPushButton;
 
 namespace wallui {
 
-// One edit field of a page: its control id, the wall field it fills and its label.
+// One edit field of a page: its control id, the wall field it fills, its label on this page and its
+// entry in the field table.
 struct PageField {
     int id;
     float wall::CRetainingWall::*member;
     const char* label;
+    const wall::CaseField* field;
 };
 
 // The page of one wall type. The fields keep the text as typed; the case is rebuilt from it.
@@ -67,8 +70,8 @@ class WallTypePage : public QWidget {
 // Fields the type does not use stay zero.
 wall::CRetainingWall RebuildWall(const WallTypePage& page);
 
-// Shows a wall record on the page: each field with two decimals, the reinforcement parameters as
-// they are.
+// Shows a wall record on the page: each field with the decimals of the field table (two), the
+// reinforcement parameters as they are.
 void ShowWall(const wall::CRetainingWall& wall, WallTypePage& page);
 
 }  // namespace wallui
