@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "ReportTestSupport.h"
+#include "ScratchDir.h"
 #include "report/DocxWriter.h"
 #include "report/ReportWriter.h"
 
@@ -28,20 +29,6 @@ bool InOrder(const std::string& xml, std::initializer_list<std::string_view> pie
     }
     return true;
 }
-
-struct TempDir {
-    fs::path path;
-    explicit TempDir(const char* name) {
-        path = fs::temp_directory_path() / (std::string(name) + "_" + std::to_string(::getpid()));
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-};
 
 TEST(ReportDocx, SymbolsAsInsertedSymbols) {
     NullHostServices host;
@@ -136,24 +123,24 @@ TEST(ReportDocx, TableWidthsAndStyles) {
 }
 
 TEST(ReportDocx, SavingNamesAndNumbers) {
-    TempDir dir("wall_report_save");
+    test::ScratchDir dir("report-save");
     NullHostServices host;
     ReportWriter w(host);
     w.SetTitle("挡土墙计算");
     w.WriteText("x\n");
-    std::ofstream(dir.path / "挡土墙计算1.docx") << "someone else's";
-    ReportSaveResult a = w.Save(ReportTarget{dir.path, {}});
+    std::ofstream(dir.path() / "挡土墙计算1.docx") << "someone else's";
+    ReportSaveResult a = w.Save(ReportTarget{dir.path(), {}});
     ASSERT_TRUE(a.ok) << a.message;
     EXPECT_EQ(a.path.filename(), "挡土墙计算2.docx");
-    ReportSaveResult b = w.Save(ReportTarget{dir.path, {}});
+    ReportSaveResult b = w.Save(ReportTarget{dir.path(), {}});
     EXPECT_EQ(b.path.filename(), "挡土墙计算3.docx");
-    EXPECT_EQ(fs::file_size(dir.path / "挡土墙计算1.docx"), 14u);  // never replaced
-    ReportSaveResult c = w.Save(ReportTarget{{}, dir.path / "named.docx"});
+    EXPECT_EQ(fs::file_size(dir.path() / "挡土墙计算1.docx"), 14u);  // never replaced
+    ReportSaveResult c = w.Save(ReportTarget{{}, dir.path() / "named.docx"});
     ASSERT_TRUE(c.ok);
-    EXPECT_EQ(c.path, dir.path / "named.docx");
+    EXPECT_EQ(c.path, dir.path() / "named.docx");
     // No temporary files are left.
     int files = 0;
-    for (const auto& e : fs::directory_iterator(dir.path)) {
+    for (const auto& e : fs::directory_iterator(dir.path())) {
         EXPECT_EQ(e.path().string().find(".tmp"), std::string::npos) << e.path();
         ++files;
     }
@@ -161,7 +148,7 @@ TEST(ReportDocx, SavingNamesAndNumbers) {
 }
 
 TEST(ReportDocx, SavingFailuresNameThePathAndReason) {
-    TempDir dir("wall_report_fail");
+    test::ScratchDir dir("report-fail");
     NullHostServices host;
     ReportWriter w(host);
     w.SetTitle("挡土墙计算");
@@ -169,17 +156,17 @@ TEST(ReportDocx, SavingFailuresNameThePathAndReason) {
         ReportTarget target;
         const char* reason;
     };
-    std::ofstream(dir.path / "plainfile") << "x";
+    std::ofstream(dir.path() / "plainfile") << "x";
     std::vector<Row> rows = {
-        {ReportTarget{dir.path / "missing", {}}, "文件夹不存在"},
-        {ReportTarget{{}, dir.path / "missing" / "r.docx"}, "文件夹不存在"},
-        {ReportTarget{dir.path / "plainfile", {}}, "路径中有不是文件夹的部分"},
+        {ReportTarget{dir.path() / "missing", {}}, "文件夹不存在"},
+        {ReportTarget{{}, dir.path() / "missing" / "r.docx"}, "文件夹不存在"},
+        {ReportTarget{dir.path() / "plainfile", {}}, "路径中有不是文件夹的部分"},
     };
     const bool root = ::geteuid() == 0;
     if (!root) {
-        fs::create_directories(dir.path / "locked");
-        fs::permissions(dir.path / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-        rows.push_back({ReportTarget{dir.path / "locked", {}}, "没有写入权限"});
+        fs::create_directories(dir.path() / "locked");
+        fs::permissions(dir.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+        rows.push_back({ReportTarget{dir.path() / "locked", {}}, "没有写入权限"});
     }
     for (const Row& r : rows) {
         ReportSaveResult res = w.Save(r.target);
@@ -190,7 +177,7 @@ TEST(ReportDocx, SavingFailuresNameThePathAndReason) {
         EXPECT_NE(res.message.find(named.string()), std::string::npos) << res.message;
     }
     if (!root) {
-        EXPECT_TRUE(fs::is_empty(dir.path / "locked"));
+        EXPECT_TRUE(fs::is_empty(dir.path() / "locked"));
     }
 }
 

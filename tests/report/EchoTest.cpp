@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "ReportTestSupport.h"
+#include "ScratchDir.h"
 #include "report/ReportWriter.h"
 
 namespace wall {
@@ -97,9 +98,8 @@ TEST(ReportEcho, TableSeparators) {
 }
 
 TEST(ReportEcho, ResultMessageNamesTheSavedFile) {
-    auto dir = std::filesystem::temp_directory_path() / ("wall_echo_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    test::ScratchDir scratch("echo");
+    const std::filesystem::path& dir = scratch.path();
     RecordingHost host;
     ReportWriter w(host);
     w.SetTitle("挡土墙计算");
@@ -119,7 +119,6 @@ TEST(ReportEcho, ResultMessageNamesTheSavedFile) {
     w2.WriteResultMessage();
     EXPECT_FALSE(w2.Save(ReportTarget{dir / "missing", {}}).ok);
     EXPECT_TRUE(host2.texts.empty());
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "host/HostServices.h"
+#include "RecordingHost.h"
 #include "ui/DialogHooks.h"
 
 namespace wallui {
@@ -24,16 +24,7 @@ class CDlgWallCalc;
 namespace uitest {
 
 // The host of a test: work paths inside the scratch folder, registered drawings recorded.
-class RecordingHost : public wall::HostServices {
-  public:
-    std::string work;
-    std::string item;
-    std::vector<std::string> drawings;
-    std::string WorkPath() override { return work; }
-    std::string ItemWorkPath() override { return item; }
-    void AddDrawingName(const std::string& name) override { drawings.push_back(name); }
-    void TextOut(const std::string&) override {}
-};
+using RecordingHost = wall::test::RecordingHost;
 
 // Every test runs in its own scratch folder, which is also the current directory.
 class DialogTest : public ::testing::Test {
