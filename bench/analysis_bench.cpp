@@ -3,9 +3,9 @@
 
 #include "analysis/GravityWallAnalysis.h"
 #include "analysis/ShelfWallAnalysis.h"
+#include "analysis/geometry/WallOutline.h"
 #include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
-#include "analysis/geometry/WallOutline.h"
 
 namespace {
 

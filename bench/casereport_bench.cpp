@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "case/CaseDefaults.h"
 #include "calc/CalculateCase.h"
-#include "host/HostServices.h"
+#include "case/CaseDefaults.h"
 #include "casereport/CalcReport.h"
+#include "host/HostServices.h"
 
 namespace {
 

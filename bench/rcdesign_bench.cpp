@@ -2,8 +2,8 @@
 // section.
 #include <benchmark/benchmark.h>
 
-#include "case/CaseDefaults.h"
 #include "analysis/geometry/WallOutline.h"
+#include "case/CaseDefaults.h"
 #include "rcdesign/CantileverDesign.h"
 #include "rcdesign/CounterfortDesign.h"
 

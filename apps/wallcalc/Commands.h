@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "case/WallCase.h"
 #include "calc/CaseResult.h"
+#include "case/WallCase.h"
 
 namespace wallcalc {
 

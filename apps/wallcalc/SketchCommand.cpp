@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "Commands.h"
+#include "casereport/CalcReport.h"
 #include "drawing/DrawingCanvas.h"
 #include "drawing/SketchComposition.h"
-#include "casereport/CalcReport.h"
 
 namespace wallcalc {
 namespace {

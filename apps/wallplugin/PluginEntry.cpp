@@ -1,8 +1,8 @@
 // EntryPoint, the command handler and the command registration of the plug-in.
 #include <cstring>
 
-#include "host/CallbackTable.h"
 #include "DialogStep.h"
+#include "host/CallbackTable.h"
 #include "host/EntryPoint.h"
 #include "host/HostLibraries.h"
 #include "host/PluginHostServices.h"

@@ -10,7 +10,7 @@ namespace wall {
 // values of the previous step. Lengths in m, forces in kN/m, stresses in kPa, angles in radians.
 // Outline coordinates: x towards the backfill, y upwards, origin at the top back corner.
 struct KernelBlock {
-    WallOutline outline;  // of the whole wall, or of the part above the section being checked
+    WallOutline outline;          // of the whole wall, or of the part above the section being checked
     float wallWeight = 0;         // W
     float wallWeightArm = 0;      // Zw, from the toe
     float overturningFactor = 0;  // Kq

@@ -13,8 +13,8 @@ namespace wall {
 struct ShelfWallResult {
     float W = 0, Zw = 0;           // 1、挡土墙自重计算
     ShelfPressureResult pressure;  // 2、土压力计算, (1) and (2)
-    StabilityResult stability;  // 3 to 5
-    SectionResult section;      // 6、墙身应力验算, at the platform
+    StabilityResult stability;     // 3 to 5
+    SectionResult section;         // 6、墙身应力验算, at the platform
 };
 
 // Runs the analysis of wall type 2 on the block, whose outline must already be built for the

@@ -127,7 +127,8 @@ struct Checker {
                 Add(kBaseSlope, Format("墙底与墙背平行，墙踵无法与墙底相接：请检查%s和%s", kBaseSlope,
                                        BackSlopeLabel(t)));
             } else if (kb.outline.y[7] > 0) {
-                Add(HeelHeightLabel(t), Format("墙踵顶面高出墙顶%.2f m，墙踵无法与墙背相接", kb.outline.y[7]));
+                Add(HeelHeightLabel(t),
+                    Format("墙踵顶面高出墙顶%.2f m，墙踵无法与墙背相接", kb.outline.y[7]));
             }
         } else if (t == kShelf) {
             const float den = slopedBase ? 1.0f / n - w.m_fLowerBackSlope : 1.0f;
@@ -137,8 +138,8 @@ struct Checker {
                 Add(kBaseSlope, Format("墙底与下墙背平行，下墙背无法与墙底相接：请检查%s和%s", kBaseSlope,
                                        kLowerBackSlope));
             } else if (!(kb.outline.y[5] < kb.outline.y[6])) {
-                Add(kLowerBackSlope,
-                    Format("下墙背与墙底相交于衡重台之上，下墙高度为%.2f m", kb.outline.y[6] - kb.outline.y[5]));
+                Add(kLowerBackSlope, Format("下墙背与墙底相交于衡重台之上，下墙高度为%.2f m",
+                                            kb.outline.y[6] - kb.outline.y[5]));
             }
         } else if (!Finite(kb)) {
             Add(kHeight, "墙身轮廓无法确定，请检查几何尺寸");

@@ -18,11 +18,11 @@ namespace wall {
 // results is present and complete. Nothing here changes after CalculateCase returns.
 struct CaseResult {
     int wallType = kCounterfort;
-    std::vector<Finding> findings;  // inputs refused before any analysis ran
-    std::string analysisRefusal;    // a refusal of the analysis itself (no earth pressure found)
-    std::optional<GravityWallResult> gravity;      // types 0 and 1
-    std::optional<ShelfWallResult> shelf;          // type 2
-    std::optional<CantileverResult> cantilever;    // type 3
+    std::vector<Finding> findings;               // inputs refused before any analysis ran
+    std::string analysisRefusal;                 // a refusal of the analysis itself (no earth pressure found)
+    std::optional<GravityWallResult> gravity;    // types 0 and 1
+    std::optional<ShelfWallResult> shelf;        // type 2
+    std::optional<CantileverResult> cantilever;  // type 3
     std::optional<CounterfortResult> counterfort;  // type 4
 
     bool Accepted() const { return findings.empty() && analysisRefusal.empty(); }

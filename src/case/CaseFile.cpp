@@ -84,11 +84,11 @@ std::vector<uint8_t> EncodeCase(const WallCase& c) {
 }
 
 CaseIoResult DecodeCase(std::span<const uint8_t> bytes, const std::string& path, WallCase& out) {
-    if (bytes.size() < kCaseFileSize)
-        return {CaseIoStatus::kShortFile, 14, ShortFileMessage(path), {}};
+    if (bytes.size() < kCaseFileSize) return {CaseIoStatus::kShortFile, 14, ShortFileMessage(path), {}};
     const int32_t marker = static_cast<int32_t>(ItemAt(bytes, 0));
     if (marker != kCaseMarker)
-        return {CaseIoStatus::kInvalid, 6,
+        return {CaseIoStatus::kInvalid,
+                6,
                 Format("%s 不是挡土墙计算数据文件：文件标记为 %d，应为 20111116。", path.c_str(), marker),
                 {}};
     WallCase c;
@@ -102,28 +102,37 @@ CaseIoResult DecodeCase(std::span<const uint8_t> bytes, const std::string& path,
         for (float& v : row) v = std::bit_cast<float>(ItemAt(bytes, item++));
     // The 100 trailing markers are not checked.
     if (std::string range = CheckCaseRanges(c); !range.empty())
-        return {CaseIoStatus::kInvalid, 6, Format("%s 的数据不能使用：%s。", path.c_str(), range.c_str()), {}};
+        return {
+            CaseIoStatus::kInvalid, 6, Format("%s 的数据不能使用：%s。", path.c_str(), range.c_str()), {}};
     out = c;
     return {};
 }
 
 int CauseFromErrno(int err) {
     switch (err) {
-        case 0: return 0;
-        case ENOENT: return 2;
+        case 0:
+            return 0;
+        case ENOENT:
+            return 2;
         case ENOTDIR:
         case ENAMETOOLONG:
-        case ELOOP: return 3;
+        case ELOOP:
+            return 3;
         case EMFILE:
-        case ENFILE: return 4;
+        case ENFILE:
+            return 4;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return 5;
+        case EISDIR:
+            return 5;
         case ENOSPC:
-        case EDQUOT: return 13;
-        case EIO: return 10;
-        default: return 1;
+        case EDQUOT:
+            return 13;
+        case EIO:
+            return 10;
+        default:
+            return 1;
     }
 }
 
@@ -131,8 +140,10 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         int err = errno;
-        return {CaseIoStatus::kCannotOpen, CauseFromErrno(err),
-                Format("无法打开 %s：%s", path.string().c_str(), std::strerror(err)), {}};
+        return {CaseIoStatus::kCannotOpen,
+                CauseFromErrno(err),
+                Format("无法打开 %s：%s", path.string().c_str(), std::strerror(err)),
+                {}};
     }
     std::vector<uint8_t> bytes(kCaseFileSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -141,7 +152,8 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
     return DecodeCase(bytes, path.string(), out);
 }
 
-int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string* reason) {
+int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                        std::string* reason) {
     std::string tmpl = path.string() + ".tmp.XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
@@ -189,7 +201,8 @@ CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c)
     std::string reason;
     int cause = WriteFileAtomically(path, bytes, &reason);
     if (cause == 0) return {};
-    CaseIoStatus status = (cause == 2 || cause == 3 || cause == 5) ? CaseIoStatus::kCannotOpen : CaseIoStatus::kIoError;
+    CaseIoStatus status =
+        (cause == 2 || cause == 3 || cause == 5) ? CaseIoStatus::kCannotOpen : CaseIoStatus::kIoError;
     // The message is the cause number, as the file error shows it; `detail` says more.
     return {status, cause, Format("%d", cause), path.string() + ": " + reason};
 }
@@ -203,7 +216,8 @@ std::filesystem::path CurrentDirCopy(const std::filesystem::path& currentDir) {
     return currentDir / (std::string("MovaTool.") + kDialogTitle);
 }
 
-CaseIoResult WriteFixedCopies(const WallCase& c, const std::string& workPath, const std::filesystem::path& currentDir) {
+CaseIoResult WriteFixedCopies(const WallCase& c, const std::string& workPath,
+                              const std::filesystem::path& currentDir) {
     CaseIoResult first;
     for (const std::filesystem::path& p : {WorkPathCopy(workPath), CurrentDirCopy(currentDir)}) {
         std::error_code ec;

@@ -8,8 +8,12 @@
 namespace wall {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest decimal-number prefix of `s` (0 if none).
 size_t NumberPrefix(std::string_view s) {
@@ -41,8 +45,7 @@ double ToDouble(std::string_view s) {
     if (res.ec == std::errc::result_out_of_range) {
         // Overflow reads as infinity and underflow as zero, as strtod reads them.
         bool negative = !s.empty() && s.front() == '-';
-        bool tiny = s.find_first_of("eE") != std::string_view::npos &&
-                    s[s.find_first_of("eE") + 1] == '-';
+        bool tiny = s.find_first_of("eE") != std::string_view::npos && s[s.find_first_of("eE") + 1] == '-';
         v = tiny ? 0.0 : HUGE_VAL;
         if (negative) v = -v;
     }

@@ -24,28 +24,28 @@ constexpr std::array<std::string_view, kWallTypeCount> kWallTypeNames = {
 // Wall geometry and materials; 22 four-byte fields in this order. Lengths in m, batters as the m
 // of 1:m (or m:1 for the base), angles in degrees, stresses in kPa, reinforcement data in mm.
 struct CRetainingWall {
-    float m_fToeWidth = 0;        // B1
-    float m_fHeelWidth = 0;       // B2 (shelf: platform width)
-    float m_fToeHeight = 0;       // H1
-    float m_fHeelHeight = 0;      // H2 (shelf: upper wall height)
-    float m_fTopWidth = 0;        // B
-    float m_fAllowCompress = 0;   // allowable compressive stress of the masonry
-    float m_fWallFriction = 0;    // δ, degrees
-    float m_fBackSlope = 0;       // back-face batter (shelf: upper back face)
-    float m_fBaseSlope = 0;       // reverse slope of the base
-    float m_fFrontSlope = 0;      // front-face batter
-    float m_fHeight = 0;          // H
-    float m_fUnitWeight = 0;      // RW, kN/m3
-    float m_fAllowShear = 0;      // allowable shear stress of the masonry
-    float m_fBaseFriction = 0;    // μ
-    float m_fCfThickness = 0;     // counterfort thickness b
-    float m_fCfSpacing = 0;       // counterfort spacing l
-    float m_fLowerBackSlope = 0;  // shelf wall: lower back-face batter
-    int32_t m_nRebarGrade = 0;    // index into kRebarGrades
-    int32_t m_nConcreteGrade = 0; // index into kConcreteGrades
-    float m_fBarDiameter = 0;     // equivalent bar diameter, mm
-    float m_fCover = 0;           // concrete cover, mm
-    float m_fCrackLimit = 0;      // limiting crack width, mm
+    float m_fToeWidth = 0;         // B1
+    float m_fHeelWidth = 0;        // B2 (shelf: platform width)
+    float m_fToeHeight = 0;        // H1
+    float m_fHeelHeight = 0;       // H2 (shelf: upper wall height)
+    float m_fTopWidth = 0;         // B
+    float m_fAllowCompress = 0;    // allowable compressive stress of the masonry
+    float m_fWallFriction = 0;     // δ, degrees
+    float m_fBackSlope = 0;        // back-face batter (shelf: upper back face)
+    float m_fBaseSlope = 0;        // reverse slope of the base
+    float m_fFrontSlope = 0;       // front-face batter
+    float m_fHeight = 0;           // H
+    float m_fUnitWeight = 0;       // RW, kN/m3
+    float m_fAllowShear = 0;       // allowable shear stress of the masonry
+    float m_fBaseFriction = 0;     // μ
+    float m_fCfThickness = 0;      // counterfort thickness b
+    float m_fCfSpacing = 0;        // counterfort spacing l
+    float m_fLowerBackSlope = 0;   // shelf wall: lower back-face batter
+    int32_t m_nRebarGrade = 0;     // index into kRebarGrades
+    int32_t m_nConcreteGrade = 0;  // index into kConcreteGrades
+    float m_fBarDiameter = 0;      // equivalent bar diameter, mm
+    float m_fCover = 0;            // concrete cover, mm
+    float m_fCrackLimit = 0;       // limiting crack width, mm
 };
 
 constexpr int kSlopeRowsMax = 50;
@@ -69,7 +69,7 @@ struct CSoil {
     int32_t m_nSlopeSegs = 0;   // 1 or 2
     int32_t m_nSlopeLabels = 0;
     int32_t m_nLayerLabels = 0;
-    int32_t m_nSlopeRows = 0;   // m_nSlopeSegs + 1
+    int32_t m_nSlopeRows = 0;  // m_nSlopeSegs + 1
     float m_afLayer[kLayerRowsMax][kLayerColumns] = {};
     float m_afSlope[kSlopeRowsMax][kSlopeColumns] = {};
 };

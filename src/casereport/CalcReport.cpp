@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "drawing/SketchFiles.h"
 #include "casereport/DesignData.h"
+#include "drawing/SketchFiles.h"
 
 namespace wall {
 
@@ -21,7 +21,7 @@ SketchLoads LoadingSketchLoads(const CaseResult& r) {
         l.lowerEy = p.E2y;
         l.lowerZx = p.Z2x;
         l.lowerZy = p.Z2y;
-    } else if (const ImaginaryBackResult* b = r.cantilever     ? &r.cantilever->back
+    } else if (const ImaginaryBackResult* b = r.cantilever    ? &r.cantilever->back
                                               : r.counterfort ? &r.counterfort->back
                                                               : nullptr) {
         l = {b->Ex, b->Ey, b->Zx, b->Zy, b->W, b->Zw};

@@ -15,20 +15,20 @@
 namespace wall {
 
 struct CaseReportJob {
-    std::filesystem::path folder = ".";        // the drawings, and the report when `file` is empty
-    std::filesystem::path file;                // the report's own path, when named
-    std::string sketchTitle = kDialogTitle;    // the case's sketch drawing is "<title>计算简图"
-    SketchRect rect;                           // the sketch area the pictures are fitted to
-    std::optional<ReportConfig> config;        // default: report.conf of the user's configuration
+    std::filesystem::path folder = ".";      // the drawings, and the report when `file` is empty
+    std::filesystem::path file;              // the report's own path, when named
+    std::string sketchTitle = kDialogTitle;  // the case's sketch drawing is "<title>计算简图"
+    SketchRect rect;                         // the sketch area the pictures are fitted to
+    std::optional<ReportConfig> config;      // default: report.conf of the user's configuration
 };
 
 struct CaseReportFiles {
-    bool saved = false;                             // the report was written
-    std::filesystem::path report;                   // the report written, or the one that failed
-    std::vector<std::filesystem::path> drawings;    // the drawings written
-    std::string error;                              // why there is no report
-    std::vector<std::string> warnings;              // what went wrong without stopping the report
-    std::string plainText;                          // the report as plain text
+    bool saved = false;                           // the report was written
+    std::filesystem::path report;                 // the report written, or the one that failed
+    std::vector<std::filesystem::path> drawings;  // the drawings written
+    std::string error;                            // why there is no report
+    std::vector<std::string> warnings;            // what went wrong without stopping the report
+    std::string plainText;                        // the report as plain text
 };
 
 // Writes the report of `result` (refused cases give only `error`) as .docx: the loading sketch

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "drawing/ColorTable.h"
 #include "analysis/geometry/WallOutline.h"
+#include "drawing/ColorTable.h"
 #include "text/Format.h"
 
 namespace wall {

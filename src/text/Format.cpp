@@ -24,6 +24,8 @@ std::string Format(const char* fmt, ...) {
     return out;
 }
 
-std::string TwoDecimals(double v) { return Format("%.2f", v); }
+std::string TwoDecimals(double v) {
+    return Format("%.2f", v);
+}
 
 }  // namespace wall

@@ -46,9 +46,13 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
 
 }  // namespace
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8, "?", true); }
+std::string Utf8ToGbk(std::string_view utf8) {
+    return Convert("GBK", "UTF-8", utf8, "?", true);
+}
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", false); }
+std::string GbkToUtf8(std::string_view gbk) {
+    return Convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", false);
+}
 
 std::size_t GbkLength(std::string_view utf8) {
     std::size_t n = 0;

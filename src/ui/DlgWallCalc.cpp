@@ -12,8 +12,8 @@
 
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
+#include "case/FieldTable.h"
 #include "drawing/SketchComposition.h"
-#include "drawing/SketchFiles.h"
 #include "ui/DialogUnits.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
@@ -135,7 +135,7 @@ void CDlgWallCalc::SwapPages() {
 }
 
 void CDlgWallCalc::ShowTheoryControls() {
-    soilPage_->SetTheoryVisible(case_.wallType != wall::kShelf);
+    soilPage_->SetTheoryVisible(wall::ShownForType(wall::FieldOf(&wall::CSoil::m_nTheory), case_.wallType));
 }
 
 void CDlgWallCalc::RebuildWall() {
@@ -158,7 +158,7 @@ void CDlgWallCalc::ShowSoil() {
 void CDlgWallCalc::RefreshSketch() {
     RebuildWall();
     RebuildSoil();
-    wall::ComposePreview(m_canvasPreview, case_, kernel_);
+    wall::ComposePreview(m_canvasPreview, case_);
     sketch_->repaint();
 }
 
@@ -271,18 +271,13 @@ void CDlgWallCalc::OnCalculate() {
     RebuildSoil();
     bool produced = false;
     if (hooks_.calculate) {
-        produced = hooks_.calculate(CalculationRequest{case_, host_, this, sketch_->rect(), m_canvasPreview,
-                                                       m_canvasReport, kernel_});
+        produced = hooks_.calculate(CalculationRequest{case_, host_, this, sketch_->rect()});
     } else {
         wait.Release();
         hooks_.showMessage(this, ReportNotAvailableText());
     }
     if (!produced) return;
 
-    // The sketch drawing lands in the item folder, which is now the current directory.
-    wall::DrawingIoResult saved =
-        wall::SaveSketchDrawing(m_canvasPreview, host_, windowTitle().toStdString());
-    if (!saved.ok()) hooks_.showMessage(this, FromStd(saved.message));
     WriteFixedCopies();
     wait.Release();
     done(1);

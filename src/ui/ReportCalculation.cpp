@@ -49,7 +49,8 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
         wall::CaseReportJob job;
         job.folder = std::filesystem::current_path(ec);
         job.sketchTitle = r.dialog ? r.dialog->windowTitle().toStdString() : wall::kDialogTitle;
-        job.rect = {r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1, r.sketchRect.bottom() + 1};
+        job.rect = {r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1,
+                    r.sketchRect.bottom() + 1};
         wall::CaseReportFiles files;
         {
             InputBlock block(r.dialog);

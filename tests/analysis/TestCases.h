@@ -5,9 +5,9 @@
 
 #include "analysis/KernelBlock.h"
 #include "analysis/LoadKernelBlock.h"
+#include "analysis/geometry/WallOutline.h"
 #include "case/CaseDefaults.h"
 #include "case/WallCase.h"
-#include "analysis/geometry/WallOutline.h"
 
 namespace wall::test {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "case/CaseDefaults.h"
 #include "analysis/geometry/WallOutline.h"
+#include "case/CaseDefaults.h"
 
 namespace wall {
 namespace {

@@ -19,11 +19,13 @@ struct TypeDefaults {
 // Unused fields are zero.
 const TypeDefaults kRows[] = {
     {kGravity, 0, 0, 0, 0, 2, 1000, 15, 0.25f, 0.25f, 0.25f, 10, 24, 1000, 0.6f, 0, 0, 0, 0, 0, 0, 0, 0},
-    {kSemiGravity, 2.5f, 0, 0.4f, 0.6f, 0.7f, 1000, 15, 0.25f, 0, 0.25f, 8, 24, 1000, 0.6f, 0, 0, 0, 0, 0, 0, 0, 0},
-    {kShelf, 0.35f, 1.27f, 0.7f, 3.18f, 0.8f, 1000, 15, 0.31f, 0.1f, 0.05f, 7, 24, 1000, 0.6f, 0, 0, -0.25f, 0, 0, 0, 0,
-     0},
+    {kSemiGravity, 2.5f, 0,    0.4f, 0.6f, 0.7f, 1000, 15, 0.25f, 0, 0.25f, 8,
+     24,           1000, 0.6f, 0,    0,    0,    0,    0,  0,     0, 0},
+    {kShelf, 0.35f, 1.27f, 0.7f, 3.18f, 0.8f,   1000, 15, 0.31f, 0.1f, 0.05f, 7,
+     24,     1000,  0.6f,  0,    0,     -0.25f, 0,    0,  0,     0,    0},
     {kCantilever, 1.5f, 2.7f, 0.6f, 0.6f, 0.35f, 0, 0, 0, 0, 0, 7, 24, 0, 0.45f, 0, 0, 0, 1, 2, 10, 20, 0.2f},
-    {kCounterfort, 1.5f, 2.7f, 0.6f, 0.6f, 0.3f, 0, 10, 0, 0, 0, 8, 24, 0, 0.6f, 0.2f, 3, 0, 1, 1, 10, 20, 0.2f},
+    {kCounterfort, 1.5f, 2.7f, 0.6f, 0.6f, 0.3f, 0, 10, 0,  0,  0,   8,
+     24,           0,    0.6f, 0.2f, 3,    0,    1, 1,  10, 20, 0.2f},
 };
 
 TEST(CaseDefaults, EachWallTypeMatchesItsPage) {
@@ -55,7 +57,9 @@ TEST(CaseDefaults, EachWallTypeMatchesItsPage) {
     }
 }
 
-TEST(CaseDefaults, NewCaseIsCounterfort) { EXPECT_EQ(DefaultCase().wallType, kCounterfort); }
+TEST(CaseDefaults, NewCaseIsCounterfort) {
+    EXPECT_EQ(DefaultCase().wallType, kCounterfort);
+}
 
 TEST(CaseDefaults, SoilPageDefaults) {
     CSoil s = DefaultSoil();

@@ -31,11 +31,11 @@ TEST(CaseFields, AcceptedAssignments) {
 
 TEST(CaseFields, RefusedAssignmentsChangeNothing) {
     const char* bad[][2] = {
-        {"m_fHeight", "abc"},        {"m_fHeight", ""},           {"m_fHeight", "1.5m"},
-        {"m_fNoSuchField", "1"},     {"wallType", "5"},           {"wallType", "1.5"},
-        {"m_nSlopeSegs", "3"},       {"m_nConcreteGrade", "14"},  {"m_nRebarGrade", "-1"},
-        {"m_afSlope[50][0]", "1"},   {"m_afSlope[0][2]", "1"},    {"m_afLayer[0][8]", "1"},
-        {"m_afSlope[0]", "1"},       {"m_afSlope[0][0]x", "1"},   {"m_nTheory", "2"},
+        {"m_fHeight", "abc"},      {"m_fHeight", ""},          {"m_fHeight", "1.5m"},
+        {"m_fNoSuchField", "1"},   {"wallType", "5"},          {"wallType", "1.5"},
+        {"m_nSlopeSegs", "3"},     {"m_nConcreteGrade", "14"}, {"m_nRebarGrade", "-1"},
+        {"m_afSlope[50][0]", "1"}, {"m_afSlope[0][2]", "1"},   {"m_afLayer[0][8]", "1"},
+        {"m_afSlope[0]", "1"},     {"m_afSlope[0][0]x", "1"},  {"m_nTheory", "2"},
     };
     for (auto& row : bad) {
         WallCase c = DefaultCase();

@@ -18,10 +18,12 @@ namespace {
 uint32_t U32At(const std::vector<uint8_t>& b, size_t off) {
     return b[off] | (b[off + 1] << 8) | (b[off + 2] << 16) | (static_cast<uint32_t>(b[off + 3]) << 24);
 }
-float F32At(const std::vector<uint8_t>& b, size_t off) { return std::bit_cast<float>(U32At(b, off)); }
+float F32At(const std::vector<uint8_t>& b, size_t off) {
+    return std::bit_cast<float>(U32At(b, off));
+}
 
 class TempDir : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("wallcase-" + std::to_string(::getpid()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -99,10 +101,9 @@ TEST(CaseFileLayout, EveryWallFieldAtItsOffset) {
         size_t offset;
         float value;
     };
-    const Off floats[] = {{2848, 8},  {2852, 9},  {2856, 10}, {2860, 5},  {2864, 1},  {2868, 2},
-                          {2872, 15}, {2876, 6},  {2880, 7},  {2884, 11}, {2888, 3},  {2892, 4},
-                          {2896, 16}, {2900, 12}, {2904, 13}, {2908, 14}, {2912, 17}, {2916, 20},
-                          {2928, 22}, {2932, 21}};
+    const Off floats[] = {{2848, 8},  {2852, 9},  {2856, 10}, {2860, 5},  {2864, 1},  {2868, 2},  {2872, 15},
+                          {2876, 6},  {2880, 7},  {2884, 11}, {2888, 3},  {2892, 4},  {2896, 16}, {2900, 12},
+                          {2904, 13}, {2908, 14}, {2912, 17}, {2916, 20}, {2928, 22}, {2932, 21}};
     for (const Off& o : floats) EXPECT_EQ(F32At(b, o.offset), o.value) << o.offset;
     EXPECT_EQ(U32At(b, 2920), 3u);
     EXPECT_EQ(U32At(b, 2924), 13u);

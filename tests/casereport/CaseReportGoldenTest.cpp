@@ -68,7 +68,8 @@ TEST_P(CaseReportGolden, PlainTextMatchesGoldenFile) {
     EXPECT_EQ(run.drawings[0], sketchName);
     EXPECT_TRUE(fs::exists(dir / sketchName));
 
-    EXPECT_TRUE(test::MatchesGoldenFile(run.text, fs::path(WALL_GOLDEN_DIR) / (std::string(g.name) + ".txt")));
+    EXPECT_TRUE(
+        test::MatchesGoldenFile(run.text, fs::path(WALL_GOLDEN_DIR) / (std::string(g.name) + ".txt")));
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultCases, CaseReportGolden, ::testing::ValuesIn(kCases), [](const auto& info) {

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "analysis/geometry/WallOutline.h"
 #include "case/CaseDefaults.h"
 #include "drawing/SketchComposition.h"
 #include "drawing/SketchFiles.h"
-#include "analysis/geometry/WallOutline.h"
 
 namespace wall {
 namespace {

@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
         return ::testing::AssertionSuccess();
     }
     std::ofstream(beside, std::ios::binary) << actual;
-    return ::testing::AssertionFailure() << "output differs from " << golden.string() << "; actual written to "
-                                         << beside.string();
+    return ::testing::AssertionFailure()
+           << "output differs from " << golden.string() << "; actual written to " << beside.string();
 }
 
 }  // namespace wall::test

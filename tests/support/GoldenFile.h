@@ -1,10 +1,10 @@
 // Comparison of a writer's output with a golden file kept in the source tree.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace wall::test {
 

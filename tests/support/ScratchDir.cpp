@@ -18,7 +18,8 @@ ScratchDir::ScratchDir(const std::string& tag) {
 ScratchDir::~ScratchDir() {
     std::error_code ec;
     // A test may have locked the folder to provoke a failure.
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
 }
 

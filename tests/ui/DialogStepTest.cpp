@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "UiTestSupport.h"
 #include "DialogStep.h"
+#include "UiTestSupport.h"
 #include "ui/DlgWallCalc.h"
 
 namespace uitest {
