@@ -1,0 +1,50 @@
+// The command line of the calculation dialog, read alike by `wallcalc gui` and by wallcalc-gui.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace wallgui {
+
+struct GuiOptions {
+    std::string file;
+    std::string screenshot;
+    int wallType = -1;
+    int tab = 0;
+};
+
+inline constexpr char kGuiDescription[] = "open the calculation dialog, or render it to a PNG picture";
+
+// Declares the dialog's options on `cmd`, stored into `o`; `types` maps the wall types' command-line
+// names to their numbers for --type.
+inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o,
+                          const std::vector<std::pair<std::string, int>>& types) {
+    std::map<std::string, int> names(types.begin(), types.end());
+    auto* file = cmd.add_option("file", o.file, "case file to open in the dialog");
+    cmd.add_option("--screenshot", o.screenshot, "render the dialog offscreen to this PNG file");
+    cmd.add_option("--type", o.wallType, "wall type chosen in the type list")
+        ->transform(CLI::CheckedTransformer(names))
+        ->excludes(file);
+    cmd.add_option("--tab", o.tab, "page shown first: 0 the wall type's page, 1 坡体信息")
+        ->check(CLI::Range(0, 1));
+}
+
+// The arguments that hand parsed options on to wallcalc-gui so that it reads back the same values:
+// the wall type as its number (the transform takes numbers too), values joined with "=" and the file
+// after "--", so no value that starts with "-" is taken for an option.
+inline std::vector<std::string> GuiArguments(const GuiOptions& o) {
+    std::vector<std::string> args;
+    if (!o.screenshot.empty()) args.push_back("--screenshot=" + o.screenshot);
+    if (o.wallType >= 0) args.push_back("--type=" + std::to_string(o.wallType));
+    args.push_back("--tab=" + std::to_string(o.tab));
+    if (!o.file.empty()) {
+        args.push_back("--");
+        args.push_back(o.file);
+    }
+    return args;
+}
+
+}  // namespace wallgui

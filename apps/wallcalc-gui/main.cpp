@@ -1,0 +1,109 @@
+// wallcalc-gui: the calculation dialog on its own, or rendered offscreen to a PNG picture.
+#include <QApplication>
+#include <QBuffer>
+#include <QPixmap>
+#include <QTabWidget>
+#include <clocale>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <span>
+
+#include "GuiOptions.h"
+#include "case/CaseFile.h"
+#include "case/WallCase.h"
+#include "host/HostServices.h"
+#include "ui/DlgWallCalc.h"
+
+namespace {
+
+// Ends the run with a message on stderr and exit code 1.
+struct GuiError {
+    std::string message;
+};
+
+// The host of a stand-alone run: paths of the current directory, drawings and echo on stdout.
+class CommandLineHost : public wall::HostServices {
+  public:
+    std::string WorkPath() override { return "./"; }
+    std::string ItemWorkPath() override { return "."; }
+    void AddDrawingName(const std::string& name) override { std::cout << "drawing " << name << "\n"; }
+    void TextOut(const std::string& text) override { std::cout << text; }
+};
+
+const std::vector<std::pair<std::string, int>>& WallTypes() {
+    static const std::vector<std::pair<std::string, int>> types = {{"gravity", wall::kGravity},
+                                                                   {"semi-gravity", wall::kSemiGravity},
+                                                                   {"shelf", wall::kShelf},
+                                                                   {"cantilever", wall::kCantilever},
+                                                                   {"counterfort", wall::kCounterfort}};
+    return types;
+}
+
+void RunGui(const wallgui::GuiOptions& o) {
+    const bool offscreen = !o.screenshot.empty();
+    if (offscreen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
+             !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        throw GuiError{"no display to show the dialog on; use --screenshot OUT.png to render it"};
+    // A file that cannot be read ends the run before any window is made.
+    if (!o.file.empty()) {
+        wall::WallCase c;
+        if (wall::CaseIoResult r = wall::ReadCaseFile(o.file, c); !r.ok()) throw GuiError{r.message};
+    }
+
+    static int argc = 1;
+    static char name[] = "wallcalc";
+    static char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+
+    CommandLineHost host;
+    wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
+    if (offscreen)
+        hooks.showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << "\n"; };
+    wallui::CDlgWallCalc dialog(host, hooks);
+    if (o.wallType >= 0) dialog.ChooseWallType(o.wallType);
+    if (!o.file.empty()) dialog.OpenCaseFile(QString::fromStdString(o.file));
+
+    dialog.Pages()->setCurrentIndex(o.tab);
+    if (!offscreen) {
+        std::cout << "result " << dialog.exec() << "\n";
+        return;
+    }
+    dialog.show();
+    QApplication::processEvents();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!dialog.grab().save(&buffer, "PNG")) throw GuiError{"cannot render the dialog"};
+    std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(png.constData()),
+                                   static_cast<std::size_t>(png.size()));
+    std::string reason;
+    if (int cause = wall::WriteFileAtomically(o.screenshot, bytes, &reason); cause != 0)
+        throw GuiError{"cannot write " + o.screenshot + ": " + reason};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C");
+    // `wallcalc gui` starts this program as "wallcalc", so its messages read as that command's.
+    const std::string self =
+        argc > 0 && argv[0][0] != '\0' ? std::filesystem::path(argv[0]).filename().string() : "wallcalc-gui";
+    CLI::App app{std::string("wallcalc-gui: ") + wallgui::kGuiDescription, "wallcalc-gui"};
+    wallgui::GuiOptions options;
+    wallgui::AddGuiOptions(app, options, WallTypes());
+    try {
+        app.parse(argc, argv);
+        RunGui(options);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const GuiError& e) {
+        std::cerr << self << ": " << e.message << "\n";
+        return 1;
+    }
+    return 0;
+}
