@@ -32,11 +32,11 @@ class CommandLineHost : public wall::HostServices {
 };
 
 const std::vector<std::pair<std::string, int>>& WallTypes() {
-    static const std::vector<std::pair<std::string, int>> types = {{"gravity", wall::kGravity},
-                                                                   {"semi-gravity", wall::kSemiGravity},
-                                                                   {"shelf", wall::kShelf},
-                                                                   {"cantilever", wall::kCantilever},
-                                                                   {"counterfort", wall::kCounterfort}};
+    static const std::vector<std::pair<std::string, int>> types = [] {
+        std::vector<std::pair<std::string, int>> t;
+        for (int i = 0; i < wall::kWallTypeCount; ++i) t.emplace_back(wall::kWallTypeKeys[i], i);
+        return t;
+    }();
     return types;
 }
 

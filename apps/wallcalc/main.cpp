@@ -29,11 +29,11 @@ void SaveCase(const std::string& path, const wall::WallCase& c) {
 }
 
 const std::vector<std::pair<std::string, int>>& WallTypeOptions() {
-    static const std::vector<std::pair<std::string, int>> types = {{"gravity", wall::kGravity},
-                                                                   {"semi-gravity", wall::kSemiGravity},
-                                                                   {"shelf", wall::kShelf},
-                                                                   {"cantilever", wall::kCantilever},
-                                                                   {"counterfort", wall::kCounterfort}};
+    static const std::vector<std::pair<std::string, int>> types = [] {
+        std::vector<std::pair<std::string, int>> t;
+        for (int i = 0; i < wall::kWallTypeCount; ++i) t.emplace_back(wall::kWallTypeKeys[i], i);
+        return t;
+    }();
     return types;
 }
 

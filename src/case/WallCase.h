@@ -21,6 +21,10 @@ constexpr int kWallTypeCount = 5;
 constexpr std::array<std::string_view, kWallTypeCount> kWallTypeNames = {
     "重力式挡土墙", "半重力式挡土墙", "衡重式挡土墙", "悬臂式挡土墙", "扶壁式挡土墙"};
 
+// The wall types as the command line names them, in code order.
+constexpr std::array<std::string_view, kWallTypeCount> kWallTypeKeys = {"gravity", "semi-gravity", "shelf",
+                                                                        "cantilever", "counterfort"};
+
 // Wall geometry and materials; 22 four-byte fields in this order. Lengths in m, batters as the m
 // of 1:m (or m:1 for the base), angles in degrees, stresses in kPa, reinforcement data in mm.
 struct CRetainingWall {
