@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ScratchDir.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
 
@@ -24,14 +25,8 @@ float F32At(const std::vector<uint8_t>& b, size_t off) {
 
 class TempDir : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("wallcase-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    test::ScratchDir scratch_{::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    const fs::path& dir_ = scratch_.path();
 };
 
 std::vector<uint8_t> ReadAll(const fs::path& p) {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "RecordingHost.h"
+#include "ScratchDir.h"
 #include "analysis/geometry/WallOutline.h"
 #include "case/CaseDefaults.h"
 #include "drawing/SketchComposition.h"
@@ -228,12 +230,6 @@ TEST(Preview, SurchargePlacement) {
     EXPECT_EQ(FindText(canvas, "0"), nullptr);
 }
 
-class RecordingHost : public NullHostServices {
-  public:
-    void AddDrawingName(const std::string& name) override { names.push_back(name); }
-    std::vector<std::string> names;
-};
-
 TEST(SketchFiles, Names) {
     EXPECT_EQ(SketchDrawingName("挡土墙计算"), "挡土墙计算计算简图");
     struct Row {
@@ -252,18 +248,17 @@ TEST(SketchFiles, Names) {
 }
 
 TEST(SketchFiles, SaveSketchDrawingRegistersEvenOnFailure) {
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "sketch_save";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    test::ScratchDir scratch("sketch-save");
+    const std::filesystem::path& dir = scratch.path();
     DrawingCanvas canvas;
     ComposePreview(canvas, DefaultCase(kCantilever));
-    RecordingHost host;
+    test::RecordingHost host;
     EXPECT_TRUE(SaveSketchDrawing(canvas, host, "挡土墙计算", dir).ok());
     EXPECT_TRUE(std::filesystem::exists(dir / "挡土墙计算计算简图"));
     DrawingIoResult failed = SaveSketchDrawing(canvas, host, "挡土墙计算", dir / "missing");
     EXPECT_EQ(failed.message, "2");
-    ASSERT_EQ(host.names.size(), 2u);
-    EXPECT_EQ(host.names[1], "挡土墙计算计算简图");
+    ASSERT_EQ(host.drawings.size(), 2u);
+    EXPECT_EQ(host.drawings[1], "挡土墙计算计算简图");
 }
 
 TEST(SketchFiles, ReportPictureHasAOnePercentMargin) {
