@@ -104,6 +104,15 @@ const RegisterCommand setCommand([](CLI::App& app) {
     auto assignments = std::make_shared<std::vector<std::string>>();
     cmd->add_option("file", *file, "case file")->required();
     cmd->add_option("assignments", *assignments, "NAME=VALUE")->required();
+    // The names and units come from the field table, so the help cannot fall behind it.
+    std::string names = "\nFields (unit):";
+    for (const wall::CaseField& f : wall::CaseFieldTable()) {
+        if (f.derived) continue;
+        names += "\n  " + std::string(f.name);
+        if (f.column >= 0) names += "[r][" + std::to_string(f.column) + "]";
+        if (*f.unit) names += std::string(" (") + f.unit + ")";
+    }
+    cmd->footer(names);
     cmd->callback([file, assignments] {
         wall::WallCase c = LoadCase(*file);
         for (const std::string& a : *assignments) {
