@@ -55,7 +55,9 @@ void CalcReport::WriteLoadingSketch() {
     ComposeReportSketch(m_loadSketch, c, LoadingSketchLoads(m_in.result));
     const std::string name = LoadingSketchName(c);
     DrawingIoResult saved = m_loadSketch.SaveToFile(m_in.drawingDir / name);
-    if (!saved.ok())
+    if (saved.ok())
+        m_drawings.push_back(m_in.drawingDir / name);
+    else
         m_warnings.push_back("无法保存图形文件 " + name + "：" + saved.message + " " + saved.detail);
     Host().AddDrawingName(name);
     // The text width of the page: 593.5 - 2 x 89.85 pt.

@@ -43,6 +43,9 @@ class CalcReport : public ReportWriter {
     // Problems met while writing that did not stop the report (a drawing file not written).
     const std::vector<std::string>& Warnings() const { return m_warnings; }
 
+    // The drawing files written while the report was generated.
+    const std::vector<std::filesystem::path>& Drawings() const { return m_drawings; }
+
   private:
     // The picture of a canvas at the insertion point, with the 1 % margin, at most `maxWidthPt` wide.
     void InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt);
@@ -61,6 +64,7 @@ class CalcReport : public ReportWriter {
     DrawingCanvas m_preview;
     DrawingCanvas m_loadSketch;
     std::vector<std::string> m_warnings;
+    std::vector<std::filesystem::path> m_drawings;
 };
 
 }  // namespace wall

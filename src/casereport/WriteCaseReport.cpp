@@ -23,7 +23,7 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
     }
     report.Generate();
     out.warnings.insert(out.warnings.end(), report.Warnings().begin(), report.Warnings().end());
-    if (report.Warnings().empty()) out.drawings.push_back(job.folder / LoadingSketchName(c));
+    out.drawings = report.Drawings();
     out.plainText = report.PlainText();
 
     ReportTarget target;
