@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "case/WallCase.h"
+
 namespace wallgui {
 
 struct GuiOptions {
@@ -18,11 +20,11 @@ struct GuiOptions {
 
 inline constexpr char kGuiDescription[] = "open the calculation dialog, or render it to a PNG picture";
 
-// Declares the dialog's options on `cmd`, stored into `o`; `types` maps the wall types' command-line
-// names to their numbers for --type.
-inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o,
-                          const std::vector<std::pair<std::string, int>>& types) {
-    std::map<std::string, int> names(types.begin(), types.end());
+// Declares the dialog's options on `cmd`, stored into `o`; --type takes the wall types' command-line
+// names or their numbers.
+inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
+    std::map<std::string, int> names;
+    for (int i = 0; i < wall::kWallTypeCount; ++i) names.emplace(wall::kWallTypeKeys[i], i);
     auto* file = cmd.add_option("file", o.file, "case file to open in the dialog");
     cmd.add_option("--screenshot", o.screenshot, "render the dialog offscreen to this PNG file");
     cmd.add_option("--type", o.wallType, "wall type chosen in the type list")

@@ -31,15 +31,6 @@ class CommandLineHost : public wall::HostServices {
     void TextOut(const std::string& text) override { std::cout << text; }
 };
 
-const std::vector<std::pair<std::string, int>>& WallTypes() {
-    static const std::vector<std::pair<std::string, int>> types = [] {
-        std::vector<std::pair<std::string, int>> t;
-        for (int i = 0; i < wall::kWallTypeCount; ++i) t.emplace_back(wall::kWallTypeKeys[i], i);
-        return t;
-    }();
-    return types;
-}
-
 void RunGui(const wallgui::GuiOptions& o) {
     const bool offscreen = !o.screenshot.empty();
     if (offscreen)
@@ -95,7 +86,7 @@ int main(int argc, char** argv) {
         argc > 0 && argv[0][0] != '\0' ? std::filesystem::path(argv[0]).filename().string() : "wallcalc-gui";
     CLI::App app{std::string("wallcalc-gui: ") + wallgui::kGuiDescription, "wallcalc-gui"};
     wallgui::GuiOptions options;
-    wallgui::AddGuiOptions(app, options, WallTypes());
+    wallgui::AddGuiOptions(app, options);
     try {
         app.parse(argc, argv);
         RunGui(options);

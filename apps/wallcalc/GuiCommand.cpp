@@ -47,7 +47,7 @@ std::filesystem::path GuiProgram() {
 const RegisterCommand guiCommand([](CLI::App& app) {
     auto* cmd = app.add_subcommand("gui", wallgui::kGuiDescription);
     auto o = std::make_shared<wallgui::GuiOptions>();
-    wallgui::AddGuiOptions(*cmd, *o, WallTypeOptions());
+    wallgui::AddGuiOptions(*cmd, *o);
     cmd->callback([o] { RunGui(*o); });
 });
 
