@@ -33,7 +33,7 @@ struct CaseReportFiles {
 
 // Writes the report of `result` (refused cases give only `error`) as .docx: the loading sketch
 // drawing while the report is generated, then the report, then the case's sketch drawing, each
-// drawing listed with the host as it is written.
+// drawing listed with the host when it is attempted (whether or not it could be saved).
 CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, HostServices& host,
                                 const CaseReportJob& job);
 
