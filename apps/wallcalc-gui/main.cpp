@@ -7,19 +7,22 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <span>
 
 #include "GuiOptions.h"
 #include "case/CaseFile.h"
 #include "case/WallCase.h"
 #include "host/HostServices.h"
+#include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
 
 namespace {
 
-// Ends the run with a message on stderr and exit code 1.
+// Ends the run with a message on stderr and the exit code: 2 when no dialog can be shown, else 1.
 struct GuiError {
     std::string message;
+    int exitCode = 1;
 };
 
 // The host of a stand-alone run: paths of the current directory, drawings and echo on stdout.
@@ -35,9 +38,9 @@ void RunGui(const wallgui::GuiOptions& o) {
     const bool offscreen = !o.screenshot.empty();
     if (offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
-             !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        throw GuiError{"no display to show the dialog on; use --screenshot OUT.png to render it"};
+    else if (std::optional<std::string> reason = wallui::DisplayUnavailable())
+        // Qt would abort the process; --screenshot needs no display.
+        throw GuiError{*reason + "可用 --screenshot OUT.png 把对话框画到图片中。", 2};
     // A file that cannot be read ends the run before any window is made.
     if (!o.file.empty()) {
         wall::WallCase c;
@@ -94,7 +97,7 @@ int main(int argc, char** argv) {
         return app.exit(e);
     } catch (const GuiError& e) {
         std::cerr << self << ": " << e.message << "\n";
-        return 1;
+        return e.exitCode;
     }
     return 0;
 }

@@ -6,19 +6,11 @@
 #include <clocale>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
-
-namespace {
-
-// Without a platform chosen and without a display Qt would abort the host process.
-bool DisplayAvailable() {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
-
-}  // namespace
 
 int RunCalculationDialog(wall::HostServices& host) {
     // QApplication keeps references to argc and argv for its whole life.
@@ -29,8 +21,9 @@ int RunCalculationDialog(wall::HostServices& host) {
     std::unique_ptr<QApplication> own;
     std::string hostLocale;
     if (QCoreApplication::instance() == nullptr) {
-        if (!DisplayAvailable()) {
-            std::fprintf(stderr, "挡土墙计算: no display to show the dialog on\n");
+        // Qt would abort the host process when it cannot open a display.
+        if (std::optional<std::string> reason = wallui::DisplayUnavailable()) {
+            std::fprintf(stderr, "挡土墙计算: %s\n", reason->c_str());
             return 2;
         }
         if (const char* l = std::setlocale(LC_ALL, nullptr)) hostLocale = l;
