@@ -23,13 +23,10 @@ const char* const kToeHeight = FieldOf(&CRetainingWall::m_fToeHeight).label;
 const char* const kWallFriction = FieldOf(&CRetainingWall::m_fWallFriction).label;
 const char* const kBaseSlope = FieldOf(&CRetainingWall::m_fBaseSlope).label;
 const char* const kFrontSlope = FieldOf(&CRetainingWall::m_fFrontSlope).label;
-const char* const kUnitWeight = FieldOf(&CRetainingWall::m_fUnitWeight).label;
 const char* const kLowerBackSlope = FieldOf(&CRetainingWall::m_fLowerBackSlope).label;
 const char* const kCfSpacing = FieldOf(&CRetainingWall::m_fCfSpacing).label;
-const char* const kCrackLimit = FieldOf(&CRetainingWall::m_fCrackLimit).label;
 const char* const kSlopeAngleLabel = FieldOf(&CSoil::m_afSlope, kSlopeAngle).label;
 const char* const kSoilFriction = FieldOf(&CSoil::m_afLayer, kLayerFriction).label;
-const char* const kSoilUnitWeight = FieldOf(&CSoil::m_afLayer, kLayerUnitWeight).label;
 
 const char* HeelWidthLabel(int type) {
     return FieldLabel(FieldOf(&CRetainingWall::m_fHeelWidth), type);
@@ -71,19 +68,31 @@ struct Checker {
         if (!blamed) Add(fallback, Format("%s为%.2f m，应大于0，请检查%s", what, width, fallback));
     }
 
-    // Heights and widths that everything else divides by.
+    // Every field the type's dialog shows, and every table row in use, within its physical range.
+    bool Domains() {
+        const size_t before = findings.size();
+        const int t = c.wallType;
+        for (const CaseField& f : CaseFieldTable()) {
+            if (f.derived || f.place == FieldPlace::kHidden || !ShownForType(f, t) ||
+                !f.domain.allowed.empty())
+                continue;
+            // The tables are read as the slope page shows them, as the analyses read them.
+            const int rows = f.place == FieldPlace::kSlopeGrid ? c.soil.m_nSlopeSegs : 1;
+            for (int r = 0; r < rows; ++r) {
+                const double v =
+                    f.column < 0 ? FieldValue(c, f) : AsShown(static_cast<float>(FieldValue(c, f, r)));
+                if (std::string fault = DomainFault(f, t, v); !fault.empty())
+                    findings.push_back({FieldTitle(f, t), fault});
+            }
+        }
+        return findings.size() == before;
+    }
+
+    // The relations between fields that everything else relies on.
     bool Basics() {
         const CRetainingWall& w = c.wall;
         const int t = c.wallType;
         const size_t before = findings.size();
-        if (!Positive(w.m_fHeight)) Add(kHeight, Format("%s应大于0，当前为%g", kHeight, w.m_fHeight));
-        if (!Positive(w.m_fTopWidth)) Add(kTopWidth, Format("%s应大于0，当前为%g", kTopWidth, w.m_fTopWidth));
-        if (!Positive(w.m_fUnitWeight))
-            Add(kUnitWeight, Format("%s应大于0，当前为%g", kUnitWeight, w.m_fUnitWeight));
-        const float gamma = AsShown(c.soil.m_afLayer[0][kLayerUnitWeight]);
-        if (!Positive(gamma)) Add(kSoilUnitWeight, Format("填土%s应大于0，当前为%g", kSoilUnitWeight, gamma));
-        if (findings.size() != before) return false;
-
         const float H = w.m_fHeight;
         if (t == kGravity || t == kSemiGravity || t == kCantilever || t == kCounterfort) {
             if (!(w.m_fToeHeight < H))
@@ -101,10 +110,15 @@ struct Checker {
             else if (!(w.m_fHeelHeight < H))
                 Add(label, Format("%s应小于%s，当前为%g", label, kHeight, w.m_fHeelHeight));
         }
-        if (t == kCantilever || t == kCounterfort) {
-            if (!Positive(w.m_fCrackLimit))
-                Add(kCrackLimit, Format("%s应大于0，当前为%g", kCrackLimit, w.m_fCrackLimit));
-        }
+        // The heel slab carries the backfill of the imaginary back and, between counterforts, the
+        // wall itself: without it there is nothing to design.
+        if ((t == kCantilever || t == kCounterfort) && !Positive(w.m_fHeelWidth))
+            Add(HeelWidthLabel(t), Format("%s 应大于 0，当前为 %g", HeelWidthLabel(t), w.m_fHeelWidth));
+        // Wall friction beyond the soil's own friction has no meaning.
+        const float phi = AsShown(c.soil.m_afLayer[0][kLayerFriction]);
+        if (!(w.m_fWallFriction <= phi))
+            Add(kWallFriction, Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
+                                      w.m_fWallFriction));
         if (t == kCounterfort) {
             const float L = w.m_fCfSpacing - w.m_fCfThickness;
             if (!(L > 0)) Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L));
@@ -256,7 +270,7 @@ std::vector<Finding> ValidateCase(const WallCase& c) {
         check.Add("坡面线段数", Format("坡面线段数%d超出范围1～2", c.soil.m_nSlopeSegs));
         return check.findings;
     }
-    if (!check.Basics()) return check.findings;
+    if (!check.Domains() || !check.Basics()) return check.findings;
 
     KernelBlock kb;
     kb.outline = BuildWallOutline(c);

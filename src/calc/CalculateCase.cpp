@@ -49,7 +49,9 @@ std::string RefusalText(const CaseResult& r) {
     if (r.Accepted()) return {};
     std::string text = "无法计算：";
     if (!r.analysisRefusal.empty()) return text + r.analysisRefusal;
-    for (const Finding& f : r.findings) text += "\n  " + f.field + "：" + f.message;
+    // A message that begins with its field's name is not prefixed with it again.
+    for (const Finding& f : r.findings)
+        text += "\n  " + (f.message.rfind(f.field, 0) == 0 ? f.message : f.field + "：" + f.message);
     return text;
 }
 

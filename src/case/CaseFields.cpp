@@ -2,6 +2,7 @@
 #include "case/CaseFields.h"
 
 #include <cmath>
+#include <limits>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -80,12 +81,18 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
         else if (field && field->derived)
             err = Format("%.*s columns 2 and 3 follow from columns 0 and 1; set those instead",
                          int(table->name.size()), table->name.data());
-        else
+        else if (field)
+            err = DomainFault(*field, c.wallType, v);
+        else if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
+            err = Format("%.*s[%d][%d] 超出单精度数的范围，当前为 %g", int(table->name.size()), table->name.data(),
+                         row, column, v);
+        if (err.empty())
             // A column the table has no field for is stored as well, so the case file keeps it.
             VisitField(
                 next, *table, row,
                 [&](auto& cell) { cell = static_cast<std::remove_reference_t<decltype(cell)>>(v); }, column);
     } else if (const CaseField* field = FindCaseField(name)) {
+        if (std::string fault = DomainFault(*field, c.wallType, v); !fault.empty()) return fault;
         VisitField(next, *field, 0, [&]<class T>(T& value) {
             if constexpr (std::is_same_v<T, float>) {
                 value = static_cast<float>(v);

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
+#include <string_view>
 #include <vector>
 
 #include "case/CaseFile.h"
@@ -119,17 +121,35 @@ constexpr FieldDomain OneOf(std::span<const int32_t> allowed) {
     return {{}, {}, allowed};
 }
 
+// Physical ranges. A width of zero is a real wall where a part may be left out (a toe, a heel step);
+// a height, a top width or a unit weight of zero is not.
+constexpr FieldDomain kPositive = {{BoundKind::kOpen, 0}, {}, {}};
+constexpr FieldDomain kNonNegative = {{BoundKind::kClosed, 0}, {}, {}};
+constexpr FieldDomain kFrictionAngle = {{BoundKind::kOpen, 0}, {BoundKind::kOpen, 90}, {}};
+constexpr FieldDomain kWallFrictionAngle = {{BoundKind::kClosed, 0}, {BoundKind::kOpen, 90}, {}};
+constexpr FieldDomain kFrictionCoefficient = {{BoundKind::kOpen, 0}, {BoundKind::kClosed, 1}, {}};
+
+constexpr CaseField WithDomain(CaseField f, FieldDomain d) {
+    f.domain = d;
+    return f;
+}
+
 // In the dialog's order; the fields of a page group stand as the page lists them.
 constexpr CaseField kFields[] = {
     // The main dialog's list; the file holds it right after the marker.
     Make("wallType", &WallCase::wallType, -1, {"挡土墙类型", "", 0}, {1, 10004, P::kTypeList, kEveryType},
          false, OneOf(kWallTypes)),
 
-    Page("m_fTopWidth", &W::m_fTopWidth, "墙顶宽度B(m)", "m", 3, 1064, P::kOverall, kEveryType),
-    Page("m_fHeight", &W::m_fHeight, "墙体高度H(m)", "m", 9, 1062, P::kOverall, kEveryType),
-    Page("m_fCfSpacing", &W::m_fCfSpacing, "扶壁间距l(m)", "m", 12, 1065, P::kOverall, TypeBit(kCounterfort)),
-    Page("m_fCfThickness", &W::m_fCfThickness, "扶壁板厚b(m)", "m", 6, 1061, P::kOverall,
-         TypeBit(kCounterfort)),
+    WithDomain(Page("m_fTopWidth", &W::m_fTopWidth, "墙顶宽度B(m)", "m", 3, 1064, P::kOverall, kEveryType),
+               kPositive),
+    WithDomain(Page("m_fHeight", &W::m_fHeight, "墙体高度H(m)", "m", 9, 1062, P::kOverall, kEveryType),
+               kPositive),
+    WithDomain(Page("m_fCfSpacing", &W::m_fCfSpacing, "扶壁间距l(m)", "m", 12, 1065, P::kOverall,
+                    TypeBit(kCounterfort)),
+               kPositive),
+    WithDomain(Page("m_fCfThickness", &W::m_fCfThickness, "扶壁板厚b(m)", "m", 6, 1061, P::kOverall,
+                    TypeBit(kCounterfort)),
+               kPositive),
     Page("m_fFrontSlope", &W::m_fFrontSlope, "墙胸倾斜坡度(1:m)", "", 2, 10007, P::kOverall, kMasonry),
     Page("m_fBackSlope", &W::m_fBackSlope, "墙背倾斜坡度(1:m)", "", 0, 1069, P::kOverall,
          kMasonry | TypeBit(kCantilever), kBackSlopeLabels),
@@ -137,47 +157,59 @@ constexpr CaseField kFields[] = {
          TypeBit(kGravity) | TypeBit(kShelf)),
     Page("m_fLowerBackSlope", &W::m_fLowerBackSlope, "下墙背倾斜坡度(1:m)", "", 16, 1078, P::kOverall,
          TypeBit(kShelf)),
-    Page("m_fToeWidth", &W::m_fToeWidth, "墙趾宽度B1(m)", "m", 4, 1071, P::kToe, kEveryType),
-    Page("m_fToeHeight", &W::m_fToeHeight, "墙趾高度H1(m)", "m", 10, 1067, P::kToe, kEveryType),
-    Page("m_fHeelWidth", &W::m_fHeelWidth, "墙踵宽度B2(m)", "m", 5, 1076, P::kHeel,
-         kEveryType & ~TypeBit(kSemiGravity), kHeelWidthLabels),
-    Page("m_fHeelHeight", &W::m_fHeelHeight, "墙踵高度H2(m)", "m", 11, 1075, P::kHeel, kEveryType,
-         kHeelHeightLabels),
-    Page("m_fUnitWeight", &W::m_fUnitWeight, "墙体材料容重RW(kN/m3)", "kN/m3", 13, 1066, P::kMaterials,
-         kEveryType),
-    Page("m_fWallFriction", &W::m_fWallFriction, "墙背与填土之间的摩擦角δ(°)", "°", 8, 1072, P::kMaterials,
-         kEveryType),
-    Page("m_fBaseFriction", &W::m_fBaseFriction, "墙底与基土的摩擦系数μ：", "", 15, 1068, P::kMaterials,
-         kEveryType),
-    Page("m_fAllowCompress", &W::m_fAllowCompress, "墙身砌体允许压应力σ(kPa)：", "kPa", 7, 1060,
-         P::kMaterials, kMasonry),
-    Page("m_fAllowShear", &W::m_fAllowShear, "墙身砌体允许剪应力τ(kPa)：", "kPa", 14, 1079, P::kMaterials,
-         kMasonry),
+    WithDomain(Page("m_fToeWidth", &W::m_fToeWidth, "墙趾宽度B1(m)", "m", 4, 1071, P::kToe, kEveryType),
+               kNonNegative),
+    WithDomain(Page("m_fToeHeight", &W::m_fToeHeight, "墙趾高度H1(m)", "m", 10, 1067, P::kToe, kEveryType),
+               kNonNegative),
+    WithDomain(Page("m_fHeelWidth", &W::m_fHeelWidth, "墙踵宽度B2(m)", "m", 5, 1076, P::kHeel,
+                    kEveryType & ~TypeBit(kSemiGravity), kHeelWidthLabels),
+               kNonNegative),
+    WithDomain(Page("m_fHeelHeight", &W::m_fHeelHeight, "墙踵高度H2(m)", "m", 11, 1075, P::kHeel, kEveryType,
+                    kHeelHeightLabels),
+               kNonNegative),
+    WithDomain(Page("m_fUnitWeight", &W::m_fUnitWeight, "墙体材料容重RW(kN/m3)", "kN/m3", 13, 1066,
+                    P::kMaterials, kEveryType),
+               kPositive),
+    WithDomain(Page("m_fWallFriction", &W::m_fWallFriction, "墙背与填土之间的摩擦角δ(°)", "°", 8, 1072,
+                    P::kMaterials, kEveryType),
+               kWallFrictionAngle),
+    WithDomain(Page("m_fBaseFriction", &W::m_fBaseFriction, "墙底与基土的摩擦系数μ：", "", 15, 1068,
+                    P::kMaterials, kEveryType),
+               kFrictionCoefficient),
+    WithDomain(Page("m_fAllowCompress", &W::m_fAllowCompress, "墙身砌体允许压应力σ(kPa)：", "kPa", 7, 1060,
+                    P::kMaterials, kMasonry),
+               kPositive),
+    WithDomain(Page("m_fAllowShear", &W::m_fAllowShear, "墙身砌体允许剪应力τ(kPa)：", "kPa", 14, 1079,
+                    P::kMaterials, kMasonry),
+               kPositive),
 
     Rebar("m_nConcreteGrade", &W::m_nConcreteGrade, "混凝土强度等级", "", 19, 10019,
           OneOf(kConcreteGradeIndices)),
     Rebar("m_nRebarGrade", &W::m_nRebarGrade, "钢筋级别", "", 18, 10024, OneOf(kRebarGradeIndices)),
-    Rebar("m_fBarDiameter", &W::m_fBarDiameter, "裂缝计算钢筋等效直径(mm)", "mm", 17, 10025),
-    Rebar("m_fCover", &W::m_fCover, "混凝土保护层厚度(mm)", "mm", 21, 10026),
-    Rebar("m_fCrackLimit", &W::m_fCrackLimit, "裂缝控制宽度(mm)", "mm", 20, 10027),
+    Rebar("m_fBarDiameter", &W::m_fBarDiameter, "裂缝计算钢筋等效直径(mm)", "mm", 17, 10025, kPositive),
+    Rebar("m_fCover", &W::m_fCover, "混凝土保护层厚度(mm)", "mm", 21, 10026, kPositive),
+    Rebar("m_fCrackLimit", &W::m_fCrackLimit, "裂缝控制宽度(mm)", "mm", 20, 10027, kPositive),
 
     Soil("m_nSlopeSegs", &S::m_nSlopeSegs, "坡面线段数", "", 0, 6, 10008, P::kSoilPage, kEveryType,
          OneOf(kSegmentCounts)),
-    SlopeColumn(kSlopeRun, "水平长度(m)", "m"),
+    WithDomain(SlopeColumn(kSlopeRun, "水平长度(m)", "m"), kPositive),
     SlopeColumn(kSlopeRise, "竖直长度(m)", "m"),
     SlopeColumn(kSlopeLength, "坡线长度(m)", "m", true),
     SlopeColumn(kSlopeAngle, "坡线仰角(度)", "°", true),
-    Soil("m_fLoadOffset", &S::m_fLoadOffset, "面荷载距墙体右上方角点的水平距离(m)", "m", kShortestForm, 2,
-         1073, P::kSoilPage, kEveryType),
-    Soil("m_fLoadWidth", &S::m_fLoadWidth, "面荷载分布宽度BQ(m)", "m", kShortestForm, 4, 1074, P::kSoilPage,
-         kEveryType),
-    Soil("m_fLoadPressure", &S::m_fLoadPressure, "面荷载BP(kPa)", "kPa", kShortestForm, 3, 1172, P::kSoilPage,
-         kEveryType),
+    WithDomain(Soil("m_fLoadOffset", &S::m_fLoadOffset, "面荷载距墙体右上方角点的水平距离(m)", "m",
+                    kShortestForm, 2, 1073, P::kSoilPage, kEveryType),
+               kNonNegative),
+    WithDomain(Soil("m_fLoadWidth", &S::m_fLoadWidth, "面荷载分布宽度BQ(m)", "m", kShortestForm, 4, 1074,
+                    P::kSoilPage, kEveryType),
+               kNonNegative),
+    WithDomain(Soil("m_fLoadPressure", &S::m_fLoadPressure, "面荷载BP(kPa)", "kPa", kShortestForm, 3, 1172,
+                    P::kSoilPage, kEveryType),
+               kNonNegative),
     Soil("m_nTheory", &S::m_nTheory, "土压力计算方法", "", 0, 5, 10012, P::kSoilPage, kTheoryTypes,
          OneOf(kTheories)),
-    LayerColumn(kLayerUnitWeight, "重度(kN/m3)", "kN/m3"),
-    LayerColumn(kLayerCohesion, " 粘聚力 (kPa)", "kPa"),
-    LayerColumn(kLayerFriction, "内摩擦角(度)", "°"),
+    WithDomain(LayerColumn(kLayerUnitWeight, "重度(kN/m3)", "kN/m3"), kPositive),
+    WithDomain(LayerColumn(kLayerCohesion, " 粘聚力 (kPa)", "kPa"), kNonNegative),
+    WithDomain(LayerColumn(kLayerFriction, "内摩擦角(度)", "°"), kFrictionAngle),
 
     // The shapes of the grids and of their header labels, as a case file carries them.
     Soil("m_nSlopeCols", &S::m_nSlopeCols, "", "", 0, 0, 0, P::kHidden, 0),
@@ -282,6 +314,37 @@ TableShape ShapeOf(const CaseField& f) {
 
 double FieldValue(const WallCase& c, const CaseField& f, int row) {
     return VisitField(c, f, row, [](auto& v) { return static_cast<double>(v); });
+}
+
+std::string FieldTitle(const CaseField& f, int wallType) {
+    std::string label = FieldLabel(f, wallType);
+    for (std::string_view end : {"：", ":"})
+        if (label.size() >= end.size() && label.compare(label.size() - end.size(), end.size(), end) == 0)
+            label.erase(label.size() - end.size());
+    while (!label.empty() && label.front() == ' ') label.erase(0, 1);
+    if (label.empty()) label = std::string(f.name);
+    if (*f.unit && label.find('(') == std::string::npos) label += std::string("(") + f.unit + ")";
+    return label;
+}
+
+std::string DomainFault(const CaseField& f, int wallType, double v) {
+    const std::string title = FieldTitle(f, wallType);
+    if (!std::isfinite(v)) return Format("%s 应为有限的数，当前为 %g", title.c_str(), v);
+    if (!IsIntegerField(f) && std::fabs(v) > std::numeric_limits<float>::max())
+        return Format("%s 超出单精度数的范围，当前为 %g", title.c_str(), v);
+    // Lists of allowed values are checked with their own messages (CheckCaseRanges).
+    const FieldDomain& d = f.domain;
+    if (!d.allowed.empty() || InDomain(d, v)) return {};
+    const char* relation = "";
+    double bound = 0;
+    if (d.lower.kind != BoundKind::kNone && !InDomain({d.lower, {}, {}}, v)) {
+        relation = d.lower.kind == BoundKind::kOpen ? "应大于" : "应不小于";
+        bound = d.lower.value;
+    } else {
+        relation = d.upper.kind == BoundKind::kOpen ? "应小于" : "应不大于";
+        bound = d.upper.value;
+    }
+    return Format("%s %s %g，当前为 %g", title.c_str(), relation, bound, v);
 }
 
 std::string FieldValueText(const CaseField& f, double v) {

@@ -144,6 +144,15 @@ decltype(auto) VisitField(Case& c, const CaseField& f, int row, Fn&& fn, int col
 
 double FieldValue(const WallCase& c, const CaseField& f, int row = 0);
 
+// The field's label on the type's page without a trailing colon, with its unit when the label
+// lacks one: what a message names the field by.
+std::string FieldTitle(const CaseField& f, int wallType);
+
+// Why `v` cannot stand in the field (not finite, beyond a float, outside the physical range), as
+// "墙趾宽度B1(m) 应不小于 0，当前为 -3"; empty when it can. Lists of allowed integers are left to
+// CheckCaseRanges.
+std::string DomainFault(const CaseField& f, int wallType, double v);
+
 // A value as the dialog shows the field: with its decimals, or in the shortest form.
 std::string FieldValueText(const CaseField& f, double v);
 

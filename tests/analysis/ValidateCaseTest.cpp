@@ -149,6 +149,46 @@ TEST(ValidateCase, FaultsNameTheirFields) {
          kCounterfort,
          [](WallCase& c) { test::SetGround(c, 1, 33); },
          {"坡线仰角(度)"}},
+        // Physical ranges, at their break points.
+        {"negative toe width", kGravity, [](WallCase& c) { c.wall.m_fToeWidth = -3; }, {"墙趾宽度B1(m)"}},
+        {"φ of 90°",
+         kGravity,
+         [](WallCase& c) { c.soil.m_afLayer[0][kLayerFriction] = 90; },
+         {"内摩擦角(度)"}},
+        {"δ above φ",
+         kGravity,
+         [](WallCase& c) { c.wall.m_fWallFriction = 30.5f; },
+         {"墙背与填土之间的摩擦角δ(°)"}},
+        {"no base friction",
+         kShelf,
+         [](WallCase& c) { c.wall.m_fBaseFriction = 0; },
+         {"墙底与基土的摩擦系数μ"}},
+        {"base friction above 1",
+         kGravity,
+         [](WallCase& c) { c.wall.m_fBaseFriction = 1.01f; },
+         {"墙底与基土的摩擦系数μ"}},
+        {"negative surcharge",
+         kGravity,
+         [](WallCase& c) { c.soil.m_fLoadPressure = -198; },
+         {"面荷载BP(kPa)"}},
+        {"negative cohesion",
+         kCantilever,
+         [](WallCase& c) { c.soil.m_afLayer[0][kLayerCohesion] = -1; },
+         {"粘聚力 (kPa)"}},
+        {"vertical slope step",
+         kGravity,
+         [](WallCase& c) { c.soil.m_afSlope[0][kSlopeRun] = 0; },
+         {"水平长度(m)"}},
+        {"no cover", kCantilever, [](WallCase& c) { c.wall.m_fCover = -5; }, {"混凝土保护层厚度(mm)"}},
+        {"no bar",
+         kCounterfort,
+         [](WallCase& c) { c.wall.m_fBarDiameter = 0; },
+         {"裂缝计算钢筋等效直径(mm)"}},
+        {"counterfort without heel",
+         kCounterfort,
+         [](WallCase& c) { c.wall.m_fHeelWidth = 0; },
+         {"墙踵宽度B2(m)"}},
+        {"infinite height", kShelf, [](WallCase& c) { c.wall.m_fHeight = INFINITY; }, {"墙体高度H(m)"}},
     };
     for (const FaultRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -256,12 +296,6 @@ TEST(ValidateCase, UnusualInputsPassAndCompute) {
              test::SetGround(c, 2, 35, 1);
          }},
         {"lower back leaning into the fill", kShelf, [](WallCase& c) { c.wall.m_fLowerBackSlope = 0.2f; }},
-        {"no friction, Coulomb planar slope", kGravity,
-         [](WallCase& c) {
-             c.soil.m_nTheory = kCoulomb;
-             test::SetGround(c, 1, 0);
-             c.soil.m_afLayer[0][kLayerFriction] = 0;
-         }},
     };
     for (const AllowedRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -29,13 +29,38 @@ TEST(CaseFields, AcceptedAssignments) {
     EXPECT_EQ(c.soil.m_afLayer[3][7], 2.0f);
 }
 
+TEST(CaseFields, RangeMessageNamesLabelAndUnit) {
+    WallCase c = DefaultCase(kShelf);
+    EXPECT_EQ(SetCaseField(c, "m_fToeWidth", "-3"), "墙趾宽度B1(m) 应不小于 0，当前为 -3");
+    EXPECT_EQ(SetCaseField(c, "m_fHeelWidth", "-1"), "平台宽度B2(m) 应不小于 0，当前为 -1");
+    EXPECT_EQ(SetCaseField(c, "m_fBaseFriction", "1.5"), "墙底与基土的摩擦系数μ 应不大于 1，当前为 1.5");
+}
+
 TEST(CaseFields, RefusedAssignmentsChangeNothing) {
     const char* bad[][2] = {
-        {"m_fHeight", "abc"},      {"m_fHeight", ""},          {"m_fHeight", "1.5m"},
-        {"m_fNoSuchField", "1"},   {"wallType", "5"},          {"wallType", "1.5"},
-        {"m_nSlopeSegs", "3"},     {"m_nConcreteGrade", "14"}, {"m_nRebarGrade", "-1"},
-        {"m_afSlope[50][0]", "1"}, {"m_afSlope[0][2]", "1"},   {"m_afLayer[0][8]", "1"},
-        {"m_afSlope[0]", "1"},     {"m_afSlope[0][0]x", "1"},  {"m_nTheory", "2"},
+        {"m_fHeight", "abc"},
+        {"m_fHeight", ""},
+        {"m_fHeight", "1.5m"},
+        {"m_fNoSuchField", "1"},
+        {"wallType", "5"},
+        {"wallType", "1.5"},
+        {"m_nSlopeSegs", "3"},
+        {"m_nConcreteGrade", "14"},
+        {"m_nRebarGrade", "-1"},
+        {"m_afSlope[50][0]", "1"},
+        {"m_afSlope[0][2]", "1"},
+        {"m_afLayer[0][8]", "1"},
+        {"m_afSlope[0]", "1"},
+        {"m_afSlope[0][0]x", "1"},
+        {"m_nTheory", "2"},
+        // Outside the physical range, or beyond a float.
+        {"m_fHeight", "1e39"},
+        {"m_fCover", "-5"},
+        {"m_afLayer[0][2]", "958"},
+        {"m_fBaseFriction", "-0.5"},
+        {"m_fLoadPressure", "-198"},
+        {"m_afSlope[0][0]", "0"},
+        {"m_afLayer[3][7]", "1e39"},
     };
     for (auto& row : bad) {
         WallCase c = DefaultCase();
