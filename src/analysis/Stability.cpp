@@ -76,7 +76,8 @@ void ReinforcedVariant(const WallCase& c, const KernelBlock& kb, StabilityResult
 }  // namespace
 
 bool FactorPasses(float factor, double required) {
-    return factor > required || std::fabs(factor - required) < 1e-5;
+    // An infinite factor comes from a degenerate case, not from a safe wall.
+    return std::isfinite(factor) && (factor > required || std::fabs(factor - required) < 1e-5);
 }
 
 StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*method*/) {

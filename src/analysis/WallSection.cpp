@@ -68,7 +68,7 @@ void WeightAbove(KernelBlock& kb, SectionResult& r) {
 }  // namespace
 
 bool StressPasses(float stress, float allowed) {
-    return stress < allowed || std::fabs(stress - allowed) < 1e-5;
+    return std::isfinite(stress) && (stress < allowed || std::fabs(stress - allowed) < 1e-5);
 }
 
 SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb) {

@@ -3,6 +3,7 @@
 
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
+#include "calc/FiniteResults.h"
 
 namespace wall {
 namespace {
@@ -41,7 +42,10 @@ CaseResult CalculateCase(const WallCase& c) {
     CaseResult r;
     r.wallType = c.wallType;
     r.findings = ValidateCase(c);
-    if (r.findings.empty()) Analyse(c, r);
+    if (!r.findings.empty()) return r;
+    Analyse(c, r);
+    // An infinite or undefined number must never reach a report or pass a check.
+    if (r.analysisRefusal.empty()) r.analysisRefusal = NonFiniteResult(r);
     return r;
 }
 

@@ -61,7 +61,7 @@ TEST(FactorPasses, BreakPoints) {
     const std::vector<Row> rows = {
         {1.6f, 1.6, true}, {1.599995f, 1.6, true}, {1.59998f, 1.6, false}, {1.7f, 1.6, true},
         {1.3f, 1.3, true}, {1.299992f, 1.3, true}, {1.29998f, 1.3, false}, {-2.0f, 1.3, false},
-        {nan, 1.6, false}, {inf, 1.6, true},
+        {nan, 1.6, false}, {inf, 1.6, false},
     };
     for (const Row& r : rows) EXPECT_EQ(FactorPasses(r.factor, r.required), r.passes) << r.factor;
 }

@@ -1,8 +1,14 @@
 // The calculation of a case: how a refusal reads, and that an accepted case has a result.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
+#include "analysis/Stability.h"
 #include "calc/CalculateCase.h"
+#include "calc/FiniteResults.h"
 #include "case/CaseDefaults.h"
+#include "case/FieldTable.h"
 
 namespace wall {
 namespace {
@@ -18,6 +24,55 @@ TEST(CalculateCase, RefusalNamesTheFieldOnce) {
     r = CalculateCase(c);
     EXPECT_TRUE(r.Accepted());
     EXPECT_TRUE(r.shelf);
+}
+
+// A default case of a random type with random values in some of its fields: most near the
+// default, some far off, some out of range, some extreme.
+WallCase RandomCase(std::mt19937& rng) {
+    WallCase c = DefaultCase(std::uniform_int_distribution<int>(0, kWallTypeCount - 1)(rng));
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (const CaseField& f : CaseFieldTable()) {
+        if (f.derived || f.place == FieldPlace::kHidden || !f.domain.allowed.empty() || unit(rng) < 0.7)
+            continue;
+        const double now = FieldValue(c, f), pick = unit(rng);
+        double v = now * (0.2 + 2 * unit(rng));
+        if (pick < 0.15)
+            v = -v;
+        else if (pick < 0.2)
+            v = 0;
+        else if (pick < 0.23)
+            v = 1e30;
+        VisitField(c, f, 0, [v](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v); });
+    }
+    c.soil.m_nTheory = std::uniform_int_distribution<int>(0, 1)(rng);
+    UpdateSlopeDerived(c.soil);
+    return c;
+}
+
+// Whatever the input, an accepted case has only finite results and verdicts that agree with their
+// factors; the generator must reach both outcomes for this to mean anything.
+TEST(CalculateCase, RandomCasesAreFiniteOrRefused) {
+    std::mt19937 rng(20261209);
+    int accepted = 0, refused = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const WallCase c = RandomCase(rng);
+        const CaseResult r = CalculateCase(c);
+        if (!r.Accepted()) {
+            ++refused;
+            EXPECT_FALSE(RefusalText(r).empty());
+            continue;
+        }
+        ++accepted;
+        ASSERT_EQ(NonFiniteResult(r), "") << "case " << i;
+        const StabilityResult& s = r.gravity      ? r.gravity->stability
+                                   : r.shelf      ? r.shelf->stability
+                                   : r.cantilever ? r.cantilever->back.stability
+                                                  : r.counterfort->back.stability;
+        EXPECT_EQ(s.overturningOk, s.Kq >= 1.6f - 1e-5f) << "case " << i << " Kq " << s.Kq;
+        EXPECT_EQ(s.slidingOk, s.Kh >= 1.3f - 1e-5f) << "case " << i << " Kh " << s.Kh;
+    }
+    EXPECT_GT(accepted, 200);
+    EXPECT_GT(refused, 200);
 }
 
 }  // namespace
