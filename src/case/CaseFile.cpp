@@ -14,6 +14,7 @@
 
 #include "case/CaseFields.h"
 #include "case/FieldTable.h"
+#include "fileio/AtomicFile.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -50,12 +51,6 @@ void SetFieldBits(WallCase& c, const CaseField& f, uint32_t bits) {
 template <class Table>
 std::size_t TableItem(Table CSoil::*table) {
     return static_cast<std::size_t>(FieldOf(table, 0).fileSlot);
-}
-
-mode_t CurrentUmask() {
-    mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
 }
 
 std::string ShortFileMessage(const std::string& path) {
@@ -154,46 +149,10 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
 
 int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                         std::string* reason) {
-    std::string tmpl = path.string() + ".tmp.XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = mkstemp(name.data());
-    auto fail = [&](int err) {
-        if (reason) *reason = std::strerror(err);
-        return CauseFromErrno(err) == 0 ? 1 : CauseFromErrno(err);
-    };
-    if (fd < 0) return fail(errno);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            ::unlink(name.data());
-            return fail(err);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) {
-        int err = errno;
-        ::close(fd);
-        ::unlink(name.data());
-        return fail(err);
-    }
-    // mkstemp creates the file 0600; a saved file is an ordinary document.
-    ::fchmod(fd, 0666 & ~CurrentUmask());
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(name.data());
-        return fail(err);
-    }
-    if (std::rename(name.data(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(name.data());
-        return fail(err);
-    }
-    return 0;
+    const int err = ReplaceFileAtomically(path, bytes);
+    if (err == 0) return 0;
+    if (reason) *reason = std::strerror(err);
+    return CauseFromErrno(err) == 0 ? 1 : CauseFromErrno(err);
 }
 
 CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c) {

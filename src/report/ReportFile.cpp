@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "fileio/AtomicFile.h"
+
 namespace wall {
 namespace {
 
@@ -44,39 +46,6 @@ ReportSaveResult Failure(const std::filesystem::path& path, int err) {
     return r;
 }
 
-mode_t CurrentUmask() {
-    mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
-}
-
-// Writes the bytes to a new temporary file beside `near`. Returns 0 or the errno of the failure;
-// on failure the temporary file is gone.
-int WriteTemporary(const std::filesystem::path& near, std::span<const uint8_t> bytes, std::string& tmpName) {
-    std::string tmpl = near.string() + ".tmp.XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) return errno;
-    tmpName = name.data();
-    std::size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = errno;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (!err && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-    ::fchmod(fd, 0666 & ~CurrentUmask());  // mkstemp makes 0600; a report is an ordinary document
-    if (::close(fd) != 0 && !err) err = errno;
-    if (err) ::unlink(tmpName.c_str());
-    return err;
-}
-
 std::filesystem::path NumberedPath(const std::filesystem::path& folder, std::string_view title, int n) {
     return folder / (std::string(title) + std::to_string(n) + ".docx");
 }
@@ -95,13 +64,7 @@ std::filesystem::path NextFreeReportPath(const std::filesystem::path& folder, st
 ReportSaveResult SaveReportBytes(const ReportTarget& target, std::string_view rawTitle,
                                  std::span<const uint8_t> bytes) {
     if (!target.file.empty()) {
-        std::string tmp;
-        if (int err = WriteTemporary(target.file, bytes, tmp)) return Failure(target.file, err);
-        if (std::rename(tmp.c_str(), target.file.c_str()) != 0) {
-            int err = errno;
-            ::unlink(tmp.c_str());
-            return Failure(target.file, err);
-        }
+        if (int err = ReplaceFileAtomically(target.file, bytes)) return Failure(target.file, err);
         return ReportSaveResult{true, target.file, {}};
     }
     // A title is a file name here: separators would lead elsewhere.
@@ -112,7 +75,7 @@ ReportSaveResult SaveReportBytes(const ReportTarget& target, std::string_view ra
     const std::filesystem::path folder = target.folder.empty() ? std::filesystem::path(".") : target.folder;
     std::filesystem::path first = NextFreeReportPath(folder, title);
     std::string tmp;
-    if (int err = WriteTemporary(first, bytes, tmp)) return Failure(first, err);
+    if (int err = WriteTemporaryFile(first, bytes, tmp)) return Failure(first, err);
     // link() never replaces: a report that appeared since the name was chosen keeps its file and
     // this one takes the next number.
     for (int n = 1; n < kMaxReportNumber; ++n) {

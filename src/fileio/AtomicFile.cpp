@@ -1,0 +1,103 @@
+// Temporary file, fsync, then rename over the final target of the path.
+#include "fileio/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+namespace wall {
+namespace {
+
+mode_t CurrentUmask() {
+    mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}
+
+int WriteAll(int fd, std::span<const uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int Sync(int fd) {
+    return ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+}
+
+// Rewrites a file with several hard links in place, so that all of them see the new bytes.
+int RewriteInPlace(const std::filesystem::path& target, std::span<const uint8_t> bytes) {
+    int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int err = WriteAll(fd, bytes);
+    if (!err && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) err = errno;
+    if (!err) err = Sync(fd);
+    if (::close(fd) != 0 && !err) err = errno;
+    return err;
+}
+
+}  // namespace
+
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+    std::filesystem::path p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+        std::filesystem::path next = std::filesystem::read_symlink(p, ec);
+        if (ec) return p;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return path;
+}
+
+int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_t> bytes,
+                       std::string& tmpName) {
+    std::string tmpl = near.string() + ".tmp.XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0) return errno;
+    tmpName = name.data();
+    int err = WriteAll(fd, bytes);
+    if (!err) err = Sync(fd);
+    // mkstemp makes 0600; a saved file is an ordinary document.
+    ::fchmod(fd, 0666 & ~CurrentUmask());
+    if (::close(fd) != 0 && !err) err = errno;
+    if (err) ::unlink(tmpName.c_str());
+    return err;
+}
+
+int ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    const std::filesystem::path target = FinalTarget(path);
+    std::string tmp;
+    if (int err = WriteTemporaryFile(target, bytes, tmp)) return err;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::chmod(tmp.c_str(), old.st_mode & 07777);
+        if (::chown(tmp.c_str(), old.st_uid, old.st_gid) != 0) {
+            // Only root may give a file away; anyone else's new copy stays theirs.
+        }
+        if (old.st_nlink > 1 && RewriteInPlace(target, bytes) == 0) {
+            ::unlink(tmp.c_str());
+            return 0;
+        }
+    }
+    if (std::rename(tmp.c_str(), target.c_str()) != 0) {
+        int err = errno;
+        ::unlink(tmp.c_str());
+        return err;
+    }
+    return 0;
+}
+
+}  // namespace wall

@@ -1,0 +1,27 @@
+// Writing a file so that a failure never leaves it damaged: a temporary file beside it, then rename.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace wall {
+
+// The file a path finally names: symbolic links followed (relative targets against the link's
+// folder), even when that file does not exist yet. A loop of links gives the path itself.
+std::filesystem::path FinalTarget(const std::filesystem::path& path);
+
+// Writes `bytes` to a new temporary file beside `near` (mode 0666 less the umask), fsynced.
+// Returns 0 and the temporary file's name, or the errno of the failure with nothing left behind.
+int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_t> bytes,
+                       std::string& tmpName);
+
+// Replaces the file `path` finally names with `bytes`, or creates it. An existing file keeps its
+// mode and, where permitted, its owner; one with several hard links is rewritten in place after
+// the temporary copy is complete, so every link sees the new bytes. Returns 0 or the errno; on
+// failure the old file is as it was (or, for a file with hard links, holds the new bytes under
+// this name alone).
+int ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+}  // namespace wall
