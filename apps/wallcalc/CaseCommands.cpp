@@ -78,8 +78,13 @@ const RegisterCommand newCommand([](CLI::App& app) {
     auto out = std::make_shared<std::string>();
     std::map<std::string, int> types(WallTypeOptions().begin(), WallTypeOptions().end());
     cmd->add_option("--type", *type, "wall type")->transform(CLI::CheckedTransformer(types));
+    auto force = std::make_shared<bool>(false);
     cmd->add_option("-o,--output", *out, "case file to write")->required();
-    cmd->callback([type, out] { SaveCase(*out, wall::DefaultCase(*type)); });
+    cmd->add_flag("--force", *force, "replace an existing file");
+    cmd->callback([type, out, force] {
+        RefuseToReplace(*out, *force);
+        SaveCase(*out, wall::DefaultCase(*type));
+    });
 });
 
 const RegisterCommand showCommand([](CLI::App& app) {

@@ -29,6 +29,10 @@ std::vector<CommandSetup>& CommandSetups();
 // Reads a case file or throws CommandError with the reader's message.
 wall::WallCase LoadCase(const std::string& path);
 
+// Throws CommandError when `path` names an existing file (or link) and `force` is not given, so a
+// command never replaces a file the user did not name for replacing.
+void RefuseToReplace(const std::string& path, bool force);
+
 // Writes a case file or throws CommandError naming the path and the cause.
 void SaveCase(const std::string& path, const wall::WallCase& c);
 

@@ -36,12 +36,14 @@ struct ReportOptions {
     std::string workDir = ".";
     bool text = false;
     bool echo = false;
+    bool force = false;
 };
 
 void RunReport(const ReportOptions& o) {
     wall::WallCase c = o.file.empty() ? wall::DefaultCase() : LoadCase(o.file);
     fs::path dir = o.workDir.empty() ? fs::path(".") : fs::path(o.workDir);
     if (!fs::is_directory(dir)) throw CommandError{"工作目录不存在：" + dir.string()};
+    if (!o.output.empty()) RefuseToReplace(o.output, o.force);
     wall::CaseResult result = RequireResult(c);
 
     CommandLineHost host(dir, o.echo && !o.text);
@@ -63,6 +65,7 @@ const RegisterCommand reportCommand([](CLI::App& app) {
     cmd->add_option("-o,--output", o->output, "report file (default: 挡土墙计算N.docx in the work folder)");
     cmd->add_option("--workdir", o->workDir, "folder for the drawings and the default report name");
     cmd->add_flag("--text", o->text, "also print the report as plain text");
+    cmd->add_flag("--force", o->force, "replace an existing report file named by -o");
     cmd->add_flag("--echo", o->echo,
                   "print what the host is sent (the first section and the result message)");
     cmd->callback([o] { RunReport(*o); });

@@ -1,5 +1,6 @@
 // wallcalc: the calculator's jobs from the command line.
 #include <clocale>
+#include <filesystem>
 #include <iostream>
 
 #include "Commands.h"
@@ -21,6 +22,12 @@ wall::WallCase LoadCase(const std::string& path) {
     wall::CaseIoResult r = wall::ReadCaseFile(path, c);
     if (!r.ok()) throw CommandError{r.message};
     return c;
+}
+
+void RefuseToReplace(const std::string& path, bool force) {
+    std::error_code ec;
+    if (!force && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
+        throw CommandError{"文件已存在：" + path + "；要替换它请加 --force"};
 }
 
 void SaveCase(const std::string& path, const wall::WallCase& c) {
