@@ -19,7 +19,7 @@ void ReportOfCase(benchmark::State& state, int wallType) {
     wall::NullHostServices host;
     for (auto _ : state) {
         wall::CaseResult a = wall::CalculateCase(c);
-        wall::CalcReport report(host, {c, a, wall::SketchRect{}, dir});
+        wall::CalcReport report(host, {c, a, wall::SketchRect{}});
         report.Generate();
         wall::ReportSaveResult saved = report.Save({dir, dir / "bench.docx"});
         benchmark::DoNotOptimize(saved.ok);

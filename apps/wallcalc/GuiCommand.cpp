@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "fileio/AtomicFile.h"
 #include "wallcalc-gui/GuiOptions.h"
 
 namespace wallcalc {
@@ -41,7 +42,7 @@ std::filesystem::path GuiProgram() {
     const int err = errno;
     if (err == ENOENT)
         throw CommandError{"找不到对话框程序 " + program.string() + "，它应与 wallcalc 放在同一文件夹中"};
-    throw CommandError{"无法启动对话框程序 " + program.string() + "：" + std::strerror(err)};
+    throw CommandError{"无法启动对话框程序 " + program.string() + "：" + wall::FileErrorText(err)};
 }
 
 const RegisterCommand guiCommand([](CLI::App& app) {

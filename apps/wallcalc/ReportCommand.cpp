@@ -11,16 +11,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The host of the command line: the work folder stands for the host's paths; drawings are listed
-// on stderr; the echo goes to stdout when asked for.
+// The host of the command line: the work folder stands for the host's paths; the echo goes to
+// stdout when asked for.
 class CommandLineHost : public wall::HostServices {
   public:
     CommandLineHost(fs::path workDir, bool echo) : m_dir(std::move(workDir)), m_echo(echo) {}
     std::string WorkPath() override { return m_dir.string() + "/"; }
     std::string ItemWorkPath() override { return m_dir.string(); }
-    void AddDrawingName(const std::string& name) override {
-        std::cerr << "drawing: " << (m_dir / name).string() << "\n";
-    }
+    // The drawings are named with their folder once the report is done.
+    void AddDrawingName(const std::string&) override {}
     void TextOut(const std::string& text) override {
         if (m_echo) std::cout << text;
     }
@@ -50,11 +49,13 @@ void RunReport(const ReportOptions& o) {
     wall::CaseReportJob job;
     job.folder = dir;
     if (!o.output.empty()) job.file = o.output;
+    job.drawingsNamedAfterReport = true;
     wall::CaseReportFiles files = wall::WriteCaseReport(c, result, host, job);
     for (const std::string& w : files.warnings) std::cerr << "wallcalc: " << w << "\n";
     if (o.text && !files.plainText.empty()) std::cout << files.plainText;
     if (!files.saved) throw CommandError{files.error};
     std::cerr << "report: " << files.report.string() << "\n";
+    for (const fs::path& d : files.drawings) std::cerr << "drawing: " << d.string() << "\n";
 }
 
 const RegisterCommand reportCommand([](CLI::App& app) {
@@ -63,7 +64,7 @@ const RegisterCommand reportCommand([](CLI::App& app) {
     auto o = std::make_shared<ReportOptions>();
     cmd->add_option("file", o->file, "case file");
     cmd->add_option("-o,--output", o->output, "report file (default: 挡土墙计算N.docx in the work folder)");
-    cmd->add_option("--workdir", o->workDir, "folder for the drawings and the default report name");
+    cmd->add_option("--workdir", o->workDir, "folder of the report when -o is not given (挡土墙计算N.docx)");
     cmd->add_flag("--text", o->text, "also print the report as plain text");
     cmd->add_flag("--force", o->force, "replace an existing report file named by -o");
     cmd->add_flag("--echo", o->echo,

@@ -137,7 +137,7 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
         int err = errno;
         return {CaseIoStatus::kCannotOpen,
                 CauseFromErrno(err),
-                Format("无法打开 %s：%s", path.string().c_str(), std::strerror(err)),
+                Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err).c_str()),
                 {}};
     }
     std::vector<uint8_t> bytes(kCaseFileSize);
@@ -151,7 +151,7 @@ int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8
                         std::string* reason) {
     const int err = ReplaceFileAtomically(path, bytes);
     if (err == 0) return 0;
-    if (reason) *reason = std::strerror(err);
+    if (reason) *reason = FileErrorText(err);
     return CauseFromErrno(err) == 0 ? 1 : CauseFromErrno(err);
 }
 

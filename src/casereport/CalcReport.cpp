@@ -51,15 +51,7 @@ void CalcReport::InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt) {
 }
 
 void CalcReport::WriteLoadingSketch() {
-    const WallCase& c = m_in.wallCase;
-    ComposeReportSketch(m_loadSketch, c, LoadingSketchLoads(m_in.result));
-    const std::string name = LoadingSketchName(c);
-    DrawingIoResult saved = m_loadSketch.SaveToFile(m_in.drawingDir / name);
-    if (saved.ok())
-        m_drawings.push_back(m_in.drawingDir / name);
-    else
-        m_warnings.push_back("无法保存图形文件 " + name + "：" + saved.message + " " + saved.detail);
-    Host().AddDrawingName(name);
+    ComposeReportSketch(m_loadSketch, m_in.wallCase, LoadingSketchLoads(m_in.result));
     // The text width of the page: 593.5 - 2 x 89.85 pt.
     InsertCanvasPicture(m_loadSketch, 413.8);
     // The picture stands in a paragraph of its own, so the result lines start below it.

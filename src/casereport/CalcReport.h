@@ -26,7 +26,6 @@ struct CaseReportInput {
     const WallCase& wallCase;
     const CaseResult& result;  // accepted
     SketchRect rect;
-    std::filesystem::path drawingDir;  // where the loading-sketch drawing is written
 };
 
 class CalcReport : public ReportWriter {
@@ -37,21 +36,16 @@ class CalcReport : public ReportWriter {
     // with the analysis of the wall type, and the result message.
     void Generate() override;
 
-    // The case's sketch as the report pictured it (with its corner marks).
+    // The case's sketch and the loading sketch as the report pictured them (with their corner
+    // marks), for saving as drawings once the report exists.
     DrawingCanvas& Preview() { return m_preview; }
-
-    // Problems met while writing that did not stop the report (a drawing file not written).
-    const std::vector<std::string>& Warnings() const { return m_warnings; }
-
-    // The drawing files written while the report was generated.
-    const std::vector<std::filesystem::path>& Drawings() const { return m_drawings; }
+    DrawingCanvas& LoadingSketch() { return m_loadSketch; }
 
   private:
     // The picture of a canvas at the insertion point, with the 1 % margin, at most `maxWidthPt` wide.
     void InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt);
 
-    // Composes the loading sketch, saves it as the drawing of the theory's name in the drawing
-    // folder, lists it with the host and inserts it; then leaves the table and aligns left.
+    // Composes the loading sketch and inserts it; then leaves the table and aligns left.
     void WriteLoadingSketch();
 
     void WriteGravityAnalysis(const GravityWallResult& r);
@@ -63,8 +57,6 @@ class CalcReport : public ReportWriter {
     CaseReportInput m_in;
     DrawingCanvas m_preview;
     DrawingCanvas m_loadSketch;
-    std::vector<std::string> m_warnings;
-    std::vector<std::filesystem::path> m_drawings;
 };
 
 }  // namespace wall

@@ -1,4 +1,4 @@
-// The report, its loading sketch and the case's sketch, in the order a host expects them.
+// The report first, then its drawings, each announced to the host once it exists.
 #include "casereport/WriteCaseReport.h"
 
 #include "calc/CalculateCase.h"
@@ -13,7 +13,7 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
         out.error = RefusalText(result);
         return out;
     }
-    CalcReport report(host, {c, result, job.rect, job.folder});
+    CalcReport report(host, {c, result, job.rect});
     if (job.config) {
         report.SetConfig(*job.config);
     } else {
@@ -22,8 +22,6 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
         report.SetConfig(config.config);
     }
     report.Generate();
-    out.warnings.insert(out.warnings.end(), report.Warnings().begin(), report.Warnings().end());
-    out.drawings = report.Drawings();
     out.plainText = report.PlainText();
 
     ReportTarget target;
@@ -37,12 +35,24 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
     }
     out.saved = true;
 
-    // The case's sketch as the report pictured it.
-    DrawingIoResult sketch = SaveSketchDrawing(report.Preview(), host, job.sketchTitle, job.folder);
-    if (sketch.ok())
-        out.drawings.push_back(job.folder / SketchDrawingName(job.sketchTitle));
-    else
-        out.warnings.push_back("无法保存计算简图：" + sketch.message + " " + sketch.detail);
+    std::filesystem::path folder = job.folder;
+    std::string prefix;
+    if (job.drawingsNamedAfterReport) {
+        folder = saved.path.parent_path();
+        prefix = saved.path.stem().string() + "_";
+    }
+    auto save = [&](DrawingCanvas& canvas, const std::string& name) {
+        const std::filesystem::path path = folder / (prefix + name);
+        DrawingIoResult r = canvas.SaveToFile(path);
+        if (!r.ok()) {
+            out.warnings.push_back("无法保存图形文件 " + path.string() + "：" + r.reason);
+            return;
+        }
+        out.drawings.push_back(path);
+        host.AddDrawingName(path.filename().string());
+    };
+    save(report.LoadingSketch(), LoadingSketchName(c));
+    save(report.Preview(), SketchDrawingName(job.sketchTitle));
     return out;
 }
 

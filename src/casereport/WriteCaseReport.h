@@ -15,11 +15,14 @@
 namespace wall {
 
 struct CaseReportJob {
-    std::filesystem::path folder = ".";      // the drawings, and the report when `file` is empty
+    std::filesystem::path folder = ".";      // the report when `file` is empty, and the drawings
     std::filesystem::path file;              // the report's own path, when named
     std::string sketchTitle = kDialogTitle;  // the case's sketch drawing is "<title>计算简图"
-    SketchRect rect;                         // the sketch area the pictures are fitted to
-    std::optional<ReportConfig> config;      // default: report.conf of the user's configuration
+    // The host's fixed drawing names in `folder` (the dialog and the plug-in), or drawings beside
+    // the report named after it, "<report name>_<drawing name>", so two reports never share one.
+    bool drawingsNamedAfterReport = false;
+    SketchRect rect;                     // the sketch area the pictures are fitted to
+    std::optional<ReportConfig> config;  // default: report.conf of the user's configuration
 };
 
 struct CaseReportFiles {
@@ -31,9 +34,9 @@ struct CaseReportFiles {
     std::string plainText;                        // the report as plain text
 };
 
-// Writes the report of `result` (refused cases give only `error`) as .docx: the loading sketch
-// drawing while the report is generated, then the report, then the case's sketch drawing, each
-// drawing listed with the host when it is attempted (whether or not it could be saved).
+// Writes the report of `result` (refused cases give only `error`) as .docx, then, once it is saved,
+// the loading sketch and the case's sketch as drawings. A drawing is listed with the host only
+// after it was saved; a report that could not be saved leaves no drawing behind.
 CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, HostServices& host,
                                 const CaseReportJob& job);
 

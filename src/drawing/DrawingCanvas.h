@@ -20,6 +20,7 @@ struct DrawingIoResult {
     int cause = 0;
     std::string message;
     std::string detail;
+    std::string reason;  // the cause in words, without the path
     bool ok() const { return cause == 0 && message.empty(); }
 };
 

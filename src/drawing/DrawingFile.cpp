@@ -7,6 +7,7 @@
 
 #include "case/CaseFile.h"
 #include "drawing/DrawingCanvas.h"
+#include "fileio/AtomicFile.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -94,7 +95,7 @@ DrawingIoResult DrawingCanvas::SaveToFile(const std::filesystem::path& path) {
     int cause = WriteFileAtomically(path, ar.bytes(), &reason);
     if (cause == 0) return {};
     // The file error shows its cause number.
-    return {cause, Format("%d", cause), path.string() + ": " + reason};
+    return {cause, Format("%d", cause), path.string() + ": " + reason, reason};
 }
 
 DrawingIoResult DecodeDrawing(std::span<const uint8_t> bytes, const std::string& name,
@@ -122,7 +123,7 @@ DrawingIoResult ReadDrawingFile(const std::filesystem::path& path, DrawingCanvas
     if (!in) {
         int err = errno;
         return {CauseFromErrno(err) ? CauseFromErrno(err) : 1,
-                Format("无法打开 %s：%s", path.string().c_str(), std::strerror(err)), path.string()};
+                Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err).c_str()), path.string()};
     }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return {10, Format("%d", 10), path.string() + ": read error"};

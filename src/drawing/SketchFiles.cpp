@@ -1,4 +1,4 @@
-// Sketch drawing names, saving with host registration, and the 1 % margin report picture.
+// Sketch drawing names and the 1 % margin report picture.
 #include "drawing/SketchFiles.h"
 
 #include <cstring>
@@ -14,14 +14,6 @@ std::string SketchDrawingName(const std::string& dialogTitle) {
 std::string LoadingSketchName(const WallCase& c) {
     if (c.soil.m_nTheory == kCoulomb || c.wallType == kShelf) return "1、按库伦土压力理论计算.kst";
     return "1、按朗肯土压力理论计算.kst";
-}
-
-DrawingIoResult SaveSketchDrawing(DrawingCanvas& preview, HostServices& host, const std::string& dialogTitle,
-                                  const std::filesystem::path& dir) {
-    const std::string name = SketchDrawingName(dialogTitle);
-    DrawingIoResult r = preview.SaveToFile(dir.empty() ? std::filesystem::path(name) : dir / name);
-    host.AddDrawingName(name);
-    return r;
 }
 
 CanvasPicture CanvasPictureEmf(DrawingCanvas& canvas, int left, int top, int right, int bottom) {

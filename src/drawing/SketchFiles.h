@@ -1,14 +1,12 @@
-// Names and saving of the sketch drawings, and the report picture of a canvas.
+// Names of the sketch drawings, and the report picture of a canvas.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
-#include "host/HostServices.h"
 
 namespace wall {
 
@@ -17,11 +15,6 @@ std::string SketchDrawingName(const std::string& dialogTitle);
 
 // The loading sketch's name: Coulomb (and always a shelf wall) or Rankine.
 std::string LoadingSketchName(const WallCase& c);
-
-// Saves the preview canvas as the sketch drawing in `dir` and lists it with the host, which
-// happens whether or not the file could be written.
-DrawingIoResult SaveSketchDrawing(DrawingCanvas& preview, HostServices& host, const std::string& dialogTitle,
-                                  const std::filesystem::path& dir = {});
 
 // The picture of a canvas for the report: an enhanced metafile.
 struct CanvasPicture {

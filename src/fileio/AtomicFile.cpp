@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace wall {
@@ -47,6 +48,38 @@ int RewriteInPlace(const std::filesystem::path& target, std::span<const uint8_t>
 }
 
 }  // namespace
+
+std::string FileErrorText(int err) {
+    switch (err) {
+        case ENOENT:
+            return "文件夹不存在";
+        case ENOTDIR:
+            return "路径中有不是文件夹的部分";
+        case EACCES:
+        case EPERM:
+            return "没有写入权限";
+        case ENOSPC:
+        case EDQUOT:
+            return "磁盘已满";
+        case EROFS:
+            return "文件系统只读";
+        case EISDIR:
+            return "同名文件夹已存在";
+        case EEXIST:
+            return "文件已存在";
+        case ENAMETOOLONG:
+            return "文件名太长";
+        case ELOOP:
+            return "符号链接循环";
+        case EIO:
+            return "读写设备出错";
+        case EMFILE:
+        case ENFILE:
+            return "打开的文件太多";
+        default:
+            return std::string("系统错误：") + std::strerror(err);
+    }
+}
 
 std::filesystem::path FinalTarget(const std::filesystem::path& path) {
     std::filesystem::path p = path;

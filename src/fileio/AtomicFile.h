@@ -8,6 +8,9 @@
 
 namespace wall {
 
+// Why a file could not be read or written, in words for the user: "文件夹不存在", "磁盘已满", ...
+std::string FileErrorText(int err);
+
 // The file a path finally names: symbolic links followed (relative targets against the link's
 // folder), even when that file does not exist yet. A loop of links gives the path itself.
 std::filesystem::path FinalTarget(const std::filesystem::path& path);

@@ -18,31 +18,10 @@ namespace {
 // More numbered reports in one folder than anyone keeps; beyond it the folder is taken as full.
 constexpr int kMaxReportNumber = 100000;
 
-std::string Reason(int err) {
-    switch (err) {
-        case ENOENT:
-            return "文件夹不存在";
-        case ENOTDIR:
-            return "路径中有不是文件夹的部分";
-        case EACCES:
-        case EPERM:
-            return "没有写入权限";
-        case ENOSPC:
-        case EDQUOT:
-            return "磁盘已满";
-        case EROFS:
-            return "文件系统只读";
-        case EISDIR:
-            return "同名文件夹已存在";
-        default:
-            return std::strerror(err);
-    }
-}
-
 ReportSaveResult Failure(const std::filesystem::path& path, int err) {
     ReportSaveResult r;
     r.path = path;
-    r.message = "无法保存计算书 " + path.string() + "：" + Reason(err);
+    r.message = "无法保存计算书 " + path.string() + "：" + FileErrorText(err);
     return r;
 }
 

@@ -11,7 +11,7 @@
 #include "ScratchDir.h"
 #include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
-#include "casereport/CalcReport.h"
+#include "casereport/WriteCaseReport.h"
 
 using namespace wall;
 namespace fs = std::filesystem;
@@ -42,14 +42,18 @@ struct ReportRun {
     std::vector<std::string> drawings;
 };
 
+// The whole path a front end takes: calculation, then the report and its drawings in `dir`.
 ReportRun RunReport(const WallCase& c, const fs::path& dir) {
     CaseResult result = CalculateCase(c);
     EXPECT_EQ(RefusalText(result), "");
     test::RecordingHost host;
-    CalcReport report(host, {c, result, SketchRect{}, dir});
-    report.Generate();
-    EXPECT_TRUE(report.Warnings().empty());
-    return {report.PlainText(), host.echo, host.drawings};
+    CaseReportJob job;
+    job.folder = dir;
+    job.config = ReportConfig{};
+    CaseReportFiles files = WriteCaseReport(c, result, host, job);
+    EXPECT_TRUE(files.saved) << files.error;
+    EXPECT_TRUE(files.warnings.empty());
+    return {files.plainText, host.echo, host.drawings};
 }
 
 class CaseReportGolden : public ::testing::TestWithParam<GoldenCase> {};
@@ -64,7 +68,7 @@ TEST_P(CaseReportGolden, PlainTextMatchesGoldenFile) {
     // The loading sketch is written and listed under the theory's name (a shelf wall is Coulomb's).
     const char* sketchName = g.type == kShelf || g.theory == kCoulomb ? "1、按库伦土压力理论计算.kst"
                                                                       : "1、按朗肯土压力理论计算.kst";
-    ASSERT_EQ(run.drawings.size(), 1u);
+    ASSERT_EQ(run.drawings.size(), 2u);
     EXPECT_EQ(run.drawings[0], sketchName);
     EXPECT_TRUE(fs::exists(dir / sketchName));
 

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "RecordingHost.h"
-#include "ScratchDir.h"
 #include "analysis/geometry/WallOutline.h"
 #include "case/CaseDefaults.h"
 #include "drawing/SketchComposition.h"
@@ -245,20 +243,6 @@ TEST(SketchFiles, Names) {
         c.soil.m_nTheory = r.theory;
         EXPECT_EQ(LoadingSketchName(c), r.name);
     }
-}
-
-TEST(SketchFiles, SaveSketchDrawingRegistersEvenOnFailure) {
-    test::ScratchDir scratch("sketch-save");
-    const std::filesystem::path& dir = scratch.path();
-    DrawingCanvas canvas;
-    ComposePreview(canvas, DefaultCase(kCantilever));
-    test::RecordingHost host;
-    EXPECT_TRUE(SaveSketchDrawing(canvas, host, "挡土墙计算", dir).ok());
-    EXPECT_TRUE(std::filesystem::exists(dir / "挡土墙计算计算简图"));
-    DrawingIoResult failed = SaveSketchDrawing(canvas, host, "挡土墙计算", dir / "missing");
-    EXPECT_EQ(failed.message, "2");
-    ASSERT_EQ(host.drawings.size(), 2u);
-    EXPECT_EQ(host.drawings[1], "挡土墙计算计算简图");
 }
 
 TEST(SketchFiles, ReportPictureHasAOnePercentMargin) {
