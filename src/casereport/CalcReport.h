@@ -36,10 +36,9 @@ class CalcReport : public ReportWriter {
     // with the analysis of the wall type, and the result message.
     void Generate() override;
 
-    // The case's sketch and the loading sketch as the report pictured them (with their corner
-    // marks), for saving as drawings once the report exists.
+    // The case's sketch as the report pictured it (with its corner marks), for saving as a drawing
+    // once the report exists.
     DrawingCanvas& Preview() { return m_preview; }
-    DrawingCanvas& LoadingSketch() { return m_loadSketch; }
 
   private:
     // The picture of a canvas at the insertion point, with the 1 % margin, at most `maxWidthPt` wide.

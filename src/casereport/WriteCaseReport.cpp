@@ -51,7 +51,11 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
         out.drawings.push_back(path);
         host.AddDrawingName(path.filename().string());
     };
-    save(report.LoadingSketch(), LoadingSketchName(c));
+    // The loading sketch's drawing is the sketch as composed, without the picture's corner marks;
+    // the case's sketch is saved as the report pictured it.
+    DrawingCanvas loadingSketch;
+    ComposeReportSketch(loadingSketch, c, LoadingSketchLoads(result));
+    save(loadingSketch, LoadingSketchName(c));
     save(report.Preview(), SketchDrawingName(job.sketchTitle));
     return out;
 }

@@ -37,6 +37,14 @@ TEST(WriteCaseReport, ReportAndBothDrawingsInTheFolder) {
     EXPECT_EQ(host.drawings, (std::vector<std::string>{"1、按库伦土压力理论计算.kst", "挡土墙计算计算简图"}));
     EXPECT_TRUE(files.warnings.empty());
     EXPECT_NE(files.plainText.find("计算结果"), std::string::npos);
+
+    // The report's picture adds eight invisible corner circles to its canvas. The loading sketch's
+    // drawing holds the sketch alone; the case's sketch drawing has always kept them.
+    DrawingCanvas loading, sketch;
+    ASSERT_TRUE(ReadDrawingFile(drawings[0], loading).ok());
+    ASSERT_TRUE(ReadDrawingFile(drawings[1], sketch).ok());
+    EXPECT_EQ(loading.Circles().size(), 0u);
+    EXPECT_EQ(sketch.Circles().size(), 8u);
 }
 
 // A refused case and a report that cannot be saved both say why, and claim no report.
