@@ -2,9 +2,9 @@
 #include "case/CaseFields.h"
 
 #include <cmath>
-#include <limits>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 #include "case/LeadingNumber.h"
@@ -84,8 +84,8 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
         else if (field)
             err = DomainFault(*field, c.wallType, v);
         else if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
-            err = Format("%.*s[%d][%d] 超出单精度数的范围，当前为 %g", int(table->name.size()), table->name.data(),
-                         row, column, v);
+            err = Format("%.*s[%d][%d] 超出单精度数的范围，当前为 %g", int(table->name.size()),
+                         table->name.data(), row, column, v);
         if (err.empty())
             // A column the table has no field for is stored as well, so the case file keeps it.
             VisitField(

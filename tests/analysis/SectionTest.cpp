@@ -127,7 +127,7 @@ TEST(StressPasses, BreakPoints) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::vector<Row> rows = {{1000, 1000, true}, {999, 1000, true},       {1000.0001f, 1000, false},
                                    {0.5f, 0.5f, true}, {0.500004f, 0.5f, true}, {0.50002f, 0.5f, false},
-                                   {-30, 0, true},     {nan, 1000, false}, {-INFINITY, 0, false}};
+                                   {-30, 0, true},     {nan, 1000, false},      {-INFINITY, 0, false}};
     for (const Row& r : rows) EXPECT_EQ(StressPasses(r.stress, r.allowed), r.passes) << r.stress;
 }
 
