@@ -123,8 +123,12 @@ const RegisterCommand setCommand([](CLI::App& app) {
         for (const std::string& a : *assignments) {
             size_t eq = a.find('=');
             if (eq == std::string::npos) throw CommandError{"\"" + a + "\" is not NAME=VALUE"};
+            const int type = c.wallType;
             std::string err = wall::SetCaseField(c, a.substr(0, eq), a.substr(eq + 1));
             if (!err.empty()) throw CommandError{err};
+            if (c.wallType != type)
+                std::cerr << "wallcalc: 挡土墙类型改为" << wall::kWallTypeNames[c.wallType]
+                          << "：墙体参数取该类型的默认值，坡体信息保留。\n";
         }
         SaveCase(*file, c);
     });

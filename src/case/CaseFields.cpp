@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "case/CaseDefaults.h"
 #include "case/LeadingNumber.h"
 #include "text/Format.h"
 
@@ -110,6 +111,9 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
     }
     if (!err.empty()) return err;
     if (std::string range = CheckCaseRanges(next); !range.empty()) return range;
+    // Another wall type's dimensions mean nothing to this one: it opens with its own, as the
+    // dialog's type list does, and the slope page stays.
+    if (next.wallType != c.wallType) next.wall = DefaultWall(next.wallType);
     UpdateSlopeDerived(next.soil);
     c = next;
     return {};

@@ -29,6 +29,15 @@ TEST(CaseFields, AcceptedAssignments) {
     EXPECT_EQ(c.soil.m_afLayer[3][7], 2.0f);
 }
 
+// A new wall type opens with its own dimensions; the slope page stays as it was.
+TEST(CaseFields, NewWallTypeTakesItsDefaultWall) {
+    WallCase c = DefaultCase(kCantilever);
+    ASSERT_EQ(SetCaseField(c, "m_fLoadPressure", "25"), "");
+    ASSERT_EQ(SetCaseField(c, "wallType", "1"), "");
+    EXPECT_EQ(EncodeCase(WallCase{kSemiGravity, DefaultCase(kSemiGravity).wall, c.soil}), EncodeCase(c));
+    EXPECT_EQ(c.soil.m_fLoadPressure, 25);
+}
+
 TEST(CaseFields, RangeMessageNamesLabelAndUnit) {
     WallCase c = DefaultCase(kShelf);
     EXPECT_EQ(SetCaseField(c, "m_fToeWidth", "-3"), "墙趾宽度B1(m) 应不小于 0，当前为 -3");
