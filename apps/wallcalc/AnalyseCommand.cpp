@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "calc/CaseResult.h"
+#include "calc/Verdict.h"
 
 namespace wallcalc {
 namespace {
@@ -162,12 +163,22 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     return j;
 }
 
+// Whether every check passes, and the names of those that do not.
+Json VerdictJson(const wall::CaseResult& a) {
+    Json failed = Json::array();
+    for (const wall::CheckVerdict& v : wall::CaseChecks(a))
+        if (!v.pass) failed.push_back(v.name);
+    return Json{{"allPass", failed.empty()}, {"failed", failed}};
+}
+
 Json Analyse(const wall::WallCase& c) {
     wall::CaseResult a = RequireResult(c);
-    if (a.shelf) return ShelfJson(c, *a.shelf);
-    if (a.cantilever) return ReinforcedJson(c, *a.cantilever);
-    if (a.counterfort) return ReinforcedJson(c, *a.counterfort);
-    return GravityJson(c, *a.gravity);
+    Json j = a.shelf         ? ShelfJson(c, *a.shelf)
+             : a.cantilever  ? ReinforcedJson(c, *a.cantilever)
+             : a.counterfort ? ReinforcedJson(c, *a.counterfort)
+                             : GravityJson(c, *a.gravity);
+    j["verdict"] = VerdictJson(a);
+    return j;
 }
 
 const RegisterCommand analyseCommand([](CLI::App& app) {

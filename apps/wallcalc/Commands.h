@@ -11,10 +11,16 @@
 
 namespace wallcalc {
 
-// Thrown by a command to end with a message on stderr and a non-zero exit code.
+// The exit codes: 0 done (and every check passed), 1 a refused case or a file that could not be
+// read or written, 2 a command line that could not be understood, 3 a check that failed.
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitCheckFailed = 3;
+
+// Thrown by a command to end with a message on stderr (none when empty) and a non-zero exit code.
 struct CommandError {
     std::string message;
-    int exitCode = 1;
+    int exitCode = kExitRefused;
 };
 
 using CommandSetup = std::function<void(CLI::App&)>;

@@ -46,6 +46,23 @@ const std::vector<std::pair<std::string, int>>& WallTypeOptions() {
 
 }  // namespace wallcalc
 
+namespace {
+
+// What is wrong with the command line, in words: an unknown command by name, anything else with
+// the parser's own description.
+std::string UsageProblem(CLI::App& app, int argc, char** argv, const CLI::ParseError& e) {
+    if (argc > 1 && argv[1][0] != '-') {
+        bool known = false;
+        for (const CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; }))
+            known = known || sub->get_name() == argv[1];
+        if (!known) return std::string("没有这个命令：") + argv[1] + "（wallcalc --help 列出全部命令）";
+    }
+    if (argc <= 1) return "缺少命令（wallcalc --help 列出全部命令）";
+    return std::string("命令行有误：") + e.what() + "（加 --help 查看用法）";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
     CLI::App app{"wallcalc: retaining-wall design calculator"};
@@ -54,9 +71,12 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // --help is a parse "error" with exit code 0 and prints the help.
+        if (e.get_exit_code() == 0) return app.exit(e);
+        std::cerr << "wallcalc: " << UsageProblem(app, argc, argv, e) << "\n";
+        return wallcalc::kExitUsage;
     } catch (const wallcalc::CommandError& e) {
-        std::cerr << "wallcalc: " << e.message << "\n";
+        if (!e.message.empty()) std::cerr << "wallcalc: " << e.message << "\n";
         return e.exitCode;
     }
     return 0;

@@ -1,0 +1,68 @@
+// The verdicts the analyses computed, gathered in one list.
+#include "calc/Verdict.h"
+
+#include <string_view>
+#include <utility>
+
+#include "analysis/Stability.h"
+
+namespace wall {
+namespace {
+
+void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
+    out.push_back({"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk});
+    out.push_back({"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk});
+}
+
+void Section(std::vector<CheckVerdict>& out, const SectionResult& s) {
+    out.push_back(
+        {"compression", "墙身截面法向应力", "σmax", s.sigmaMax, "≤", s.allowCompress, s.compressionOk});
+    out.push_back({"shear", "墙身截面切向应力", "τ1", s.tau1, "≤", s.allowShear, s.shearOk});
+}
+
+// The designed sections as the report's headings place them.
+std::string SectionTitle(std::string_view name) {
+    static const std::pair<std::string_view, const char*> titles[] = {
+        {"stem", "立板底截面"},          {"toe", "墙趾板根部"},           {"heel", "墙踵板根部"},
+        {"panelSpan", "墙面板水平跨中"}, {"panelEnds", "墙面板水平支座"}, {"panelPositive", "墙面板竖向跨中"},
+        {"panelFoot", "墙面板竖向底端"}, {"heelSpan", "墙踵板跨中"},      {"heelEnds", "墙踵板支座"},
+        {"counterfort1", "扶壁截面1"},   {"counterfort2", "扶壁截面2"},   {"counterfort3", "扶壁截面3"}};
+    for (const auto& [key, title] : titles)
+        if (key == name) return title;
+    return std::string(name);
+}
+
+template <std::size_t N>
+void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, N>& sections) {
+    for (const DesignedSection& d : sections) {
+        const ReinforcementResult& r = d.result;
+        out.push_back({"section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度", "ωmax",
+                       r.crackWidth, "≤", r.crackLimit, r.gradesKnown && r.designed && r.crackLimitMet});
+    }
+}
+
+}  // namespace
+
+std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
+    std::vector<CheckVerdict> out;
+    if (!r.Accepted()) return out;
+    if (r.gravity) {
+        Stability(out, r.gravity->stability);
+        Section(out, r.gravity->section);
+    }
+    if (r.shelf) {
+        Stability(out, r.shelf->stability);
+        Section(out, r.shelf->section);
+    }
+    if (r.cantilever) {
+        Stability(out, r.cantilever->back.stability);
+        Sections(out, r.cantilever->sections);
+    }
+    if (r.counterfort) {
+        Stability(out, r.counterfort->back.stability);
+        Sections(out, r.counterfort->sections);
+    }
+    return out;
+}
+
+}  // namespace wall

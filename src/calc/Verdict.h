@@ -1,0 +1,27 @@
+// The checks of a calculated case, each with its computed and required value and its verdict.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/CaseResult.h"
+
+namespace wall {
+
+// One check: `value` against `required` by `relation` ("≥" or "≤").
+struct CheckVerdict {
+    std::string name;    // stable key: "overturning", "sliding", "compression", "shear", "section.<name>"
+    std::string title;   // as a person reads it: "抗倾覆稳定" ...
+    std::string symbol;  // the quantity checked: "Kq", "Kh", "σmax", "τ1", "ωmax"
+    double value = 0;
+    const char* relation = "≥";
+    double required = 0;
+    bool pass = false;
+};
+
+// Every check of an accepted case in report order: overturning and sliding, the wall-body section
+// of masonry walls, and each designed section of a reinforced-concrete wall against the crack limit
+// (a section that could not be designed or reinforced within the limit fails).
+std::vector<CheckVerdict> CaseChecks(const CaseResult& r);
+
+}  // namespace wall
