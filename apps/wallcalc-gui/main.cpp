@@ -72,12 +72,12 @@ void RunGui(const wallgui::GuiOptions& o) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!dialog.grab().save(&buffer, "PNG")) throw GuiError{"cannot render the dialog"};
+    if (!dialog.grab().save(&buffer, "PNG")) throw GuiError{"无法把对话框画成图片"};
     std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(png.constData()),
                                    static_cast<std::size_t>(png.size()));
     std::string reason;
     if (int cause = wall::WriteFileAtomically(o.screenshot, bytes, &reason); cause != 0)
-        throw GuiError{"cannot write " + o.screenshot + ": " + reason};
+        throw GuiError{"无法保存 " + o.screenshot + "：" + reason};
 }
 
 }  // namespace

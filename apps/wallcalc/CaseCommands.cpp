@@ -122,7 +122,7 @@ const RegisterCommand setCommand([](CLI::App& app) {
         wall::WallCase c = LoadCase(*file);
         for (const std::string& a : *assignments) {
             size_t eq = a.find('=');
-            if (eq == std::string::npos) throw CommandError{"\"" + a + "\" is not NAME=VALUE"};
+            if (eq == std::string::npos) throw CommandError{"“" + a + "”不是 名称=值 的形式"};
             const int type = c.wallType;
             std::string err = wall::SetCaseField(c, a.substr(0, eq), a.substr(eq + 1));
             if (!err.empty()) throw CommandError{err};

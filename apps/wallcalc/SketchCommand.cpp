@@ -28,7 +28,7 @@ std::string LowerExtension(const std::string& path) {
 void RunSketch(const SketchOptions& o) {
     const std::string ext = LowerExtension(o.output);
     if (ext != ".kst" && ext != ".svg" && ext != ".emf")
-        throw CommandError{"\"" + o.output + "\": the output must end in .kst, .svg or .emf"};
+        throw CommandError{"“" + o.output + "”：输出文件的扩展名应为 .kst、.svg 或 .emf"};
     wall::WallCase c = LoadCase(o.file);
     wall::DrawingCanvas canvas;
     if (o.report)
@@ -38,8 +38,7 @@ void RunSketch(const SketchOptions& o) {
         wall::ComposePreview(canvas, c);
     if (ext == ".kst") {
         wall::DrawingIoResult r = canvas.SaveToFile(o.output);
-        if (!r.ok())
-            throw CommandError{"cannot write the drawing file (cause " + r.message + "): " + r.detail};
+        if (!r.ok()) throw CommandError{"无法保存图形文件 " + o.output + "：" + r.reason};
         return;
     }
     std::unique_ptr<wall::DrawingDevice> dc = wall::DeviceForFile(o.output);
@@ -53,8 +52,7 @@ void RunSketch(const SketchOptions& o) {
         wall::PaintPreview(canvas, *dc, o.width, o.height);
     }
     std::string reason;
-    if (int cause = dc->EndPicture(&reason))
-        throw CommandError{"cannot write " + o.output + " (cause " + std::to_string(cause) + "): " + reason};
+    if (dc->EndPicture(&reason) != 0) throw CommandError{"无法保存 " + o.output + "：" + reason};
 }
 
 const RegisterCommand sketchCommand([](CLI::App& app) {

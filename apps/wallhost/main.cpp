@@ -44,12 +44,12 @@ int Run(const Options& o) {
 
     void* library = dlopen(o.plugin.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
-        std::cerr << "wallhost: cannot load the plug-in: " << dlerror() << "\n";
+        std::cerr << "wallhost: 无法加载插件：" << dlerror() << "\n";
         return 1;
     }
     auto entry = reinterpret_cast<EntryPointFunction>(dlsym(library, "EntryPoint"));
     if (entry == nullptr) {
-        std::cerr << "wallhost: " << o.plugin << " has no EntryPoint\n";
+        std::cerr << "wallhost: " << o.plugin << " 中没有 EntryPoint\n";
         dlclose(library);
         return 1;
     }

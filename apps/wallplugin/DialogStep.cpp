@@ -31,7 +31,7 @@ int RunCalculationDialog(wall::HostServices& host) {
         // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
         std::setlocale(LC_NUMERIC, "C");
     } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        std::fprintf(stderr, "挡土墙计算: the host's Qt application has no widgets\n");
+        std::fprintf(stderr, "挡土墙计算: 宿主的 Qt 应用程序不支持窗口部件，对话框不能显示。\n");
         return 2;
     }
 

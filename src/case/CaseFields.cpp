@@ -66,7 +66,7 @@ std::string CheckCaseRanges(const WallCase& c) {
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view valueText) {
     std::optional<double> parsed = StrictNumber(valueText);
     if (!parsed)
-        return Format("%.*s: \"%.*s\" is not a number", int(name.size()), name.data(), int(valueText.size()),
+        return Format("%.*s 的值“%.*s”不是一个数", int(name.size()), name.data(), int(valueText.size()),
                       valueText.data());
     const double v = *parsed;
     WallCase next = c;
@@ -77,10 +77,10 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
         const TableShape shape = ShapeOf(*table);
         const CaseField* field = FindCaseField(table->name, column);
         if (row < 0 || row >= shape.rows || column < 0 || column >= shape.columns)
-            err = Format("%.*s index out of range [0..%d][0..%d]", int(table->name.size()),
+            err = Format("%.*s 的行列号超出范围：行 0～%d，列 0～%d", int(table->name.size()),
                          table->name.data(), shape.rows - 1, shape.columns - 1);
         else if (field && field->derived)
-            err = Format("%.*s columns 2 and 3 follow from columns 0 and 1; set those instead",
+            err = Format("%.*s 的第 2、3 列（坡线长度、仰角）由第 0、1 列算出，请设置第 0、1 列",
                          int(table->name.size()), table->name.data());
         else if (field)
             err = DomainFault(*field, c.wallType, v);
@@ -100,14 +100,14 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
             } else if (std::optional<int32_t> i = AsInteger(v)) {
                 value = *i;
             } else {
-                err = Format("%.*s takes a whole number", int(name.size()), name.data());
+                err = Format("%.*s 应为整数", int(name.size()), name.data());
             }
         });
         // The slope grid has one header row above the segments.
         if (field == &FieldOf(&S::m_nSlopeSegs)) next.soil.m_nSlopeRows = next.soil.m_nSlopeSegs + 1;
         if (field == &FieldOf(&S::m_nSlopeRows)) next.soil.m_nSlopeSegs = next.soil.m_nSlopeRows - 1;
     } else {
-        return Format("unknown field \"%.*s\"", int(name.size()), name.data());
+        return Format("没有名为“%.*s”的字段（wallcalc fields 列出全部字段）", int(name.size()), name.data());
     }
     if (!err.empty()) return err;
     if (std::string range = CheckCaseRanges(next); !range.empty()) return range;

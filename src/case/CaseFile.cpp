@@ -132,18 +132,25 @@ int CauseFromErrno(int err) {
 }
 
 CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        int err = errno;
-        return {CaseIoStatus::kCannotOpen,
-                CauseFromErrno(err),
-                Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err).c_str()),
-                {}};
+    std::error_code ec;
+    // A folder opens as a stream and fails only when read.
+    const int err0 = std::filesystem::is_directory(path, ec) ? EISDIR : 0;
+    std::ifstream in;
+    if (!err0) in.open(path, std::ios::binary);
+    if (err0 || !in) {
+        const int err = err0 ? err0 : errno;
+        return {
+            CaseIoStatus::kCannotOpen,
+            CauseFromErrno(err),
+            Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err, FileAccess::kRead).c_str()),
+            {}};
     }
     std::vector<uint8_t> bytes(kCaseFileSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return {CaseIoStatus::kIoError, 10, Format("%d", 10), path.string() + ": read error"};
+    if (in.bad())
+        return {CaseIoStatus::kIoError, 10, "读取 " + path.string() + " 时出错",
+                path.string() + ": read error"};
     return DecodeCase(bytes, path.string(), out);
 }
 

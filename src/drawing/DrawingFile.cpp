@@ -103,13 +103,16 @@ DrawingIoResult DecodeDrawing(std::span<const uint8_t> bytes, const std::string&
     DrawingFileStream ar(bytes);
     DrawingCanvas read;
     if (bytes.size() < 20)
-        return {14, Format("%s 不是完整的绘图文件：只有 %zu 字节。", name.c_str(), bytes.size()), name};
+        return {14, Format("%s 不是完整的绘图文件：只有 %zu 字节。", name.c_str(), bytes.size()), name, {}};
     if (!read.Serialize(ar))
-        return {6, Format("%s 不是有效的绘图文件：记录数目或记录内容与文件长度不符。", name.c_str()), name};
+        return {
+            6, Format("%s 不是有效的绘图文件：记录数目或记录内容与文件长度不符。", name.c_str()), name, {}};
     if (ar.remaining() != 0)
         return {
-            6, Format("%s 不是有效的绘图文件：最后一个记录之后还有 %zu 字节。", name.c_str(), ar.remaining()),
-            name};
+            6,
+            Format("%s 不是有效的绘图文件：最后一个记录之后还有 %zu 字节。", name.c_str(), ar.remaining()),
+            name,
+            {}};
     Append(canvas.Lines(), read.Lines());
     Append(canvas.Polylines(), read.Polylines());
     Append(canvas.Circles(), read.Circles());
@@ -119,14 +122,21 @@ DrawingIoResult DecodeDrawing(std::span<const uint8_t> bytes, const std::string&
 }
 
 DrawingIoResult ReadDrawingFile(const std::filesystem::path& path, DrawingCanvas& canvas) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        int err = errno;
-        return {CauseFromErrno(err) ? CauseFromErrno(err) : 1,
-                Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err).c_str()), path.string()};
+    std::error_code ec;
+    // A folder opens as a stream and fails only when read.
+    const int err0 = std::filesystem::is_directory(path, ec) ? EISDIR : 0;
+    std::ifstream in;
+    if (!err0) in.open(path, std::ios::binary);
+    if (err0 || !in) {
+        const int err = err0 ? err0 : errno;
+        return {
+            CauseFromErrno(err) ? CauseFromErrno(err) : 1,
+            Format("无法打开 %s：%s", path.string().c_str(), FileErrorText(err, FileAccess::kRead).c_str()),
+            path.string(), FileErrorText(err, FileAccess::kRead)};
     }
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return {10, Format("%d", 10), path.string() + ": read error"};
+    if (in.bad())
+        return {10, "读取 " + path.string() + " 时出错", path.string() + ": read error", "读取出错"};
     return DecodeDrawing(bytes, path.string(), canvas);
 }
 

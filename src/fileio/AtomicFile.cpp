@@ -49,22 +49,23 @@ int RewriteInPlace(const std::filesystem::path& target, std::span<const uint8_t>
 
 }  // namespace
 
-std::string FileErrorText(int err) {
+std::string FileErrorText(int err, FileAccess access) {
+    const bool reading = access == FileAccess::kRead;
     switch (err) {
         case ENOENT:
-            return "文件夹不存在";
+            return reading ? "文件不存在" : "文件夹不存在";
         case ENOTDIR:
             return "路径中有不是文件夹的部分";
         case EACCES:
         case EPERM:
-            return "没有写入权限";
+            return reading ? "没有读取权限" : "没有写入权限";
         case ENOSPC:
         case EDQUOT:
             return "磁盘已满";
         case EROFS:
             return "文件系统只读";
         case EISDIR:
-            return "同名文件夹已存在";
+            return reading ? "这是一个文件夹" : "同名文件夹已存在";
         case EEXIST:
             return "文件已存在";
         case ENAMETOOLONG:

@@ -9,7 +9,8 @@
 namespace wall {
 
 // Why a file could not be read or written, in words for the user: "文件夹不存在", "磁盘已满", ...
-std::string FileErrorText(int err);
+enum class FileAccess { kRead, kWrite };
+std::string FileErrorText(int err, FileAccess access = FileAccess::kWrite);
 
 // The file a path finally names: symbolic links followed (relative targets against the link's
 // folder), even when that file does not exist yet. A loop of links gives the path itself.
