@@ -41,7 +41,12 @@ struct ReportOptions {
 void RunReport(const ReportOptions& o) {
     wall::WallCase c = o.file.empty() ? wall::DefaultCase() : LoadCase(o.file);
     fs::path dir = o.workDir.empty() ? fs::path(".") : fs::path(o.workDir);
-    if (!fs::is_directory(dir)) throw CommandError{"工作目录不存在：" + dir.string()};
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec))
+        throw CommandError{(fs::exists(dir, ec) ? "工作目录不是文件夹：" : "工作目录不存在：") +
+                           dir.string()};
+    if (!o.output.empty() && fs::is_directory(o.output, ec))
+        throw CommandError{"-o 应指定计算书文件，" + o.output + " 是一个文件夹"};
     if (!o.output.empty()) RefuseToReplace(o.output, o.force);
     wall::CaseResult result = RequireResult(c);
 

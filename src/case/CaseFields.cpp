@@ -105,7 +105,12 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
         });
         // The slope grid has one header row above the segments.
         if (field == &FieldOf(&S::m_nSlopeSegs)) next.soil.m_nSlopeRows = next.soil.m_nSlopeSegs + 1;
-        if (field == &FieldOf(&S::m_nSlopeRows)) next.soil.m_nSlopeSegs = next.soil.m_nSlopeRows - 1;
+        if (field == &FieldOf(&S::m_nSlopeRows)) {
+            next.soil.m_nSlopeSegs = next.soil.m_nSlopeRows - 1;
+            if (next.soil.m_nSlopeSegs < 1 || next.soil.m_nSlopeSegs > 2)
+                err = Format("m_nSlopeRows 应为 2 或 3（坡面线段数加表头一行），当前为 %d",
+                             next.soil.m_nSlopeRows);
+        }
     } else {
         return Format("没有名为“%.*s”的字段（wallcalc fields 列出全部字段）", int(name.size()), name.data());
     }
