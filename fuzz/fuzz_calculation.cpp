@@ -39,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                      : r.shelf      ? r.shelf->stability
                                      : r.cantilever ? r.cantilever->back.stability
                                                     : r.counterfort->back.stability;
-    if (s.overturningOk != (s.Kq >= 1.6f - 1e-5f) || s.slidingOk != (s.Kh >= 1.3f - 1e-5f)) std::abort();
+    if (s.overturningOk != (s.noOverturningTendency || s.Kq >= 1.6f - 1e-5f)) std::abort();
+    if (s.slidingOk != (s.noSlidingTendency || s.Kh >= 1.3f - 1e-5f)) std::abort();
+    // No negative factor, and base pressures only under a resultant within the base.
+    if (s.Kq < 0 || s.Kh < 0 || s.foundationOk == s.resultantOutsideBase) std::abort();
+    if (s.foundationOk && s.sigmaMin < 0) std::abort();
     return 0;
 }

@@ -10,15 +10,20 @@
 namespace wallcalc {
 namespace {
 
+// A factor or pressure that is not defined for the case is null, with the flag that says why.
 void StabilityJson(Json& j, const wall::StabilityResult& s) {
-    j["Kq"] = s.Kq;
-    j["Kh"] = s.Kh;
+    j["Kq"] = s.noOverturningTendency ? Json() : Json(s.Kq);
+    j["Kh"] = s.noSlidingTendency ? Json() : Json(s.Kh);
     j["B"] = s.B;
     j["e0"] = s.e0;
-    j["sigmaMax"] = s.sigmaMax;
-    j["sigmaMin"] = s.sigmaMin;
+    j["sigmaMax"] = s.resultantOutsideBase ? Json() : Json(s.sigmaMax);
+    j["sigmaMin"] = s.resultantOutsideBase ? Json() : Json(s.sigmaMin);
     j["overturningOk"] = s.overturningOk;
     j["slidingOk"] = s.slidingOk;
+    j["foundationOk"] = s.foundationOk;
+    j["noOverturningTendency"] = s.noOverturningTendency;
+    j["noSlidingTendency"] = s.noSlidingTendency;
+    j["resultantOutsideBase"] = s.resultantOutsideBase;
 }
 
 Json SectionJson(const wall::SectionResult& s) {
@@ -51,6 +56,7 @@ Json GravityJson(const wall::WallCase& c, const wall::GravityWallResult& r) {
     j["Zx"] = r.pressure.Zx;
     j["Zy"] = r.pressure.Zy;
     j["E"] = r.pressure.E;
+    j["soilThrustClipped"] = r.theory == wall::kRankine && r.rankine.E1Computed < 0;
     StabilityJson(j, r.stability);
     j["section"] = SectionJson(r.section);
     return j;
@@ -96,6 +102,14 @@ Json StemLoadsJson(const wall::StemLoads& s) {
                 {"heelLoadArm", s.heelLoadArm}};
 }
 
+// Null where the base resultant leaves the base and the value is not defined.
+Json Pressure(const wall::BasePressures& p, float v) {
+    return p.resultantOutsideBase ? Json() : Json(v);
+}
+Json Moment(const wall::BaseSlabResult& b, float v) {
+    return b.PressuresKnown() ? Json(v) : Json();
+}
+
 Json BaseJson(const wall::BaseSlabResult& b) {
     const wall::BasePressures& d = b.design;
     const wall::BasePressures& k = b.standard;
@@ -103,22 +117,23 @@ Json BaseJson(const wall::BaseSlabResult& b) {
                 {"Mh", d.Mh},
                 {"G", d.G},
                 {"e", d.e},
-                {"sigmaMax", d.sigmaMax},
-                {"sigmaMin", d.sigmaMin},
-                {"pd", d.pd},
-                {"pb", d.pb},
+                {"sigmaMax", Pressure(d, d.sigmaMax)},
+                {"sigmaMin", Pressure(d, d.sigmaMin)},
+                {"pd", Pressure(d, d.pd)},
+                {"pb", Pressure(d, d.pb)},
                 {"Mvk", k.Mv},
                 {"Mhk", k.Mh},
                 {"Gk", k.G},
                 {"ek", k.e},
-                {"sigmaMaxK", k.sigmaMax},
-                {"sigmaMinK", k.sigmaMin},
-                {"pdk", k.pd},
-                {"pbk", k.pb},
-                {"Md", b.Md},
-                {"Mdk", b.Mdk},
-                {"Mb", b.Mb},
-                {"Mbk", b.Mbk}};
+                {"sigmaMaxK", Pressure(k, k.sigmaMax)},
+                {"sigmaMinK", Pressure(k, k.sigmaMin)},
+                {"pdk", Pressure(k, k.pd)},
+                {"pbk", Pressure(k, k.pb)},
+                {"Md", Moment(b, b.Md)},
+                {"Mdk", Moment(b, b.Mdk)},
+                {"Mb", Moment(b, b.Mb)},
+                {"Mbk", Moment(b, b.Mbk)},
+                {"resultantOutsideBase", !b.PressuresKnown()}};
 }
 
 template <size_t N>
@@ -152,6 +167,7 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     j["Zx"] = b.Zx;
     j["Zy"] = b.Zy;
     j["E"] = b.E;
+    j["soilThrustClipped"] = b.soilThrustClipped;
     j["extraWeight"] = b.W1;
     j["extraWeightArm"] = b.Zw1;
     StabilityJson(j, b.stability);

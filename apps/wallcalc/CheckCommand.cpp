@@ -1,5 +1,6 @@
 // wallcalc check: one line per check of a case, and an exit code a script can test.
 #include <iostream>
+#include <string>
 
 #include "Commands.h"
 #include "calc/Verdict.h"
@@ -19,8 +20,10 @@ const RegisterCommand checkCommand([](CLI::App& app) {
         for (const wall::CheckVerdict& v : wall::CaseChecks(r)) {
             // Crack widths in mm need a third decimal to be told from their limit.
             const int digits = v.symbol == "ωmax" ? 3 : 2;
-            std::cout << wall::Format("%s\t%s=%.*f %s %.*f\t%s\n", v.title.c_str(), v.symbol.c_str(), digits,
-                                      v.value, v.relation, digits, v.required, v.pass ? "满足" : "不满足");
+            const std::string measure = v.note.empty() ? wall::Format("%s=%.*f %s %.*f", v.symbol.c_str(), digits,
+                                                                      v.value, v.relation, digits, v.required)
+                                                       : v.note;
+            std::cout << v.title << '\t' << measure << '\t' << (v.pass ? "满足" : "不满足") << '\n';
             allPass = allPass && v.pass;
         }
         if (!allPass) throw CommandError{{}, kExitCheckFailed};

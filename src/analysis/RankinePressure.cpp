@@ -83,6 +83,9 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
         r.E1 = gamma * Hp * Hp * r.Ka / 2 - 2 * coh * Hp * Sqrt(r.Ka) + 2 * coh * coh / gamma;
     }
 
+    // Soil in tension cannot pull the wall: a negative soil thrust counts as none.
+    r.E1Computed = r.E1;
+    if (r.E1 < 0) r.E1 = 0;
     const float E1 = r.E1;
     if (r.shallow) {
         const float Eq = q * l0 * r.Ka * f;
@@ -96,6 +99,7 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
         r.Zy = (E1 * (Hp / 3 + s) + Eq1 * (Hp - 1.5 * (d - dt) - dt + s) + Eq2 * ((Hp - d) / 2 + s)) /
                (E1 + Eq1 + Eq2);
     }
+    if (!(r.E > 0)) r.Zy = Hp / 3 + s;  // no thrust: its height does not matter, but must be a number
 
     if (r.sloping) {
         r.Ex = r.E * Cos(beta);

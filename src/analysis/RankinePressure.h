@@ -17,7 +17,8 @@ struct RankineResult {
     bool shallow = false;  // the surcharge's spread ends above the base
     float Ka = 0;
     float effectiveHeight = 0;  // H' up to the ground surface
-    float E1 = 0;               // soil part, cohesion included (not clipped)
+    float E1 = 0;               // soil part, cohesion included, at least 0
+    float E1Computed = 0;       // the formula's value: negative where cohesion outweighs the soil's weight
     float E = 0;                // soil and surcharge
     WedgeLoad wedge;            // added to Ey
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;

@@ -14,6 +14,12 @@ void BasePressure(float B, float N, float moment, StabilityResult& r) {
     r.B = B;
     r.N = N;
     r.e0 = std::fabs(B / 2 - moment / N);
+    // A resultant at or beyond the base's edge would give a negative or infinite pressure.
+    r.resultantOutsideBase = !(N > 0) || !(r.e0 < B / 2);
+    if (r.resultantOutsideBase) {
+        r.partialContact = true;
+        return;
+    }
     r.partialContact = r.e0 > B / 6;
     if (r.partialContact) {
         r.sigmaMax = 2 * N / (3 * (B / 2 - r.e0));
@@ -24,6 +30,22 @@ void BasePressure(float B, float N, float moment, StabilityResult& r) {
     }
 }
 
+// Resisting over driving. A driving action of zero or less leaves no tendency to move, not an infinite
+// or negative factor; nothing resisting a real tendency is a factor of 0.
+void SlidingFactor(double resisting, double driving, StabilityResult& r) {
+    r.slidingForce = static_cast<float>(driving);
+    r.resistingForce = static_cast<float>(resisting);
+    r.noSlidingTendency = !(driving > 0);
+    if (!r.noSlidingTendency && resisting > 0) r.Kh = static_cast<float>(resisting / driving);
+}
+
+void OverturningFactor(float resisting, float driving, StabilityResult& r) {
+    r.overturningMoment = driving;
+    r.resistingMoment = resisting;
+    r.noOverturningTendency = !(driving > 0);
+    if (!r.noOverturningTendency && resisting > 0) r.Kq = resisting / driving;
+}
+
 void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
     const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ex = kb.pressureX, Ey = kb.pressureY;
     const float Zx = kb.armX, Zy = kb.armY, delta = kb.wallFriction, mu = kb.baseFriction;
@@ -31,9 +53,9 @@ void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r
     const float thetaB = BackFaceAngleFromHorizontal(c.wall.m_fBackSlope);
     const float E = Sqrt(Ex * Ex + Ey * Ey);
 
-    r.Kh = (W * Cos(alpha0) + E * Cos(thetaB - alpha0 - delta)) * mu /
-           (E * Sin(thetaB - alpha0 - delta) - W * Sin(alpha0));
-    r.Kq = (W * Zw + Ey * Zx) / (Ex * Zy);
+    SlidingFactor((W * Cos(alpha0) + E * Cos(thetaB - alpha0 - delta)) * mu,
+                  E * Sin(thetaB - alpha0 - delta) - W * Sin(alpha0), r);
+    OverturningFactor(W * Zw + Ey * Zx, Ex * Zy, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ey) * Cos(alpha0) + Ex * Sin(alpha0);
     BasePressure(B, N, W * Zw + Ey * Zx - Ex * Zy, r);
@@ -51,9 +73,9 @@ void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) 
     const float E2 = Sqrt(E2x * E2x + E2y * E2y);
     const float G = W + Ws;
 
-    r.Kh = (G * Cos(alpha0) + E1 * Cos(theta1 - alpha0 - delta) + E2 * Sin(alpha0 + alpha2 + delta)) * mu /
-           (E1 * Sin(theta1 - alpha0 - delta) + E2 * Cos(alpha0 + alpha2 + delta) - G * Sin(alpha0));
-    r.Kq = (W * Zw + Ws * xs + Ey * Zx + E2y * Z2x) / (Ex * Zy + E2x * Z2y);
+    SlidingFactor((G * Cos(alpha0) + E1 * Cos(theta1 - alpha0 - delta) + E2 * Sin(alpha0 + alpha2 + delta)) * mu,
+                  E1 * Sin(theta1 - alpha0 - delta) + E2 * Cos(alpha0 + alpha2 + delta) - G * Sin(alpha0), r);
+    OverturningFactor(W * Zw + Ws * xs + Ey * Zx + E2y * Z2x, Ex * Zy + E2x * Z2y, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ws + Ey + E2y) * Cos(alpha0) + (Ex + E2x) * Sin(alpha0);
     BasePressure(B, N, W * Zw + Ws * xs + Ey * Zx + E2y * Z2x - Ex * Zy - E2x * Z2y, r);
@@ -68,8 +90,8 @@ void ReinforcedVariant(const WallCase& c, const KernelBlock& kb, StabilityResult
     const float E = Sqrt(Ex * Ex + Ey * Ey);
     const float G = W + Ws;
 
-    r.Kh = (G + E * Cos(thetaB - delta)) * mu / (E * Sin(thetaB - delta));
-    r.Kq = (W * Zw + Ws * xs + Ey * Zx) / (Ex * Zy);
+    SlidingFactor((G + E * Cos(thetaB - delta)) * mu, E * Sin(thetaB - delta), r);
+    OverturningFactor(W * Zw + Ws * xs + Ey * Zx, Ex * Zy, r);
     BasePressure(kb.outline.x[5] - kb.outline.x[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
 }
 
@@ -88,8 +110,9 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*metho
         ReinforcedVariant(c, kb, r);
     else
         GravityVariant(c, kb, r);
-    r.overturningOk = FactorPasses(r.Kq, kRequiredOverturning);
-    r.slidingOk = FactorPasses(r.Kh, kRequiredSliding);
+    r.overturningOk = r.noOverturningTendency || FactorPasses(r.Kq, kRequiredOverturning);
+    r.slidingOk = r.noSlidingTendency || FactorPasses(r.Kh, kRequiredSliding);
+    r.foundationOk = !r.resultantOutsideBase;
     kb.overturningFactor = r.Kq;
     kb.slidingFactor = r.Kh;
     kb.baseWidth = r.B;

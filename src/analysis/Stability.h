@@ -18,8 +18,22 @@ struct StabilityResult {
     float sigmaMax = 0;
     float sigmaMin = 0;           // 0 when part of the base is without contact
     bool partialContact = false;  // e0 > B/6: no minimum is reported
+    // The driving actions. One of zero or less means the wall has no tendency to move that way: its
+    // factor is not defined (left 0) and the check passes.
+    float overturningMoment = 0;  // about the toe, kN·m/m
+    float slidingForce = 0;       // along the base towards the toe, kN/m
+    bool noOverturningTendency = false;
+    bool noSlidingTendency = false;
+    // The resisting actions. One of zero or less while the driving one is positive fails its check
+    // with the factor taken as 0 rather than printed negative.
+    float resistingMoment = 0;
+    float resistingForce = 0;
+    // N ≤ 0 or e0 ≥ B/2: the base cannot balance the resultant. No pressures (left 0); the
+    // foundation check fails.
+    bool resultantOutsideBase = false;
     bool overturningOk = false;
     bool slidingOk = false;
+    bool foundationOk = false;  // the resultant lies within the base
 };
 
 // The pass rule of the safety factors: above the required value or within 1e-5 of it.

@@ -10,8 +10,19 @@ namespace wall {
 namespace {
 
 void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
-    out.push_back({"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk});
-    out.push_back({"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk});
+    CheckVerdict& q =
+        out.emplace_back("overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk);
+    if (s.noOverturningTendency)
+        q.note = "倾覆力矩不大于零，无倾覆趋势";
+    else if (!(s.resistingMoment > 0))
+        q.note = "抗倾覆力矩不大于零";
+    CheckVerdict& h = out.emplace_back("sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk);
+    if (s.noSlidingTendency)
+        h.note = "滑动力不大于零，无滑移趋势";
+    else if (!(s.resistingForce > 0))
+        h.note = "抗滑力不大于零";
+    CheckVerdict& f = out.emplace_back("foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk);
+    if (!(s.N > 0)) f.note = "基底法向合力不大于零，墙体脱离地基";
 }
 
 void Section(std::vector<CheckVerdict>& out, const SectionResult& s) {
@@ -36,8 +47,17 @@ template <std::size_t N>
 void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, N>& sections) {
     for (const DesignedSection& d : sections) {
         const ReinforcementResult& r = d.result;
-        out.push_back({"section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度", "ωmax",
-                       r.crackWidth, "≤", r.crackLimit, r.gradesKnown && r.designed && r.crackLimitMet});
+        CheckVerdict& v = out.emplace_back("section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度",
+                                           "ωmax", r.crackWidth, "≤", r.crackLimit,
+                                           r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
+        if (!r.loadsKnown)
+            v.note = "基底合力在基底以外，求不出基底压力";
+        else if (!r.gradesKnown)
+            v.note = "混凝土或钢筋等级不在可选范围内";
+        else if (!r.designed)
+            v.note = "截面无法配筋";
+        else if (!r.crackLimitMet)
+            v.note = "裂缝宽度无法满足限值";
     }
 }
 

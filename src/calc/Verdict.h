@@ -8,15 +8,17 @@
 
 namespace wall {
 
-// One check: `value` against `required` by `relation` ("≥" or "≤").
+// One check: `value` against `required` by `relation` ("≥", "≤" or "<").
 struct CheckVerdict {
-    std::string name;    // stable key: "overturning", "sliding", "compression", "shear", "section.<name>"
+    std::string name;  // stable key: "overturning", "sliding", "foundation", "compression", "shear",
+                       // "section.<name>"
     std::string title;   // as a person reads it: "抗倾覆稳定" ...
-    std::string symbol;  // the quantity checked: "Kq", "Kh", "σmax", "τ1", "ωmax"
+    std::string symbol;  // the quantity checked: "Kq", "Kh", "e0", "σmax", "τ1", "ωmax"
     double value = 0;
     const char* relation = "≥";
     double required = 0;
     bool pass = false;
+    std::string note = {};  // when set, `value` is not defined and this says why the check came out as it did
 };
 
 // Every check of an accepted case in report order: overturning and sliding, the wall-body section

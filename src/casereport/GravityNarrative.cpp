@@ -19,6 +19,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     WriteLoadingSketch();
     LeaveTable();
     SetAlignment(0);
+    if (r.theory == kRankine && r.rankine.E1Computed < 0) ClippedThrustLine(*this, r.rankine.E1Computed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.pressure.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.pressure.Ex);
     ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.pressure.Ey);

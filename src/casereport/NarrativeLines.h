@@ -18,4 +18,9 @@ inline void ResultLine(ReportWriter& w, const std::string& label, const char* fm
     w.WriteText("\t" + label + F(fmt, v) + "\n");
 }
 
+// Said where the cohesion made the soil's active thrust negative and it was taken as zero.
+inline void ClippedThrustLine(ReportWriter& w, float computed) {
+    w.WriteText(F("\t按粘聚力计算的填土主动土压力为%.2f kN/m，小于零；土体受拉不能推墙，取为零。\n", computed));
+}
+
 }  // namespace wall

@@ -46,11 +46,19 @@ void WriteCombination(ReportWriter& w, const BasePressures& p, const Combination
     w.WriteText(F("%.2f kN·m/m \n", p.Mh));
     w.WriteText(t.g);
     w.WriteText(F("%.2f kN/m \n", p.G));
+    if (!(p.G > 0)) {
+        w.WriteText("\t总竖向力不大于零，墙体脱离地基，求不出基底压力，底板无法进行配筋计算！\n");
+        return;
+    }
     w.WriteText("\t偏心距：e=");
     w.WriteEquation("EQ \\F(B,2)");
     w.WriteText("-");
     w.WriteEquation(t.eccentricity);
     w.WriteText(F("=%.2f m \n", p.e));
+    if (p.resultantOutsideBase) {
+        w.WriteText("\t∵e≥B/2\n\t∴基底合力作用点位于基底以外，求不出基底压力，底板无法进行配筋计算！\n");
+        return;
+    }
     if (p.zeroStressZone) {
         w.WriteText("\t∵e>B/6\n");
         w.WriteText("\t∴基底地基土出现零应力区，最大应力值：WriteSubScript(σ,max)=");
@@ -81,6 +89,10 @@ void WriteCombination(ReportWriter& w, const BasePressures& p, const Combination
 }  // namespace
 
 void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
+    if (!r.loadsKnown) {
+        w.WriteText(std::string(kNoBasePressureText));
+        return;
+    }
     if (!r.gradesKnown) {
         w.WriteText(std::string(kUnknownGradeText));
         return;

@@ -28,6 +28,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
     ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
     WriteText("\n2、土压力计算\n");
+    if (r.soilThrustClipped) ClippedThrustLine(*this, r.soilThrustComputed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.Ex);
     ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.Ey);
@@ -49,11 +50,17 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
 
     WriteBaseSlabReport(*this, r.slab);
     WriteText(" 配筋计算及裂缝验算\n");
-    LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
-    LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    // Without base pressures there are no slab moments to print, only the reason.
+    const bool known = r.slab.PressuresKnown();
+    if (known) {
+        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+        LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    }
     WriteReinforcementResult(*this, r.sections[1].result);
-    LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m\n", r.slab.Md);
-    LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
+    if (known) {
+        LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m\n", r.slab.Md);
+        LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
+    }
     WriteReinforcementResult(*this, r.sections[2].result);
 }
 
@@ -90,18 +97,26 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteBaseSlabReport(*this, r.slab);
     WriteText(" 配筋计算及裂缝验算\n");
     WriteText(" （1）墙趾板\n");
-    LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
-    LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    // Without base pressures there are no slab moments to print, only the reason.
+    const bool known = r.slab.PressuresKnown();
+    if (known) {
+        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+        LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
+    }
     WriteReinforcementResult(*this, r.sections[4].result);
     WriteText(" （2）墙踵板\n");
-    LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
-    LabelValue(*this, "\t墙踵板边缘的总竖向应力标准值：WriteSubScript(σ,wk)=", "%.2f kPa\n", r.sigmaWk);
-    LabelValue(*this, "\t墙踵板与扶壁衔接处的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.heelQ);
-    LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.heelMidM);
-    LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.heelMidMk);
+    if (known) {
+        LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
+        LabelValue(*this, "\t墙踵板边缘的总竖向应力标准值：WriteSubScript(σ,wk)=", "%.2f kPa\n", r.sigmaWk);
+        LabelValue(*this, "\t墙踵板与扶壁衔接处的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.heelQ);
+        LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.heelMidM);
+        LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.heelMidMk);
+    }
     WriteReinforcementResult(*this, r.sections[5].result);
-    LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.heelEndM);
-    LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.heelEndMk);
+    if (known) {
+        LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.heelEndM);
+        LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.heelEndMk);
+    }
     WriteReinforcementResult(*this, r.sections[6].result);
 
     // Counterforts as T-sections at a third, two thirds and the whole panel height.

@@ -13,6 +13,11 @@ namespace {
 // pd and pb interpolated linearly between σmax at the toe and σmin at the heel's end.
 void Pressures(float B, float B1, float B2, BasePressures& p) {
     p.e = std::fabs(B / 2 - (p.Mv - p.Mh) / p.G);
+    p.resultantOutsideBase = !(p.G > 0) || !(p.e < B / 2);
+    if (p.resultantOutsideBase) {
+        p.zeroStressZone = true;
+        return;
+    }
     p.zeroStressZone = p.e > B / 6;
     if (!p.zeroStressZone) {
         p.sigmaMax = (1 + 6 * p.e / B) * p.G / B;
@@ -86,6 +91,7 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     // The standard combination counts the surcharge on the heel once, through W1.
     r.Mdk = (Zw1 - root) * W1 + heelSlabMoment - HeelPressureMoment(k, B2);
     r.Mbk = ToePressureMoment(k, B1) - toeSlabMoment;
+    if (!r.PressuresKnown()) r.Md = r.Mb = r.Mdk = r.Mbk = 0;
     kb.stressMax = k.sigmaMax;
     kb.stressMin = k.sigmaMin;
     return r;

@@ -15,6 +15,8 @@ struct BasePressures {
     float G = 0;                  // total vertical force
     float e = 0;                  // eccentricity of the resultant, |B/2 - (Mv - Mh)/G|
     bool zeroStressZone = false;  // e > B/6: part of the base without contact, σmin = 0
+    // G ≤ 0 or e ≥ B/2: no pressure distribution balances the loads; σ, pd and pb are left 0.
+    bool resultantOutsideBase = false;
     float sigmaMax = 0;
     float sigmaMin = 0;
     float pd = 0;  // base pressure at the heel's root
@@ -27,6 +29,9 @@ struct BaseSlabResult {
     BasePressures standard;  // characteristic combination (all factors 1)
     float Md = 0, Mdk = 0;   // heel root, design and standard
     float Mb = 0, Mbk = 0;   // toe root, design and standard
+
+    // Without base pressures in both combinations the toe and heel moments are not defined (left 0).
+    bool PressuresKnown() const { return !design.resultantOutsideBase && !standard.resultantOutsideBase; }
 };
 
 // The block must hold the outline, W, Zw, Ex, Ey, Zx, Zy, the heel's load and the wall's unit weight

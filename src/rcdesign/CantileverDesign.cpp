@@ -19,8 +19,11 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
 
     r.slab = BaseSlabDesign(c, s, kb);
     const float H1 = c.wall.m_fToeHeight;
-    r.sections[1] = {"toe", DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Mb, r.slab.Mbk)};
-    r.sections[2] = {"heel", DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Md, r.slab.Mdk)};
+    const bool known = r.slab.PressuresKnown();
+    r.sections[1] = {"toe", known ? DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Mb, r.slab.Mbk)
+                                  : WithoutBasePressure(H1)};
+    r.sections[2] = {"heel", known ? DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Md, r.slab.Mdk)
+                                   : WithoutBasePressure(H1)};
     return r;
 }
 

@@ -65,6 +65,11 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.heelEndMk = -r.sigmaWk * L * L / 12;
     r.sections[5] = Strip(w, "heelSpan", H1, r.heelMidM, r.heelMidMk);
     r.sections[6] = Strip(w, "heelEnds", H1, r.heelEndM, r.heelEndMk);
+    if (!r.slab.PressuresKnown()) {
+        // The heel's stress takes σmin and the toe moment: without base pressures it is not defined.
+        r.sigmaW = r.sigmaWk = r.heelQ = r.heelMidM = r.heelMidMk = r.heelEndM = r.heelEndMk = 0;
+        for (int i : {4, 5, 6}) r.sections[i].result = WithoutBasePressure(H1);
+    }
 
     // Counterforts: cantilevers from the base slab loaded by the triangular soil pressure and the
     // uniform surcharge pressure of one spacing l of wall, as T-sections with the panel as flange.

@@ -18,6 +18,8 @@ struct BackPressure {
     float E = 0;
     float Zy = 0;
     float Ka = 0;
+    bool soilThrustClipped = false;
+    float soilThrustComputed = 0;
     StemLoads loads;
 };
 
@@ -70,6 +72,15 @@ BackPressure Coulomb(const WallCase& c, KernelBlock& kb, float beta, float f) {
     return p;
 }
 
+// Soil in tension cannot pull the wall: a negative soil thrust (cohesion) counts as none. The first
+// value clipped is kept for the report: the whole back's, or the stem's when only that one is negative.
+float ClippedThrust(float thrust, BackPressure& p) {
+    if (thrust >= 0) return thrust;
+    if (!p.soilThrustClipped) p.soilThrustComputed = thrust;
+    p.soilThrustClipped = true;
+    return 0;
+}
+
 // Rankine: the vertical plane through the heel's end is the back; the soil (and surcharge) between it
 // and the stem rests on the heel.
 BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
@@ -109,9 +120,9 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
             return gamma * he * he * Ka / 2 - 2 * coh * he * rootKa + 2 * coh * coh / gamma;
         };
         const float he = H + a;
-        E1 = thrust(he);
+        E1 = ClippedThrust(thrust(he), p);
         s.thrustAngle = 0;
-        s.soilThrust = thrust(he - H1);
+        s.soilThrust = ClippedThrust(thrust(he - H1), p);
         s.soilThrustArm = (he - H1) / 3;
     } else {
         const float cosBeta = Cos(beta);
@@ -123,9 +134,9 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
             return cosBeta * gamma * he * he * Ka / 2 - (1 - Ka) * he * coh / tanPhi;
         };
         const float he = tanBeta * B2 + H;
-        E1 = thrust(he);
+        E1 = ClippedThrust(thrust(he), p);
         s.thrustAngle = beta;
-        s.soilThrust = thrust(he - H1);
+        s.soilThrust = ClippedThrust(thrust(he - H1), p);
         s.soilThrustArm = (he - H1) / 3;
     }
     const float Ka = p.Ka;
@@ -140,7 +151,7 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
         kb.extraWeight = l0 * q + soilWeight;
         kb.extraWeightArm = ((xT + d + l0 / 2) * l0 * q + soilArm * soilWeight) / kb.extraWeight;
         p.E = E1;
-        p.Zy = Hv / 3;
+        p.Zy = Hv / 3;  // also where no thrust is left
         s.heelLoad = q * l0;
         s.heelLoadArm = xT + d + l0 / 2;
         return p;
@@ -184,6 +195,7 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
             s.loadThrustArm = (Hv - H1 - dv) / 2;
         }
     }
+    if (!(p.E > 0)) p.Zy = Hv / 3;  // no thrust: its height does not matter, but must be a number
     return p;
 }
 
@@ -224,6 +236,8 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = kb.armX;
     r.Zy = kb.armY;
     r.Ka = p.Ka;
+    r.soilThrustClipped = p.soilThrustClipped;
+    r.soilThrustComputed = p.soilThrustComputed;
     r.loads = p.loads;
     return r;
 }

@@ -24,6 +24,9 @@ struct ImaginaryBackResult {
     float Zx = 0;  // Ey's line of action from the toe
     float Zy = 0;  // Ex's line of action above the toe
     float Ka = 0;  // earth-pressure coefficient used
+    // Rankine with cohesion: the soil thrust's formula value when it came out negative and was taken as 0.
+    bool soilThrustClipped = false;
+    float soilThrustComputed = 0;
     StemLoads loads;
     StabilityResult stability;
 };

@@ -28,6 +28,13 @@ float RequiredArea(SectionKind kind, float M, float fc, float fy, float b, float
 
 }  // namespace
 
+ReinforcementResult WithoutBasePressure(float h) {
+    ReinforcementResult r;
+    r.h = h;
+    r.loadsKnown = false;
+    return r;
+}
+
 ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind kind, float h, float M,
                                         float Mk, float bf, float hf) {
     ReinforcementResult r;

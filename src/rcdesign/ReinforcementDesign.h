@@ -18,6 +18,8 @@ constexpr std::string_view kNotDesignableText =
 constexpr std::string_view kCrackLimitNotMetText =
     "\t钢筋面积增至整个混凝土截面仍不能满足裂缝控制宽度要求，本截面无法满足裂缝控制要求！\n";
 constexpr std::string_view kUnknownGradeText = "混凝土或钢筋等级不在可选范围内，无法进行配筋计算！\n";
+constexpr std::string_view kNoBasePressureText =
+    "\t基底合力作用点位于基底以外，求不出基底压力，本截面无法进行配筋计算！\n";
 
 // Minimum reinforcement ratio used for every section, percent.
 constexpr float kMinimumRatioPercent = 0.15f;
@@ -32,6 +34,9 @@ struct ReinforcementResult {
     float bf = 0;  // flange width (T-section)
     float hf = 0;  // flange thickness (T-section)
 
+    // False when the section's moments could not be found (a base slab without base pressures);
+    // nothing else is then computed.
+    bool loadsKnown = true;
     // False when a grade index lies outside the lists; nothing else is then computed.
     bool gradesKnown = true;
     // False: the concrete or the section cannot take M (negative or undefined area, or no effective
@@ -56,6 +61,9 @@ struct DesignedSection {
     std::string_view name;
     ReinforcementResult result;
 };
+
+// A base-slab section whose moments are not defined: the base resultant lies outside the base.
+ReinforcementResult WithoutBasePressure(float h);
 
 // Designs the section with the cover, bar diameter, crack limit, grades and (for kTee) counterfort
 // thickness of the wall record. h, bf, hf in m; M, Mk in kN·m (per metre run for a strip).

@@ -53,7 +53,7 @@ WallCase RandomCase(std::mt19937& rng) {
 // factors; the generator must reach both outcomes for this to mean anything.
 TEST(CalculateCase, RandomCasesAreFiniteOrRefused) {
     std::mt19937 rng(20261209);
-    int accepted = 0, refused = 0;
+    int accepted = 0, refused = 0, tendency = 0, outside = 0;
     for (int i = 0; i < 2000; ++i) {
         const WallCase c = RandomCase(rng);
         const CaseResult r = CalculateCase(c);
@@ -68,11 +68,30 @@ TEST(CalculateCase, RandomCasesAreFiniteOrRefused) {
                                    : r.shelf      ? r.shelf->stability
                                    : r.cantilever ? r.cantilever->back.stability
                                                   : r.counterfort->back.stability;
-        EXPECT_EQ(s.overturningOk, s.Kq >= 1.6f - 1e-5f) << "case " << i << " Kq " << s.Kq;
-        EXPECT_EQ(s.slidingOk, s.Kh >= 1.3f - 1e-5f) << "case " << i << " Kh " << s.Kh;
+        EXPECT_EQ(s.overturningOk, s.noOverturningTendency || s.Kq >= 1.6f - 1e-5f) << "case " << i;
+        EXPECT_EQ(s.slidingOk, s.noSlidingTendency || s.Kh >= 1.3f - 1e-5f) << "case " << i;
+        // Nothing meaningless is printed: no negative factor, and pressures only under a resultant
+        // within the base.
+        EXPECT_GE(s.Kq, 0) << "case " << i;
+        EXPECT_GE(s.Kh, 0) << "case " << i;
+        EXPECT_EQ(s.foundationOk, s.N > 0 && s.e0 < s.B / 2) << "case " << i;
+        if (s.foundationOk) {
+            EXPECT_GE(s.sigmaMin, 0) << "case " << i;
+        }
+        tendency += s.noOverturningTendency + s.noSlidingTendency;
+        const BaseSlabResult* slab = r.cantilever    ? &r.cantilever->slab
+                                     : r.counterfort ? &r.counterfort->slab
+                                                     : nullptr;
+        if (slab && slab->PressuresKnown()) {
+            EXPECT_GE(slab->design.sigmaMin, 0) << "case " << i;
+            EXPECT_GE(slab->standard.sigmaMin, 0) << "case " << i;
+        }
+        outside += s.resultantOutsideBase;
     }
     EXPECT_GT(accepted, 200);
     EXPECT_GT(refused, 200);
+    EXPECT_GT(tendency, 10);
+    EXPECT_GT(outside, 10);
 }
 
 }  // namespace
