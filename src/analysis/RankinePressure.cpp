@@ -111,8 +111,10 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = (kb.outline.x[5] - kb.outline.x[4]) - r.Zy * tanA;
 
     if (r.sloping && c.soil.m_nSlopeSegs == 1) {
+        // The slope runs on beyond the back face: the ground over the face ends at its top, t·tanβ
+        // above the crest, and the wedge and the section check count that much soil, no more.
         kb.slopeRun = H * tanA;
-        kb.slopeRise = b * Tan(beta);
+        kb.slopeRise = kb.slopeRun * Tan(beta);
     }
 
     r.wedge = BackfillWedgeLoad(c, kb);

@@ -32,8 +32,9 @@ struct RankineResult {
 WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb);
 
 // Computes Ex, Ey, Zx, Zy and stores them in pressureX, pressureY, armX, armY. On sloping ground
-// with one slope segment it also rewrites slopeRun to H·tanα and slopeRise to b·tanβ; a later
-// computation in the same analysis (the wall-body section) works with those values.
+// with one slope segment it also cuts the slope at the back face: slopeRun becomes t = H·tanα and
+// slopeRise t·tanβ; a later computation in the same analysis (the wall-body section) works with those
+// values.
 RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

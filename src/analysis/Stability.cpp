@@ -39,6 +39,15 @@ void SlidingFactor(double resisting, double driving, StabilityResult& r) {
     if (!r.noSlidingTendency && resisting > 0) r.Kh = static_cast<float>(resisting / driving);
 }
 
+// Kh = μ·N/T from the thrust's stored components, resolved normal to and along a base inclined at α0:
+// N = (ΣG + ΣEy)·cosα0 + ΣEx·sinα0, T = ΣEx·cosα0 − (ΣG + ΣEy)·sinα0. The components carry the
+// direction the analysis found (δ to a masonry back, parallel to the ground under Rankine, on the
+// imaginary back of a reinforced-concrete wall), so Kq and Kh see the same thrust.
+void SlidingAlongBase(float G, float Ex, float Ey, float alpha0, float mu, StabilityResult& r) {
+    const double V = static_cast<double>(G) + Ey;
+    SlidingFactor((V * Cos(alpha0) + Ex * Sin(alpha0)) * mu, Ex * Cos(alpha0) - V * Sin(alpha0), r);
+}
+
 void OverturningFactor(float resisting, float driving, StabilityResult& r) {
     r.overturningMoment = driving;
     r.resistingMoment = resisting;
@@ -48,13 +57,10 @@ void OverturningFactor(float resisting, float driving, StabilityResult& r) {
 
 void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
     const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ex = kb.pressureX, Ey = kb.pressureY;
-    const float Zx = kb.armX, Zy = kb.armY, delta = kb.wallFriction, mu = kb.baseFriction;
+    const float Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
     const float alpha0 = c.wallType == kGravity ? static_cast<float>(Atan(c.wall.m_fBaseSlope)) : 0.0f;
-    const float thetaB = BackFaceAngleFromHorizontal(c.wall.m_fBackSlope);
-    const float E = Sqrt(Ex * Ex + Ey * Ey);
 
-    SlidingFactor((W * Cos(alpha0) + E * Cos(thetaB - alpha0 - delta)) * mu,
-                  E * Sin(thetaB - alpha0 - delta) - W * Sin(alpha0), r);
+    SlidingAlongBase(W, Ex, Ey, alpha0, mu, r);
     OverturningFactor(W * Zw + Ey * Zx, Ex * Zy, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ey) * Cos(alpha0) + Ex * Sin(alpha0);
@@ -65,32 +71,23 @@ void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) 
     const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
     const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY;
     const float E2x = kb.lowerPressureX, E2y = kb.lowerPressureY, Z2x = kb.lowerArmX, Z2y = kb.lowerArmY;
-    const float delta = kb.wallFriction, mu = kb.baseFriction;
+    const float mu = kb.baseFriction;
     const float alpha0 = Atan(c.wall.m_fBaseSlope);
-    const float theta1 = BackFaceAngleFromHorizontal(c.wall.m_fBackSlope);
-    const float alpha2 = Atan(c.wall.m_fLowerBackSlope);
-    const float E1 = Sqrt(Ex * Ex + Ey * Ey);
-    const float E2 = Sqrt(E2x * E2x + E2y * E2y);
     const float G = W + Ws;
 
-    SlidingFactor((G * Cos(alpha0) + E1 * Cos(theta1 - alpha0 - delta) + E2 * Sin(alpha0 + alpha2 + delta)) * mu,
-                  E1 * Sin(theta1 - alpha0 - delta) + E2 * Cos(alpha0 + alpha2 + delta) - G * Sin(alpha0), r);
+    SlidingAlongBase(G, Ex + E2x, Ey + E2y, alpha0, mu, r);
     OverturningFactor(W * Zw + Ws * xs + Ey * Zx + E2y * Z2x, Ex * Zy + E2x * Z2y, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
     const float N = (W + Ws + Ey + E2y) * Cos(alpha0) + (Ex + E2x) * Sin(alpha0);
     BasePressure(B, N, W * Zw + Ws * xs + Ey * Zx + E2y * Z2x - Ex * Zy - E2x * Z2y, r);
 }
 
-void ReinforcedVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
+void ReinforcedVariant(const KernelBlock& kb, StabilityResult& r) {
     const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
-    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY;
-    const float delta = kb.wallFriction, mu = kb.baseFriction;
-    // A counterfort wall's back is vertical whatever the record holds.
-    const float thetaB = BackFaceAngleFromHorizontal(c.wallType == kCounterfort ? 0.0f : c.wall.m_fBackSlope);
-    const float E = Sqrt(Ex * Ex + Ey * Ey);
+    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
     const float G = W + Ws;
 
-    SlidingFactor((G + E * Cos(thetaB - delta)) * mu, E * Sin(thetaB - delta), r);
+    SlidingAlongBase(G, Ex, Ey, 0, mu, r);
     OverturningFactor(W * Zw + Ws * xs + Ey * Zx, Ex * Zy, r);
     BasePressure(kb.outline.x[5] - kb.outline.x[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
 }
@@ -107,7 +104,7 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*metho
     if (c.wallType == kShelf)
         ShelfVariant(c, kb, r);
     else if (c.wallType == kCantilever || c.wallType == kCounterfort)
-        ReinforcedVariant(c, kb, r);
+        ReinforcedVariant(kb, r);
     else
         GravityVariant(c, kb, r);
     r.overturningOk = r.noOverturningTendency || FactorPasses(r.Kq, kRequiredOverturning);

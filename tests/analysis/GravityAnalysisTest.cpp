@@ -28,8 +28,8 @@ GravityWallResult Analyse(const WallCase& c, KernelBlock& kb) {
 // f = 0.970143·0.980580/cos(2.7262°) = 0.952381; Eq = 10·4·0.361433·0.952381 = 13.769 (shallow).
 // E = 481.465: Ex = 472.115, Ey = 94.42. s = −1.866667:
 // Zy = (467.696·2.286667 + 13.769·(12.46 − 2 − 1.866667))/481.465 = 2.46701.
-// Wedge over the back face, after the slope was rewritten to run t = 2.966667, rise 1.0:
-// soil t·H/2 + t·1/2 = 19.0847 m² · 17 = 324.44, surcharge t·10 = 29.67: Ey = 94.42 + 354.11.
+// Wedge over the back face, the slope cut at the face: run t = 2.966667, rise t·0.2 = 0.593333:
+// soil t·H/2 + t·0.593333/2 = 18.48233 m² · 17 = 314.20, surcharge t·10 = 29.67: Ey = 94.42 + 343.87.
 // Section at half of H: 5.933333 deep, width 2 + 0.25·5.933333 + 0.25·5.933333 = 4.966667;
 // W1 = (2 + 4.966667)/2·5.933333·24 = 496.027.
 TEST(GravityWallAnalysis, DefaultGravityWallByHand) {
@@ -43,7 +43,7 @@ TEST(GravityWallAnalysis, DefaultGravityWallByHand) {
     EXPECT_TRUE(r.rankine.sloping);
     EXPECT_NEAR(r.rankine.Ka, 0.361433, 2e-6);
     EXPECT_NEAR(r.pressure.Ex, 472.115, 0.01);
-    EXPECT_NEAR(r.pressure.Ey, 94.42 + 354.11, 0.05);
+    EXPECT_NEAR(r.pressure.Ey, 94.42 + 343.87, 0.05);
     EXPECT_NEAR(r.pressure.Zy, 2.46701, 1e-4);
     EXPECT_NEAR(r.pressure.E, std::hypot(r.pressure.Ex, r.pressure.Ey), 1e-3);
     EXPECT_NEAR(r.stability.B, 7.696460, 1e-4);
@@ -56,8 +56,8 @@ TEST(GravityWallAnalysis, DefaultGravityWallByHand) {
 
 // The whole-wall values are kept for the section-2 lines; the block itself ends
 // with the section's values, and the section saw the slope rewritten by the whole-wall Rankine
-// computation (run 2.966667, rise 1) and rewrote it again: run 5.933333·0.25 = 1.483333,
-// rise 2.966667·tan 11.31° = 0.593333.
+// computation (run 2.966667, rise 0.593333) and cut it again at its own face: run
+// 5.933333·0.25 = 1.483333, rise 1.483333·tan 11.31° = 0.296667.
 TEST(GravityWallAnalysis, CarryOverInTheBlock) {
     WallCase c = DefaultCase(kGravity);
     KernelBlock kb;
@@ -66,7 +66,7 @@ TEST(GravityWallAnalysis, CarryOverInTheBlock) {
     EXPECT_EQ(kb.pressureX, r.section.Ex);
     EXPECT_NEAR(kb.backHeight, 5.933333, 1e-5);
     EXPECT_NEAR(kb.slopeRun, 1.483333, 1e-5);
-    EXPECT_NEAR(kb.slopeRise, 0.593333, 1e-5);
+    EXPECT_NEAR(kb.slopeRise, 0.296667, 1e-5);
     // The stability results stay those of the whole wall.
     EXPECT_EQ(kb.overturningFactor, r.stability.Kq);
 }

@@ -26,6 +26,35 @@ TEST(CalculateCase, RefusalNamesTheFieldOnce) {
     EXPECT_TRUE(r.shelf);
 }
 
+// Kh = μ·N/T with the thrust's own components, N and T normal to and along the base; the numbers
+// are the cases' printed weights and components put into that formula by hand.
+TEST(CalculateCase, SlidingTakesTheThrustAsComputed) {
+    struct Row {
+        const char* name;
+        int wallType, theory;
+        double Kh;
+    };
+    const Row rows[] = {
+        // (W + Ws + Ey)·μ/Ex = (119.28 + 146.88 + 221.36)·0.45/178.67: the thrust on the imaginary back.
+        {"cantilever, Coulomb", kCantilever, kCoulomb, 1.228},
+        // (119.28 + 333.15 + 34.51)·0.45/172.55: Rankine's thrust parallel to the ground.
+        {"cantilever, Rankine", kCantilever, kRankine, 1.270},
+        // Base at 1:4 (α0 = 14.04°): N = (1236.80 + 438.29)·cos α0 + 472.12·sin α0 = 1739.58,
+        // T = 472.12·cos α0 − 1675.09·sin α0 = 51.75; 0.6·N/T.
+        {"gravity, Rankine, inclined base", kGravity, kRankine, 20.17},
+    };
+    for (const Row& row : rows) {
+        WallCase c = DefaultCase(row.wallType);
+        c.soil.m_nTheory = row.theory;
+        const CaseResult r = CalculateCase(c);
+        ASSERT_TRUE(r.Accepted()) << row.name;
+        const StabilityResult& s = r.gravity      ? r.gravity->stability
+                                   : r.cantilever ? r.cantilever->back.stability
+                                                  : r.counterfort->back.stability;
+        EXPECT_NEAR(s.Kh, row.Kh, 0.005 * row.Kh) << row.name;
+    }
+}
+
 // A default case of a random type with random values in some of its fields: most near the
 // default, some far off, some out of range, some extreme.
 WallCase RandomCase(std::mt19937& rng) {
