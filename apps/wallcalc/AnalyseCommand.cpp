@@ -179,12 +179,14 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     return j;
 }
 
-// Whether every check passes, and the names of those that do not.
+// Whether every check passes, the names of those that do not, and of those that warn.
 Json VerdictJson(const wall::CaseResult& a) {
-    Json failed = Json::array();
-    for (const wall::CheckVerdict& v : wall::CaseChecks(a))
+    Json failed = Json::array(), warnings = Json::array();
+    for (const wall::CheckVerdict& v : wall::CaseChecks(a)) {
         if (!v.pass) failed.push_back(v.name);
-    return Json{{"allPass", failed.empty()}, {"failed", failed}};
+        if (v.warning) warnings.push_back(v.name);
+    }
+    return Json{{"allPass", failed.empty()}, {"failed", failed}, {"warnings", warnings}};
 }
 
 Json Analyse(const wall::WallCase& c) {

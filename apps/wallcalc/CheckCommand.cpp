@@ -20,10 +20,15 @@ const RegisterCommand checkCommand([](CLI::App& app) {
         for (const wall::CheckVerdict& v : wall::CaseChecks(r)) {
             // Crack widths in mm need a third decimal to be told from their limit.
             const int digits = v.symbol == "ωmax" ? 3 : 2;
-            const std::string measure = v.note.empty() ? wall::Format("%s=%.*f %s %.*f", v.symbol.c_str(), digits,
-                                                                      v.value, v.relation, digits, v.required)
-                                                       : v.note;
-            std::cout << v.title << '\t' << measure << '\t' << (v.pass ? "满足" : "不满足") << '\n';
+            const std::string measure = v.note.empty()
+                                            ? wall::Format("%s=%.*f %s %.*f", v.symbol.c_str(), digits,
+                                                           v.value, v.relation, digits, v.required)
+                                            : v.note;
+            std::cout << v.title << '\t' << measure << '\t'
+                      << (v.warning ? "警告"
+                          : v.pass  ? "满足"
+                                    : "不满足")
+                      << '\n';
             allPass = allPass && v.pass;
         }
         if (!allPass) throw CommandError{{}, kExitCheckFailed};

@@ -48,11 +48,13 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     float M;
     if (EndsAbovePlatform(d, l0, h1)) {
         const float Eq = q * l0 * r.Ka1 * f1;
+        r.Eq1 = Eq;
         r.E1 = E1 + Eq;
         M = (h1 - d - l0 / 2) * Eq + E1 * h1 / 3;
     } else {
         const float Eq1 = (q / 2) * (d - d * tanPhi) * r.Ka1 * f1;
         const float Eq2 = (h1 - d) * q * r.Ka1 * f1;
+        r.Eq1 = Eq1 + Eq2;
         r.E1 = E1 + Eq1 + Eq2;
         M = (h1 - d) * Eq2 / 2 + (h1 - 1.5 * (d - d * tanPhi) - d * tanPhi) * Eq1 + E1 * h1 / 3;
     }
@@ -74,10 +76,12 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     } else if (H <= d + l0) {
         const float Eq1 = (q / 2) * (d - d * tanPhi) * Ka2 * f2;
         const float Eq2 = (H - d) * q * Ka2 * f2;
+        r.Eq2 = Eq1 + Eq2;
         r.E2 = E2s + Eq1 + Eq2;
         r.Z2y = (((H - d) / 2 + s) * Eq2 + (H - 1.5 * (d - d * tanPhi) - d * tanPhi + s) * Eq1 + Ms) / r.E2;
     } else {
         const float Eq = q * l0 * Ka2 * f2;
+        r.Eq2 = Eq;
         r.E2 = E2s + Eq;
         r.Z2y = ((h2 + s - d - l0 / 2) * Eq + Ms) / r.E2;
     }

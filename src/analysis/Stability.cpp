@@ -60,6 +60,8 @@ void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r
     const float Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
     const float alpha0 = c.wallType == kGravity ? static_cast<float>(Atan(c.wall.m_fBaseSlope)) : 0.0f;
 
+    r.terms = {
+        W, Zw, false, 0, 0, Ex, Ey, Zx, Zy, false, 0, 0, 0, 0, alpha0, mu, kb.outline.x[5] - kb.outline.x[4]};
     SlidingAlongBase(W, Ex, Ey, alpha0, mu, r);
     OverturningFactor(W * Zw + Ey * Zx, Ex * Zy, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
@@ -75,6 +77,23 @@ void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) 
     const float alpha0 = Atan(c.wall.m_fBaseSlope);
     const float G = W + Ws;
 
+    r.terms = {W,
+               Zw,
+               true,
+               Ws,
+               xs,
+               Ex,
+               Ey,
+               Zx,
+               Zy,
+               true,
+               E2x,
+               E2y,
+               Z2x,
+               Z2y,
+               alpha0,
+               mu,
+               kb.outline.x[5] - kb.outline.x[4]};
     SlidingAlongBase(G, Ex + E2x, Ey + E2y, alpha0, mu, r);
     OverturningFactor(W * Zw + Ws * xs + Ey * Zx + E2y * Z2x, Ex * Zy + E2x * Z2y, r);
     const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
@@ -87,6 +106,8 @@ void ReinforcedVariant(const KernelBlock& kb, StabilityResult& r) {
     const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
     const float G = W + Ws;
 
+    r.terms = {
+        W, Zw, true, Ws, xs, Ex, Ey, Zx, Zy, false, 0, 0, 0, 0, 0, mu, kb.outline.x[5] - kb.outline.x[4]};
     SlidingAlongBase(G, Ex, Ey, 0, mu, r);
     OverturningFactor(W * Zw + Ws * xs + Ey * Zx, Ex * Zy, r);
     BasePressure(kb.outline.x[5] - kb.outline.x[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);

@@ -9,7 +9,21 @@ namespace wall {
 constexpr double kRequiredOverturning = 1.6;  // against overturning
 constexpr double kRequiredSliding = 1.3;      // against sliding
 
+// The forces and arms the checks were computed from, as the report's formulas name them.
+struct StabilityTerms {
+    float W = 0, Zw = 0;                   // wall weight and its arm from the toe
+    bool hasExtraWeight = false;           // soil on a shelf platform or a heel
+    float Ws = 0, Zws = 0;                 // that soil's weight and arm
+    float Ex = 0, Ey = 0, Zx = 0, Zy = 0;  // thrust components and arms
+    bool hasLower = false;                 // a shelf wall's lower thrust
+    float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
+    float alpha0 = 0;  // base inclination, rad
+    float mu = 0;
+    float baseSpan = 0;  // horizontal width of the base; B = baseSpan / cos α0
+};
+
 struct StabilityResult {
+    StabilityTerms terms;
     float Kq = 0;  // overturning factor
     float Kh = 0;  // sliding factor
     float B = 0;   // base width along the base

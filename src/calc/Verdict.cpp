@@ -16,12 +16,14 @@ void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
         q.note = "倾覆力矩不大于零，无倾覆趋势";
     else if (!(s.resistingMoment > 0))
         q.note = "抗倾覆力矩不大于零";
-    CheckVerdict& h = out.emplace_back("sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk);
+    CheckVerdict& h =
+        out.emplace_back("sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk);
     if (s.noSlidingTendency)
         h.note = "滑动力不大于零，无滑移趋势";
     else if (!(s.resistingForce > 0))
         h.note = "抗滑力不大于零";
-    CheckVerdict& f = out.emplace_back("foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk);
+    CheckVerdict& f =
+        out.emplace_back("foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk);
     if (!(s.N > 0)) f.note = "基底法向合力不大于零，墙体脱离地基";
 }
 
@@ -29,6 +31,7 @@ void Section(std::vector<CheckVerdict>& out, const SectionResult& s) {
     out.push_back(
         {"compression", "墙身截面法向应力", "σmax", s.sigmaMax, "≤", s.allowCompress, s.compressionOk});
     out.push_back({"shear", "墙身截面切向应力", "τ1", s.tau1, "≤", s.allowShear, s.shearOk});
+    if (s.sigmaMin < 0) out.push_back({"tension", "墙身截面拉应力", "σmin", s.sigmaMin, "≥", 0, true, true});
 }
 
 // The designed sections as the report's headings place them.
@@ -47,9 +50,10 @@ template <std::size_t N>
 void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, N>& sections) {
     for (const DesignedSection& d : sections) {
         const ReinforcementResult& r = d.result;
-        CheckVerdict& v = out.emplace_back("section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度",
-                                           "ωmax", r.crackWidth, "≤", r.crackLimit,
-                                           r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
+        CheckVerdict& v = out.emplace_back(
+            "section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度", "ωmax", r.crackWidth,
+            "≤", r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
+        v.area = r.area;
         if (!r.loadsKnown)
             v.note = "基底合力在基底以外，求不出基底压力";
         else if (!r.gradesKnown)

@@ -10,20 +10,23 @@ namespace wall {
 
 // One check: `value` against `required` by `relation` ("≥", "≤" or "<").
 struct CheckVerdict {
-    std::string name;  // stable key: "overturning", "sliding", "foundation", "compression", "shear",
-                       // "section.<name>"
+    std::string name;    // stable key: "overturning", "sliding", "foundation", "compression", "shear",
+                         // "section.<name>"
     std::string title;   // as a person reads it: "抗倾覆稳定" ...
     std::string symbol;  // the quantity checked: "Kq", "Kh", "e0", "σmax", "τ1", "ωmax"
     double value = 0;
     const char* relation = "≥";
     double required = 0;
     bool pass = false;
+    bool warning = false;   // passes, but the reader should look: a masonry section in tension
+    double area = 0;        // a reinforced section's As, mm²
     std::string note = {};  // when set, `value` is not defined and this says why the check came out as it did
 };
 
-// Every check of an accepted case in report order: overturning and sliding, the wall-body section
-// of masonry walls, and each designed section of a reinforced-concrete wall against the crack limit
-// (a section that could not be designed or reinforced within the limit fails).
+// Every check of an accepted case in report order: overturning, sliding and the resultant's place on
+// the base, the wall-body section of masonry walls (with a warning where it is in tension), and each
+// designed section of a reinforced-concrete wall against the crack limit (a section that could not
+// be designed or reinforced within the limit fails).
 std::vector<CheckVerdict> CaseChecks(const CaseResult& r);
 
 }  // namespace wall

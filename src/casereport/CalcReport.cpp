@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "casereport/DesignData.h"
+#include "casereport/VerdictSummary.h"
 #include "drawing/SketchFiles.h"
 
 namespace wall {
@@ -86,6 +87,7 @@ void CalcReport::Generate() {
     if (a.shelf) WriteShelfAnalysis(*a.shelf);
     if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
     if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
+    WriteVerdictSummary(*this, CaseChecks(a));
 
     WriteResultMessage();
     ShowFieldCodes(false);

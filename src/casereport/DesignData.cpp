@@ -23,8 +23,8 @@ bool Is(int type, std::initializer_list<int> types) {
     return std::find(types.begin(), types.end(), type) != types.end();
 }
 
-constexpr std::array<const char*, 4> kLayerTitles = {"土层序号", "重度(kN/m3)", " 粘聚力 (kPa)",
-                                                     "内摩擦角(度)"};
+constexpr std::array<const char*, 4> kLayerTitles = {"土层序号", "重度(kN/WriteSupScript(m,3))",
+                                                     " 粘聚力 (kPa)", "内摩擦角(度)"};
 
 }  // namespace
 
@@ -64,7 +64,7 @@ void WriteDesignData(ReportWriter& w, const WallCase& c) {
         Line(w, "\t墙踵宽度：", F("%.2f m", r.m_fHeelWidth));
         Line(w, "\t墙踵高度：", F("%.2f m", r.m_fHeelHeight));
     }
-    Line(w, "墙体材料的容重：", F("%.2f kN/m3", r.m_fUnitWeight));
+    Line(w, "墙体材料的容重：", F("%.2f kN/WriteSupScript(m,3)", r.m_fUnitWeight));
     Line(w, "墙背面与挡土之间的摩擦角：δ=", F("%.0f °", r.m_fWallFriction));
     Line(w, "墙底与基土的摩擦系数：μ=", F("%.2f", r.m_fBaseFriction));
     if (Is(t, {kGravity, kSemiGravity, kShelf})) {

@@ -18,9 +18,15 @@ inline void ResultLine(ReportWriter& w, const std::string& label, const char* fm
     w.WriteText("\t" + label + F(fmt, v) + "\n");
 }
 
+// The value printed beside a limit it is compared with: two decimals, or as many more as it takes
+// for the two not to read the same; a value that is not zero but would print 0.00 gets three
+// significant digits. So a printed comparison is never contradicted by its numbers.
+std::string Compared(float value, double limit);
+
 // Said where the cohesion made the soil's active thrust negative and it was taken as zero.
 inline void ClippedThrustLine(ReportWriter& w, float computed) {
-    w.WriteText(F("\t按粘聚力计算的填土主动土压力为%.2f kN/m，小于零；土体受拉不能推墙，取为零。\n", computed));
+    w.WriteText(
+        F("\t按粘聚力计算的填土主动土压力为%.2f kN/m，小于零；土体受拉不能推墙，取为零。\n", computed));
 }
 
 }  // namespace wall

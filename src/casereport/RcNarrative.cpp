@@ -1,45 +1,48 @@
 // Reinforcement, crack-width and base-slab report lines.
 #include "casereport/RcNarrative.h"
 
+#include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 
 namespace wall {
 namespace {
 
+// The symbols of one load combination.
 struct CombinationText {
-    const char* mv;
+    const char* mv;  // label of the moment of the vertical forces
     const char* mh;
     const char* g;
-    const char* eccentricity;  // the second fraction of e
-    const char* zeroStress;    // G over B/2 - e
-    const char* trapezoid;     // G over B
     const char* pd;
     const char* pb;
+    const char* Mv;  // symbols
+    const char* Mh;
+    const char* G;
 };
 
 constexpr CombinationText kDesign = {
     "\t竖向力引起的弯矩设计值：Mv=",
     "\t水平力引起的弯矩设计值：Mh=",
     "\t总竖向力设计值：G=",
-    "EQ \\F(Mv-Mh,G)",
-    "EQ \\F(G,B/2-e)",
-    "EQ \\F(G,B)",
-    "\t墙踵板根部点的地基压力设计值：pd=",
-    "\t墙趾板根部点的地基压力设计值：pb=",
+    "\t墙踵板根部点的地基压力设计值：\n",
+    "\t墙趾板根部点的地基压力设计值：\n",
+    "Mv",
+    "Mh",
+    "G",
 };
 
 constexpr CombinationText kStandard = {
     "\t竖向力引起的弯矩标准值：Mvk=",
     "\t水平力引起的弯矩标准值：Mhk=",
     "\t总竖向力标准值：Gk=",
-    "EQ \\F(Mvk-Mhk,Gk)",
-    "EQ \\F(Gk,B/2-e)",
-    "EQ \\F(Gk,B)",
-    "\t墙踵板根部点的地基压力标准值：pd=",
-    "\t墙趾板根部点的地基压力标准值：pb=",
+    "\t墙踵板根部点的地基压力标准值：\n",
+    "\t墙趾板根部点的地基压力标准值：\n",
+    "Mvk",
+    "Mhk",
+    "Gk",
 };
 
-void WriteCombination(ReportWriter& w, const BasePressures& p, const CombinationText& t) {
+void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressures& p,
+                      const CombinationText& t) {
     w.WriteText(t.mv);
     w.WriteText(F("%.2f kN·m/m \n", p.Mv));
     w.WriteText(t.mh);
@@ -50,40 +53,39 @@ void WriteCombination(ReportWriter& w, const BasePressures& p, const Combination
         w.WriteText("\t总竖向力不大于零，墙体脱离地基，求不出基底压力，底板无法进行配筋计算！\n");
         return;
     }
-    w.WriteText("\t偏心距：e=");
-    w.WriteEquation("EQ \\F(B,2)");
-    w.WriteText("-");
-    w.WriteEquation(t.eccentricity);
-    w.WriteText(F("=%.2f m \n", p.e));
+    const Expr B = Q("B", s.B), G = Q(t.G, p.G), e = Q("e", p.e);
+    const Expr half = Fraction(B, K("2")), arm = Fraction(Q(t.Mv, p.Mv) - Q(t.Mh, p.Mh), G);
+    w.WriteText("\t偏心距：\n");
+    WriteFormula(w, "e", s.B / 2 - (p.Mv - p.Mh) / p.G >= 0 ? half - arm : arm - half, F("%.2f", p.e),
+                 " m \n");
     if (p.resultantOutsideBase) {
         w.WriteText("\t∵e≥B/2\n\t∴基底合力作用点位于基底以外，求不出基底压力，底板无法进行配筋计算！\n");
         return;
     }
     if (p.zeroStressZone) {
         w.WriteText("\t∵e>B/6\n");
-        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：WriteSubScript(σ,max)=");
-        w.WriteEquation("EQ \\F(2,3)");
-        w.WriteText("·");
-        w.WriteEquation(t.zeroStress);
-        w.WriteText(F("=%.2f kPa\n", p.sigmaMax));
+        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n");
+        const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
+        WriteFormula(w, "WriteSubScript(σ,max)", Fraction(K("2") * G, K("3") * Brackets(halfB - e)),
+                     F("%.2f", p.sigmaMax), " kPa\n");
     } else {
-        w.WriteText("\t基底最大应力值：WriteSubScript(σ,max)=");
-        w.WriteEquation(t.trapezoid);
-        w.WriteText("(1+");
-        w.WriteEquation("EQ \\F(6e,B)");
-        w.WriteText(")=");
-        w.WriteText(F("%.2f kPa\n", p.sigmaMax));
-        w.WriteText("\t基底压力最小值：WriteSubScript(σ,min)=");
-        w.WriteEquation(t.trapezoid);
-        w.WriteText("(1-");
-        w.WriteEquation("EQ \\F(6e,B)");
-        w.WriteText(")=");
-        w.WriteText(F("%.2f kPa\n", p.sigmaMin));
+        const Expr load = Fraction(G, B), ratio = Fraction(K("6") * e, B);
+        w.WriteText("\t基底最大应力值：\n");
+        WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", p.sigmaMax),
+                     " kPa\n");
+        w.WriteText("\t基底压力最小值：\n");
+        WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", p.sigmaMin),
+                     " kPa\n");
     }
+    // Linear between σmin at the heel's end and σmax at the toe.
+    const Expr max = Q("WriteSubScript(σ,max)", p.sigmaMax), min = Q("WriteSubScript(σ,min)", p.sigmaMin);
+    const Expr spread = Brackets(max - min);
     w.WriteText(t.pd);
-    w.WriteText(F("%.2f kPa\n", p.pd));
+    WriteFormula(w, "pd", min + spread * Fraction(Q("WriteSubScript(B,2)", s.B2), B), F("%.2f", p.pd),
+                 " kPa\n");
     w.WriteText(t.pb);
-    w.WriteText(F("%.2f kPa\n", p.pb));
+    WriteFormula(w, "pb", min + spread * Fraction(B - Q("WriteSubScript(B,1)", s.B1), B), F("%.2f", p.pb),
+                 " kPa\n");
 }
 
 }  // namespace
@@ -103,7 +105,7 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
     }
     if (r.minimumRatio) {
         w.WriteText("\t抗弯拉筋构造配筋:  配筋率μ=");
-        w.WriteText(F("%.2f ", r.ratio));
+        w.WriteText(Compared(r.ratio, kMinimumRatioPercent) + " ");
         w.WriteText("% < WriteSubScript(μ,min)=0.15%\n");
     }
     if (!r.crackLimitMet) {
@@ -116,16 +118,16 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
     w.WriteSupScript("mm", "2");
     w.WriteText("时，最大裂缝宽度\n\t\t\t");
     w.WriteText("WriteSubScript(ω,max)=");
-    w.WriteText(F("%.2f mm", r.crackWidth));
-    w.WriteText(F("<%.2f mm\n", r.crackLimit));
+    w.WriteText(Compared(r.crackWidth, r.crackLimit) + " mm");
+    w.WriteText(F("≤%.2f mm\n", r.crackLimit));
 }
 
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {
     w.WriteText("\n2）底板截面强度验算\n");
     w.WriteText(" 按承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用\n");
-    WriteCombination(w, s.design, kDesign);
+    WriteCombination(w, s, s.design, kDesign);
     w.WriteText(" 按正常使用极限状态下荷载效应的标准组合\n");
-    WriteCombination(w, s.standard, kStandard);
+    WriteCombination(w, s, s.standard, kStandard);
 }
 
 }  // namespace wall

@@ -7,6 +7,12 @@
 namespace wall {
 namespace {
 
+// The face a slab moment puts in tension: a positive heel moment the top face, a positive toe
+// moment the bottom face.
+const char* TensionFace(float M, bool heel) {
+    return (M >= 0) == heel ? "（板顶受拉）" : "（板底受拉）";
+}
+
 // A label in one writer call and its value in the next.
 void LabelValue(ReportWriter& w, const char* label, const char* fmt, float v) {
     w.WriteText(label);
@@ -38,14 +44,14 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
 
 void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteImaginaryBack(r.back);
-    WriteStabilityReport(*this, r.back.stability);
+    WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
     WriteText("6、墙身截面强度验算\n");
 
     WriteText("\n1）立板截面强度验算\n");
     WriteText(
         "\t底截面弯矩设计值：采用承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用，弯矩设计值\n");
-    LabelValue(*this, "\t墙踵板根部点的弯矩设计值：M=", "%.2f kN·m/m \n", r.M);
-    LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
+    LabelValue(*this, "\t立板底截面弯矩设计值：M=", "%.2f kN·m/m \n", r.M);
+    LabelValue(*this, "\t立板底截面弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
     WriteReinforcementResult(*this, r.sections[0].result);
 
     WriteBaseSlabReport(*this, r.slab);
@@ -53,12 +59,14 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
     if (known) {
-        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m", r.slab.Mb);
+        WriteText(std::string(TensionFace(r.slab.Mb, false)) + "\n");
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[1].result);
     if (known) {
-        LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m\n", r.slab.Md);
+        LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m", r.slab.Md);
+        WriteText(std::string(TensionFace(r.slab.Md, true)) + "\n");
         LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
     }
     WriteReinforcementResult(*this, r.sections[2].result);
@@ -66,7 +74,7 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
 
 void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteImaginaryBack(r.back);
-    WriteStabilityReport(*this, r.back.stability);
+    WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
     WriteText("6、墙身截面强度验算\n");
 
     // Face panel, horizontal.
@@ -100,7 +108,8 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
     if (known) {
-        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m\n", r.slab.Mb);
+        LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m", r.slab.Mb);
+        WriteText(std::string(TensionFace(r.slab.Mb, false)) + "\n");
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[4].result);

@@ -74,7 +74,7 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     w.WriteText("(1+");
     w.WriteEquation("EQ \\F(6WriteSubScript(e,1),WriteSubScript(B,1))");
     w.WriteText(")=");
-    w.WriteText(F("%.2f kPa", s.sigmaMax));
+    w.WriteText(Compared(s.sigmaMax, s.allowCompress) + " kPa");
     w.WriteText(StressPasses(s.sigmaMax, s.allowCompress)
                     ? F("≤[σ]=%.2f kPa    满足要求！\n", s.allowCompress)
                     : F("＞[σ]=%.2f kPa    不满足要求！\n", s.allowCompress));
@@ -84,12 +84,14 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     w.WriteEquation("EQ \\F(6WriteSubScript(e,1),WriteSubScript(B,1))");
     w.WriteText(")=");
     w.WriteText(F("%.2f kPa\n", s.sigmaMin));
+    // Masonry takes next to no tension: the reader must see it, the summary warns of it.
+    if (s.sigmaMin < 0) w.WriteText("\t截面出现拉应力。\n");
 
     w.WriteText("\t(5) 截面上的切向应力验算\n");
     w.WriteText("\t\t\tWriteSubScript(τ,1)=");
     w.WriteEquation("EQ \\F(WriteSubScript(E,1x),WriteSubScript(B,1))");
     w.WriteText("=");
-    w.WriteText(F("%.2f kPa", s.tau1));
+    w.WriteText(Compared(s.tau1, s.allowShear) + " kPa");
     w.WriteText(StressPasses(s.tau1, s.allowShear) ? F("≤[τ]=%.2f kPa    满足要求！", s.allowShear)
                                                    : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear));
 }

@@ -1,5 +1,8 @@
 // The calculation part of a shelf (balance-weight) wall's report.
+#include <cmath>
+
 #include "casereport/CalcReport.h"
+#include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 #include "casereport/SectionNarrative.h"
 #include "casereport/StabilityNarrative.h"
@@ -7,72 +10,56 @@
 namespace wall {
 namespace {
 
-// "×" is set as the Symbol font's multiplication sign by the markup.
-void Times(ReportWriter& w) {
-    w.WriteText("×");
-}
-
-// "×γ×a×b×K" with the last factor followed by `end` ("=" or "+").
-void Product(ReportWriter& w, float gamma, float a, float b, float K, const char* end) {
-    Times(w);
-    w.WriteText(F("%.2f", gamma));
-    Times(w);
-    w.WriteText(F("%.2f", a));
-    Times(w);
-    w.WriteText(F("%.2f", b));
-    Times(w);
-    w.WriteText(F("%.2f", K) + end);
-}
-
 // The components and lever arms of one wall part's pressure; `part` is "1" (upper) or "2" (lower).
 void Components(ReportWriter& w, const std::string& part, float Ex, float Ey, float Zx, float Zy) {
     w.WriteText("\t土压力x方向分量：WriteSubScript(E,a" + part + "x)=");
     w.WriteText(F("%.2fkN/m \n", Ex));
     w.WriteText("\t土压力y方向分量：WriteSubScript(E,a" + part + "y)=");
     w.WriteText(F("%.2fkN/m \n", Ey));
-    w.WriteText("\t土压力x方向作用位置：WriteSubScript(Z,x)=");
+    w.WriteText("\t土压力x方向作用位置：WriteSubScript(Z," + part + "x)=");
     w.WriteText(F("%.2fm \n", Zx));
-    w.WriteText("\t土压力y方向作用位置：WriteSubScript(Z,y)=");
+    w.WriteText("\t土压力y方向作用位置：WriteSubScript(Z," + part + "y)=");
     w.WriteText(F("%.2fm \n", Zy));
+}
+
+// ½·γ·a·b·Ka in symbols and values.
+Expr Triangle(const ShelfPressureResult& p, const Expr& a, const Expr& b, const Expr& Ka) {
+    return Fraction(K("1"), K("2")) * Q("γ", p.gamma) * a * b * Ka;
+}
+
+// The surcharge's part, where there is one, added to a thrust.
+Expr WithSurcharge(const Expr& soil, const char* symbol, float Eq) {
+    return std::fabs(Eq) < 0.005f ? soil : soil + Q(symbol, Eq);
 }
 
 // Subsections (1) and (2) of the earth pressure: upper and lower wall.
 void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
+    const Expr h1 = Q("WriteSubScript(h,1)", p.h1), h2 = Q("WriteSubScript(h,2)", p.h2);
+    const Expr Ka1 = Q("WriteSubScript(K,a1)", p.Ka1, "%.3f"), Ka2 = Q("WriteSubScript(K,a2)", p.Ka2, "%.3f");
+
     w.WriteText("\t(1)上段主动土压力计算\n");
-    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(k,a1)\n\t\t");
-    w.WriteText("WriteSubScript(k,a1)=");
-    w.WriteText(F("%.2f \n", p.Ka1));
+    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a1)\n\t\t");
+    w.WriteText(F("WriteSubScript(K,a1)=%.3f \n", p.Ka1));
+    if (std::fabs(p.Eq1) >= 0.005f)
+        w.WriteText(F("\t面荷载产生的上段土压力：WriteSubScript(E,q1)=%.2fkN/m \n", p.Eq1));
     w.WriteText("\t上段的总主动土压力：\n");
-    w.WriteText("\t\tWriteSubScript(E,a1)=");
-    w.WriteEquation("EQ \\F(1,2)");
-    w.WriteText("γWriteSubScript(h,1)WriteSubScript(h,1)WriteSubScript(K,a1)=");
-    w.WriteEquation("EQ \\F(1,2)");
-    Product(w, p.gamma, p.h1, p.h1, p.Ka1, "=");
-    w.WriteText(F("%.2fkN/m \n", p.E1));
+    WriteFormula(w, "WriteSubScript(E,a1)",
+                 WithSurcharge(Triangle(p, h1, h1, Ka1), "WriteSubScript(E,q1)", p.Eq1), F("%.2f", p.E1),
+                 "kN/m \n");
     Components(w, "1", p.Ex, p.Ey, p.Zx, p.Zy);
 
     w.WriteText("\t(2)下段主动土压力计算\n");
-    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(k,a2)\n\t\t");
-    w.WriteText("WriteSubScript(k,a2)=");
-    w.WriteText(F("%.2f \n", p.Ka2));
-    w.WriteText("\t下段的总主动土压力：\n");
-    w.WriteText("\t\tWriteSubScript(E,a2)=");
-    w.WriteEquation("EQ \\F(1,2)");
-    w.WriteText(
-        "γWriteSubScript(h,2)WriteSubScript(h,2)WriteSubScript(K,a2)+γWriteSubScript(h,1)WriteSubScript(h,2)"
-        "WriteSubScript(K,a2)=");
-    w.WriteEquation("EQ \\F(1,2)");
-    Product(w, p.gamma, p.h2, p.h2, p.Ka2, "+");
-    // The second product starts without a sign: γ first, then ×h1×h2×Ka2.
-    w.WriteText(F("%.2f", p.gamma));
-    Times(w);
-    w.WriteText(F("%.2f", p.h1));
-    Times(w);
-    w.WriteText(F("%.2f", p.h2));
-    Times(w);
-    w.WriteText(F("%.2f=", p.Ka2));
-    w.WriteText(F("%.2fkN/m \n", p.E2));
+    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)\n\t\t");
+    w.WriteText(F("WriteSubScript(K,a2)=%.3f \n", p.Ka2));
+    if (std::fabs(p.Eq2) >= 0.005f)
+        w.WriteText(F("\t面荷载产生的下段土压力：WriteSubScript(E,q2)=%.2fkN/m \n", p.Eq2));
+    w.WriteText("\t下段的总主动土压力（上段填土作为均布荷载γWriteSubScript(h,1)）：\n");
+    const Expr soil = Triangle(p, h2, h2, Ka2) + Q("γ", p.gamma) * h1 * h2 * Ka2;
+    WriteFormula(w, "WriteSubScript(E,a2)", WithSurcharge(soil, "WriteSubScript(E,q2)", p.Eq2),
+                 F("%.2f", p.E2), "kN/m \n");
     Components(w, "2", p.E2x, p.E2y, p.Z2x, p.Z2y);
+    w.WriteText(F("\t衡重台上的土重：WriteSubScript(W,s)=%.2f kN/m\n", p.extraWeight));
+    w.WriteText(F("\t相对于趾点力臂：WriteSubScript(Z,ws)=%.2f m\n", p.extraWeightArm));
 }
 
 }  // namespace
@@ -90,7 +77,7 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     WriteLoadingSketch();
     // The line feed of the stability computation.
     WriteText("\n");
-    WriteStabilityReport(*this, r.stability);
+    WriteStabilityReport(*this, r.stability, kShelfSymbols);
     WriteText("6、墙身应力验算\n");
     WriteSectionStressReport(*this, r.section, SectionLabels::kShelf);
 }

@@ -1,83 +1,153 @@
 // Overturning, sliding and base-pressure report lines.
 #include "casereport/StabilityNarrative.h"
 
+#include <cmath>
+
+#include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 
 namespace wall {
-void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
-    // Where a driving or resisting action is not positive there is no factor: a sentence says why.
+namespace {
+
+// The sums the three checks are made of, in symbols and printed values.
+struct Sums {
+    Expr resisting;                // moment of the vertical forces about the toe
+    Expr overturning;              // moment of the horizontal forces
+    Expr vertical;                 // ΣG + ΣEy
+    Expr horizontal;               // ΣEx
+    bool horizontalIsSum = false;  // so are the overturning moments: a shelf wall's two thrusts
+};
+
+Sums SumsOf(const StabilityTerms& t, const StabilitySymbols& y) {
+    Sums s;
+    s.resisting = Q(y.W, t.W) * Q(y.Zw, t.Zw);
+    s.vertical = Q(y.W, t.W);
+    if (t.hasExtraWeight) {
+        s.resisting = s.resisting + Q(y.Ws, t.Ws) * Q(y.Zws, t.Zws);
+        s.vertical = s.vertical + Q(y.Ws, t.Ws);
+    }
+    s.resisting = s.resisting + Q(y.Ey, t.Ey) * Q(y.Zx, t.Zx);
+    s.vertical = s.vertical + Q(y.Ey, t.Ey);
+    s.overturning = Q(y.Ex, t.Ex) * Q(y.Zy, t.Zy);
+    s.horizontal = Q(y.Ex, t.Ex);
+    if (t.hasLower) {
+        s.resisting = s.resisting + Q(y.E2y, t.E2y) * Q(y.Z2x, t.Z2x);
+        s.vertical = s.vertical + Q(y.E2y, t.E2y);
+        s.overturning = s.overturning + Q(y.E2x, t.E2x) * Q(y.Z2y, t.Z2y);
+        s.horizontal = s.horizontal + Q(y.E2x, t.E2x);
+        s.horizontalIsSum = true;
+    }
+    return s;
+}
+
+std::string Verdict(float factor, double required, bool ok, const char* check) {
+    return Compared(factor, required) + (ok ? Format(" ≥%g   %s验算满足！\n", required, check)
+                                            : Format(" ＜%g   %s验算不满足！\n", required, check));
+}
+
+void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     w.WriteText("3、抗倾覆稳定验算\n");
+    // Where a driving or resisting action is not positive there is no factor: a sentence says why.
     if (s.noOverturningTendency) {
         w.WriteText(F("\t挡土墙的倾覆力矩为%.2f kN·m/m，不大于零，墙体无倾覆趋势，抗倾覆稳定验算满足！\n",
                       s.overturningMoment));
-    } else if (!(s.resistingMoment > 0)) {
-        w.WriteText(F("\t挡土墙的抗倾覆力矩为%.2f kN·m/m，不大于零，墙体在自重下即向墙趾倾覆，"
-                      "抗倾覆稳定验算不满足！\n",
-                      s.resistingMoment));
-    } else {
-        w.WriteText("\t挡土墙抗倾覆稳定安全系数：\n\t\tWriteSubScript(K,q)=");
-        w.WriteEquation(
-            "EQ "
-            "\\F(WWriteSubScript(Z,w)+WriteSubScript(E,y)WriteSubScript(Z,x),WriteSubScript(E,x)WriteSubScript(Z,"
-            "y))");
-        w.WriteText(F("=%.2f ", s.Kq));
-        w.WriteText(s.overturningOk ? "≥1.6   抗倾覆稳定验算满足！\n" : "＜1.6   抗倾覆稳定验算不满足！\n");
+        return;
     }
+    if (!(s.resistingMoment > 0)) {
+        w.WriteText(
+            F("\t挡土墙的抗倾覆力矩为%.2f kN·m/m，不大于零，墙体在自重下即向墙趾倾覆，"
+              "抗倾覆稳定验算不满足！\n",
+              s.resistingMoment));
+        return;
+    }
+    w.WriteText("\t挡土墙抗倾覆稳定安全系数：\n");
+    WriteFormula(w, "WriteSubScript(K,q)", Fraction(sums.resisting, sums.overturning), "",
+                 Verdict(s.Kq, kRequiredOverturning, s.overturningOk, "抗倾覆稳定"));
+}
 
+void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
+    const StabilityTerms& t = s.terms;
     w.WriteText("\n4、抗滑移稳定验算\n");
+    const bool inclined = t.alpha0 != 0;
+    if (inclined) {
+        // The forces resolved normal to and along the inclined base.
+        const Expr cosA = {"cosWriteSubScript(α,0)", Format("%.4f", std::cos(static_cast<double>(t.alpha0)))};
+        const Expr sinA = {"sinWriteSubScript(α,0)", Format("%.4f", std::sin(static_cast<double>(t.alpha0)))};
+        const Expr horizontal = sums.horizontalIsSum ? Brackets(sums.horizontal) : sums.horizontal;
+        w.WriteText(Format("\t基底倾角：WriteSubScript(α,0)=%.2f°\n", t.alpha0 * 180 / 3.14159265358979));
+        w.WriteText("\t基底法向合力：\n");
+        WriteFormula(w, "N", Brackets(sums.vertical) * cosA + horizontal * sinA, F("%.2f", s.N), " kN/m\n");
+        w.WriteText("\t沿基底的滑动力：\n");
+        WriteFormula(w, "T", horizontal * cosA - Brackets(sums.vertical) * sinA, F("%.2f", s.slidingForce),
+                     " kN/m\n");
+    }
     if (s.noSlidingTendency) {
         w.WriteText(F("\t沿基底的滑动力为%.2f kN/m，不大于零，墙体无滑移趋势，抗滑移稳定验算满足！\n",
                       s.slidingForce));
-    } else if (!(s.resistingForce > 0)) {
-        w.WriteText(F("\t基底的抗滑力为%.2f kN/m，不大于零，基底不能提供摩阻力，抗滑移稳定验算不满足！\n",
-                      s.resistingForce));
-    } else {
-        w.WriteText("\t挡土墙抗滑移稳定安全系数：\n\t\tWriteSubScript(K,h)=");
-        w.WriteEquation("EQ \\F((W+Ey)μ,Ex)");
-        w.WriteText(F("=%.2f", s.Kh));
-        w.WriteText(s.slidingOk ? "≥1.3   抗滑移稳定验算满足！\n" : "＜1.3   抗滑移稳定验算不满足！\n");
-    }
-
-    w.WriteText("\n5、地基验算\n");
-    if (!(s.N > 0)) {
-        // Without a compressive resultant there is no eccentricity to print.
-        w.WriteText(F("\t基底法向合力N=%.2f kN/m，不大于零，墙体脱离地基，地基验算不满足！\n\n", s.N));
         return;
     }
-    w.WriteText("\t基底合力的偏心距：\n\t\tWriteSubScript(e,0)=");
-    w.WriteEquation("EQ \\F(B,2)");
-    w.WriteText("-");
-    w.WriteEquation(
-        "EQ "
-        "\\F(WWriteSubScript(Z,w)+WriteSubScript(E,y)WriteSubScript(Z,x)-WriteSubScript(E,x)WriteSubScript(Z,"
-        "y),W+"
-        "WriteSubScript(E,y))");
-    w.WriteText(F("=%.2f m\n\n", s.e0));
+    if (!(s.resistingForce > 0)) {
+        w.WriteText(F("\t基底的抗滑力为%.2f kN/m，不大于零，基底不能提供摩阻力，抗滑移稳定验算不满足！\n",
+                      s.resistingForce));
+        return;
+    }
+    w.WriteText("\t挡土墙抗滑移稳定安全系数：\n");
+    const Expr e = inclined ? Fraction(Q("μ", t.mu) * Q("N", s.N), Q("T", s.slidingForce))
+                            : Fraction(Q("μ", t.mu) * Brackets(sums.vertical), sums.horizontal);
+    WriteFormula(w, "WriteSubScript(K,h)", e, "", Verdict(s.Kh, kRequiredSliding, s.slidingOk, "抗滑移稳定"));
+}
+
+void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
+    const bool inclined = s.terms.alpha0 != 0;
+    w.WriteText("\n5、地基验算\n");
+    w.WriteText(F("\t基底宽度：B=%.2f m\n", s.B));
+    if (!inclined) {
+        w.WriteText("\t基底法向合力：\n");
+        WriteFormula(w, "N", sums.vertical, F("%.2f", s.N), " kN/m\n");
+    }
+    if (!(s.N > 0)) {
+        // Without a compressive resultant there is no eccentricity to print.
+        w.WriteText("\t基底法向合力不大于零，墙体脱离地基，地基验算不满足！\n\n");
+        return;
+    }
+    const Expr half = Fraction(Q("B", s.B), K("2"));
+    const Expr arm = Fraction(
+        sums.resisting - (sums.horizontalIsSum ? Brackets(sums.overturning) : sums.overturning), Q("N", s.N));
+    const float moment = s.resistingMoment - s.overturningMoment;
+    w.WriteText("\t基底合力的偏心距：\n");
+    WriteFormula(w, "WriteSubScript(e,0)", s.B / 2 - moment / s.N >= 0 ? half - arm : arm - half,
+                 F("%.2f", s.e0), " m\n\n");
+    const Expr e0 = Q("WriteSubScript(e,0)", s.e0);
     if (s.resultantOutsideBase) {
         w.WriteText(F("\t∵WriteSubScript(e,0)≥B/2=%.2f m\n", s.B / 2));
         w.WriteText("\t∴基底合力作用点位于基底以外，地基不能平衡墙体荷载，地基验算不满足！\n\n");
     } else if (s.partialContact) {
         w.WriteText("\t∵WriteSubScript(e,0)>B/6\n");
-        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n\t\tWriteSubScript(σ,max)=");
-        w.WriteEquation("EQ \\F(2,3)");
-        w.WriteText("·");
-        w.WriteEquation("EQ \\F(W+WriteSubScript(E,y),B/2-WriteSubScript(e,0))");
-        w.WriteText(F("=%.2f kPa\n\n", s.sigmaMax));
+        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n");
+        const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
+        WriteFormula(w, "WriteSubScript(σ,max)",
+                     Fraction(K("2") * Q("N", s.N), K("3") * Brackets(halfB - e0)), F("%.2f", s.sigmaMax),
+                     " kPa\n\n");
     } else {
-        w.WriteText("\t∵WriteSubScript(e,0)<B/6\n");
-        w.WriteText("\t∴基底地基土不出现零应力区，最大应力值：\n\t\tWriteSubScript(σ,max)=");
-        w.WriteEquation("EQ \\F(W+Ey,B)");
-        w.WriteText("(1+");
-        w.WriteEquation("EQ \\F(6WriteSubScript(e,0),B)");
-        w.WriteText(")=");
-        w.WriteText(F("%.2f kPa\n\n", s.sigmaMax));
-        w.WriteText("\t基底压力最小值：\n\t\tWriteSubScript(σ,min)=");
-        w.WriteEquation("EQ \\F(W+Ey,B)");
-        w.WriteText("(1-");
-        w.WriteEquation("EQ \\F(6WriteSubScript(e,0),B)");
-        w.WriteText(")=");
-        w.WriteText(F("%.2f kPa\n\n", s.sigmaMin));
+        const Expr ratio = Fraction(K("6") * e0, Q("B", s.B));
+        const Expr load = Fraction(Q("N", s.N), Q("B", s.B));
+        w.WriteText("\t∵WriteSubScript(e,0)≤B/6\n");
+        w.WriteText("\t∴基底地基土不出现零应力区，最大应力值：\n");
+        WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", s.sigmaMax),
+                     " kPa\n\n");
+        w.WriteText("\t基底压力最小值：\n");
+        WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", s.sigmaMin),
+                     " kPa\n\n");
     }
+}
+
+}  // namespace
+
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s, const StabilitySymbols& symbols) {
+    const Sums sums = SumsOf(s.terms, symbols);
+    Overturning(w, s, sums);
+    Sliding(w, s, sums);
+    Foundation(w, s, sums);
 }
 
 }  // namespace wall

@@ -56,6 +56,8 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     BaseSlabResult r;
     const float B = X[5] - X[4];
     r.B = B;
+    r.B1 = B1;
+    r.B2 = B2;
     // Where the vertical components act: the heel's end for Rankine's vertical back, the inclined
     // Coulomb back at the thrusts' heights otherwise.
     const bool rankine = c.soil.m_nTheory != kCoulomb;

@@ -25,6 +25,7 @@ struct BasePressures {
 
 struct BaseSlabResult {
     float B = 0;             // base width X5 - X4
+    float B1 = 0, B2 = 0;    // toe and heel widths
     BasePressures design;    // basic combination, permanent loads controlling (1.35 / 1.4)
     BasePressures standard;  // characteristic combination (all factors 1)
     float Md = 0, Mdk = 0;   // heel root, design and standard

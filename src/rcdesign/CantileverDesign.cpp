@@ -1,6 +1,8 @@
 // The computation of a cantilever wall: loads, stability, base slab, stem, toe and heel designs.
 #include "rcdesign/CantileverDesign.h"
 
+#include <cmath>
+
 #include "analysis/DoubleMath.h"
 
 namespace wall {
@@ -19,11 +21,14 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
 
     r.slab = BaseSlabDesign(c, s, kb);
     const float H1 = c.wall.m_fToeHeight;
+    // A slab is reinforced on the face its moment puts in tension, whichever sign the moment has.
     const bool known = r.slab.PressuresKnown();
-    r.sections[1] = {"toe", known ? DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Mb, r.slab.Mbk)
-                                  : WithoutBasePressure(H1)};
-    r.sections[2] = {"heel", known ? DesignReinforcement(c.wall, SectionKind::kStrip, H1, r.slab.Md, r.slab.Mdk)
-                                   : WithoutBasePressure(H1)};
+    auto slab = [&](float M, float Mk) {
+        return known ? DesignReinforcement(c.wall, SectionKind::kStrip, H1, std::fabs(M), std::fabs(Mk))
+                     : WithoutBasePressure(H1);
+    };
+    r.sections[1] = {"toe", slab(r.slab.Mb, r.slab.Mbk)};
+    r.sections[2] = {"heel", slab(r.slab.Md, r.slab.Mdk)};
     return r;
 }
 

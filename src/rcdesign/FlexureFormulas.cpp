@@ -56,7 +56,8 @@ float CrackSteelStress(float Mk, float As, float h0) {
 }
 
 float StrainNonUniformity(float ftk, float rhoTe, float sigmaS) {
-    return 1.1f - 0.65f * ftk / (rhoTe * sigmaS);
+    const float psi = 1.1f - 0.65f * ftk / (rhoTe * sigmaS);
+    return psi < 0.2f ? 0.2f : psi > 1.0f ? 1.0f : psi;
 }
 
 float MaxCrackWidth(float psi, float sigmaS, float Es, float cover, float barDiameter, float rhoTe) {

@@ -38,8 +38,9 @@ float EffectiveTensionRatio(float As, float b, float h, float bf, float hf);
 // σs = Mk/(0.87·h0·As). Mk in N·mm; N/mm².
 float CrackSteelStress(float Mk, float As, float h0);
 
-// Strain non-uniformity factor (clause 7.1.2, eq. 7.1.2-2): ψ = 1.1 - 0.65·ftk/(ρte·σs).
-// Not bounded to 0.2..1.0: the walls' reports print the unbounded value's result.
+// Strain non-uniformity factor (clause 7.1.2, eq. 7.1.2-2): ψ = 1.1 - 0.65·ftk/(ρte·σs), bounded to
+// 0.2..1.0 as the clause requires (unbounded, a lightly stressed section would get a width near or
+// below zero).
 float StrainNonUniformity(float ftk, float rhoTe, float sigmaS);
 
 // Largest crack width of a flexural member (clause 7.1.2, eq. 7.1.2-1, αcr = 1.9):

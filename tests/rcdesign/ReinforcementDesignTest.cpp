@@ -62,6 +62,10 @@ TEST(RcFormulas, TextbookCrackWidthExample) {
     // 1.9·0.2·39.785/2e5·(38 + 64) = 0.0077 mm.
     EXPECT_EQ(EffectiveTensionRatio(0.0042f * 1000, 1000, 2, 0, 0), 0.01f);
     EXPECT_NEAR(MaxCrackWidth(0.2f, 39.785f, 2.0e5f, 20, 8, 0.01f), 0.0077, 0.00005);
+    // GB 50010-2010 §7.1.2 bounds ψ to 0.2..1.0: 1.1 - 0.65·2.01/(0.01·39.785) = -2.18 takes 0.2, and a
+    // highly stressed section, 1.1 - 0.65·2.01/(0.05·400) = 1.035, takes 1.0.
+    EXPECT_EQ(StrainNonUniformity(2.01f, 0.01f, 39.785f), 0.2f);
+    EXPECT_EQ(StrainNonUniformity(2.01f, 0.05f, 400), 1.0f);
 }
 
 TEST(RcReinforcement, StripWithDefaultStemDepth) {
@@ -87,8 +91,8 @@ TEST(RcReinforcement, StripWithDefaultStemDepth) {
 TEST(RcReinforcement, SmallMomentTakesTheMinimumRatio) {
     // M = 10 kN·m on the same strip: As = (1 - √(1 - 2·10e6/(11.9·1000·325²)))·11.9·1000·325/300
     // = 102.98 mm², ρ = 0.0317 % < 0.15 -> As = 0.0015·1000·325 = 487.5 mm².
-    // Mk = 7: σs = 7e6/(0.87·487.5·325) = 50.78, ψ = 1.1 - 0.65·1.78/(0.01·50.78) = -1.178 (not bounded),
-    // ω = -0.067 -> printed as 0.
+    // Mk = 7: σs = 7e6/(0.87·487.5·325) = 50.78, ψ = 1.1 - 0.65·1.78/(0.01·50.78) = -1.178, bounded to
+    // 0.2: ω = 1.9·0.2·50.78/2e5·(1.9·20 + 0.08·10/0.01) = 0.01139 mm.
     ReinforcementResult r =
         DesignReinforcement(Wall(kC25, kHRB335, 20, 10, 0.2f), SectionKind::kStrip, 0.35f, 10, 7);
     ASSERT_TRUE(r.designed);
@@ -96,7 +100,7 @@ TEST(RcReinforcement, SmallMomentTakesTheMinimumRatio) {
     EXPECT_TRUE(r.minimumRatio);
     EXPECT_NEAR(r.ratio, 0.0317, 0.0001);
     EXPECT_FLOAT_EQ(r.area, 487.5f);
-    EXPECT_EQ(r.crackWidth, 0);
+    EXPECT_NEAR(r.crackWidth, 0.01139, 0.00002);
     EXPECT_TRUE(r.crackLimitMet);
 }
 

@@ -51,21 +51,21 @@ TEST(RcCantilever, SmallWallSequence) {
     EXPECT_NEAR(r.sections[0].result.crackWidth, 0.1779, 0.0002);
 }
 
-TEST(RcCantilever, NegativeHeelMomentReachesTheDesignWithItsSign) {
+TEST(RcCantilever, NegativeHeelMomentIsDesignedWithItsMagnitude) {
     // The small wall with almost weightless soil (γ = 0.01, the smallest the table shows; its pressure and
     // weight move the moments by a few tenths): only the wall's weight, W = 102 at 1.602941 m.
     // Design: G = 1.35·102 = 137.7, e = |2 - 1.602941| = 0.397059, σmax,min = (1 ± 6·0.397059/4)·137.7/4
     // = 54.928, 13.922, pd = 41.006·2.5/4 + 13.922 = 39.551. The heel slab's weight (1.35·30 at 1.25 m)
-    // is less than the pressure under it: Md = 50.625 - 13.922·3.125 - 25.629·6.25/6 = -19.58 kN·m/m,
-    // passed with its sign, and a negative moment cannot be designed.
+    // is less than the pressure under it: Md = 50.625 - 13.922·3.125 - 25.629·6.25/6 = -19.58 kN·m/m:
+    // the bottom face is in tension and is reinforced for 19.58.
     WallCase c = SmallWall(kCantilever);
     c.soil.m_afLayer[0][kLayerUnitWeight] = 0.01f;
     KernelBlock kb;
     PutOutline(c, kb);
     CantileverResult r = CantileverDesign(c, kb);
     EXPECT_NEAR(r.slab.Md, -19.58, 0.5);
-    EXPECT_EQ(r.sections[2].result.M, r.slab.Md);
-    EXPECT_FALSE(r.sections[2].result.designed);
+    EXPECT_EQ(r.sections[2].result.M, -r.slab.Md);
+    EXPECT_TRUE(r.sections[2].result.designed);
 }
 
 TEST(RcCantilever, DefaultCaseDepths) {

@@ -1,0 +1,77 @@
+// Building and writing the two forms of a printed formula.
+#include "casereport/Formula.h"
+
+#include "text/Format.h"
+
+namespace wall {
+namespace {
+
+// Inline markers of a fraction: start, between numerator and denominator, end.
+constexpr char kOpen = '\x01', kBar = '\x02', kClose = '\x03';
+
+}  // namespace
+
+Expr Q(std::string_view symbol, float value, const char* format) {
+    const std::string v = Format(format, static_cast<double>(value));
+    return {std::string(symbol), value < 0 ? "(" + v + ")" : v};
+}
+
+Expr K(std::string_view text) {
+    return {std::string(text), std::string(text)};
+}
+
+Expr N(float value, const char* format) {
+    const std::string v = Format(format, static_cast<double>(value));
+    return {v, v};
+}
+
+Expr operator+(const Expr& a, const Expr& b) {
+    return {a.sym + "+" + b.sym, a.num + "+" + b.num};
+}
+
+Expr operator-(const Expr& a, const Expr& b) {
+    return {a.sym + "-" + b.sym, a.num + "-" + b.num};
+}
+
+Expr operator*(const Expr& a, const Expr& b) {
+    return {a.sym + b.sym, a.num + "×" + b.num};
+}
+
+Expr Brackets(const Expr& a) {
+    return {"(" + a.sym + ")", "(" + a.num + ")"};
+}
+
+Expr Fraction(const Expr& numerator, const Expr& denominator) {
+    auto f = [](const std::string& n, const std::string& d) { return kOpen + n + kBar + d + kClose; };
+    return {f(numerator.sym, denominator.sym), f(numerator.num, denominator.num)};
+}
+
+void WriteSide(ReportWriter& w, std::string_view side) {
+    while (!side.empty()) {
+        const std::size_t open = side.find(kOpen);
+        if (open != 0) {
+            w.WriteText(side.substr(0, open));
+            if (open == std::string_view::npos) return;
+            side.remove_prefix(open);
+        }
+        const std::size_t bar = side.find(kBar), close = side.find(kClose);
+        std::string code = "EQ \\F(";
+        code.append(side.substr(1, bar - 1));
+        code += ',';
+        code.append(side.substr(bar + 1, close - bar - 1));
+        code += ')';
+        w.WriteEquation(code);
+        side.remove_prefix(close + 1);
+    }
+}
+
+void WriteFormula(ReportWriter& w, std::string_view lhs, const Expr& e, std::string_view result,
+                  std::string_view tail) {
+    w.WriteText("\t\t" + std::string(lhs) + "=");
+    WriteSide(w, e.sym);
+    w.WriteText("\n\t\t  =");
+    WriteSide(w, e.num);
+    w.WriteText("=" + std::string(result) + std::string(tail));
+}
+
+}  // namespace wall

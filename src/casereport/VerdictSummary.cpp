@@ -1,0 +1,72 @@
+// The verdict summary at the end of the results.
+#include "casereport/VerdictSummary.h"
+
+#include <array>
+
+#include "casereport/NarrativeLines.h"
+
+namespace wall {
+namespace {
+
+// The unit of a checked quantity; factors have none.
+std::string Unit(const CheckVerdict& v) {
+    if (v.symbol == "ωmax") return " mm";
+    if (v.symbol == "e0") return " m";
+    if (v.symbol == "σmax" || v.symbol == "σmin" || v.symbol == "τ1") return " kPa";
+    return "";
+}
+
+// The computed value as the table shows it: symbol and value (with As for a reinforced section),
+// or the reason the value is not defined.
+std::string Computed(const CheckVerdict& v) {
+    if (!v.note.empty()) return v.note;
+    std::string text = v.symbol + "=" + Compared(static_cast<float>(v.value), v.required) + Unit(v);
+    if (v.symbol == "ωmax") text = Format("As=%.2f mm²，", v.area) + text;
+    return text;
+}
+
+std::string Required(const CheckVerdict& v) {
+    if (v.warning) return "";
+    return std::string(v.relation) + Format("%.2f", v.required) + Unit(v);
+}
+
+}  // namespace
+
+std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
+    std::string failed, warned;
+    for (const CheckVerdict& v : checks) {
+        if (!v.pass) failed += (failed.empty() ? "" : "、") + v.title;
+        if (v.warning) warned += (warned.empty() ? "" : "、") + v.title;
+    }
+    std::string sentence = failed.empty() ? "全部验算满足。" : "以下验算不满足：" + failed + "。";
+    if (!warned.empty()) sentence += "请注意：" + warned + "。";
+    return sentence;
+}
+
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks) {
+    w.WriteText("\n7、验算结论\n");
+    static constexpr std::array<float, 4> kWidths = {150, 160, 70, 45};
+    w.AddTable(static_cast<int>(checks.size()) + 1, 4, kWidths, 36);
+    const std::array<std::string, 4> header = {"验算项目", "计算值", "要求值", "结论"};
+    w.SetAlignment(1);
+    for (int col = 0; col < 4; ++col) {
+        w.TypeText(header[col]);
+        w.NextCell(col == 3 ? 0 : 1);  // titles left, values centred
+    }
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        const CheckVerdict& v = checks[i];
+        const std::array<std::string, 4> row = {v.title, Computed(v), Required(v),
+                                                v.warning ? "警告"
+                                                : v.pass  ? "满足"
+                                                          : "不满足"};
+        for (int col = 0; col < 4; ++col) {
+            w.TypeText(row[col]);
+            if (!(i + 1 == checks.size() && col == 3)) w.NextCell(col == 3 ? 0 : 1);
+        }
+    }
+    w.LeaveTable();
+    w.SetAlignment(0);
+    w.WriteText("\t" + VerdictSentence(checks) + "\n");
+}
+
+}  // namespace wall

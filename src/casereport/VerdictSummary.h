@@ -1,0 +1,20 @@
+// The report's closing section: every check in one table, and one sentence.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/Verdict.h"
+#include "report/ReportWriter.h"
+
+namespace wall {
+
+// "全部验算满足。", or "以下验算不满足：" followed by the failed checks' titles; then "请注意：" and the
+// titles of the warnings, if any.
+std::string VerdictSentence(const std::vector<CheckVerdict>& checks);
+
+// "7、验算结论": a ruled table of check, computed value, required value and "满足", "不满足" or
+// "警告", then the sentence.
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks);
+
+}  // namespace wall

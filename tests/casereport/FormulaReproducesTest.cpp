@@ -1,0 +1,172 @@
+// A checker puts the printed values into the printed formula and must get the printed result. Every
+// substituted line of a report is evaluated here with each printed value widened to the interval it
+// was rounded from; the printed result must lie in that range.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include "RecordingHost.h"
+#include "ScratchDir.h"
+#include "calc/CalculateCase.h"
+#include "case/CaseDefaults.h"
+#include "casereport/WriteCaseReport.h"
+
+namespace wall {
+namespace {
+
+struct Interval {
+    double lo = 0, hi = 0;
+};
+
+Interval operator+(Interval a, Interval b) {
+    return {a.lo + b.lo, a.hi + b.hi};
+}
+Interval operator-(Interval a, Interval b) {
+    return {a.lo - b.hi, a.hi - b.lo};
+}
+Interval operator*(Interval a, Interval b) {
+    const double p[] = {a.lo * b.lo, a.lo * b.hi, a.hi * b.lo, a.hi * b.hi};
+    return {*std::min_element(p, p + 4), *std::max_element(p, p + 4)};
+}
+Interval operator/(Interval a, Interval b) {
+    EXPECT_TRUE(b.lo > 0 || b.hi < 0) << "a divisor that may be zero";
+    return a * Interval{1 / b.hi, 1 / b.lo};
+}
+
+// A printed number and the interval it was rounded from; a number without decimals is exact.
+Interval Number(const std::string& text) {
+    const double v = std::stod(text);
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos) return {v, v};
+    const double half = 0.5 * std::pow(10.0, -static_cast<int>(text.size() - point - 1));
+    return {v - half, v + half};
+}
+
+// + - × / and brackets over printed numbers, as the report writes its substituted formulas.
+class Evaluator {
+  public:
+    explicit Evaluator(std::string text) : s_(std::move(text)) {}
+    bool Evaluate(Interval& out) {
+        out = Sum();
+        return ok_ && at_ == s_.size();
+    }
+
+  private:
+    bool Take(std::string_view token) {
+        if (s_.compare(at_, token.size(), token) != 0) return false;
+        at_ += token.size();
+        return true;
+    }
+    Interval Sum() {
+        Interval v = Product();
+        for (;;) {
+            if (Take("+"))
+                v = v + Product();
+            else if (Take("-"))
+                v = v - Product();
+            else
+                return v;
+        }
+    }
+    Interval Product() {
+        Interval v = Factor();
+        for (;;) {
+            if (Take("×"))
+                v = v * Factor();
+            else if (Take("/"))
+                v = v / Factor();
+            else
+                return v;
+        }
+    }
+    Interval Factor() {
+        if (Take("-")) return Interval{0, 0} - Factor();
+        if (Take("(")) {
+            const Interval v = Sum();
+            ok_ = ok_ && Take(")");
+            return v;
+        }
+        const std::size_t start = at_;
+        while (at_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[at_])) || s_[at_] == '.'))
+            ++at_;
+        if (at_ == start) {
+            ok_ = false;
+            return {};
+        }
+        return Number(s_.substr(start, at_ - start));
+    }
+    std::string s_;
+    std::size_t at_ = 0;
+    bool ok_ = true;
+};
+
+// Checks every line "  =<substituted>=<result>…" of a report; returns how many it checked.
+int CheckSubstitutedLines(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line;
+    int checked = 0;
+    while (std::getline(lines, line)) {
+        const std::size_t first = line.find_first_not_of('\t');
+        if (first == std::string::npos || line.compare(first, 3, "  =") != 0) continue;
+        const std::string body = line.substr(first + 3);
+        const std::size_t eq = body.rfind('=');
+        if (eq == std::string::npos) {
+            ADD_FAILURE() << "no result: " << line;
+            continue;
+        }
+        std::size_t used = 0;
+        const std::string tail = body.substr(eq + 1);
+        std::stod(tail, &used);
+        const Interval printed = Number(tail.substr(0, used));
+        Interval value;
+        EXPECT_TRUE(Evaluator(body.substr(0, eq)).Evaluate(value)) << "cannot read: " << line;
+        const double slack = 1e-6 * std::max(1.0, std::fabs(printed.lo));
+        EXPECT_TRUE(value.lo <= printed.hi + slack && printed.lo - slack <= value.hi)
+            << line << "\n  the printed values give " << value.lo << " .. " << value.hi;
+        ++checked;
+    }
+    return checked;
+}
+
+TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
+    struct Row {
+        const char* name;
+        int wallType, theory;
+        float height;  // 0: the default
+    };
+    const Row rows[] = {
+        {"gravity, Rankine", kGravity, kRankine, 0},
+        {"gravity, Coulomb", kGravity, kCoulomb, 0},
+        {"semi-gravity, Rankine", kSemiGravity, kRankine, 0},
+        {"shelf", kShelf, kCoulomb, 0},
+        {"cantilever, Rankine", kCantilever, kRankine, 0},
+        {"cantilever, Coulomb", kCantilever, kCoulomb, 0},
+        {"counterfort, Rankine", kCounterfort, kRankine, 0},
+        {"counterfort, Coulomb", kCounterfort, kCoulomb, 0},
+        // Resultants beyond the middle third: the triangular distribution.
+        {"high cantilever", kCantilever, kRankine, 9},
+        {"high shelf", kShelf, kCoulomb, 9},
+    };
+    test::ScratchDir dir("formula-reproduces");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WallCase c = DefaultCase(row.wallType);
+        c.soil.m_nTheory = row.theory;
+        if (row.height > 0) c.wall.m_fHeight = row.height;
+        const CaseResult r = CalculateCase(c);
+        ASSERT_TRUE(r.Accepted()) << RefusalText(r);
+        test::RecordingHost host;
+        CaseReportJob job;
+        job.folder = dir.path();
+        job.config = ReportConfig{};
+        const CaseReportFiles files = WriteCaseReport(c, r, host, job);
+        ASSERT_TRUE(files.saved) << files.error;
+        EXPECT_GE(CheckSubstitutedLines(files.plainText), 5);
+    }
+}
+
+}  // namespace
+}  // namespace wall
