@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "case/CaseDefaults.h"
 #include "casereport/WriteCaseReport.h"
+#include "report/ReportConfig.h"
 
 namespace wallcalc {
 namespace {
@@ -36,6 +37,7 @@ struct ReportOptions {
     bool text = false;
     bool echo = false;
     bool force = false;
+    std::string equations;  // "math" or "field"; empty: as report.conf says
 };
 
 void RunReport(const ReportOptions& o) {
@@ -50,8 +52,16 @@ void RunReport(const ReportOptions& o) {
     if (!o.output.empty()) RefuseToReplace(o.output, o.force);
     wall::CaseResult result = RequireResult(c);
 
+    // report.conf, with the command line's choice of equations over its own.
+    wall::ReportConfigResult config = wall::LoadReportConfig(wall::DefaultReportConfigPath());
+    for (const std::string& w : config.warnings) std::cerr << "wallcalc: " << w << "\n";
+    if (!o.equations.empty())
+        config.config.equations =
+            o.equations == "field" ? wall::EquationStyle::kField : wall::EquationStyle::kOfficeMath;
+
     CommandLineHost host(dir, o.echo && !o.text);
     wall::CaseReportJob job;
+    job.config = config.config;
     job.folder = dir;
     if (!o.output.empty()) job.file = o.output;
     job.drawingsNamedAfterReport = true;
@@ -71,6 +81,10 @@ const RegisterCommand reportCommand([](CLI::App& app) {
     cmd->add_option("-o,--output", o->output, "report file (default: 挡土墙计算N.docx in the work folder)");
     cmd->add_option("--workdir", o->workDir, "folder of the report when -o is not given (挡土墙计算N.docx)");
     cmd->add_flag("--text", o->text, "also print the report as plain text");
+    cmd->add_option("--equations", o->equations,
+                    "equations as Office Math (math, the default) or as EQ fields that Word updates on "
+                    "opening (field); overrides report.conf")
+        ->check(CLI::IsMember({"math", "field"}));
     cmd->add_flag("--force", o->force, "replace an existing report file named by -o");
     cmd->add_flag("--echo", o->echo,
                   "print what the host is sent (the first section and the result message)");

@@ -55,7 +55,16 @@ struct Picture {
     double heightPt = 0;
 };
 
-using Inline = std::variant<TextRun, SymbolRun, Field, Picture>;
+// A page-number field of the page header or footer: the number of the page it is shown on, or the
+// number of pages of the document.
+enum class PageFieldKind { kPage, kNumPages };
+
+struct PageField {
+    PageFieldKind kind = PageFieldKind::kPage;
+    CharFormat format;
+};
+
+using Inline = std::variant<TextRun, SymbolRun, Field, Picture, PageField>;
 
 enum class Alignment { kLeft = 0, kCenter = 1, kRight = 2, kJustify = 3 };
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "report/DocxXml.h"
+#include "report/PageEstimate.h"
 
 namespace wall {
 namespace {
@@ -38,11 +39,12 @@ bool AddMember(zip_t* za, const char* name, const void* data, std::size_t size, 
 
 }  // namespace
 
-std::string DocumentXml(const Document& doc) {
-    return DocumentPartXml(doc, CollectMedia(doc));
+std::string DocumentXml(const Document& doc, EquationStyle equations) {
+    return DocumentPartXml(doc, CollectMedia(doc), equations);
 }
 
-bool WriteDocx(const Document& doc, std::vector<uint8_t>& out, std::string* error) {
+bool WriteDocx(const Document& doc, std::vector<uint8_t>& out, std::string* error,
+               const DocxOptions& options) {
     const std::vector<MediaPart> media = CollectMedia(doc);
     struct Part {
         std::string name;
@@ -51,12 +53,17 @@ bool WriteDocx(const Document& doc, std::vector<uint8_t>& out, std::string* erro
     std::vector<Part> parts;
     parts.push_back({"[Content_Types].xml", ContentTypesXml(doc)});
     parts.push_back({"_rels/.rels", PackageRelsXml()});
-    parts.push_back({"word/document.xml", DocumentPartXml(doc, media)});
+    parts.push_back({"docProps/core.xml", CorePropertiesXml(options)});
+    parts.push_back({"docProps/app.xml", AppPropertiesXml()});
+    parts.push_back({"word/document.xml", DocumentPartXml(doc, media, options.equations)});
     parts.push_back({"word/_rels/document.xml.rels", DocumentRelsXml(doc, media)});
     parts.push_back({"word/styles.xml", StylesPartXml()});
-    parts.push_back({"word/settings.xml", SettingsPartXml()});
-    if (!doc.header.empty()) parts.push_back({"word/header1.xml", HeaderPartXml(doc)});
-    if (!doc.footer.empty()) parts.push_back({"word/footer1.xml", FooterPartXml(doc)});
+    parts.push_back({"word/settings.xml", SettingsPartXml(options.equations)});
+    const int pages = EstimatePageCount(doc);
+    if (!doc.header.empty())
+        parts.push_back({"word/header1.xml", HeaderPartXml(doc, options.equations, pages)});
+    if (!doc.footer.empty())
+        parts.push_back({"word/footer1.xml", FooterPartXml(doc, options.equations, pages)});
 
     zip_error_t zerr;
     zip_error_init(&zerr);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "report/FieldResult.h"
+#include "report/OfficeMath.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -16,6 +17,8 @@ constexpr const char* kNamespaces =
     " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\""
     " xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\""
     " xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
+constexpr const char* kMathNamespace =
+    " xmlns:m=\"http://schemas.openxmlformats.org/officeDocument/2006/math\"";
 
 constexpr const char* kXmlDecl = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
@@ -26,39 +29,18 @@ long Emu(double pt) {
     return std::lround(pt * 12700);
 }
 
-void Escape(std::string& out, std::string_view s) {
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-}
-
 void RunProperties(std::string& out, const CharFormat& f, const std::string& fontOverride = {}) {
     out += "<w:rPr>";
     const std::string& font = fontOverride.empty() ? f.font : fontOverride;
     if (!font.empty()) {
         out += "<w:rFonts w:ascii=\"";
-        Escape(out, font);
+        XmlEscape(out, font);
         out += "\" w:hAnsi=\"";
-        Escape(out, font);
+        XmlEscape(out, font);
         out += "\" w:eastAsia=\"";
-        Escape(out, font);
+        XmlEscape(out, font);
         out += "\" w:cs=\"";
-        Escape(out, font);
+        XmlEscape(out, font);
         out += "\"/>";
     }
     if (f.bold) out += "<w:b/><w:bCs/>";
@@ -84,7 +66,7 @@ void RunText(std::string& out, std::string_view text, const char* element) {
             out += "<w:";
             out += element;
             out += " xml:space=\"preserve\">";
-            Escape(out, piece);
+            XmlEscape(out, piece);
             out += "</w:";
             out += element;
             out += ">";
@@ -107,7 +89,7 @@ void SymbolRunXml(std::string& out, const SymbolRun& s) {
     out += "<w:r>";
     RunProperties(out, s.format);
     out += "<w:sym w:font=\"";
-    Escape(out, s.font);
+    XmlEscape(out, s.font);
     out += Format("\" w:char=\"%04X\"/>", static_cast<unsigned>(s.code));
     out += "</w:r>";
 }
@@ -136,6 +118,14 @@ void FieldXml(std::string& out, const Field& field) {
     FieldCharXml(out, f, "separate");
     for (const CodeRun& r : FieldResultRuns(field)) CodeRunXml(out, r, "t");
     FieldCharXml(out, f, "end");
+}
+
+// PAGE shows 1 until the word processor lays the pages out; NUMPAGES the estimated count.
+void PageFieldXml(std::string& out, const PageField& field, int pageCount) {
+    const bool total = field.kind == PageFieldKind::kNumPages;
+    out += total ? "<w:fldSimple w:instr=\" NUMPAGES \">" : "<w:fldSimple w:instr=\" PAGE \">";
+    TextRunXml(out, TextRun{total ? std::to_string(pageCount) : "1", field.format});
+    out += "</w:fldSimple>";
 }
 
 void PictureXml(std::string& out, const MediaPart& media, int id) {
@@ -174,11 +164,15 @@ const char* AlignmentValue(Alignment a) {
 // Emits the document's parts in order; pictures are numbered as they come.
 struct Emitter {
     const std::vector<MediaPart>* media = nullptr;
+    EquationStyle equations = EquationStyle::kOfficeMath;
+    int pageCount = 1;
     std::size_t nextPicture = 0;
     std::string out;
 
-    void Paragraph(const wall::Paragraph& p) {
+    // keepNext: the paragraph stays on the page of the one that follows it.
+    void Paragraph(const wall::Paragraph& p, bool keepNext = false) {
         out += "<w:p><w:pPr>";
+        if (keepNext) out += "<w:keepNext/>";
         if (p.rule == ParagraphRule::kBelow) {
             out +=
                 "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"000000\"/></w:pBdr>";
@@ -193,8 +187,13 @@ struct Emitter {
                 TextRunXml(out, *t);
             else if (const auto* s = std::get_if<SymbolRun>(&item))
                 SymbolRunXml(out, *s);
-            else if (const auto* f = std::get_if<Field>(&item))
-                FieldXml(out, *f);
+            else if (const auto* f = std::get_if<Field>(&item)) {
+                if (equations == EquationStyle::kOfficeMath)
+                    AppendOfficeMath(out, *f);
+                else
+                    FieldXml(out, *f);
+            } else if (const auto* pf = std::get_if<PageField>(&item))
+                PageFieldXml(out, *pf, pageCount);
             else if (media && nextPicture < media->size()) {
                 PictureXml(out, (*media)[nextPicture], static_cast<int>(nextPicture + 1));
                 ++nextPicture;
@@ -231,15 +230,21 @@ struct Emitter {
             " w:noHBand=\"0\" w:noVBand=\"1\"/></w:tblPr><w:tblGrid>";
         for (const TableCell& c : firstRow) out += Format("<w:gridCol w:w=\"%ld\"/>", Twips(c.widthPt));
         out += "</w:tblGrid>";
-        for (const TableRow& row : t.rows) {
-            out += "<w:tr>";
+        // Rows are never split across pages. The first row of a ruled table is its heading: it is
+        // repeated on every page the table runs onto and never left alone at the foot of a page.
+        const bool heading = ruled && t.rows.size() > 1;
+        for (std::size_t r = 0; r < t.rows.size(); ++r) {
+            const TableRow& row = t.rows[r];
+            const bool headingRow = heading && r == 0;
+            out += headingRow ? "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"
+                              : "<w:tr><w:trPr><w:cantSplit/></w:trPr>";
             for (const TableCell& cell : row.cells) {
                 out += Format("<w:tc><w:tcPr><w:tcW w:w=\"%ld\" w:type=\"dxa\"/>", Twips(cell.widthPt));
                 if (cell.verticalAlignment == CellAlignment::kCenter) out += "<w:vAlign w:val=\"center\"/>";
                 if (cell.verticalAlignment == CellAlignment::kBottom) out += "<w:vAlign w:val=\"bottom\"/>";
                 out += "</w:tcPr>";
                 if (cell.paragraphs.empty()) out += "<w:p/>";
-                for (const wall::Paragraph& p : cell.paragraphs) Paragraph(p);
+                for (const wall::Paragraph& p : cell.paragraphs) Paragraph(p, headingRow);
                 out += "</w:tc>";
             }
             out += "</w:tr>";
@@ -248,10 +253,14 @@ struct Emitter {
     }
 };
 
-std::string StoryPart(const char* root, const std::vector<Paragraph>& paragraphs) {
+std::string StoryPart(const char* root, const std::vector<Paragraph>& paragraphs, EquationStyle equations,
+                      int pageCount) {
     Emitter e;
+    e.equations = equations;
+    e.pageCount = pageCount;
     e.out = kXmlDecl;
-    e.out += Format("<w:%s%s>", root, kNamespaces);
+    e.out += Format("<w:%s%s%s>", root, kNamespaces,
+                    equations == EquationStyle::kOfficeMath ? kMathNamespace : "");
     if (paragraphs.empty()) e.out += "<w:p/>";
     for (const Paragraph& p : paragraphs) e.Paragraph(p);
     e.out += Format("</w:%s>", root);
@@ -270,6 +279,27 @@ const char* Extension(PictureFormat f) {
 }
 
 }  // namespace
+
+void XmlEscape(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
 
 std::vector<MediaPart> CollectMedia(const Document& doc) {
     std::vector<MediaPart> media;
@@ -296,15 +326,22 @@ std::vector<MediaPart> CollectMedia(const Document& doc) {
     return media;
 }
 
-std::string DocumentPartXml(const Document& doc, const std::vector<MediaPart>& media) {
+std::string DocumentPartXml(const Document& doc, const std::vector<MediaPart>& media,
+                            EquationStyle equations) {
     Emitter e;
     e.media = &media;
+    e.equations = equations;
     e.out.reserve(4096 + doc.body.size() * 256);
     e.out = kXmlDecl;
-    e.out += Format("<w:document%s><w:body>", kNamespaces);
-    for (const Block& b : doc.body) {
+    e.out += Format("<w:document%s%s><w:body>", kNamespaces,
+                    equations == EquationStyle::kOfficeMath ? kMathNamespace : "");
+    for (std::size_t i = 0; i < doc.body.size(); ++i) {
+        const Block& b = doc.body[i];
+        // A table's caption or lead-in stays with the table.
+        const bool beforeTable = i + 1 < doc.body.size() && std::holds_alternative<Table>(doc.body[i + 1]) &&
+                                 !std::get<Table>(doc.body[i + 1]).rows.empty();
         if (const auto* p = std::get_if<Paragraph>(&b))
-            e.Paragraph(*p);
+            e.Paragraph(*p, beforeTable);
         else if (!std::get<Table>(b).rows.empty())
             e.Table(std::get<Table>(b));
     }
@@ -326,11 +363,11 @@ std::string DocumentPartXml(const Document& doc, const std::vector<MediaPart>& m
     return e.out;
 }
 
-std::string HeaderPartXml(const Document& doc) {
-    return StoryPart("hdr", doc.header);
+std::string HeaderPartXml(const Document& doc, EquationStyle equations, int pageCount) {
+    return StoryPart("hdr", doc.header, equations, pageCount);
 }
-std::string FooterPartXml(const Document& doc) {
-    return StoryPart("ftr", doc.footer);
+std::string FooterPartXml(const Document& doc, EquationStyle equations, int pageCount) {
+    return StoryPart("ftr", doc.footer, equations, pageCount);
 }
 
 std::string StylesPartXml() {
@@ -365,14 +402,15 @@ std::string StylesPartXml() {
     return s;
 }
 
-std::string SettingsPartXml() {
+std::string SettingsPartXml(EquationStyle equations) {
     std::string s = kXmlDecl;
-    // updateFields: Word recomputes the equation fields on opening; other readers show the result
-    // stored with each field.
     s += "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
          "<w:defaultTabStop w:val=\"420\"/><w:drawingGridVerticalSpacing w:val=\"156\"/>"
-         "<w:characterSpacingControl w:val=\"compressPunctuation\"/><w:updateFields w:val=\"true\"/>"
-         "<w:compat><w:compatSetting w:name=\"compatibilityMode\" "
+         "<w:characterSpacingControl w:val=\"compressPunctuation\"/>";
+    // updateFields: Word recomputes the equation fields on opening; other readers show the result
+    // stored with each field. Office Math needs no recomputing.
+    if (equations == EquationStyle::kField) s += "<w:updateFields w:val=\"true\"/>";
+    s += "<w:compat><w:compatSetting w:name=\"compatibilityMode\" "
          "w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>"
          "</w:settings>";
     return s;
@@ -392,7 +430,11 @@ std::string ContentTypesXml(const Document& doc) {
          "<Override PartName=\"/word/styles.xml\" "
          "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
          "<Override PartName=\"/word/settings.xml\" "
-         "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>";
+         "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+         "<Override PartName=\"/docProps/core.xml\" "
+         "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+         "<Override PartName=\"/docProps/app.xml\" "
+         "ContentType=\"application/vnd.openxmlformats-officedocument.extended-properties+xml\"/>";
     if (!doc.header.empty())
         s += "<Override PartName=\"/word/header1.xml\" "
              "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml\"/>";
@@ -408,7 +450,35 @@ std::string PackageRelsXml() {
     s += "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
          "<Relationship Id=\"rId1\" "
          "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-         "Target=\"word/document.xml\"/></Relationships>";
+         "Target=\"word/document.xml\"/>"
+         "<Relationship Id=\"rId2\" "
+         "Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties\" "
+         "Target=\"docProps/core.xml\"/>"
+         "<Relationship Id=\"rId3\" "
+         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties\" "
+         "Target=\"docProps/app.xml\"/></Relationships>";
+    return s;
+}
+
+std::string CorePropertiesXml(const DocxOptions& options) {
+    std::string s = kXmlDecl;
+    s += "<cp:coreProperties"
+         " xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\""
+         " xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:dcterms=\"http://purl.org/dc/terms/\""
+         " xmlns:dcmitype=\"http://purl.org/dc/dcmitype/\""
+         " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"><dc:title>";
+    XmlEscape(s, options.title);
+    s += "</dc:title><dc:creator>";
+    XmlEscape(s, options.creator);
+    s += "</dc:creator></cp:coreProperties>";
+    return s;
+}
+
+std::string AppPropertiesXml() {
+    std::string s = kXmlDecl;
+    s += "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/extended-properties\""
+         " xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">"
+         "<Application>wallcalc</Application></Properties>";
     return s;
 }
 

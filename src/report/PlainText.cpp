@@ -8,17 +8,9 @@ namespace wall {
 namespace {
 
 void SymbolText(std::string& out, const SymbolRun& s) {
-    char32_t c = 0;
-    if (s.code >= 0xF000 && s.code <= 0xF0FF) {
-        // Only "Symbol" has a known map; other symbol fonts' pictures have no text.
-        c = IsSymbolFont(s.font) && (s.font == "Symbol" || s.font == "symbol" || s.font == "SYMBOL")
-                ? SymbolToUnicode(static_cast<int>(s.code - 0xF000))
-                : U'?';
-        if (c == 0) c = U'?';
-    } else {
-        c = s.code;
-    }
-    AppendUtf8(out, c);
+    // Only "Symbol" has a known map; other symbol fonts' pictures have no text.
+    const char32_t c = StoredSymbolToUnicode(s.font, s.code);
+    AppendUtf8(out, c == 0 ? U'?' : c);
 }
 
 void RunsText(std::string& out, const std::vector<CodeRun>& runs) {

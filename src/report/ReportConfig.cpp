@@ -69,6 +69,10 @@ ReportConfigResult ParseReportConfig(std::string_view text, std::string_view sou
             c.telephone = value;
         else if (key == "fax")
             c.fax = value;
+        else if (key == "equations" && (value == "math" || value == "field"))
+            c.equations = value == "math" ? EquationStyle::kOfficeMath : EquationStyle::kField;
+        else if (key == "equations")
+            warn("equations 只能是 math 或 field，\"" + value + "\" 已忽略");
         else
             warn("未知的键 \"" + key + "\"，已忽略");
     }

@@ -1,10 +1,13 @@
-// The issuing organisation's texts for the report's page header and footer, read from report.conf.
+// The issuing organisation's texts for the report's page header and footer, and how equations are
+// stored, read from report.conf.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "report/DocxWriter.h"
 
 namespace wall {
 
@@ -15,6 +18,7 @@ struct ReportConfig {
     std::string email;
     std::string telephone;
     std::string fax;
+    EquationStyle equations = EquationStyle::kOfficeMath;  // "equations = math" or "field"
 };
 
 struct ReportConfigResult {
@@ -26,7 +30,8 @@ struct ReportConfigResult {
 std::filesystem::path DefaultReportConfigPath();
 
 // Parses key=value lines (UTF-8; "#" starts a comment line; keys organisation, product_family,
-// address, email, telephone, fax). Unknown keys and malformed lines are reported and skipped.
+// address, email, telephone, fax, equations). Unknown keys, malformed lines and an equations value
+// other than math or field are reported and skipped.
 ReportConfigResult ParseReportConfig(std::string_view text, std::string_view sourceName = "report.conf");
 
 // Reads the file; a missing file gives the neutral defaults without a warning.

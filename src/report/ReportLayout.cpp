@@ -83,6 +83,15 @@ void ReportWriter::WriteTitleBlock() {
     SetHeaderFooterRule(0);
     // One paragraph with a line break, so the rule stays above the first line only.
     TypeText(FooterLine1(m_config) + "\v" + FooterLine2(m_config));
+    // Under them the page number, centred: "第 N 页 共 M 页".
+    TypeParagraph();
+    CurrentParagraph().rule = ParagraphRule::kNone;
+    CurrentParagraph().alignment = Alignment::kCenter;
+    TypeText("第 ");
+    Append(PageField{PageFieldKind::kPage, m_format});
+    TypeText(" 页 共 ");
+    Append(PageField{PageFieldKind::kNumPages, m_format});
+    TypeText(" 页");
     SeekView(Story::kMain);
     m_format = mainFormat;
 }

@@ -317,7 +317,11 @@ std::string ReportWriter::Caption() const {
 ReportSaveResult ReportWriter::Save(const ReportTarget& target) {
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!WriteDocx(m_doc, bytes, &error)) {
+    DocxOptions options;
+    options.equations = m_config.equations;
+    options.title = m_title;
+    options.creator = m_config.organisation;
+    if (!WriteDocx(m_doc, bytes, &error, options)) {
         ReportSaveResult r;
         r.path = target.file.empty() ? target.folder : target.file;
         r.message = "无法保存计算书 " + r.path.string() + "：" + error;

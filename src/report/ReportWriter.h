@@ -66,7 +66,7 @@ class ReportWriter {
     // Starts a new blank document (the writer starts with one).
     virtual void NewDocument();
     // Title (centred, bold, 楷体_GB2312, 24 pt), the two identification lines, page set-up, page
-    // header and footer from the configuration.
+    // header and footer from the configuration, and under the footer "第 N 页 共 M 页".
     virtual void WriteTitleBlock();
     // Page geometry: 593.5 x 841.9 pt, margins 72/72/89.85/89.85, header 42.55, footer 29.75, line grid.
     virtual void ApplyPageSetup();

@@ -26,6 +26,13 @@ char32_t SymbolToUnicode(int n) {
     return 0;
 }
 
+char32_t StoredSymbolToUnicode(std::string_view font, char32_t code) {
+    if (code < 0xF000 || code > 0xF0FF) return code;
+    if (font == "Symbol" || font == "symbol" || font == "SYMBOL")
+        return SymbolToUnicode(static_cast<int>(code - 0xF000));
+    return 0;
+}
+
 bool IsSymbolFont(std::string_view font) {
     std::string lower;
     for (char c : font) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -5,10 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "ReportTestSupport.h"
 #include "ScratchDir.h"
 #include "report/DocxWriter.h"
+#include "report/DocxXml.h"
 #include "report/ReportWriter.h"
 
 namespace wall {
@@ -42,11 +44,13 @@ TEST(ReportDocx, SymbolsAsInsertedSymbols) {
     EXPECT_EQ(w.PlainText(), "a×b e>B/6 Δ\n");
 }
 
-TEST(ReportDocx, EquationIsAComplexFieldWithAFractionResult) {
+TEST(ReportDocx, FieldEquationIsAComplexFieldWithAFractionResult) {
     NullHostServices host;
     ReportWriter w(host);
     w.WriteEquation("EQ \\F(WriteSubScript(B,1),2)");
-    const std::string xml = DocumentXml(w.Doc());
+    const std::string xml = DocumentXml(w.Doc(), EquationStyle::kField);
+    EXPECT_EQ(xml.find("<m:oMath>"), std::string::npos);
+    EXPECT_EQ(xml.find("xmlns:m="), std::string::npos);
     EXPECT_TRUE(InOrder(
         xml,
         {"<w:fldChar w:fldCharType=\"begin\"/>", "<w:instrText xml:space=\"preserve\">EQ \\F(B</w:instrText>",
@@ -56,6 +60,79 @@ TEST(ReportDocx, EquationIsAComplexFieldWithAFractionResult) {
          "<w:vertAlign w:val=\"subscript\"/></w:rPr><w:t xml:space=\"preserve\">1</w:t>",
          "<w:t xml:space=\"preserve\">)/(2)</w:t>", "<w:fldChar w:fldCharType=\"end\"/>"}));
     EXPECT_EQ(w.PlainText(), "(B1)/(2)\n");
+}
+
+// The formulas of a document's XML with the run properties left out and each math run as
+// <m:r>text</m:r>: the structure in the element names of the Office Math markup.
+std::string MathSkeleton(const std::string& xml) {
+    std::string out;
+    for (std::size_t b = xml.find("<m:oMath>"); b != std::string::npos; b = xml.find("<m:oMath>", b)) {
+        const std::size_t e = xml.find("</m:oMath>", b) + 10;
+        std::string m = xml.substr(b, e - b);
+        m = std::regex_replace(m, std::regex("<m:rPr>.*?</m:rPr>|<w:rPr>.*?</w:rPr>"), "");
+        m = std::regex_replace(m, std::regex("<m:t xml:space=\"preserve\">(.*?)</m:t>"), "$1");
+        out += m;
+        b = e;
+    }
+    return out;
+}
+
+TEST(ReportDocx, EquationsAreOfficeMath) {
+    struct Row {
+        const char* code;
+        const char* math;
+    };
+    const Row rows[] = {
+        {"EQ \\F(WriteSubScript(B,1),2)",
+         "<m:oMath><m:f><m:num><m:sSub><m:e><m:r>B</m:r></m:e><m:sub><m:r>1</m:r></m:sub></m:sSub></m:num>"
+         "<m:den><m:r>2</m:r></m:den></m:f></m:oMath>"},
+        // A script belongs to the one character before it.
+        {"EQ \\F(W+WriteSubScript(E,y),B/2)",
+         "<m:oMath><m:f><m:num><m:r>W+</m:r><m:sSub><m:e><m:r>E</m:r></m:e><m:sub><m:r>y</m:r></m:sub>"
+         "</m:sSub></m:num><m:den><m:r>B/2</m:r></m:den></m:f></m:oMath>"},
+        // Superscripts, and a Symbol character as its Unicode character (× is Symbol's 180).
+        {"EQ \\F(WriteSupScript(E,2),a×b)",
+         "<m:oMath><m:f><m:num><m:sSup><m:e><m:r>E</m:r></m:e><m:sup><m:r>2</m:r></m:sup></m:sSup></m:num>"
+         "<m:den><m:r>a×b</m:r></m:den></m:f></m:oMath>"},
+        // Nested fractions, text beside a fraction, brackets inside one.
+        {"EQ \\F(1,\\F(a,b))",
+         "<m:oMath><m:f><m:num><m:r>1</m:r></m:num><m:den><m:f><m:num><m:r>a</m:r></m:num><m:den>"
+         "<m:r>b</m:r></m:den></m:f></m:den></m:f></m:oMath>"},
+        {"EQ 2+\\F((W+Ey)μ,Ex)",
+         "<m:oMath><m:r>2+</m:r><m:f><m:num><m:r>(W+Ey)μ</m:r></m:num><m:den><m:r>Ex</m:r></m:den></m:f>"
+         "</m:oMath>"},
+    };
+    for (const Row& r : rows) {
+        NullHostServices host;
+        ReportWriter w(host);
+        w.WriteEquation(r.code);
+        const std::string xml = DocumentXml(w.Doc());
+        EXPECT_EQ(MathSkeleton(xml), r.math) << r.code;
+        EXPECT_EQ(xml.find("fldChar"), std::string::npos) << r.code;
+    }
+}
+
+// Letters keep the style they were written in: m:sty "i" for an italic base, "p" for the rest; and
+// the run's size (14 pt = 28 half points).
+TEST(ReportDocx, OfficeMathStylesAndSize) {
+    NullHostServices host;
+    ReportWriter w(host);
+    w.Font().size = 14;
+    w.WriteEquation("EQ \\F(WriteSubScript1(E,y),WriteSubScript(B,1))");
+    const std::string xml = DocumentXml(w.Doc());
+    EXPECT_NE(xml.find("xmlns:m=\"http://schemas.openxmlformats.org/officeDocument/2006/math\""),
+              std::string::npos);
+    EXPECT_TRUE(
+        InOrder(xml, {"<m:sty m:val=\"i\"/>", "<w:sz w:val=\"28\"/>", ">E</m:t>", "<m:sty m:val=\"p\"/>",
+                      ">y</m:t>", "<m:sty m:val=\"p\"/>", ">B</m:t>", "<m:sty m:val=\"p\"/>", ">1</m:t>"}));
+    EXPECT_EQ(w.PlainText(), "(Ey)/(B1)\n");
+}
+
+// Word is asked to update fields on opening only when there are EQ fields to update.
+TEST(ReportDocx, UpdateFieldsOnlyForFieldEquations) {
+    EXPECT_NE(SettingsPartXml(EquationStyle::kField).find("<w:updateFields w:val=\"true\"/>"),
+              std::string::npos);
+    EXPECT_EQ(SettingsPartXml(EquationStyle::kOfficeMath).find("updateFields"), std::string::npos);
 }
 
 // Fractions of the stability narrative, read back as (numerator)/(denominator) by hand.
@@ -120,6 +197,62 @@ TEST(ReportDocx, TableWidthsAndStyles) {
                       "<w:gridCol w:w=\"4472\"/><w:gridCol w:w=\"4038\"/>", "<w:vAlign w:val=\"center\"/>"}));
     EXPECT_TRUE(InOrder(xml, {"<w:tblStyle w:val=\"ReportRuledTable\"/>", "<w:tblW w:w=\"2064\"",
                               "<w:gridCol w:w=\"812\"/><w:gridCol w:w=\"1252\"/>"}));
+}
+
+// A caption stays with its table, rows never split, and a ruled table's first row is a heading
+// that repeats on each page and stays with the row under it.
+TEST(ReportDocx, TablesKeepTogether) {
+    NullHostServices host;
+    ReportWriter w(host);
+    w.WriteText("土层参数表格");
+    const float widths[] = {40.6f, 62.6f};
+    w.AddTable(2, 2, widths, 36);
+    w.WriteText("序号");
+    w.NextCell(1);
+    w.WriteText("重度");
+    w.NextCell(1);
+    w.WriteText("1");
+    w.LeaveTable();
+    w.WriteText("说明\n");
+    w.AddLayoutTable(1, 100, 100);
+    const std::string xml = DocumentXml(w.Doc());
+    EXPECT_TRUE(
+        InOrder(xml, {"<w:keepNext/>", "土层参数表格", "<w:tbl>",
+                      "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>", "<w:keepNext/>", "序号",
+                      "<w:keepNext/>", "重度", "<w:tr><w:trPr><w:cantSplit/></w:trPr>", ">1<", "</w:tbl>"}));
+    // Past the heading only the second table's lead-in keeps with the next; a borderless table has
+    // no heading.
+    const std::string rest = xml.substr(xml.find("重度"));
+    EXPECT_TRUE(InOrder(rest, {"<w:keepNext/>", "说明", "<w:tbl>"}));
+    EXPECT_EQ(rest.find("<w:keepNext/>"), rest.rfind("<w:keepNext/>"));
+    EXPECT_EQ(rest.find("<w:tblHeader/>"), std::string::npos);
+}
+
+// docProps: the title, the organisation as author, the application; listed as the package's parts.
+TEST(ReportDocx, DocumentProperties) {
+    DocxOptions options;
+    options.title = "挡土墙计算";
+    options.creator = "示例 & 设计院";
+    const std::string core = CorePropertiesXml(options);
+    EXPECT_TRUE(
+        InOrder(core, {"<dc:title>挡土墙计算</dc:title>", "<dc:creator>示例 &amp; 设计院</dc:creator>"}));
+    EXPECT_NE(AppPropertiesXml().find("<Application>wallcalc</Application>"), std::string::npos);
+    NullHostServices host;
+    ReportWriter w(host);
+    EXPECT_NE(ContentTypesXml(w.Doc()).find(
+                  "<Override PartName=\"/docProps/core.xml\" "
+                  "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"),
+              std::string::npos);
+    EXPECT_NE(ContentTypesXml(w.Doc()).find(
+                  "<Override PartName=\"/docProps/app.xml\" "
+                  "ContentType=\"application/vnd.openxmlformats-officedocument.extended-properties+xml\"/>"),
+              std::string::npos);
+    EXPECT_TRUE(InOrder(
+        PackageRelsXml(),
+        {"Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties\" "
+         "Target=\"docProps/core.xml\"",
+         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties\" "
+         "Target=\"docProps/app.xml\""}));
 }
 
 TEST(ReportDocx, SavingNamesAndNumbers) {

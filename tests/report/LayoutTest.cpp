@@ -50,9 +50,13 @@ TEST(ReportLayout, TitleBlockParagraphsAndFormats) {
     ASSERT_EQ(doc.header.size(), 1u);
     EXPECT_EQ(doc.header[0].rule, ParagraphRule::kBelow);
     EXPECT_EQ(Describe(doc.header[0]), "某设计院  结构计算软件");
-    ASSERT_EQ(doc.footer.size(), 1u);
+    ASSERT_EQ(doc.footer.size(), 2u);
     EXPECT_EQ(doc.footer[0].rule, ParagraphRule::kAbove);
     EXPECT_EQ(Describe(doc.footer[0]), "地址：某路1号  E-mail：a@b.c  \v电话：010-1  传真：010-2  ");
+    // Under the rule's paragraph, the page number: centred, without a rule.
+    EXPECT_EQ(doc.footer[1].rule, ParagraphRule::kNone);
+    EXPECT_EQ(doc.footer[1].alignment, Alignment::kCenter);
+    EXPECT_EQ(Describe(doc.footer[1]), "第 [PAGE] 页 共 [NUMPAGES] 页");
     // Page geometry in points.
     EXPECT_DOUBLE_EQ(doc.page.width, 593.5);
     EXPECT_DOUBLE_EQ(doc.page.height, 841.9);

@@ -17,7 +17,9 @@ TEST(ReportConfigFile, ParsesKeysAndReportsBadLines) {
         "telephone=010-1\n"
         "fax=010-2\n"
         "colour=red\n"
-        "just words\n";
+        "just words\n"
+        "equations = field\n"
+        "equations = latex\n";
     ReportConfigResult r = ParseReportConfig(text, "report.conf");
     EXPECT_EQ(r.config.organisation, "示例设计院");
     EXPECT_EQ(r.config.productFamily, "结构计算系列软件");
@@ -25,9 +27,12 @@ TEST(ReportConfigFile, ParsesKeysAndReportsBadLines) {
     EXPECT_EQ(r.config.email, "info@example.com");
     EXPECT_EQ(r.config.telephone, "010-1");
     EXPECT_EQ(r.config.fax, "010-2");
-    ASSERT_EQ(r.warnings.size(), 2u);
+    EXPECT_EQ(r.config.equations, EquationStyle::kField);  // a bad value later leaves it as it was
+    ASSERT_EQ(r.warnings.size(), 3u);
     EXPECT_EQ(r.warnings[0], "report.conf:9: 未知的键 \"colour\"，已忽略");
     EXPECT_EQ(r.warnings[1], "report.conf:10: 不是 key=value 形式，已忽略");
+    EXPECT_EQ(r.warnings[2], "report.conf:12: equations 只能是 math 或 field，\"latex\" 已忽略");
+    EXPECT_EQ(ParseReportConfig("").config.equations, EquationStyle::kOfficeMath);
 }
 
 TEST(ReportConfigFile, MissingFileGivesNeutralDefaults) {

@@ -45,6 +45,8 @@ std::string Describe(const Paragraph& p) {
             out += One(*s);
         else if (const auto* f = std::get_if<Field>(&item))
             out += "[" + Describe(f->code) + "]";
+        else if (const auto* pf = std::get_if<PageField>(&item))
+            out += pf->kind == PageFieldKind::kPage ? "[PAGE]" : "[NUMPAGES]";
         else
             out += "[pic]";
     }

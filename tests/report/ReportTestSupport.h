@@ -10,7 +10,8 @@
 namespace wall::test {
 
 // A paragraph's content in a compact notation: italic as /x/, subscript _{x}, superscript ^{x},
-// a symbol as {Font:F0B4}, text in a named font as <Font>x, a field as [code], a picture as [pic].
+// a symbol as {Font:F0B4}, text in a named font as <Font>x, a field as [code], a page-number field as [PAGE]
+// or [NUMPAGES], a picture as [pic].
 std::string Describe(const Paragraph& p);
 std::string Describe(const std::vector<CodeRun>& runs);
 

@@ -177,6 +177,7 @@ TEST(ReportSample, OpensInPythonDocxAndLibreOffice) {
         EXPECT_NE(out.find("tables 2"), std::string::npos) << out;
         EXPECT_NE(out.find("title 挡土墙计算 24.0 True"), std::string::npos) << out;
         EXPECT_NE(out.find("pictures 2"), std::string::npos) << out;
+        EXPECT_NE(out.find("core 挡土墙计算 示例设计院"), std::string::npos) << out;
     }
     if (!fs::exists("/usr/bin/soffice")) {
         GTEST_SKIP() << "LibreOffice is not installed";
@@ -188,6 +189,12 @@ TEST(ReportSample, OpensInPythonDocxAndLibreOffice) {
     EXPECT_EQ(RunShell(cmd), 0);
     EXPECT_TRUE(fs::exists(dir / "sample.pdf"));
     EXPECT_GT(fs::file_size(dir / "sample.pdf"), 1000u);
+    if (fs::exists("/usr/bin/pdfinfo")) {
+        // LibreOffice carries the document properties into the PDF.
+        const std::string info = Capture("/usr/bin/pdfinfo '" + (dir / "sample.pdf").string() + "'");
+        EXPECT_NE(info.find("挡土墙计算"), std::string::npos) << info;
+        EXPECT_NE(info.find("示例设计院"), std::string::npos) << info;
+    }
     std::error_code ec;
     fs::remove_all(profile, ec);
     if (!std::getenv("WALL_REPORT_SAMPLE_DIR")) fs::remove_all(dir, ec);
