@@ -51,8 +51,8 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
     for (const DesignedSection& d : sections) {
         const ReinforcementResult& r = d.result;
         CheckVerdict& v = out.emplace_back(
-            "section." + std::string(d.name), SectionTitle(d.name) + "配筋与裂缝宽度", "ωmax", r.crackWidth,
-            "≤", r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
+            "section." + std::string(d.name), SectionTitle(d.name) + "配筋及裂缝", "ωmax", r.crackWidth, "≤",
+            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
         v.area = r.area;
         if (!r.loadsKnown)
             v.note = "基底合力在基底以外，求不出基底压力";

@@ -16,12 +16,23 @@ std::string Unit(const CheckVerdict& v) {
     return "";
 }
 
+// The symbol in report markup: "Kq" as K with a subscript q.
+std::string Symbol(const std::string& s) {
+    static const std::pair<const char*, const char*> scripted[] = {
+        {"Kq", "WriteSubScript(K,q)"},     {"Kh", "WriteSubScript(K,h)"},     {"e0", "WriteSubScript(e,0)"},
+        {"σmax", "WriteSubScript(σ,max)"}, {"σmin", "WriteSubScript(σ,min)"}, {"τ1", "WriteSubScript(τ,1)"},
+        {"ωmax", "WriteSubScript(ω,max)"}};
+    for (const auto& [plain, markup] : scripted)
+        if (s == plain) return markup;
+    return s;
+}
+
 // The computed value as the table shows it: symbol and value (with As for a reinforced section),
 // or the reason the value is not defined.
 std::string Computed(const CheckVerdict& v) {
     if (!v.note.empty()) return v.note;
-    std::string text = v.symbol + "=" + Compared(static_cast<float>(v.value), v.required) + Unit(v);
-    if (v.symbol == "ωmax") text = Format("As=%.2f mm²，", v.area) + text;
+    std::string text = Symbol(v.symbol) + "=" + Compared(static_cast<float>(v.value), v.required) + Unit(v);
+    if (v.symbol == "ωmax") text = Format("WriteSubScript(A,s)=%.2f mm²，", v.area) + text;
     return text;
 }
 
@@ -45,7 +56,8 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
 
 void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks) {
     w.WriteText("\n7、验算结论\n");
-    static constexpr std::array<float, 4> kWidths = {150, 160, 70, 45};
+    // The text width: 593.5 pt less two margins of 89.85.
+    static constexpr std::array<float, 4> kWidths = {150, 162, 62, 38};
     w.AddTable(static_cast<int>(checks.size()) + 1, 4, kWidths, 36);
     const std::array<std::string, 4> header = {"验算项目", "计算值", "要求值", "结论"};
     w.SetAlignment(1);
@@ -60,7 +72,7 @@ void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& check
                                                 : v.pass  ? "满足"
                                                           : "不满足"};
         for (int col = 0; col < 4; ++col) {
-            w.TypeText(row[col]);
+            w.WriteText(row[col]);
             if (!(i + 1 == checks.size() && col == 3)) w.NextCell(col == 3 ? 0 : 1);
         }
     }

@@ -52,10 +52,10 @@ TEST(PageEstimate, DefaultReports) {
         int pages;
     };
     const Row rows[] = {
-        {kGravity, kCoulomb, 3},
-        {kShelf, kRankine, 4},
-        {kCantilever, kRankine, 4},
-        {kCounterfort, kRankine, 5},
+        {kGravity, kCoulomb, 4},
+        {kShelf, kRankine, 5},
+        {kCantilever, kRankine, 5},
+        {kCounterfort, kRankine, 7},
     };
     for (const Row& r : rows) {
         WallCase c = DefaultCase(r.type);
