@@ -5,6 +5,7 @@
 #include <array>
 
 #include "case/Grades.h"
+#include "casereport/NarrativeLines.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -13,10 +14,6 @@ namespace {
 // "\t" + label + value + "\n" as one writer call.
 void Line(ReportWriter& w, const std::string& label, const std::string& value, bool lineFeed = true) {
     w.WriteText("\t" + label + value + (lineFeed ? "\n" : ""));
-}
-
-std::string F(const char* fmt, float v) {
-    return Format(fmt, static_cast<double>(v));
 }
 
 bool Is(int type, std::initializer_list<int> types) {
@@ -44,7 +41,7 @@ void WriteDesignData(ReportWriter& w, const WallCase& c) {
     const CRetainingWall& r = c.wall;
     const CSoil& s = c.soil;
     const int t = c.wallType;
-    w.WriteText("1、挡土墙参数\n");
+    Heading(w, "1、挡土墙参数");
     Line(w, "挡土墙类型：", t >= 0 && t < kWallTypeCount ? std::string(kWallTypeNames[t]) : std::string());
     Line(w, "挡土墙的高度：", F("%.2f m", r.m_fHeight));
     Line(w, "挡土墙的顶宽：", F("%.2f m", r.m_fTopWidth));
@@ -72,16 +69,16 @@ void WriteDesignData(ReportWriter& w, const WallCase& c) {
         Line(w, "墙身砌体允许剪应力：τ=", F("%.2f kPa", r.m_fAllowShear));
     }
     if (Is(t, {kCantilever, kCounterfort})) {
-        w.WriteText("2、配筋计算参数\n");
+        Heading(w, "2、配筋计算参数");
         Line(w, "混凝土强度等级：C", Format("%d", 15 + 5 * r.m_nConcreteGrade));
         bool gradeKnown = r.m_nRebarGrade >= 0 && r.m_nRebarGrade < static_cast<int>(kRebarGrades.size());
         Line(w, "钢筋级别：", gradeKnown ? std::string(kRebarGrades[r.m_nRebarGrade]) : std::string());
         Line(w, "裂缝计算钢筋等效直径：", F("%.2f mm", r.m_fBarDiameter));
         Line(w, "混凝土保护层厚度：", F("%.2f mm", r.m_fCover));
         Line(w, "裂缝控制宽度：", F("%.2f mm", r.m_fCrackLimit));
-        w.WriteText("3、土坡及荷载参数\n");
+        Heading(w, "3、土坡及荷载参数");
     } else {
-        w.WriteText("2、土坡及荷载参数\n");
+        Heading(w, "2、土坡及荷载参数");
     }
     Line(w, "坡面线段数：", Format("%d", s.m_nSlopeSegs));
     Line(w, "坡面序号\t水平长度(m)\t竖直长度(m)", "");

@@ -69,6 +69,7 @@ void WriteFormula(ReportWriter& w, std::string_view lhs, const Expr& e, std::str
                   std::string_view tail) {
     w.WriteText("\t\t" + std::string(lhs) + "=");
     WriteSide(w, e.sym);
+    w.KeepWithNext();
     w.WriteText("\n\t\t  =");
     WriteSide(w, e.num);
     w.WriteText("=" + std::string(result) + std::string(tail));

@@ -10,7 +10,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     WriteText(r.theory == kCoulomb ? "按库伦土压力理论计算,计算过程如下：\n\n"
                                    : "按朗肯土压力理论计算,计算过程如下：\n\n");
     SetAlignment(0);
-    WriteText("1、挡土墙自重计算\n");
+    Heading(*this, "1、挡土墙自重计算");
     ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
     ResultLine(*this, "挡土墙重力荷载作用位置：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
     // The heading's line feed is the one the stability computation writes.
@@ -26,7 +26,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.pressure.Zx);
     ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.pressure.Zy);
     WriteStabilityReport(*this, r.stability, kGravitySymbols);
-    WriteText("6、墙身应力验算\n");
+    Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);
 }
 

@@ -18,6 +18,14 @@ inline void ResultLine(ReportWriter& w, const std::string& label, const char* fm
     w.WriteText("\t" + label + F(fmt, v) + "\n");
 }
 
+// A heading line kept on the page of what follows it; `text` may start with a line feed that ends
+// the paragraph before.
+inline void Heading(ReportWriter& w, std::string_view text) {
+    w.WriteText(text);
+    w.KeepWithNext();
+    w.WriteText("\n");
+}
+
 // The value printed beside a limit it is compared with: two decimals, or as many more as it takes
 // for the two not to read the same; a value that is not zero but would print 0.00 gets three
 // significant digits. So a printed comparison is never contradicted by its numbers.

@@ -55,7 +55,7 @@ void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressu
     }
     const Expr B = Q("B", s.B), G = Q(t.G, p.G), e = Q("e", p.e);
     const Expr half = Fraction(B, K("2")), arm = Fraction(Q(t.Mv, p.Mv) - Q(t.Mh, p.Mh), G);
-    w.WriteText("\t偏心距：\n");
+    Heading(w, "\t偏心距：");
     WriteFormula(w, "e", s.B / 2 - (p.Mv - p.Mh) / p.G >= 0 ? half - arm : arm - half, F("%.2f", p.e),
                  " m \n");
     if (p.resultantOutsideBase) {
@@ -64,16 +64,16 @@ void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressu
     }
     if (p.zeroStressZone) {
         w.WriteText("\t∵e>B/6\n");
-        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n");
+        Heading(w, "\t∴基底地基土出现零应力区，最大应力值：");
         const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
         WriteFormula(w, "WriteSubScript(σ,max)", Fraction(K("2") * G, K("3") * Brackets(halfB - e)),
                      F("%.2f", p.sigmaMax), " kPa\n");
     } else {
         const Expr load = Fraction(G, B), ratio = Fraction(K("6") * e, B);
-        w.WriteText("\t基底最大应力值：\n");
+        Heading(w, "\t基底最大应力值：");
         WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", p.sigmaMax),
                      " kPa\n");
-        w.WriteText("\t基底压力最小值：\n");
+        Heading(w, "\t基底压力最小值：");
         WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", p.sigmaMin),
                      " kPa\n");
     }
@@ -123,7 +123,7 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
 }
 
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {
-    w.WriteText("\n2）底板截面强度验算\n");
+    Heading(w, "\n2）底板截面强度验算");
     w.WriteText(" 按承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用\n");
     WriteCombination(w, s, s.design, kDesign);
     w.WriteText(" 按正常使用极限状态下荷载效应的标准组合\n");

@@ -23,7 +23,7 @@ void LabelValue(ReportWriter& w, const char* label, const char* fmt, float v) {
 
 void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
     SetAlignment(0);
-    WriteText("1、挡土墙自重计算\n");
+    Heading(*this, "1、挡土墙自重计算");
     ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
     WriteText(r.theory == kCoulomb ? "\t用墙踵下缘与立板上边缘连线作为假想墙背，按库伦理论计算：\n"
@@ -33,7 +33,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
     WriteLoadingSketch();
     ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
-    WriteText("\n2、土压力计算\n");
+    Heading(*this, "\n2、土压力计算");
     if (r.soilThrustClipped) ClippedThrustLine(*this, r.soilThrustComputed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.Ex);
@@ -45,9 +45,9 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
 void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteImaginaryBack(r.back);
     WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
-    WriteText("6、墙身截面强度验算\n");
+    Heading(*this, "6、墙身截面强度验算");
 
-    WriteText("\n1）立板截面强度验算\n");
+    Heading(*this, "\n1）立板截面强度验算");
     WriteText(
         "\t底截面弯矩设计值：采用承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用，弯矩设计值\n");
     LabelValue(*this, "\t立板底截面弯矩设计值：M=", "%.2f kN·m/m \n", r.M);
@@ -75,10 +75,10 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
 void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteImaginaryBack(r.back);
     WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
-    WriteText("6、墙身截面强度验算\n");
+    Heading(*this, "6、墙身截面强度验算");
 
     // Face panel, horizontal.
-    WriteText("\n1）墙面板截面强度验算\n");
+    Heading(*this, "\n1）墙面板截面强度验算");
     WriteText(" （1）墙面板的水平内力\n");
     LabelValue(*this, "\t替代土压力图形中，面板的法向土压应力值：WriteSubScript(σ,pj)=", "%.2f kPa\n",
                r.sigmaPj);
@@ -129,7 +129,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteReinforcementResult(*this, r.sections[6].result);
 
     // Counterforts as T-sections at a third, two thirds and the whole panel height.
-    WriteText("\n3）扶壁截面强度验算\n");
+    Heading(*this, "\n3）扶壁截面强度验算");
     for (int i = 0; i < 3; ++i) {
         const CounterfortSection& s = r.counterfort[i];
         LabelValue(*this, " 距离墙顶x=", "%.2f m处\n", s.x);

@@ -42,7 +42,7 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
     w.WriteText(F("WriteSubScript(K,a1)=%.3f \n", p.Ka1));
     if (std::fabs(p.Eq1) >= 0.005f)
         w.WriteText(F("\t面荷载产生的上段土压力：WriteSubScript(E,q1)=%.2fkN/m \n", p.Eq1));
-    w.WriteText("\t上段的总主动土压力：\n");
+    Heading(w, "\t上段的总主动土压力：");
     WriteFormula(w, "WriteSubScript(E,a1)",
                  WithSurcharge(Triangle(p, h1, h1, Ka1), "WriteSubScript(E,q1)", p.Eq1), F("%.2f", p.E1),
                  "kN/m \n");
@@ -53,7 +53,7 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
     w.WriteText(F("WriteSubScript(K,a2)=%.3f \n", p.Ka2));
     if (std::fabs(p.Eq2) >= 0.005f)
         w.WriteText(F("\t面荷载产生的下段土压力：WriteSubScript(E,q2)=%.2fkN/m \n", p.Eq2));
-    w.WriteText("\t下段的总主动土压力（上段填土作为均布荷载γWriteSubScript(h,1)）：\n");
+    Heading(w, "\t下段的总主动土压力（上段填土作为均布荷载γWriteSubScript(h,1)）：");
     const Expr soil = Triangle(p, h2, h2, Ka2) + Q("γ", p.gamma) * h1 * h2 * Ka2;
     WriteFormula(w, "WriteSubScript(E,a2)", WithSurcharge(soil, "WriteSubScript(E,q2)", p.Eq2),
                  F("%.2f", p.E2), "kN/m \n");
@@ -66,10 +66,10 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
 
 void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     SetAlignment(0);
-    WriteText("1、挡土墙自重计算\n");
+    Heading(*this, "1、挡土墙自重计算");
     ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
     ResultLine(*this, "挡土墙重力荷载作用位置：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
-    WriteText("\n2、土压力计算\n");
+    Heading(*this, "\n2、土压力计算");
     WriteText(
         "\t以衡重台为界分成两段计算，上段主动土压力为WriteSubScript(E,a1),下段主动土压力为WriteSubScript(E,"
         "a2)。\n");
@@ -78,7 +78,7 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     // The line feed of the stability computation.
     WriteText("\n");
     WriteStabilityReport(*this, r.stability, kShelfSymbols);
-    WriteText("6、墙身应力验算\n");
+    Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kShelf);
 }
 

@@ -46,7 +46,7 @@ std::string Verdict(float factor, double required, bool ok, const char* check) {
 }
 
 void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
-    w.WriteText("3、抗倾覆稳定验算\n");
+    Heading(w, "3、抗倾覆稳定验算");
     // Where a driving or resisting action is not positive there is no factor: a sentence says why.
     if (s.noOverturningTendency) {
         w.WriteText(F("\t挡土墙的倾覆力矩为%.2f kN·m/m，不大于零，墙体无倾覆趋势，抗倾覆稳定验算满足！\n",
@@ -60,14 +60,14 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
               s.resistingMoment));
         return;
     }
-    w.WriteText("\t挡土墙抗倾覆稳定安全系数：\n");
+    Heading(w, "\t挡土墙抗倾覆稳定安全系数：");
     WriteFormula(w, "WriteSubScript(K,q)", Fraction(sums.resisting, sums.overturning), "",
                  Verdict(s.Kq, kRequiredOverturning, s.overturningOk, "抗倾覆稳定"));
 }
 
 void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     const StabilityTerms& t = s.terms;
-    w.WriteText("\n4、抗滑移稳定验算\n");
+    Heading(w, "\n4、抗滑移稳定验算");
     const bool inclined = t.alpha0 != 0;
     if (inclined) {
         // The forces resolved normal to and along the inclined base.
@@ -75,9 +75,9 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         const Expr sinA = {"sinWriteSubScript(α,0)", Format("%.4f", std::sin(static_cast<double>(t.alpha0)))};
         const Expr horizontal = sums.horizontalIsSum ? Brackets(sums.horizontal) : sums.horizontal;
         w.WriteText(Format("\t基底倾角：WriteSubScript(α,0)=%.2f°\n", t.alpha0 * 180 / 3.14159265358979));
-        w.WriteText("\t基底法向合力：\n");
+        Heading(w, "\t基底法向合力：");
         WriteFormula(w, "N", Brackets(sums.vertical) * cosA + horizontal * sinA, F("%.2f", s.N), " kN/m\n");
-        w.WriteText("\t沿基底的滑动力：\n");
+        Heading(w, "\t沿基底的滑动力：");
         WriteFormula(w, "T", horizontal * cosA - Brackets(sums.vertical) * sinA, F("%.2f", s.slidingForce),
                      " kN/m\n");
     }
@@ -91,7 +91,7 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
                       s.resistingForce));
         return;
     }
-    w.WriteText("\t挡土墙抗滑移稳定安全系数：\n");
+    Heading(w, "\t挡土墙抗滑移稳定安全系数：");
     const Expr e = inclined ? Fraction(Q("μ", t.mu) * Q("N", s.N), Q("T", s.slidingForce))
                             : Fraction(Q("μ", t.mu) * Brackets(sums.vertical), sums.horizontal);
     WriteFormula(w, "WriteSubScript(K,h)", e, "", Verdict(s.Kh, kRequiredSliding, s.slidingOk, "抗滑移稳定"));
@@ -99,10 +99,10 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
 
 void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     const bool inclined = s.terms.alpha0 != 0;
-    w.WriteText("\n5、地基验算\n");
+    Heading(w, "\n5、地基验算");
     w.WriteText(F("\t基底宽度：B=%.2f m\n", s.B));
     if (!inclined) {
-        w.WriteText("\t基底法向合力：\n");
+        Heading(w, "\t基底法向合力：");
         WriteFormula(w, "N", sums.vertical, F("%.2f", s.N), " kN/m\n");
     }
     if (!(s.N > 0)) {
@@ -114,7 +114,7 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     const Expr arm = Fraction(
         sums.resisting - (sums.horizontalIsSum ? Brackets(sums.overturning) : sums.overturning), Q("N", s.N));
     const float moment = s.resistingMoment - s.overturningMoment;
-    w.WriteText("\t基底合力的偏心距：\n");
+    Heading(w, "\t基底合力的偏心距：");
     WriteFormula(w, "WriteSubScript(e,0)", s.B / 2 - moment / s.N >= 0 ? half - arm : arm - half,
                  F("%.2f", s.e0), " m\n\n");
     const Expr e0 = Q("WriteSubScript(e,0)", s.e0);
@@ -123,7 +123,7 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         w.WriteText("\t∴基底合力作用点位于基底以外，地基不能平衡墙体荷载，地基验算不满足！\n\n");
     } else if (s.partialContact) {
         w.WriteText("\t∵WriteSubScript(e,0)>B/6\n");
-        w.WriteText("\t∴基底地基土出现零应力区，最大应力值：\n");
+        Heading(w, "\t∴基底地基土出现零应力区，最大应力值：");
         const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
         WriteFormula(w, "WriteSubScript(σ,max)",
                      Fraction(K("2") * Q("N", s.N), K("3") * Brackets(halfB - e0)), F("%.2f", s.sigmaMax),
@@ -132,10 +132,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         const Expr ratio = Fraction(K("6") * e0, Q("B", s.B));
         const Expr load = Fraction(Q("N", s.N), Q("B", s.B));
         w.WriteText("\t∵WriteSubScript(e,0)≤B/6\n");
-        w.WriteText("\t∴基底地基土不出现零应力区，最大应力值：\n");
+        Heading(w, "\t∴基底地基土不出现零应力区，最大应力值：");
         WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", s.sigmaMax),
                      " kPa\n\n");
-        w.WriteText("\t基底压力最小值：\n");
+        Heading(w, "\t基底压力最小值：");
         WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", s.sigmaMin),
                      " kPa\n\n");
     }

@@ -55,7 +55,7 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
 }
 
 void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks) {
-    w.WriteText("\n7、验算结论\n");
+    Heading(w, "\n7、验算结论");
     // The text width: 593.5 pt less two margins of 89.85.
     static constexpr std::array<float, 4> kWidths = {150, 162, 62, 38};
     w.AddTable(static_cast<int>(checks.size()) + 1, 4, kWidths, 36);

@@ -75,6 +75,7 @@ struct Paragraph {
     Alignment alignment = Alignment::kLeft;
     ParagraphRule rule = ParagraphRule::kNone;
     std::vector<Inline> content;
+    bool keepWithNext = false;  // stays on the page of the paragraph that follows
 };
 
 enum class CellAlignment { kTop, kCenter, kBottom };

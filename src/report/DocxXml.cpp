@@ -172,7 +172,7 @@ struct Emitter {
     // keepNext: the paragraph stays on the page of the one that follows it.
     void Paragraph(const wall::Paragraph& p, bool keepNext = false) {
         out += "<w:p><w:pPr>";
-        if (keepNext) out += "<w:keepNext/>";
+        if (keepNext || p.keepWithNext) out += "<w:keepNext/>";
         if (p.rule == ParagraphRule::kBelow) {
             out +=
                 "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"000000\"/></w:pBdr>";

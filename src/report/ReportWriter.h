@@ -88,6 +88,9 @@ class ReportWriter {
     void LeaveTable();
     // Paragraph alignment at the insertion point: 0 left, 1 centre, 2 right, 3 justified.
     void SetAlignment(int alignment);
+    // Keeps the paragraph at the insertion point on the page of the next one (a heading, the first line
+    // of a formula).
+    void KeepWithNext() { CurrentParagraph().keepWithNext = true; }
     // An inline picture at the insertion point (the drawing back ends give EMF; PNG and JPEG also do).
     void PastePicture(const Picture& picture);
 
