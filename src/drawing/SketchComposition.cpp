@@ -80,9 +80,10 @@ float PressureArrows(DrawingCanvas& canvas, const WallOutline& o, float Ex, floa
 // on the side away from the wall, and moves on along its arrow until it is clear of the wall
 // outline and of every text before it. Clearances are in millimetres, the label height being 400.
 constexpr float kLabelGap = 120;      // from the arrow's end to the label's nearest edge
-constexpr float kLabelClear = 60;     // kept free around every label
+constexpr float kLabelClear = 100;    // kept free around every label
 constexpr float kLabelStep = 100;     // one move along the arrow, or away from its end
 constexpr int kStepsOut = 8;          // moves away from the end a start may take
+constexpr int kStepsAlong = 25;       // moves back along the shaft a start beside it may take
 constexpr float kTurnCost = 100;      // a start 30 degrees off the arrow counts as this much further
 constexpr float kWallSideCost = 600;  // and one turned towards the wall as this much more
 constexpr int kStepsPastLines = 15;   // moves tried while still keeping clear of the other lines
@@ -116,6 +117,16 @@ Segment SegmentOf(const CLineTemp& l) {
     return {{l.m_fX1, l.m_fY1}, {l.m_fX2, l.m_fY2}};
 }
 
+// Whether the two segments cross or touch.
+bool Cross(const Segment& s, const Segment& t) {
+    auto turn = [](WorldPoint o, WorldPoint a, WorldPoint b) {
+        const double v = (static_cast<double>(a.x) - o.x) * (static_cast<double>(b.y) - o.y) -
+                         (static_cast<double>(a.y) - o.y) * (static_cast<double>(b.x) - o.x);
+        return v > 0 ? 1 : v < 0 ? -1 : 0;
+    };
+    return turn(s.a, s.b, t.a) * turn(s.a, s.b, t.b) <= 0 && turn(t.a, t.b, s.a) * turn(t.a, t.b, s.b) <= 0;
+}
+
 // Whether the segment has a point in the rectangle: the segment clipped to each of its four sides.
 bool Meets(const Segment& s, const Rect& r) {
     const double dx = static_cast<double>(s.b.x) - s.a.x, dy = static_cast<double>(s.b.y) - s.a.y;
@@ -141,8 +152,9 @@ class LabelLayout {
         : m_wall(std::move(wall)), m_lines(std::move(lines)), m_taken(std::move(texts)) {}
 
     // Moves `label` beside the tail of the arrow from `tip`, its box clear of the wall and of the
-    // labels placed before; it rather turns off the arrow towards the direction `side`.
-    void Place(CTextTemp& label, WorldPoint tip, WorldPoint tail, WorldPoint side) {
+    // labels placed before; it rather turns off the arrow towards the direction `side`. With
+    // `besideTail` the label keeps to the side of the wall lines the tail is on.
+    void Place(CTextTemp& label, WorldPoint tip, WorldPoint tail, WorldPoint side, bool besideTail) {
         if (!Finite({tip, tail}) || !Finite({side, side})) return;
         label.m_fX = label.m_fY = 0;
         const Rect box = Bounds(TextBoxOf(label));  // with the corner at the origin
@@ -183,6 +195,17 @@ class LabelLayout {
                 }
             }
         }
+        // Or beside the shaft, slid back from the tail along it.
+        for (int side : {1, -1}) {
+            const float sx = side * nx, sy = side * ny;
+            const float edge = kLabelGap + a * std::fabs(sx) + b * std::fabs(sy);
+            for (int step = 1; step * kLabelStep <= length && step <= kStepsAlong; ++step) {
+                const float cost = step * kLabelStep + 3 * kTurnCost + (side < 0 ? kWallSideCost : 0);
+                starts.push_back({{tail.x + edge * sx - step * kLabelStep * ux,
+                                   tail.y + edge * sy - step * kLabelStep * uy},
+                                  cost});
+            }
+        }
         std::stable_sort(starts.begin(), starts.end(),
                          [](const Start& p, const Start& q) { return p.cost < q.cost; });
         auto at = [&](WorldPoint centre, int step) {
@@ -191,14 +214,20 @@ class LabelLayout {
         };
         // From the first start clear of the wall (and of the other lines, while that is possible),
         // the label moves along its arrow until it is clear of the texts too.
+        auto offWall = [&](const Rect& r) {
+            const Segment sight = {tail, {(r.x0 + r.x1) / 2, (r.y0 + r.y1) / 2}};
+            return ClearOf(m_wall, r) &&
+                   (!besideTail || std::none_of(m_wall.begin(), m_wall.end(),
+                                                [&](const Segment& w) { return Cross(w, sight); }));
+        };
         for (bool keepOffLines : {true, false}) {
             for (const Start& start : starts) {
                 const Rect first = at(start.centre, 0);
-                if (!ClearOf(m_wall, first) || (keepOffLines && !ClearOf(m_lines, first))) continue;
+                if (!offWall(first) || (keepOffLines && !ClearOf(m_lines, first))) continue;
                 const int steps = keepOffLines ? kStepsPastLines : kStepsPastLabels;
                 for (int step = 0; step <= steps; ++step) {
                     const Rect r = at(start.centre, step);
-                    if (ClearOf(m_wall, r) && ClearOfTexts(r) && (!keepOffLines || ClearOf(m_lines, r)))
+                    if (offWall(r) && ClearOfTexts(r) && (!keepOffLines || ClearOf(m_lines, r)))
                         return Put(label, box, r);
                 }
             }
@@ -231,10 +260,12 @@ class LabelLayout {
     std::vector<Rect> m_taken;
 };
 
-// An arrow whose label is laid out, and the direction its label rather turns to.
+// An arrow whose label is laid out, the direction its label rather turns to, and whether the label
+// keeps to the side of the wall lines the arrow's tail is on.
 struct LabelledArrow {
     ArrowParts parts;
     WorldPoint side;
+    bool besideTail = false;
 };
 
 // Lays out the labels of `arrows` in order, clear of the `wall` lines, of the canvas's other texts
@@ -258,7 +289,7 @@ void LayOutArrowLabels(DrawingCanvas& canvas, const std::vector<const CLineTemp*
         const ArrowParts& a = arrow.parts;
         if (a.shaft && a.label && !a.label->m_strText.empty())
             layout.Place(*a.label, {a.shaft->m_fX1, a.shaft->m_fY1}, {a.shaft->m_fX2, a.shaft->m_fY2},
-                         arrow.side);
+                         arrow.side, arrow.besideTail);
     }
 }
 
@@ -392,14 +423,15 @@ void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchL
     const ArrowParts weight =
         canvas.AddArrow(p[3].x + l.Zw * 1000, -Hd / 2, weightLength, head, 90, kLoadColour, 1, "W");
 
-    // Pressure labels turn away from the middle of the wall. The weight stands within the wall; its
-    // label turns to the front (-x), away from the pressures on the back.
+    // Pressure labels turn away from the middle of the wall. The weight stands within the wall: its
+    // label turns to the front (-x), away from the pressures on the back, and stays on its side of
+    // the wall lines. (The tail of a short pressure arrow may lie just within the wall.)
     Mm centre = {0, 0};
     for (const Mm& v : p) centre = {centre.x + v.x / 8, centre.y + v.y / 8};
     std::vector<LabelledArrow> labelled;
     for (const ArrowParts& a : arrows)
         labelled.push_back({a, {a.shaft->m_fX2 - centre.x, a.shaft->m_fY2 - centre.y}});
-    labelled.push_back({weight, {-1, 0}});
+    labelled.push_back({weight, {-1, 0}, true});
     LayOutArrowLabels(canvas, wall, labelled);
 }
 
