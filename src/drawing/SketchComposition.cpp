@@ -155,7 +155,7 @@ class LabelLayout {
     // labels placed before; it rather turns off the arrow towards the direction `side`. With
     // `besideTail` the label keeps to the side of the wall lines the tail is on.
     void Place(CTextTemp& label, WorldPoint tip, WorldPoint tail, WorldPoint side, bool besideTail) {
-        if (!Finite({tip, tail}) || !Finite({side, side})) return;
+        if (!Finite({tip, tail}) || !std::isfinite(side.x) || !std::isfinite(side.y)) return;
         label.m_fX = label.m_fY = 0;
         const Rect box = Bounds(TextBoxOf(label));  // with the corner at the origin
         const float a = (box.x1 - box.x0) / 2, b = (box.y1 - box.y0) / 2;
@@ -181,26 +181,25 @@ class LabelLayout {
         };
         std::vector<Start> starts;
         for (int turn = 0; turn <= 6; ++turn) {
-            for (int side : {1, -1}) {
-                if (turn == 0 && side < 0) continue;
-                if (turn == 6 && side < 0) continue;  // straight back, once
-                const double t = side * turn * 3.141592653589793 / 6;
+            for (int way : {1, -1}) {
+                if ((turn == 0 || turn == 6) && way < 0) continue;  // straight on and straight back once
+                const double t = way * turn * 3.141592653589793 / 6;
                 const float dx = static_cast<float>(ux * std::cos(t) + nx * std::sin(t));
                 const float dy = static_cast<float>(uy * std::cos(t) + ny * std::sin(t));
                 const float edge = kLabelGap + a * std::fabs(dx) + b * std::fabs(dy);
                 for (int step = 0; step <= kStepsOut; ++step) {
                     const float d = edge + step * kLabelStep;
-                    const float cost = step * kLabelStep + turn * kTurnCost + (side < 0 ? kWallSideCost : 0);
+                    const float cost = step * kLabelStep + turn * kTurnCost + (way < 0 ? kWallSideCost : 0);
                     starts.push_back({{tail.x + d * dx, tail.y + d * dy}, cost});
                 }
             }
         }
         // Or beside the shaft, slid back from the tail along it.
-        for (int side : {1, -1}) {
-            const float sx = side * nx, sy = side * ny;
+        for (int way : {1, -1}) {
+            const float sx = way * nx, sy = way * ny;
             const float edge = kLabelGap + a * std::fabs(sx) + b * std::fabs(sy);
             for (int step = 1; step * kLabelStep <= length && step <= kStepsAlong; ++step) {
-                const float cost = step * kLabelStep + 3 * kTurnCost + (side < 0 ? kWallSideCost : 0);
+                const float cost = step * kLabelStep + 3 * kTurnCost + (way < 0 ? kWallSideCost : 0);
                 starts.push_back({{tail.x + edge * sx - step * kLabelStep * ux,
                                    tail.y + edge * sy - step * kLabelStep * uy},
                                   cost});
@@ -208,9 +207,10 @@ class LabelLayout {
         }
         std::stable_sort(starts.begin(), starts.end(),
                          [](const Start& p, const Start& q) { return p.cost < q.cost; });
+        // The box centred on `centre` moved `step` steps along the arrow.
         auto at = [&](WorldPoint centre, int step) {
-            const float x = centre.x + step * kLabelStep * ux - a, y = centre.y + step * kLabelStep * uy - b;
-            return Rect{box.x0 + x, box.y0 + y, box.x1 + x, box.y1 + y};
+            const float x = centre.x + step * kLabelStep * ux, y = centre.y + step * kLabelStep * uy;
+            return Rect{x - a, y - b, x + a, y + b};
         };
         // From the first start clear of the wall (and of the other lines, while that is possible),
         // the label moves along its arrow until it is clear of the texts too.

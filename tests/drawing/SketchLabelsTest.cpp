@@ -73,6 +73,11 @@ TEST(TextBox, WidthFromHeightPerCharacterAlignedAndTurned) {
         const CTextTemp* t =
             canvas.AddText(0, r.x, r.y, r.angle, 0, r.height, r.charWidth, 0, r.text, r.hAlign, r.vAlign);
         const Box b = BoundsOf(*t);
+        // The box of the same arguments before any text exists is the same.
+        const TextBox before =
+            TextBoxAt(r.x, r.y, r.angle, r.height, r.charWidth, 0, r.text, r.hAlign, r.vAlign);
+        EXPECT_NEAR(before.MinX(), b.x0, 1e-3);
+        EXPECT_NEAR(before.MaxY(), b.y1, 1e-3);
         EXPECT_NEAR(b.x0, r.expected.x0, 0.5);
         EXPECT_NEAR(b.y0, r.expected.y0, 0.5);
         EXPECT_NEAR(b.x1, r.expected.x1, 0.5);
