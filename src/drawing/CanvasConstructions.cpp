@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "drawing/DrawingCanvas.h"
+#include "drawing/TextBox.h"
 #include "text/Format.h"
 #include "text/Gbk.h"
 
@@ -25,16 +26,11 @@ CTextTemp* DrawingCanvas::AddText(int colour, float x, float y, float angle, flo
                                   float charWidth, float gap, std::string_view text, int hAlign, int vAlign) {
     auto t = std::make_unique<CTextTemp>();
     t->m_strText = Utf8ToGbk(text);
-    const double theta = angle * kRadPerDeg;
-    const double n = static_cast<double>(t->m_strText.size());
-    double fh = 0, fv = 0;
-    if (hAlign >= 1 && hAlign <= 3 && vAlign >= 1 && vAlign <= 3) {
-        fh = hAlign == 1 ? 1.0 : hAlign == 2 ? 0.5 : 0.0;
-        fv = vAlign == 1 ? 0.0 : vAlign == 2 ? 0.5 : 1.0;
-    }
     // The stored point is the lower left corner; the gap does not enter the alignment.
-    t->m_fX = static_cast<float>(x - fh * n * charWidth * std::cos(theta) + fv * height * std::sin(theta));
-    t->m_fY = static_cast<float>(y - fh * n * charWidth * std::sin(theta) - fv * height * std::cos(theta));
+    const WorldPoint corner =
+        AlignedTextCorner(x, y, angle, height, t->m_strText.size(), charWidth, hAlign, vAlign);
+    t->m_fX = corner.x;
+    t->m_fY = corner.y;
     t->m_nColour = static_cast<int16_t>(colour);
     t->m_nFillColour = 1;
     t->m_nPenWidth = 1;
@@ -50,14 +46,15 @@ CTextTemp* DrawingCanvas::AddText(int colour, float x, float y, float angle, flo
     return m_texts.back().get();
 }
 
-void DrawingCanvas::AddArrow(float x, float y, int length, int headLength, int angle, int colour, int width,
-                             std::string_view label) {
+ArrowParts DrawingCanvas::AddArrow(float x, float y, int length, int headLength, int angle, int colour,
+                                   int width, std::string_view label) {
     const short c = static_cast<short>(colour), w = static_cast<short>(width);
     CLineTemp* shaft = AddPolarLine(c, w, x, y, length, angle);
     const float tx = shaft->m_fX2, ty = shaft->m_fY2;
     // A fan of 21 lines within ±10° of the shaft reads as a solid head pointing at (x, y).
     for (int i = -10; i <= 10; ++i) AddPolarLine(c, w, x, y, headLength, angle + i);
-    AddText(colour, tx, ty + 180, 0, 0, 400, 250, 0, label, 2, 2);
+    CTextTemp* text = AddText(colour, tx, ty + 180, 0, 0, 400, 250, 0, label, 2, 2);
+    return {shaft, text};
 }
 
 void DrawingCanvas::AddLoadArrows(int colour, float x1, float y1, float x2, float y2, float arrowLength,

@@ -24,6 +24,12 @@ struct DrawingIoResult {
     bool ok() const { return cause == 0 && message.empty(); }
 };
 
+// The parts of an arrow a composition may move or measure.
+struct ArrowParts {
+    CLineTemp* shaft = nullptr;
+    CTextTemp* label = nullptr;
+};
+
 // Owns its entities. World y points up; one device unit is one pixel of the target rectangle.
 // Texts are given in UTF-8 and kept as the GBK bytes of the drawing file.
 class DrawingCanvas {
@@ -51,9 +57,10 @@ class DrawingCanvas {
     CTextTemp* AddText(int colour, float x, float y, float angle, float ignored, float height,
                        float charWidth, float gap, std::string_view text, int hAlign, int vAlign);
     // Arrow pointing at (x, y): a shaft of `length` at `angle` degrees, a head fanned from 21
-    // lines, and `label` centred above the far end of the shaft.
-    void AddArrow(float x, float y, int length, int headLength, int angle, int colour, int width,
-                  std::string_view label);
+    // lines, and `label` centred above the far end of the shaft. Returns the shaft (from (x, y) to
+    // the tail) and the label, for a composition that lays its labels out itself.
+    ArrowParts AddArrow(float x, float y, int length, int headLength, int angle, int colour, int width,
+                        std::string_view label);
     // count + 1 arrows along (x1, y1)-(x2, y2), the line joining their tails and a label in
     // colour 2. A count below 1 adds nothing.
     void AddLoadArrows(int colour, float x1, float y1, float x2, float y2, float arrowLength,

@@ -30,7 +30,8 @@ void PaintPreview(DrawingCanvas& canvas, DrawingDevice& dc, int width, int heigh
 // Recomposes the loading sketch: ground and surcharge without dimensions, the outline, arrows for
 // the earth-pressure components at their point of application and the weight arrow. W is not
 // drawn. A shelf wall adds the lower wall's pressures. With no earth pressure at all the weight
-// arrow takes a third of the wall height.
+// arrow takes a third of the wall height. Each arrow's label stands beside its free end, clear of
+// the outline and of the other texts (see TextBox.h for the boxes compared).
 void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchLoads& loads);
 
 }  // namespace wall
