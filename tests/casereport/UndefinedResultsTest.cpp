@@ -28,17 +28,16 @@ struct Row {
 TEST(UndefinedResults, SaidInWordsWithTheirVerdict) {
     const Row rows[] = {
         // A low wall on a base inclined 1:4: its weight's component down the base outweighs the thrust.
-        {"no sliding tendency", kGravity, [](WallCase& c) { c.wall.m_fHeight = 1; }, "墙体无滑移趋势", "Kh=",
-         "sliding", true},
+        {"no sliding tendency", kGravity, [](WallCase& c) { c.wall.m_fHeight = 1; }, "墙体无滑移趋势",
+         "Kh=", "sliding", true},
         // H = 15 on a 1.14 m base: the resultant lands 1.83 m from the base's middle.
         {"resultant beyond the base", kShelf, [](WallCase& c) { c.wall.m_fHeight = 15; },
          "基底合力作用点位于基底以外", "基底地基土", "foundation", false},
         {"RC base slab without pressures", kCantilever, [](WallCase& c) { c.wall.m_fHeight = 15; },
          "求不出基底压力，本截面无法进行配筋计算", "墙趾板根部点的弯矩设计值", "section.toe", false},
         // c = 60 kPa holds a 7 m cut by itself: the soil's Rankine thrust is negative.
-        {"negative soil thrust", kCounterfort,
-         [](WallCase& c) { c.soil.m_afLayer[0][kLayerCohesion] = 60; }, "小于零；土体受拉不能推墙，取为零",
-         "Ea=-", "overturning", true},
+        {"negative soil thrust", kCounterfort, [](WallCase& c) { c.soil.m_afLayer[0][kLayerCohesion] = 60; },
+         "小于零；土体受拉不能推墙，取为零", "Ea=-", "overturning", true},
     };
     test::ScratchDir dir("undefined-results");
     for (const Row& row : rows) {
