@@ -15,7 +15,7 @@ struct Sums {
     Expr overturning;              // moment of the horizontal forces
     Expr vertical;                 // ΣG + ΣEy
     Expr horizontal;               // ΣEx
-    bool horizontalIsSum = false;  // so are the overturning moments: a shelf wall's two thrusts
+    bool horizontalIsSum = false;  // a shelf wall's two thrusts
 };
 
 Sums SumsOf(const StabilityTerms& t, const StabilitySymbols& y) {
@@ -40,6 +40,9 @@ Sums SumsOf(const StabilityTerms& t, const StabilitySymbols& y) {
     return s;
 }
 
+constexpr const char* kResisting = "WriteSubScript(M,y)";    // moment resisting overturning
+constexpr const char* kOverturning = "WriteSubScript(M,0)";  // overturning moment
+
 std::string Verdict(float factor, double required, bool ok, const char* check) {
     return Compared(factor, required) + (ok ? Format(" ≥%g   %s验算满足！\n", required, check)
                                             : Format(" ＜%g   %s验算不满足！\n", required, check));
@@ -47,21 +50,23 @@ std::string Verdict(float factor, double required, bool ok, const char* check) {
 
 void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     Heading(w, "3、抗倾覆稳定验算");
+    // The two moments are printed once, here; the factor and the eccentricity use their values.
+    Heading(w, "\t抗倾覆力矩（对墙趾）：");
+    WriteFormula(w, kResisting, sums.resisting, F("%.2f", s.resistingMoment), " kN·m/m\n");
+    Heading(w, "\t倾覆力矩（对墙趾）：");
+    WriteFormula(w, kOverturning, sums.overturning, F("%.2f", s.overturningMoment), " kN·m/m\n");
     // Where a driving or resisting action is not positive there is no factor: a sentence says why.
     if (s.noOverturningTendency) {
-        w.WriteText(F("\t挡土墙的倾覆力矩为%.2f kN·m/m，不大于零，墙体无倾覆趋势，抗倾覆稳定验算满足！\n",
-                      s.overturningMoment));
+        w.WriteText("\t倾覆力矩不大于零，墙体无倾覆趋势，抗倾覆稳定验算满足！\n");
         return;
     }
     if (!(s.resistingMoment > 0)) {
-        w.WriteText(
-            F("\t挡土墙的抗倾覆力矩为%.2f kN·m/m，不大于零，墙体在自重下即向墙趾倾覆，"
-              "抗倾覆稳定验算不满足！\n",
-              s.resistingMoment));
+        w.WriteText("\t抗倾覆力矩不大于零，墙体在自重下即向墙趾倾覆，抗倾覆稳定验算不满足！\n");
         return;
     }
     Heading(w, "\t挡土墙抗倾覆稳定安全系数：");
-    WriteFormula(w, "WriteSubScript(K,q)", Fraction(sums.resisting, sums.overturning), "",
+    WriteFormula(w, "WriteSubScript(K,q)",
+                 Fraction(Q(kResisting, s.resistingMoment), Q(kOverturning, s.overturningMoment)), "",
                  Verdict(s.Kq, kRequiredOverturning, s.overturningOk, "抗倾覆稳定"));
 }
 
@@ -111,8 +116,8 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     const Expr half = Fraction(Q("B", s.B), K("2"));
-    const Expr arm = Fraction(
-        sums.resisting - (sums.horizontalIsSum ? Brackets(sums.overturning) : sums.overturning), Q("N", s.N));
+    const Expr arm =
+        Fraction(Q(kResisting, s.resistingMoment) - Q(kOverturning, s.overturningMoment), Q("N", s.N));
     const float moment = s.resistingMoment - s.overturningMoment;
     Heading(w, "\t基底合力的偏心距：");
     WriteFormula(w, "WriteSubScript(e,0)", s.B / 2 - moment / s.N >= 0 ? half - arm : arm - half,
