@@ -21,6 +21,8 @@ inline void ResultLine(ReportWriter& w, const std::string& label, const char* fm
 // A heading line kept on the page of what follows it; `text` may start with a line feed that ends
 // the paragraph before.
 inline void Heading(ReportWriter& w, std::string_view text) {
+    // The blank line before a heading stays with it too.
+    if (text.starts_with('\n')) w.KeepWithNext();
     w.WriteText(text);
     w.KeepWithNext();
     w.WriteText("\n");

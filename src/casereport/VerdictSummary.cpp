@@ -57,7 +57,7 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
 void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks) {
     Heading(w, "\n7、验算结论");
     // The text width: 593.5 pt less two margins of 89.85.
-    static constexpr std::array<float, 4> kWidths = {140, 160, 74, 38};
+    static constexpr std::array<float, 4> kWidths = {140, 158, 70, 44};
     w.AddTable(static_cast<int>(checks.size()) + 1, 4, kWidths, 36);
     const std::array<std::string, 4> header = {"验算项目", "计算值", "要求值", "结论"};
     w.SetAlignment(1);
