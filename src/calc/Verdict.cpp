@@ -10,20 +10,20 @@ namespace wall {
 namespace {
 
 void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
-    CheckVerdict& q =
-        out.emplace_back("overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk);
+    CheckVerdict& q = out.emplace_back(
+        CheckVerdict{"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk});
     if (s.noOverturningTendency)
         q.note = "倾覆力矩不大于零，无倾覆趋势";
     else if (!(s.resistingMoment > 0))
         q.note = "抗倾覆力矩不大于零";
-    CheckVerdict& h =
-        out.emplace_back("sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk);
+    CheckVerdict& h = out.emplace_back(
+        CheckVerdict{"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk});
     if (s.noSlidingTendency)
         h.note = "滑动力不大于零，无滑移趋势";
     else if (!(s.resistingForce > 0))
         h.note = "抗滑力不大于零";
-    CheckVerdict& f =
-        out.emplace_back("foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk);
+    CheckVerdict& f = out.emplace_back(
+        CheckVerdict{"foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk});
     if (!(s.N > 0)) f.note = "基底法向合力不大于零，墙体脱离地基";
 }
 
@@ -50,9 +50,9 @@ template <std::size_t N>
 void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, N>& sections) {
     for (const DesignedSection& d : sections) {
         const ReinforcementResult& r = d.result;
-        CheckVerdict& v = out.emplace_back(
+        CheckVerdict& v = out.emplace_back(CheckVerdict{
             "section." + std::string(d.name), SectionTitle(d.name) + "配筋及裂缝", "ωmax", r.crackWidth, "≤",
-            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet);
+            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet});
         v.area = r.area;
         if (!r.loadsKnown)
             v.note = "基底合力在基底以外，求不出基底压力";
