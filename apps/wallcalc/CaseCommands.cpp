@@ -6,40 +6,13 @@
 #include "Json.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFields.h"
+#include "case/CaseJson.h"
+#include "case/CaseSettings.h"
 #include "case/FieldTable.h"
 #include "text/Format.h"
 
 namespace wallcalc {
 namespace {
-
-// A field's value as JSON: an integer field as an integer, a float field as its float.
-void PutJson(Json& j, const wall::WallCase& c, const wall::CaseField& f) {
-    const double v = wall::FieldValue(c, f);
-    if (wall::IsIntegerField(f))
-        j[std::string(f.name)] = static_cast<int32_t>(v);
-    else
-        j[std::string(f.name)] = static_cast<float>(v);
-}
-
-Json CaseJson(const wall::WallCase& c) {
-    Json j;
-    j["wallType"] = c.wallType;
-    Json w;
-    for (const wall::CaseField* f : wall::WallFieldsInRecordOrder()) PutJson(w, c, *f);
-    j["wall"] = w;
-    Json s;
-    for (const wall::CaseField* f : wall::SoilScalarsInRecordOrder()) PutJson(s, c, *f);
-    Json slope = Json::array();
-    for (const auto& row : c.soil.m_afSlope)
-        slope.push_back(std::vector<float>(std::begin(row), std::end(row)));
-    Json layer = Json::array();
-    for (const auto& row : c.soil.m_afLayer)
-        layer.push_back(std::vector<float>(std::begin(row), std::end(row)));
-    s["m_afSlope"] = slope;
-    s["m_afLayer"] = layer;
-    j["soil"] = s;
-    return j;
-}
 
 // A value followed by its unit, when it has one.
 std::string WithUnit(double v, const wall::CaseField& f) {
@@ -70,6 +43,10 @@ void PrintCase(const wall::WallCase& c) {
     for (int r = 0; r < c.soil.m_nSlopeSegs && r < wall::kSlopeRowsMax; ++r)
         std::cout << "m_afSlope[" << r << "]" << RowWithUnits(c, "m_afSlope", r) << "\n";
     std::cout << "m_afLayer[0]" << RowWithUnits(c, "m_afLayer", 0) << "\n";
+    const wall::CaseSettings& s = c.settings;
+    std::cout << "checks.overturning " << s.overturning << "\nchecks.sliding " << s.sliding
+              << "\nfoundation.fa " << (s.fa > 0 ? wall::Format("%g kPa", s.fa) : std::string("-"))
+              << "\nfoundation.eccentricityLimit " << s.eccentricityLimit << "\n";
 }
 
 const RegisterCommand newCommand([](CLI::App& app) {
@@ -96,7 +73,7 @@ const RegisterCommand showCommand([](CLI::App& app) {
     cmd->callback([file, json] {
         wall::WallCase c = LoadCase(*file);
         if (*json)
-            std::cout << CaseJson(c).dump() << "\n";
+            std::cout << wall::CaseToJson(c).dump() << "\n";
         else
             PrintCase(c);
     });
@@ -117,6 +94,8 @@ const RegisterCommand setCommand([](CLI::App& app) {
         if (f.column >= 0) names += "[r][" + std::to_string(f.column) + "]";
         if (*f.unit) names += std::string(" (") + f.unit + ")";
     }
+    for (std::string_view n : wall::kCaseSettingNames)
+        names += "\n  " + std::string(n) + (n == "foundation.fa" ? " (kPa; 0: none)" : "");
     cmd->footer(names);
     cmd->callback([file, assignments] {
         wall::WallCase c = LoadCase(*file);
@@ -131,6 +110,22 @@ const RegisterCommand setCommand([](CLI::App& app) {
                           << "：墙体参数取该类型的默认值，坡体信息保留。\n";
         }
         SaveCase(*file, c);
+    });
+});
+
+const RegisterCommand convertCommand([](CLI::App& app) {
+    auto* cmd =
+        app.add_subcommand("convert", "convert a case file between the binary and the text (.json) format");
+    auto from = std::make_shared<std::string>();
+    auto to = std::make_shared<std::string>();
+    auto force = std::make_shared<bool>(false);
+    cmd->add_option("from", *from, "case file, either format")->required();
+    cmd->add_option("to", *to, "case file to write: .json for text, any other name for binary")->required();
+    cmd->add_flag("--force", *force, "replace an existing file");
+    cmd->callback([from, to, force] {
+        const wall::WallCase c = LoadCase(*from);
+        RefuseToReplace(*to, *force);
+        SaveCase(*to, c);
     });
 });
 

@@ -1,15 +1,10 @@
-// JSON whose reals are single precision, so every value prints as the shortest text that reads
-// back as the same float.
+// JSON whose reals are single precision (the case library's), for the command line's output.
 #pragma once
 
-#include <cstdint>
-#include <nlohmann/json.hpp>
-#include <string>
-#include <vector>
+#include "case/JsonValue.h"
 
 namespace wallcalc {
 
-using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
-                                  std::uint64_t, float>;
+using Json = wall::Json;
 
 }  // namespace wallcalc

@@ -33,6 +33,7 @@ void RefuseToReplace(const std::string& path, bool force) {
 void SaveCase(const std::string& path, const wall::WallCase& c) {
     wall::CaseIoResult r = wall::WriteCaseFile(path, c);
     if (!r.ok()) throw CommandError{"无法保存工况文件 " + r.detail};
+    if (!r.warning.empty()) std::cerr << "wallcalc: " << r.warning << "\n";
 }
 
 const std::vector<std::pair<std::string, int>>& WallTypeOptions() {

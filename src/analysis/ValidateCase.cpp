@@ -9,6 +9,7 @@
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/WallSection.h"
 #include "analysis/geometry/WallOutline.h"
+#include "case/CaseFields.h"
 #include "case/FieldTable.h"
 #include "text/Format.h"
 
@@ -71,20 +72,8 @@ struct Checker {
     // Every field the type's dialog shows, and every table row in use, within its physical range.
     bool Domains() {
         const size_t before = findings.size();
-        const int t = c.wallType;
-        for (const CaseField& f : CaseFieldTable()) {
-            if (f.derived || f.place == FieldPlace::kHidden || !ShownForType(f, t) ||
-                !f.domain.allowed.empty())
-                continue;
-            // The tables are read as the slope page shows them, as the analyses read them.
-            const int rows = f.place == FieldPlace::kSlopeGrid ? c.soil.m_nSlopeSegs : 1;
-            for (int r = 0; r < rows; ++r) {
-                const double v =
-                    f.column < 0 ? FieldValue(c, f) : AsShown(static_cast<float>(FieldValue(c, f, r)));
-                if (std::string fault = DomainFault(f, t, v); !fault.empty())
-                    findings.push_back({FieldTitle(f, t), fault});
-            }
-        }
+        for (DomainFinding& d : DomainFindings(c))
+            findings.push_back({std::move(d.field), std::move(d.message)});
         return findings.size() == before;
     }
 

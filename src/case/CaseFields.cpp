@@ -1,6 +1,7 @@
 // Setting fields by name through the field table, and the range check of a case.
 #include "case/CaseFields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "case/CaseDefaults.h"
+#include "case/CaseSettings.h"
 #include "case/LeadingNumber.h"
 #include "text/Format.h"
 
@@ -42,6 +44,25 @@ const CaseField* ParseCell(std::string_view name, int& row, int& column) {
 
 }  // namespace
 
+std::vector<DomainFinding> DomainFindings(const WallCase& c) {
+    std::vector<DomainFinding> out;
+    const int t = c.wallType;
+    for (const CaseField& f : CaseFieldTable()) {
+        if (f.derived || f.place == FieldPlace::kHidden || !ShownForType(f, t) || !f.domain.allowed.empty())
+            continue;
+        // The tables are read as the slope page shows them, as the analyses read them.
+        const int rows =
+            f.place == FieldPlace::kSlopeGrid ? std::clamp(c.soil.m_nSlopeSegs, 0, kSlopeRowsMax) : 1;
+        for (int r = 0; r < rows; ++r) {
+            const double v =
+                f.column < 0 ? FieldValue(c, f) : AsShown(static_cast<float>(FieldValue(c, f, r)));
+            if (std::string fault = DomainFault(f, t, v); !fault.empty())
+                out.push_back({FieldTitle(f, t), fault});
+        }
+    }
+    return out;
+}
+
 std::string CheckCaseRanges(const WallCase& c) {
     // In this order: a file with several faults is refused for the first. A grade is stored as its
     // position in the list.
@@ -68,6 +89,7 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
     if (!parsed)
         return Format("%.*s 的值“%.*s”不是一个数", int(name.size()), name.data(), int(valueText.size()),
                       valueText.data());
+    if (IsCaseSettingName(name)) return SetCaseSetting(c.settings, name, *parsed);
     const double v = *parsed;
     WallCase next = c;
 

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "case/FieldTable.h"
 #include "case/WallCase.h"
@@ -14,6 +15,16 @@ namespace wall {
 // wall type brings that type's default wall and keeps the slope page. Returns
 // an empty string on success, else the reason; the case is unchanged on failure.
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view value);
+
+// A field outside its physical range: the field's title (label and unit) and what is wrong.
+struct DomainFinding {
+    std::string field;
+    std::string message;
+};
+
+// Every shown field of the case's wall type outside its range, the tables read as the slope page
+// shows them (the slope rows in use, the first layer).
+std::vector<DomainFinding> DomainFindings(const WallCase& c);
 
 // Checks the ranges the analyses rely on (wall type, segment count, theory, grade indices). Returns
 // an empty string when they hold, else what is wrong.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "case/CaseFields.h"
+#include "case/CaseJson.h"
 #include "case/FieldTable.h"
 #include "fileio/AtomicFile.h"
 #include "text/Format.h"
@@ -148,6 +149,24 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
     std::vector<uint8_t> bytes(kCaseFileSize);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string_view head(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!in.bad() && LooksLikeJson(head)) {
+        // A text case is small; anything past a few megabytes is not one.
+        constexpr std::size_t kMaxText = 4 << 20;
+        std::string text(head);
+        char chunk[65536];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            text.append(chunk, static_cast<std::size_t>(in.gcount()));
+            if (text.size() > kMaxText)
+                return {CaseIoStatus::kInvalid, 0, path.string() + " 太大，不是工况文件", {}};
+        }
+        if (in.bad())
+            return {CaseIoStatus::kIoError, 10, "读取 " + path.string() + " 时出错",
+                    path.string() + ": read error"};
+        if (std::string fault = CaseFromJsonText(text, out); !fault.empty())
+            return {CaseIoStatus::kInvalid, 0, "无法读取工况文件 " + path.string() + "：" + fault, {}};
+        return {};
+    }
     if (in.bad())
         return {CaseIoStatus::kIoError, 10, "读取 " + path.string() + " 时出错",
                 path.string() + ": read error"};
@@ -162,11 +181,28 @@ int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8
     return CauseFromErrno(err) == 0 ? 1 : CauseFromErrno(err);
 }
 
+bool IsTextCasePath(const std::filesystem::path& path) {
+    return path.extension() == ".json";
+}
+
 CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c) {
-    std::vector<uint8_t> bytes = EncodeCase(c);
+    const bool text = IsTextCasePath(path);
+    std::vector<uint8_t> bytes;
+    if (text) {
+        const std::string json = CaseToJsonText(c);
+        bytes.assign(json.begin(), json.end());
+    } else {
+        bytes = EncodeCase(c);
+    }
     std::string reason;
     int cause = WriteFileAtomically(path, bytes, &reason);
-    if (cause == 0) return {};
+    if (cause == 0) {
+        CaseIoResult done;
+        if (!text && HasTextOnlyInputs(c))
+            done.warning = path.string() +
+                           "：二进制工况文件不能保存验算系数和地基参数，这些输入未保存（请存为 .wall.json）";
+        return done;
+    }
     CaseIoStatus status =
         (cause == 2 || cause == 3 || cause == 5) ? CaseIoStatus::kCannotOpen : CaseIoStatus::kIoError;
     // The message is the cause number, as the file error shows it; `detail` says more.

@@ -34,7 +34,8 @@ struct CaseIoResult {
     CaseIoStatus status = CaseIoStatus::kOk;
     int cause = 0;
     std::string message;
-    std::string detail;  // the path and the system's reason, for the command line
+    std::string detail;        // the path and the system's reason, for the command line
+    std::string warning = {};  // a written binary file left out the text format's inputs
     bool ok() const { return status == CaseIoStatus::kOk; }
 };
 
@@ -45,11 +46,12 @@ std::vector<uint8_t> EncodeCase(const WallCase& c);
 // the image is complete and valid; `path` names the file in messages.
 CaseIoResult DecodeCase(std::span<const uint8_t> bytes, const std::string& path, WallCase& out);
 
-// Reads a case file; `out` changes only on success.
+// Reads a case file of either format, told apart by content; `out` changes only on success.
 CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out);
 
 // Writes a case file through a temporary file in the same folder and a rename, so a failure never
-// leaves a damaged file where a good one was.
+// leaves a damaged file where a good one was. A name ending in ".json" gets the text format, any
+// other the binary one; a binary file cannot keep the text format's inputs, and `warning` says so.
 CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c);
 
 // Writes `bytes` to `path` atomically (temporary file, then rename). Returns the cause number
@@ -69,6 +71,9 @@ std::filesystem::path CurrentDirCopy(const std::filesystem::path& currentDir);
 // second copy is written even when the first failed.
 CaseIoResult WriteFixedCopies(const WallCase& c, const std::string& workPath,
                               const std::filesystem::path& currentDir);
+
+// Whether a path names a text case file (it ends in ".json").
+bool IsTextCasePath(const std::filesystem::path& path);
 
 // A user-chosen name without an extension gets "." + the dialog title appended.
 std::filesystem::path WithCaseExtension(const std::filesystem::path& chosen);

@@ -78,10 +78,20 @@ struct CSoil {
     float m_afSlope[kSlopeRowsMax][kSlopeColumns] = {};
 };
 
+// The inputs the text case format holds beyond the two records; a binary case file has the defaults.
+struct CaseSettings {
+    float overturning = 1.6f;  // required factor against overturning (GB 50007, GB 50330)
+    float sliding = 1.3f;      // required factor against sliding
+    float fa = 0;  // allowable bearing pressure after depth and width corrections, kPa; 0: not given
+    float eccentricityLimit = 0.25f;  // e0 ≤ limit·B (GB 50007-2011 §6.7.5)
+    bool operator==(const CaseSettings&) const = default;
+};
+
 struct WallCase {
     int32_t wallType = kCounterfort;
     CRetainingWall wall;
     CSoil soil;
+    CaseSettings settings = {};
 };
 
 // Earth-pressure theories as the slope page lists them.

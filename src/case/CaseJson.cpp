@@ -1,0 +1,227 @@
+// Writing and reading the text case format.
+#include "case/CaseJson.h"
+
+#include <cmath>
+#include <limits>
+
+#include "case/CaseDefaults.h"
+#include "case/CaseFields.h"
+#include "case/CaseSettings.h"
+#include "case/FieldTable.h"
+#include "text/Format.h"
+
+namespace wall {
+namespace {
+
+// Reading keeps the numbers in double precision, so a value beyond a float's range is seen as such.
+using InJson = nlohmann::ordered_json;
+
+void PutField(Json& j, const WallCase& c, const CaseField& f) {
+    const double v = FieldValue(c, f);
+    if (IsIntegerField(f))
+        j[std::string(f.name)] = static_cast<int32_t>(v);
+    else
+        j[std::string(f.name)] = static_cast<float>(v);
+}
+
+template <std::size_t Rows, std::size_t Columns>
+Json Table(const float (&t)[Rows][Columns]) {
+    Json rows = Json::array();
+    for (const auto& row : t) rows.push_back(std::vector<float>(std::begin(row), std::end(row)));
+    return rows;
+}
+
+// The reader: the first fault found, with where it was found.
+class Reader {
+  public:
+    std::string fault;
+
+    bool Number(const InJson& v, const std::string& where, bool integer, double& out) {
+        if (!v.is_number() || (integer && !v.is_number_integer())) {
+            fault = Format("%s 应为%s", where.c_str(), integer ? "整数" : "数值");
+            return false;
+        }
+        out = v.get<double>();
+        if (!integer && !(std::fabs(out) <= std::numeric_limits<float>::max())) {
+            fault = Format("%s 超出单精度数的范围：%s", where.c_str(), v.dump().c_str());
+            return false;
+        }
+        return true;
+    }
+
+    bool Object(const InJson& v, const std::string& where) {
+        if (v.is_object()) return true;
+        fault = where + " 应为 JSON 对象";
+        return false;
+    }
+
+    bool Unknown(const std::string& where) {
+        fault = "未知的字段：" + where;
+        return false;
+    }
+
+    bool Record(const InJson& j, const char* record, std::span<const CaseField* const> fields, WallCase& c) {
+        for (const auto& [key, value] : j.items()) {
+            const std::string where = std::string(record) + "." + key;
+            if (key == "m_afSlope" || key == "m_afLayer") {
+                if (std::string_view(record) != "soil") return Unknown(where);
+                if (!Grid(value, where, key == "m_afSlope", c)) return false;
+                continue;
+            }
+            const CaseField* f = nullptr;
+            for (const CaseField* candidate : fields)
+                if (candidate->name == key) f = candidate;
+            if (!f) return Unknown(where);
+            double v = 0;
+            if (!Number(value, where, IsIntegerField(*f), v)) return false;
+            VisitField(c, *f, 0, [v](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v); });
+        }
+        return true;
+    }
+
+    // A table: up to its rows, each up to its columns; what is left out keeps the default.
+    bool Grid(const InJson& j, const std::string& where, bool slope, WallCase& c) {
+        const int rows = slope ? kSlopeRowsMax : kLayerRowsMax;
+        const int columns = slope ? kSlopeColumns : kLayerColumns;
+        if (!j.is_array() || static_cast<int>(j.size()) > rows) {
+            fault = Format("%s 应为至多 %d 行的数组", where.c_str(), rows);
+            return false;
+        }
+        for (int r = 0; r < static_cast<int>(j.size()); ++r) {
+            const InJson& row = j[static_cast<std::size_t>(r)];
+            const std::string rowWhere = Format("%s[%d]", where.c_str(), r);
+            if (!row.is_array() || static_cast<int>(row.size()) > columns) {
+                fault = Format("%s 应为至多 %d 个数的数组", rowWhere.c_str(), columns);
+                return false;
+            }
+            float* cells = slope ? c.soil.m_afSlope[r] : c.soil.m_afLayer[r];
+            for (int col = 0; col < static_cast<int>(row.size()); ++col) {
+                double v = 0;
+                if (!Number(row[static_cast<std::size_t>(col)], Format("%s[%d]", rowWhere.c_str(), col),
+                            false, v))
+                    return false;
+                cells[col] = static_cast<float>(v);
+            }
+            // A slope row written as run and rise alone gets its length and angle.
+            if (slope && row.size() <= kSlopeLength) UpdateSlopeRow(cells);
+        }
+        return true;
+    }
+
+    bool Settings(const InJson& j, const char* group, CaseSettings& s) {
+        for (const auto& [key, value] : j.items()) {
+            const std::string where = std::string(group) + "." + key;
+            if (!IsCaseSettingName(where)) return Unknown(where);
+            double v = 0;
+            // fa may be null: no allowable pressure given.
+            if (!(where == "foundation.fa" && value.is_null()) && !Number(value, where, false, v))
+                return false;
+            if (std::string f = SetCaseSetting(s, where, v); !f.empty()) {
+                fault = f;
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+Json CaseToJson(const WallCase& c) {
+    Json j;
+    j["format"] = kCaseFormatName;
+    j["version"] = kCaseFormatVersion;
+    j["wallType"] = c.wallType;
+    Json w = Json::object();
+    for (const CaseField* f : WallFieldsInRecordOrder()) PutField(w, c, *f);
+    j["wall"] = w;
+    Json s = Json::object();
+    for (const CaseField* f : SoilScalarsInRecordOrder()) PutField(s, c, *f);
+    s["m_afSlope"] = Table(c.soil.m_afSlope);
+    s["m_afLayer"] = Table(c.soil.m_afLayer);
+    j["soil"] = s;
+    j["checks"] = Json{{"overturning", c.settings.overturning}, {"sliding", c.settings.sliding}};
+    Json foundation;
+    foundation["fa"] = c.settings.fa > 0 ? Json(c.settings.fa) : Json();
+    foundation["eccentricityLimit"] = c.settings.eccentricityLimit;
+    j["foundation"] = foundation;
+    return j;
+}
+
+std::string CaseToJsonText(const WallCase& c) {
+    // Table rows stay on one line each: 100 rows of numbers read better across than down. The
+    // tables go in as markers and come back as rows.
+    Json j = CaseToJson(c);
+    const Json slope = j["soil"]["m_afSlope"], layer = j["soil"]["m_afLayer"];
+    j["soil"]["m_afSlope"] = "@slope@";
+    j["soil"]["m_afLayer"] = "@layer@";
+    std::string text = j.dump(2);
+    auto rows = [](const Json& table) {
+        std::string out = "[";
+        for (std::size_t r = 0; r < table.size(); ++r)
+            out += (r ? ",\n      " : "\n      ") + table[r].dump();
+        return out + "\n    ]";
+    };
+    for (const auto& [marker, table] : {std::pair{"\"@slope@\"", &slope}, std::pair{"\"@layer@\"", &layer}}) {
+        const std::size_t at = text.find(marker);
+        text.replace(at, std::string_view(marker).size(), rows(*table));
+    }
+    return text + "\n";
+}
+
+std::string CaseFromJsonText(std::string_view text, WallCase& out) {
+    InJson j = InJson::parse(text.begin(), text.end(), nullptr, false);
+    if (j.is_discarded()) return "工况文件不是有效的 JSON 文本";
+    Reader r;
+    if (!r.Object(j, "工况")) return r.fault;
+    const auto format = j.find("format");
+    if (format == j.end() || *format != kCaseFormatName)
+        return Format("不是挡土墙工况文件：format 应为 \"%s\"", kCaseFormatName);
+    const auto version = j.find("version");
+    if (version == j.end() || !version->is_number_integer() || version->get<int64_t>() < 1 ||
+        version->get<int64_t>() > kCaseFormatVersion)
+        return Format("工况文件的版本应为 1～%d", kCaseFormatVersion);
+    const auto type = j.find("wallType");
+    double t = 0;
+    if (type == j.end()) return "缺少字段 wallType";
+    if (!r.Number(*type, "wallType", true, t)) return r.fault;
+    if (!(t >= 0 && t < kWallTypeCount)) return Format("wallType %g 超出范围 0～%d", t, kWallTypeCount - 1);
+
+    WallCase c = DefaultCase(static_cast<int>(t));
+    for (const auto& [key, value] : j.items()) {
+        if (key == "format" || key == "version" || key == "wallType") continue;
+        bool ok = false;
+        if (key == "wall")
+            ok = r.Object(value, key) && r.Record(value, "wall", WallFieldsInRecordOrder(), c);
+        else if (key == "soil")
+            ok = r.Object(value, key) && r.Record(value, "soil", SoilScalarsInRecordOrder(), c);
+        else if (key == "checks" || key == "foundation")
+            ok = r.Object(value, key) && r.Settings(value, key.c_str(), c.settings);
+        else
+            ok = r.Unknown(key);
+        if (!ok) return r.fault;
+    }
+    if (std::string range = CheckCaseRanges(c); !range.empty()) return range;
+    if (std::vector<DomainFinding> d = DomainFindings(c); !d.empty())
+        return d.front().message;
+    out = c;
+    return {};
+}
+
+std::string CaseFromJson(const Json& j, WallCase& out) {
+    return CaseFromJsonText(j.dump(), out);
+}
+
+bool HasTextOnlyInputs(const WallCase& c) {
+    return !(c.settings == CaseSettings{});
+}
+
+bool LooksLikeJson(std::string_view bytes) {
+    for (char ch : bytes) {
+        if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r') continue;
+        return ch == '{';
+    }
+    return false;
+}
+
+}  // namespace wall
