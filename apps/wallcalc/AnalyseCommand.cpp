@@ -24,6 +24,12 @@ void StabilityJson(Json& j, const wall::StabilityResult& s) {
     j["noOverturningTendency"] = s.noOverturningTendency;
     j["noSlidingTendency"] = s.noSlidingTendency;
     j["resultantOutsideBase"] = s.resultantOutsideBase;
+    j["eccentricityOk"] = s.eccentricityOk;
+    // Bearing only when the case gives fa; pressures are null where the resultant leaves the base.
+    j["fa"] = s.bearingChecked ? Json(s.fa) : Json();
+    j["pk"] = s.bearingChecked && !s.resultantOutsideBase ? Json(s.pk) : Json();
+    j["pkmax"] = s.bearingChecked && !s.resultantOutsideBase ? Json(s.pkmax) : Json();
+    j["bearingOk"] = s.bearingChecked ? Json(s.bearingOk) : Json();
 }
 
 Json SectionJson(const wall::SectionResult& s) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/WallSection.h"
 
 namespace wall {
 namespace {
@@ -128,9 +129,21 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*metho
         ReinforcedVariant(kb, r);
     else
         GravityVariant(c, kb, r);
-    r.overturningOk = r.noOverturningTendency || FactorPasses(r.Kq, kRequiredOverturning);
-    r.slidingOk = r.noSlidingTendency || FactorPasses(r.Kh, kRequiredSliding);
+    const CaseSettings& s = c.settings;
+    r.requiredOverturning = s.overturning;
+    r.requiredSliding = s.sliding;
+    r.overturningOk = r.noOverturningTendency || FactorPasses(r.Kq, s.overturning);
+    r.slidingOk = r.noSlidingTendency || FactorPasses(r.Kh, s.sliding);
     r.foundationOk = !r.resultantOutsideBase;
+    r.eccentricityLimit = s.eccentricityLimit;
+    r.eccentricityOk = r.foundationOk && StressPasses(r.e0, s.eccentricityLimit * r.B);
+    if (s.fa > 0) {
+        r.bearingChecked = true;
+        r.fa = s.fa;
+        r.pk = r.N / r.B;
+        r.pkmax = r.sigmaMax;
+        r.bearingOk = r.foundationOk && StressPasses(r.pk, s.fa) && StressPasses(r.pkmax, 1.2 * s.fa);
+    }
     kb.overturningFactor = r.Kq;
     kb.slidingFactor = r.Kh;
     kb.baseWidth = r.B;

@@ -6,9 +6,6 @@
 
 namespace wall {
 
-constexpr double kRequiredOverturning = 1.6;  // against overturning
-constexpr double kRequiredSliding = 1.3;      // against sliding
-
 // The forces and arms the checks were computed from, as the report's formulas name them.
 struct StabilityTerms {
     float W = 0, Zw = 0;                   // wall weight and its arm from the toe
@@ -48,6 +45,17 @@ struct StabilityResult {
     bool overturningOk = false;
     bool slidingOk = false;
     bool foundationOk = false;  // the resultant lies within the base
+    // What the case requires (its settings).
+    float requiredOverturning = 0;
+    float requiredSliding = 0;
+    float eccentricityLimit = 0;  // e0 ≤ limit·B
+    bool eccentricityOk = false;
+    // Bearing, when the case gives fa: pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa, characteristic values.
+    bool bearingChecked = false;
+    float fa = 0;
+    float pk = 0;
+    float pkmax = 0;
+    bool bearingOk = false;  // both
 };
 
 // The pass rule of the safety factors: above the required value or within 1e-5 of it.

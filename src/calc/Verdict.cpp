@@ -5,26 +5,43 @@
 #include <utility>
 
 #include "analysis/Stability.h"
+#include "analysis/WallSection.h"
 
 namespace wall {
 namespace {
 
 void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
     CheckVerdict& q = out.emplace_back(
-        CheckVerdict{"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", kRequiredOverturning, s.overturningOk});
+        CheckVerdict{"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", s.requiredOverturning, s.overturningOk});
     if (s.noOverturningTendency)
         q.note = "倾覆力矩不大于零，无倾覆趋势";
     else if (!(s.resistingMoment > 0))
         q.note = "抗倾覆力矩不大于零";
     CheckVerdict& h = out.emplace_back(
-        CheckVerdict{"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", kRequiredSliding, s.slidingOk});
+        CheckVerdict{"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", s.requiredSliding, s.slidingOk});
     if (s.noSlidingTendency)
         h.note = "滑动力不大于零，无滑移趋势";
     else if (!(s.resistingForce > 0))
         h.note = "抗滑力不大于零";
-    CheckVerdict& f = out.emplace_back(
-        CheckVerdict{"foundation", "基底合力位置", "e0", s.e0, "<", s.B / 2, s.foundationOk});
-    if (!(s.N > 0)) f.note = "基底法向合力不大于零，墙体脱离地基";
+    CheckVerdict& e = out.emplace_back(CheckVerdict{"eccentricity", "基底合力偏心距", "e0", s.e0, "≤",
+                                                    s.eccentricityLimit * s.B, s.eccentricityOk});
+    if (!(s.N > 0))
+        e.note = "基底法向合力不大于零，墙体脱离地基";
+    else if (s.resultantOutsideBase)
+        e.note = "合力作用点位于基底以外";
+    if (!s.bearingChecked) return;
+    const bool known = !s.resultantOutsideBase;
+    CheckVerdict pk{"bearing", "地基承载力", "pk", s.pk, "≤", s.fa, known && StressPasses(s.pk, s.fa)};
+    CheckVerdict pkmax{"bearingMax",
+                       "地基承载力（偏心荷载）",
+                       "pkmax",
+                       s.pkmax,
+                       "≤",
+                       1.2 * s.fa,
+                       known && StressPasses(s.pkmax, 1.2f * s.fa)};
+    if (!known) pk.note = pkmax.note = "合力作用点位于基底以外，求不出基底压力";
+    out.push_back(std::move(pk));
+    out.push_back(std::move(pkmax));
 }
 
 void Section(std::vector<CheckVerdict>& out, const SectionResult& s) {

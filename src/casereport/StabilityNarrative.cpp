@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "analysis/WallSection.h"
 #include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 
@@ -67,7 +68,7 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     Heading(w, "\t挡土墙抗倾覆稳定安全系数：");
     WriteFormula(w, "WriteSubScript(K,q)",
                  Fraction(Q(kResisting, s.resistingMoment), Q(kOverturning, s.overturningMoment)), "",
-                 Verdict(s.Kq, kRequiredOverturning, s.overturningOk, "抗倾覆稳定"));
+                 Verdict(s.Kq, s.requiredOverturning, s.overturningOk, "抗倾覆稳定"));
 }
 
 void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
@@ -99,7 +100,34 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     Heading(w, "\t挡土墙抗滑移稳定安全系数：");
     const Expr e = inclined ? Fraction(Q("μ", t.mu) * Q("N", s.N), Q("T", s.slidingForce))
                             : Fraction(Q("μ", t.mu) * Brackets(sums.vertical), sums.horizontal);
-    WriteFormula(w, "WriteSubScript(K,h)", e, "", Verdict(s.Kh, kRequiredSliding, s.slidingOk, "抗滑移稳定"));
+    WriteFormula(w, "WriteSubScript(K,h)", e, "",
+                 Verdict(s.Kh, s.requiredSliding, s.slidingOk, "抗滑移稳定"));
+}
+
+// e0 against limit·B (GB 50007-2011 §6.7.5).
+void Eccentricity(ReportWriter& w, const StabilityResult& s) {
+    Heading(w, "\t基底合力偏心距的限值：");
+    const float limit = s.eccentricityLimit * s.B;
+    WriteFormula(w, "[e]", N(s.eccentricityLimit, "%g") * Q("B", s.B), F("%.2f", limit), " m\n");
+    w.WriteText("\t\tWriteSubScript(e,0)=" + Compared(s.e0, limit) +
+                (s.eccentricityOk ? F(" m≤[e]=%.2f m   偏心距验算满足！\n\n", limit)
+                                  : F(" m＞[e]=%.2f m   偏心距验算不满足！\n\n", limit)));
+}
+
+// pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa (GB 50007-2011 §5.2.1), characteristic values.
+void Bearing(ReportWriter& w, const StabilityResult& s) {
+    Heading(w, F("\t地基承载力验算（修正后的地基承载力特征值WriteSubScript(f,a)=%.2f kPa）：", s.fa));
+    Heading(w, "\t轴心荷载作用时：");
+    const bool pkOk = StressPasses(s.pk, s.fa), maxOk = StressPasses(s.pkmax, 1.2f * s.fa);
+    WriteFormula(w, "WriteSubScript(p,k)", Fraction(Q("N", s.N), Q("B", s.B)), "",
+                 Compared(s.pk, s.fa) + (pkOk ? F(" kPa≤WriteSubScript(f,a)=%.2f kPa   满足！\n", s.fa)
+                                              : F(" kPa＞WriteSubScript(f,a)=%.2f kPa   不满足！\n", s.fa)));
+    Heading(w, "\t偏心荷载作用时：");
+    w.WriteText(Format("\t\t1.2WriteSubScript(f,a)=1.2×%.2f=%.2f kPa\n", static_cast<double>(s.fa),
+                       static_cast<double>(1.2f * s.fa)));
+    w.WriteText("\t\tWriteSubScript(p,kmax)=WriteSubScript(σ,max)=" + Compared(s.pkmax, 1.2f * s.fa) +
+                (maxOk ? F(" kPa≤1.2WriteSubScript(f,a)=%.2f kPa   满足！\n\n", 1.2f * s.fa)
+                       : F(" kPa＞1.2WriteSubScript(f,a)=%.2f kPa   不满足！\n\n", 1.2f * s.fa)));
 }
 
 void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
@@ -126,7 +154,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     if (s.resultantOutsideBase) {
         w.WriteText(F("\t∵WriteSubScript(e,0)≥B/2=%.2f m\n", s.B / 2));
         w.WriteText("\t∴基底合力作用点位于基底以外，地基不能平衡墙体荷载，地基验算不满足！\n\n");
-    } else if (s.partialContact) {
+        return;
+    }
+    Eccentricity(w, s);
+    if (s.partialContact) {
         w.WriteText("\t∵WriteSubScript(e,0)>B/6\n");
         Heading(w, "\t∴基底地基土出现零应力区，最大应力值：");
         const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
@@ -144,6 +175,7 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", s.sigmaMin),
                      " kPa\n\n");
     }
+    if (s.bearingChecked) Bearing(w, s);
 }
 
 }  // namespace

@@ -49,6 +49,42 @@ TEST(ComputeStability, RectangularWallByHand) {
     EXPECT_EQ(kb.stressMin, r.sigmaMin);
 }
 
+// The same wall against the foundation checks (GB 50007-2011 §5.2.1 and §6.7.5), by hand: pk = N/B =
+// 240/2 = 120 kPa, pkmax = σmax = 333.913 kPa, e0/B = 0.260417. Each limit set exactly at its value
+// passes; a hair below it fails.
+TEST(ComputeStability, FoundationChecksAtTheirLimits) {
+    struct Row {
+        const char* name;
+        float fa, eccentricityLimit;
+        bool bearing, eccentricity;
+    };
+    const Row rows[] = {
+        {"fa = 120: pkmax = 333.9 > 1.2·fa", 120, 0.25f, false, false},
+        {"pkmax = 1.2·fa", 333.913f / 1.2f, 0.25f, true, false},
+        {"pkmax just over 1.2·fa", 333.913f / 1.2f - 0.01f, 0.25f, false, false},
+        {"e0 = limit·B", 0, 0.520833f / 2, false, true},
+        {"e0 just over limit·B", 0, 0.520833f / 2 - 0.0001f, false, false},
+    };
+    for (const Row& row : rows) {
+        WallCase c = test::RectangularWall(2, 5);
+        c.soil.m_nTheory = kRankine;
+        test::SetSoil(c, 18, 0, 30);
+        test::SetGround(c, 1, 0);
+        c.settings.fa = row.fa;
+        c.settings.eccentricityLimit = row.eccentricityLimit;
+        KernelBlock kb = test::LoadedBlock(c);
+        RankineActivePressure(c, kb);
+        const StabilityResult r = ComputeStability(c, kb, 2);
+        EXPECT_EQ(r.bearingChecked, row.fa > 0) << row.name;
+        if (row.fa > 0) {
+            EXPECT_NEAR(r.pk, 120, 1e-3) << row.name;
+            EXPECT_NEAR(r.pkmax, 333.913, 0.005) << row.name;
+        }
+        EXPECT_EQ(r.bearingOk, row.bearing) << row.name;
+        EXPECT_EQ(r.eccentricityOk, row.eccentricity) << row.name;
+    }
+}
+
 // Pass rule: above the required value or within 1e-5 of it (GB 50007: sliding 1.3, overturning 1.6).
 TEST(FactorPasses, BreakPoints) {
     struct Row {

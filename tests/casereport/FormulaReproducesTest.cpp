@@ -49,9 +49,11 @@ Interval Number(const std::string& text) {
 class Evaluator {
   public:
     explicit Evaluator(std::string text) : s_(std::move(text)) {}
-    bool Evaluate(Interval& out) {
+    // Reads the longest expression at the start; `rest` is what follows it.
+    bool Evaluate(Interval& out, std::string& rest) {
         out = Sum();
-        return ok_ && at_ == s_.size();
+        rest = s_.substr(at_);
+        return ok_;
     }
 
   private:
@@ -111,18 +113,17 @@ int CheckSubstitutedLines(const std::string& report) {
     while (std::getline(lines, line)) {
         const std::size_t first = line.find_first_not_of('\t');
         if (first == std::string::npos || line.compare(first, 3, "  =") != 0) continue;
-        const std::string body = line.substr(first + 3);
-        const std::size_t eq = body.rfind('=');
-        if (eq == std::string::npos) {
-            ADD_FAILURE() << "no result: " << line;
+        Interval value;
+        std::string rest;
+        const bool read = Evaluator(line.substr(first + 3)).Evaluate(value, rest);
+        if (!read || !rest.starts_with('=') || rest.size() < 2 ||
+            !std::isdigit(static_cast<unsigned char>(rest[1]))) {
+            ADD_FAILURE() << "cannot read: " << line;
             continue;
         }
         std::size_t used = 0;
-        const std::string tail = body.substr(eq + 1);
-        std::stod(tail, &used);
-        const Interval printed = Number(tail.substr(0, used));
-        Interval value;
-        EXPECT_TRUE(Evaluator(body.substr(0, eq)).Evaluate(value)) << "cannot read: " << line;
+        std::stod(rest.substr(1), &used);
+        const Interval printed = Number(rest.substr(1, used));
         const double slack = 1e-6 * std::max(1.0, std::fabs(printed.lo));
         EXPECT_TRUE(value.lo <= printed.hi + slack && printed.lo - slack <= value.hi)
             << line << "\n  the printed values give " << value.lo << " .. " << value.hi;
@@ -136,6 +137,7 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         const char* name;
         int wallType, theory;
         float height;  // 0: the default
+        float fa = 0;  // the bearing check's allowable pressure; 0: none
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -149,6 +151,9 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // Resultants beyond the middle third: the triangular distribution.
         {"high cantilever", kCantilever, kRankine, 9},
         {"high shelf", kShelf, kCoulomb, 9},
+        // The bearing check's lines.
+        {"gravity with fa", kGravity, kRankine, 0, 200},
+        {"counterfort with fa", kCounterfort, kRankine, 0, 150},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -156,6 +161,7 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         WallCase c = DefaultCase(row.wallType);
         c.soil.m_nTheory = row.theory;
         if (row.height > 0) c.wall.m_fHeight = row.height;
+        c.settings.fa = row.fa;
         const CaseResult r = CalculateCase(c);
         ASSERT_TRUE(r.Accepted()) << RefusalText(r);
         test::RecordingHost host;

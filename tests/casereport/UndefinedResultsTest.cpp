@@ -32,7 +32,7 @@ TEST(UndefinedResults, SaidInWordsWithTheirVerdict) {
          "Kh=", "sliding", true},
         // H = 15 on a 1.14 m base: the resultant lands 1.83 m from the base's middle.
         {"resultant beyond the base", kShelf, [](WallCase& c) { c.wall.m_fHeight = 15; },
-         "基底合力作用点位于基底以外", "基底地基土", "foundation", false},
+         "基底合力作用点位于基底以外", "基底地基土", "eccentricity", false},
         {"RC base slab without pressures", kCantilever, [](WallCase& c) { c.wall.m_fHeight = 15; },
          "求不出基底压力，本截面无法进行配筋计算", "墙趾板根部点的弯矩设计值", "section.toe", false},
         // c = 60 kPa holds a 7 m cut by itself: the soil's Rankine thrust is negative.
