@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Writes the JSON schema of the text case format (*.wall.json) from `wallcalc fields --json`.
+
+Usage: case-schema.py WALLCALC > docs/case.schema.json
+The field names, units, labels and ranges come from the program's own field table, so the schema
+cannot fall behind it; a test regenerates it and compares.
+"""
+import json
+import subprocess
+import sys
+
+SETTINGS = {
+    "checks": {
+        "overturning": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.6,
+                        "description": "抗倾覆稳定安全系数要求值"},
+        "sliding": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.3,
+                    "description": "抗滑移稳定安全系数要求值"},
+    },
+    "foundation": {
+        "fa": {"type": ["number", "null"], "minimum": 0, "maximum": 100000, "default": None,
+               "description": "修正后的地基承载力特征值 fa (kPa)；null 或 0：不验算地基承载力"},
+        "eccentricityLimit": {"type": "number", "exclusiveMinimum": 0, "maximum": 0.5, "default": 0.25,
+                              "description": "基底合力偏心距限值 e0 ≤ eccentricityLimit·B"},
+    },
+}
+
+
+def field_schema(f):
+    s = {"type": "integer" if f["integer"] else "number"}
+    d = f["domain"]
+    if "allowed" in d:
+        s["enum"] = d["allowed"]
+    # A range holds for every wall type only when every type shows the field; otherwise the
+    # program checks it for the types that show it.
+    elif len(f["wallTypes"]) == 5 and not f["derived"]:
+        for side, closed_key, open_key in (("lower", "minimum", "exclusiveMinimum"),
+                                           ("upper", "maximum", "exclusiveMaximum")):
+            b = d[side]
+            if b is not None:
+                s[closed_key if b["closed"] else open_key] = b["value"]
+    text = f["label"] or f["name"]
+    if f["unit"]:
+        text += "，单位 " + f["unit"]
+    if f["derived"]:
+        text += "（由其他字段计算）"
+    s["description"] = text
+    return s
+
+
+def table_schema(rows, columns, text):
+    return {"type": "array", "maxItems": rows, "description": text,
+            "items": {"type": "array", "maxItems": columns, "items": {"type": "number"}}}
+
+
+def main():
+    fields = json.loads(subprocess.run([sys.argv[1], "fields", "--json"], check=True,
+                                       capture_output=True, text=True).stdout)
+    wall, soil = {}, {}
+    for f in fields:
+        if "column" in f or f["name"] == "wallType":
+            continue
+        record = wall if f["fileOffset"] >= 2848 else soil
+        record[f["name"]] = field_schema(f)
+    soil["m_afSlope"] = table_schema(50, 6, "坡面表：每行 水平长度(m)、竖直长度(m)、长度(m)、角度(°)；只给前两列时后两列由程序计算")
+    soil["m_afLayer"] = table_schema(50, 8, "土层表：每行 重度(kN/m3)、粘聚力(kPa)、内摩擦角(°)")
+    schema = {
+        "$schema": "https://json-schema.org/draft/2020-12/schema",
+        "title": "挡土墙工况（文本格式）",
+        "description": "wallcalc 的文本工况文件 *.wall.json。省略的字段取该挡土墙类型的默认值；未知字段、错误类型和超出取值范围的值均被拒绝。",
+        "type": "object",
+        "additionalProperties": False,
+        "required": ["format", "version", "wallType"],
+        "properties": {
+            "format": {"const": "wallcalc-case"},
+            "version": {"const": 1},
+            "wallType": {"type": "integer", "enum": [0, 1, 2, 3, 4],
+                         "description": "0 重力式，1 半重力式，2 衡重式，3 悬臂式，4 扶壁式"},
+            "wall": {"type": "object", "additionalProperties": False, "properties": wall},
+            "soil": {"type": "object", "additionalProperties": False, "properties": soil},
+            "checks": {"type": "object", "additionalProperties": False, "properties": SETTINGS["checks"]},
+            "foundation": {"type": "object", "additionalProperties": False,
+                           "properties": SETTINGS["foundation"]},
+        },
+    }
+    json.dump(schema, sys.stdout, ensure_ascii=False, indent=2)
+    sys.stdout.write("\n")
+
+
+if __name__ == "__main__":
+    main()
