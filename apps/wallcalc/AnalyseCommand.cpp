@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "calc/CaseResult.h"
+#include "calc/Quantities.h"
 #include "calc/Verdict.h"
 
 namespace wallcalc {
@@ -202,6 +203,11 @@ Json Analyse(const wall::WallCase& c) {
              : a.counterfort ? ReinforcedJson(c, *a.counterfort)
                              : GravityJson(c, *a.gravity);
     j["verdict"] = VerdictJson(a);
+    const wall::Quantities q = wall::CaseQuantities(c, a);
+    j["quantities"] =
+        Json{{"area", static_cast<float>(q.area)},
+             {"volumePerMetre", static_cast<float>(q.volumePerMetre)},
+             {"steelPerMetre", q.reinforced ? Json(static_cast<float>(q.steelPerMetre)) : Json()}};
     return j;
 }
 

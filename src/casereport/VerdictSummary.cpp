@@ -54,7 +54,7 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
     return sentence;
 }
 
-void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks) {
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks, const Quantities& q) {
     Heading(w, "\n7、验算结论");
     // The text width: 593.5 pt less two margins of 89.85.
     static constexpr std::array<float, 4> kWidths = {140, 158, 70, 44};
@@ -79,6 +79,10 @@ void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& check
     w.LeaveTable();
     w.SetAlignment(0);
     w.WriteText("\t" + VerdictSentence(checks) + "\n");
+    w.WriteText(Format("\t每延米墙体%s工程量：%.3f m³（截面面积 %.3f m²）", q.reinforced ? "混凝土" : "圬工",
+                       q.volumePerMetre, q.area));
+    if (q.reinforced) w.WriteText(Format("；钢筋用量估算：%.1f kg/m", q.steelPerMetre));
+    w.WriteText("\n");
 }
 
 }  // namespace wall

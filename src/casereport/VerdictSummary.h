@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Quantities.h"
 #include "calc/Verdict.h"
 #include "report/ReportWriter.h"
 
@@ -15,6 +16,6 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks);
 
 // "7、验算结论": a ruled table of check, computed value, required value and "满足", "不满足" or
 // "警告", then the sentence.
-void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks);
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks, const Quantities& q);
 
 }  // namespace wall

@@ -1,0 +1,44 @@
+// Material per metre of wall, by hand from the default walls' dimensions.
+#include <gtest/gtest.h>
+
+#include "calc/CalculateCase.h"
+#include "calc/Quantities.h"
+#include "case/CaseDefaults.h"
+
+namespace wall {
+namespace {
+
+TEST(Quantities, DefaultWallsByHand) {
+    struct Row {
+        const char* name;
+        int wallType, theory;
+        double area;
+        double steel;  // kg/m; < 0 for a masonry wall
+    };
+    const Row rows[] = {
+        // The outline's 51.533333 m² (see the gravity wall's hand analysis).
+        {"gravity", kGravity, kRankine, 51.5333, -1},
+        // Stem 0.35 × (7 − 0.6) + base (1.5 + 0.35 + 2.7) × 0.6 = 4.97 m². Steel from the designed areas
+        // (As 6815.88, 1097.46, 905.62 mm²/m over the stem height 6.4 m, the toe 1.5 m and the heel
+        // 2.7 m): (6815.88·6.4 + 1097.46·1.5 + 905.62·2.7)·1e-6·7850 = 374.55 kg/m.
+        {"cantilever, Coulomb", kCantilever, kCoulomb, 4.97, 374.55},
+        // Stem 0.3 × 7.4 + base 4.5 × 0.6 = 4.92 m², counterfort ½ × 2.7 × 7.4 × 0.2 / 3 = 0.666 m².
+        {"counterfort", kCounterfort, kRankine, 5.586, -1},
+    };
+    for (const Row& row : rows) {
+        WallCase c = DefaultCase(row.wallType);
+        c.soil.m_nTheory = row.theory;
+        const CaseResult r = CalculateCase(c);
+        ASSERT_TRUE(r.Accepted()) << row.name;
+        const Quantities q = CaseQuantities(c, r);
+        EXPECT_NEAR(q.area, row.area, 1e-3) << row.name;
+        EXPECT_EQ(q.volumePerMetre, q.area) << row.name;
+        EXPECT_EQ(q.reinforced, row.wallType >= kCantilever) << row.name;
+        if (row.steel >= 0) {
+            EXPECT_NEAR(q.steelPerMetre, row.steel, 0.05) << row.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wall
