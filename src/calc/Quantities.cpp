@@ -3,6 +3,9 @@
 
 #include <string_view>
 
+#include "analysis/Polygon.h"
+#include "analysis/geometry/WallOutline.h"
+
 namespace wall {
 namespace {
 
@@ -14,6 +17,15 @@ double SteelOf(const DesignedSection& s, double length) {
 }
 
 }  // namespace
+
+double SectionArea(const WallCase& c) {
+    const WallOutline o = BuildWallOutline(c);
+    double area = PolygonAreaCentroid(o.x, o.y, 8).area;
+    const CRetainingWall& w = c.wall;
+    if (c.wallType == kCounterfort)
+        area += 0.5 * w.m_fHeelWidth * (w.m_fHeight - w.m_fToeHeight) * w.m_fCfThickness / w.m_fCfSpacing;
+    return area;
+}
 
 Quantities CaseQuantities(const WallCase& c, const CaseResult& r) {
     Quantities q;

@@ -15,6 +15,11 @@ struct Quantities {
     double steelPerMetre = 0;  // kg per metre of wall, reinforced-concrete walls only: an estimate
 };
 
+// The cross-section of concrete or masonry per metre of wall from the dimensions alone (no analysis):
+// the outline's area, plus for a counterfort wall the counterfort triangle (heel width by panel
+// height) times its thickness over its spacing.
+double SectionArea(const WallCase& c);
+
 // The wall's area is its weight over its unit weight, plus for a counterfort wall the counterfort
 // triangle (heel width by panel height) times its thickness over its spacing. The steel is each
 // designed section's As times the length its bars run per metre of wall, times 7850 kg/m³: the stem's

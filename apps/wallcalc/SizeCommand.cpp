@@ -1,0 +1,204 @@
+// wallcalc size: the smallest wall on a grid that passes every check, for one case or a table of heights.
+#include <charconv>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "Commands.h"
+#include "calc/CalculateCase.h"
+#include "calc/Quantities.h"
+#include "case/FieldTable.h"
+#include "fileio/AtomicFile.h"
+#include "sizing/SizeWall.h"
+#include "text/Format.h"
+
+namespace wallcalc {
+namespace {
+
+struct SizeOptions {
+    std::string file;
+    std::string output;
+    std::string vary;
+    double step = 0.05;
+    std::vector<std::string> mins, maxes;
+    std::string heights;
+    bool force = false;
+};
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string p; std::getline(in, p, sep);)
+        if (!p.empty()) parts.push_back(p);
+    return parts;
+}
+
+double Number(const std::string& text, const std::string& what) {
+    double v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+        throw CommandError{what + " 的值“" + text + "”不是一个数", kExitUsage};
+    return v;
+}
+
+// The request for a case: the fields to vary (default: the wall type's), their bounds, the step.
+wall::SizeRequest Request(const wall::WallCase& c, const SizeOptions& o) {
+    if (!(o.step > 0)) throw CommandError{"--step 应大于 0", kExitUsage};
+    std::vector<std::string> names;
+    if (o.vary.empty())
+        for (std::string_view n : wall::DefaultVariedFieldNames(c.wallType)) names.emplace_back(n);
+    else
+        names = Split(o.vary, ',');
+    wall::SizeRequest r;
+    r.step = o.step;
+    for (const std::string& n : names) {
+        const wall::CaseField* f = wall::FindCaseField(n);
+        if (!f || f->column >= 0 || f->derived || wall::IsIntegerField(*f))
+            throw CommandError{"--vary：“" + n + "”不是可以优化的尺寸字段", kExitUsage};
+        r.fields.push_back(wall::DefaultBounds(c, *f, o.step));
+    }
+    auto bound = [&](const std::string& assignment, bool isMin) {
+        const std::size_t eq = assignment.find('=');
+        const std::string name = assignment.substr(0, eq);
+        for (wall::VariedField& v : r.fields)
+            if (eq != std::string::npos && v.field->name == name) {
+                (isMin ? v.min : v.max) = Number(assignment.substr(eq + 1), name);
+                return;
+            }
+        throw CommandError{
+            (isMin ? "--min" : "--max") + std::string("：“") + assignment + "”应为 所优化的字段=值",
+            kExitUsage};
+    };
+    for (const std::string& a : o.mins) bound(a, true);
+    for (const std::string& a : o.maxes) bound(a, false);
+    return r;
+}
+
+std::string ValuesText(const wall::SizeRequest& r, const std::vector<double>& values) {
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        text += wall::Format("%s%.*s=%g", i ? " " : "", int(r.fields[i].field->name.size()),
+                             r.fields[i].field->name.data(), values[i]);
+    return text;
+}
+
+std::string CheckText(const wall::CheckVerdict& v) {
+    if (!v.note.empty()) return v.title + "（" + v.note + "）";
+    return wall::Format("%s（%s=%.3g %s %.3g）", v.title.c_str(), v.symbol.c_str(), v.value, v.relation,
+                        v.required);
+}
+
+void SizeOne(const SizeOptions& o) {
+    if (o.output.empty()) throw CommandError{"请用 -o 指定优化后工况的文件名", kExitUsage};
+    const wall::WallCase c = LoadCase(o.file);
+    const wall::SizeRequest r = Request(c, o);
+    RefuseToReplace(o.output, o.force);
+    const wall::SizeOutcome s = wall::SizeWall(c, r);
+    if (!s.found) {
+        std::cerr << "wallcalc: 在给定范围内没有满足全部验算的尺寸（" << s.candidates << " 个候选）。";
+        if (!s.refusal.empty())
+            std::cerr << "最大的候选尺寸无法计算：" << s.refusal << "\n";
+        else {
+            std::cerr << "最大的候选尺寸 " << ValuesText(r, s.values) << " 仍不满足：\n";
+            for (const wall::CheckVerdict& v : s.checks)
+                if (!v.pass) std::cerr << "  " << CheckText(v) << "\n";
+        }
+        throw CommandError{{}, kExitCheckFailed};
+    }
+    std::cout << ValuesText(r, s.values) << "\n"
+              << wall::Format("面积 %.4f m²/m\n", s.area) << "控制验算 "
+              << (s.governing ? CheckText(*s.governing) : std::string("-")) << "\n"
+              << wall::Format("分析 %ld / %ld 个候选\n", s.analysed, s.candidates);
+    SaveCase(o.output, s.sized);
+}
+
+// --heights a:b:s: a CSV row a height, the heights sized in parallel.
+void SizeHeights(const SizeOptions& o) {
+    if (o.output.empty()) throw CommandError{"请用 -o 指定尺寸表（.csv）的文件名", kExitUsage};
+    const std::vector<std::string> parts = Split(o.heights, ':');
+    if (parts.size() != 3) throw CommandError{"--heights 应为 起始:终止:步长，如 3:10:0.5", kExitUsage};
+    const double from = Number(parts[0], "--heights"), to = Number(parts[1], "--heights"),
+                 by = Number(parts[2], "--heights");
+    if (!(from > 0) || !(to >= from) || !(by > 0) || (to - from) / by > 10000)
+        throw CommandError{"--heights 的范围不合理：" + o.heights, kExitUsage};
+    const wall::WallCase base = LoadCase(o.file);
+    RefuseToReplace(o.output, o.force);
+    std::vector<double> heights;
+    for (long k = 0; from + k * by <= to + 1e-9; ++k) heights.push_back(from + k * by);
+
+    std::vector<std::string> rows(heights.size());
+    std::string header;
+    auto work = [&](std::size_t i) {
+        wall::WallCase c = base;
+        c.wall.m_fHeight = static_cast<float>(heights[i]);
+        wall::SizeRequest r;
+        try {
+            r = Request(c, o);
+        } catch (const CommandError& e) {
+            rows[i] = wall::Format("%g,,,,,,%s", heights[i], e.message.c_str());
+            return;
+        }
+        const wall::SizeOutcome s = wall::SizeWall(c, r);
+        std::string row = wall::Format("%g", heights[i]);
+        for (std::size_t k = 0; k < r.fields.size(); ++k)
+            row += s.found ? wall::Format(",%g", s.values[k]) : std::string(",");
+        if (!s.found) {
+            rows[i] = row + ",,,,无解";
+            return;
+        }
+        const wall::Quantities q = wall::CaseQuantities(s.sized, wall::CalculateCase(s.sized));
+        row += wall::Format(",%.4f,%.4f,", q.area, q.volumePerMetre);
+        if (q.reinforced) row += wall::Format("%.1f", q.steelPerMetre);
+        row += "," + (s.governing ? s.governing->name : std::string());
+        rows[i] = row;
+    };
+    std::vector<std::thread> threads;
+    const unsigned n = std::max(1u, std::thread::hardware_concurrency());
+    std::atomic<std::size_t> next{0};
+    for (unsigned t = 0; t < n; ++t)
+        threads.emplace_back([&] {
+            for (std::size_t i; (i = next++) < heights.size();) work(i);
+        });
+    for (std::thread& t : threads) t.join();
+
+    header = "H";
+    for (std::string_view name :
+         o.vary.empty() ? wall::DefaultVariedFieldNames(base.wallType) : std::vector<std::string_view>{})
+        header += "," + std::string(name);
+    if (!o.vary.empty())
+        for (const std::string& name : Split(o.vary, ',')) header += "," + name;
+    header += ",area,volumePerMetre,steelPerMetre,governing\n";
+    std::string text = header;
+    for (const std::string& r : rows) text += r + "\n";
+    const int err = wall::ReplaceFileAtomically(
+        o.output, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    if (err)
+        throw CommandError{"无法写入 " + o.output + "：" +
+                           wall::FileErrorText(err, wall::FileAccess::kWrite)};
+    std::cout << text;
+}
+
+const RegisterCommand sizeCommand([](CLI::App& app) {
+    auto* cmd = app.add_subcommand("size",
+                                   "find the smallest wall (least cross-section) on a grid that passes every "
+                                   "check; exit 3 when none does");
+    auto o = std::make_shared<SizeOptions>();
+    cmd->add_option("file", o->file, "case file")->required();
+    cmd->add_option("-o,--output", o->output, "sized case file, or with --heights the table (.csv)");
+    cmd->add_option("--vary", o->vary, "fields to vary, comma-separated (default: the wall type's widths)");
+    cmd->add_option("--step", o->step, "grid step, m (default 0.05)");
+    cmd->add_option("--min", o->mins, "lower bound FIELD=VALUE");
+    cmd->add_option("--max", o->maxes, "upper bound FIELD=VALUE (default: the wall height)");
+    cmd->add_option("--heights", o->heights, "size each height FROM:TO:STEP into a CSV table");
+    cmd->add_flag("--force", o->force, "replace an existing output file");
+    cmd->callback([o] {
+        if (o->heights.empty())
+            SizeOne(*o);
+        else
+            SizeHeights(*o);
+    });
+});
+
+}  // namespace
+}  // namespace wallcalc

@@ -1,0 +1,121 @@
+// The grid search of the least wall that passes.
+#include "sizing/SizeWall.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/CalculateCase.h"
+#include "calc/Quantities.h"
+#include "case/CaseFields.h"
+#include "sizing/GoverningCheck.h"
+
+namespace wall {
+namespace {
+
+void Set(WallCase& c, const CaseField& f, double v) {
+    VisitField(c, f, 0, [v](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v); });
+}
+
+struct Candidate {
+    double area;
+    std::vector<long> steps;
+};
+
+bool AllPass(const std::vector<CheckVerdict>& checks) {
+    return std::all_of(checks.begin(), checks.end(), [](const CheckVerdict& v) { return v.pass; });
+}
+
+}  // namespace
+
+std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
+    switch (wallType) {
+        case kShelf:
+            return {"m_fTopWidth", "m_fHeelWidth"};
+        case kCantilever:
+        case kCounterfort:
+            return {"m_fToeWidth", "m_fHeelWidth"};
+        default:
+            return {"m_fTopWidth"};
+    }
+}
+
+VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step) {
+    VariedField v{&f, 0, 0};
+    const Bound& lower = f.domain.lower;
+    double min = lower.kind == BoundKind::kNone ? 0 : lower.value;
+    // The first grid point the range allows.
+    double k = std::ceil(min / step - 1e-9);
+    if (lower.kind == BoundKind::kOpen && k * step <= min + 1e-12) k += 1;
+    v.min = k * step;
+    v.max = std::max<double>(c.wall.m_fHeight, FieldValue(c, f));
+    v.max = std::floor(v.max / step + 1e-9) * step;
+    return v;
+}
+
+SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request) {
+    SizeOutcome out;
+    const double step = request.step;
+    // Every grid point, with its area from the dimensions alone.
+    std::vector<long> first, count;
+    for (const VariedField& v : request.fields) {
+        first.push_back(std::lround(std::ceil(v.min / step - 1e-9)));
+        count.push_back(std::max(0L, std::lround(std::floor(v.max / step + 1e-9)) - first.back() + 1));
+    }
+    std::vector<Candidate> grid;
+    std::vector<long> at(request.fields.size(), 0);
+    const bool empty = std::any_of(count.begin(), count.end(), [](long n) { return n <= 0; });
+    while (!empty && !request.fields.empty()) {
+        WallCase c = base;
+        for (std::size_t i = 0; i < at.size(); ++i) Set(c, *request.fields[i].field, (first[i] + at[i]) * step);
+        if (DomainFindings(c).empty()) {
+            const double area = SectionArea(c);
+            if (std::isfinite(area)) grid.push_back({area, at});
+        }
+        std::size_t i = 0;
+        while (i < at.size() && ++at[i] == count[i]) at[i++] = 0;
+        if (i == at.size()) break;
+    }
+    std::sort(grid.begin(), grid.end(), [](const Candidate& a, const Candidate& b) {
+        return a.area != b.area ? a.area < b.area : a.steps < b.steps;
+    });
+    out.candidates = static_cast<long>(grid.size());
+
+    auto caseAt = [&](const Candidate& g, std::vector<double>& values) {
+        WallCase c = base;
+        values.clear();
+        for (std::size_t i = 0; i < g.steps.size(); ++i) {
+            values.push_back(static_cast<float>((first[i] + g.steps[i]) * step));
+            Set(c, *request.fields[i].field, values.back());
+        }
+        return c;
+    };
+    for (const Candidate& g : grid) {
+        std::vector<double> values;
+        const WallCase c = caseAt(g, values);
+        const CaseResult r = CalculateCase(c);
+        ++out.analysed;
+        if (!r.Accepted()) continue;
+        std::vector<CheckVerdict> checks = CaseChecks(r);
+        if (!AllPass(checks)) continue;
+        out.found = true;
+        out.sized = c;
+        out.values = values;
+        out.area = g.area;
+        out.governing = GoverningCheck(checks);
+        out.checks = std::move(checks);
+        return out;
+    }
+    // Nothing passes: what still fails at the largest candidate.
+    if (!grid.empty()) {
+        const WallCase c = caseAt(grid.back(), out.values);
+        const CaseResult r = CalculateCase(c);
+        out.area = grid.back().area;
+        if (r.Accepted())
+            out.checks = CaseChecks(r);
+        else
+            out.refusal = RefusalText(r);
+    }
+    return out;
+}
+
+}  // namespace wall

@@ -1,0 +1,53 @@
+// Sizing a wall: the values of some dimensions, on a grid, that give the least cross-section for which
+// every check passes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/Verdict.h"
+#include "case/FieldTable.h"
+#include "case/WallCase.h"
+
+namespace wall {
+
+// One dimension the search varies, between its bounds (both on the grid's steps from 0).
+struct VariedField {
+    const CaseField* field = nullptr;
+    double min = 0;
+    double max = 0;
+};
+
+struct SizeRequest {
+    std::vector<VariedField> fields;
+    double step = 0.05;
+};
+
+struct SizeOutcome {
+    bool found = false;
+    WallCase sized;                        // the base case with the chosen values, when found
+    std::vector<double> values;            // of the varied fields, in the request's order
+    double area = 0;                       // m² per metre
+    std::vector<CheckVerdict> checks;      // of the sized case; when nothing passed, of the largest candidate
+    std::optional<CheckVerdict> governing;  // the passing check with the least margin
+    std::string refusal;                   // the largest candidate's refusal, when it was refused
+    long candidates = 0;                   // grid points within the bounds and the fields' ranges
+    long analysed = 0;                     // of them, analysed in full
+};
+
+// The fields varied by default: the top width of masonry walls (batters kept), with the platform
+// width B2 for a shelf wall; the toe and heel widths B1, B2 of reinforced-concrete walls.
+std::vector<std::string_view> DefaultVariedFieldNames(int wallType);
+
+// A field's default bounds for the case: from the smallest value its range allows on the grid (one
+// step when zero is not allowed) to the wall height, or the current value when that is larger.
+VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step);
+
+// Searches the whole grid in order of increasing area, analysing each candidate in full, and stops
+// at the first that passes every check: no grid point of smaller area passes. Ties in area go to the
+// smaller values, in the fields' order.
+SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request);
+
+}  // namespace wall

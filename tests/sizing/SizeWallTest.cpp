@@ -1,0 +1,77 @@
+// The sized wall passes, every neighbour one step smaller fails, and nothing smaller on the grid passes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/CalculateCase.h"
+#include "calc/Quantities.h"
+#include "case/CaseDefaults.h"
+#include "case/CaseFields.h"
+#include "sizing/SizeWall.h"
+
+namespace wall {
+namespace {
+
+bool Passes(const WallCase& c) {
+    const CaseResult r = CalculateCase(c);
+    if (!r.Accepted()) return false;
+    for (const CheckVerdict& v : CaseChecks(r))
+        if (!v.pass) return false;
+    return true;
+}
+
+void Set(WallCase& c, const CaseField& f, double v) {
+    VisitField(c, f, 0, [v](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v); });
+}
+
+SizeRequest DefaultRequest(const WallCase& c, double step) {
+    SizeRequest r;
+    r.step = step;
+    for (std::string_view n : DefaultVariedFieldNames(c.wallType))
+        r.fields.push_back(DefaultBounds(c, *FindCaseField(n), step));
+    return r;
+}
+
+TEST(SizeWall, SizedPassesAndEverySmallerNeighbourFails) {
+    for (int type = 0; type < kWallTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        const WallCase base = DefaultCase(type);
+        const SizeRequest r = DefaultRequest(base, 0.1);
+        const SizeOutcome s = SizeWall(base, r);
+        ASSERT_TRUE(s.found);
+        EXPECT_TRUE(Passes(s.sized));
+        EXPECT_NEAR(s.area, SectionArea(s.sized), 1e-9);
+        for (std::size_t i = 0; i < r.fields.size(); ++i) {
+            const double smaller = s.values[i] - r.step;
+            if (smaller < r.fields[i].min - 1e-9) continue;  // below the bound: off the grid
+            WallCase c = s.sized;
+            Set(c, *r.fields[i].field, smaller);
+            EXPECT_TRUE(!DomainFindings(c).empty() || !Passes(c))
+                << r.fields[i].field->name << " " << smaller;
+        }
+    }
+}
+
+// Every point of a coarse grid analysed: the least passing area is the one the search found.
+TEST(SizeWall, SameAsBruteForceOnACoarseGrid) {
+    for (int type : {kShelf, kCantilever, kCounterfort}) {
+        SCOPED_TRACE(type);
+        const WallCase base = DefaultCase(type);
+        const SizeRequest r = DefaultRequest(base, 0.25);
+        ASSERT_EQ(r.fields.size(), 2u);
+        double least = INFINITY;
+        for (double a = r.fields[0].min; a <= r.fields[0].max + 1e-9; a += r.step)
+            for (double b = r.fields[1].min; b <= r.fields[1].max + 1e-9; b += r.step) {
+                WallCase c = base;
+                Set(c, *r.fields[0].field, a);
+                Set(c, *r.fields[1].field, b);
+                if (DomainFindings(c).empty() && Passes(c)) least = std::min(least, SectionArea(c));
+            }
+        const SizeOutcome s = SizeWall(base, r);
+        ASSERT_TRUE(s.found);
+        EXPECT_NEAR(s.area, least, 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace wall
