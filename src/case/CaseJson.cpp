@@ -202,8 +202,7 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
         if (!ok) return r.fault;
     }
     if (std::string range = CheckCaseRanges(c); !range.empty()) return range;
-    if (std::vector<DomainFinding> d = DomainFindings(c); !d.empty())
-        return d.front().message;
+    if (std::vector<DomainFinding> d = DomainFindings(c); !d.empty()) return d.front().message;
     out = c;
     return {};
 }

@@ -66,7 +66,8 @@ SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request) {
     const bool empty = std::any_of(count.begin(), count.end(), [](long n) { return n <= 0; });
     while (!empty && !request.fields.empty()) {
         WallCase c = base;
-        for (std::size_t i = 0; i < at.size(); ++i) Set(c, *request.fields[i].field, (first[i] + at[i]) * step);
+        for (std::size_t i = 0; i < at.size(); ++i)
+            Set(c, *request.fields[i].field, (first[i] + at[i]) * step);
         if (DomainFindings(c).empty()) {
             const double area = SectionArea(c);
             if (std::isfinite(area)) grid.push_back({area, at});

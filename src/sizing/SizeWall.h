@@ -27,14 +27,14 @@ struct SizeRequest {
 
 struct SizeOutcome {
     bool found = false;
-    WallCase sized;                        // the base case with the chosen values, when found
-    std::vector<double> values;            // of the varied fields, in the request's order
-    double area = 0;                       // m² per metre
-    std::vector<CheckVerdict> checks;      // of the sized case; when nothing passed, of the largest candidate
+    WallCase sized;                    // the base case with the chosen values, when found
+    std::vector<double> values;        // of the varied fields, in the request's order
+    double area = 0;                   // m² per metre
+    std::vector<CheckVerdict> checks;  // of the sized case; when nothing passed, of the largest candidate
     std::optional<CheckVerdict> governing;  // the passing check with the least margin
-    std::string refusal;                   // the largest candidate's refusal, when it was refused
-    long candidates = 0;                   // grid points within the bounds and the fields' ranges
-    long analysed = 0;                     // of them, analysed in full
+    std::string refusal;                    // the largest candidate's refusal, when it was refused
+    long candidates = 0;                    // grid points within the bounds and the fields' ranges
+    long analysed = 0;                      // of them, analysed in full
 };
 
 // The fields varied by default: the top width of masonry walls (batters kept), with the platform
