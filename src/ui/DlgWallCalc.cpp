@@ -238,7 +238,7 @@ void CDlgWallCalc::OnOpen() {
     if (chosen) {
         fileName_ = chosen->path;
         filePath_ = ChosenCasePath(*chosen);
-        // Either format, told apart by the content.
+        // Either format, recognised by its content.
         if (!ReadCase(FromStd(filePath_.string()))) return;
     }
     // Also after a cancelled choice: the pages show the case as last rebuilt, with two decimals.
