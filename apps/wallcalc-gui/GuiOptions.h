@@ -16,6 +16,7 @@ struct GuiOptions {
     std::string screenshot;
     int wallType = -1;
     int tab = 0;
+    bool settingsDialog = false;  // with a screenshot: the dialog "地基与验算参数" instead
 };
 
 inline constexpr char kGuiDescription[] = "open the calculation dialog, or render it to a PNG picture";
@@ -26,12 +27,16 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
     std::map<std::string, int> names;
     for (int i = 0; i < wall::kWallTypeCount; ++i) names.emplace(wall::kWallTypeKeys[i], i);
     auto* file = cmd.add_option("file", o.file, "case file to open in the dialog");
-    cmd.add_option("--screenshot", o.screenshot, "render the dialog offscreen to this PNG file");
+    auto* screenshot =
+        cmd.add_option("--screenshot", o.screenshot, "render the dialog offscreen to this PNG file");
     cmd.add_option("--type", o.wallType, "wall type chosen in the type list")
         ->transform(CLI::CheckedTransformer(names))
         ->excludes(file);
     cmd.add_option("--tab", o.tab, "page shown first: 0 the wall type's page, 1 坡体信息")
         ->check(CLI::Range(0, 1));
+    cmd.add_flag("--settings-dialog", o.settingsDialog,
+                 "render the dialog 地基与验算参数 over the case instead")
+        ->needs(screenshot);
 }
 
 // The arguments that hand parsed options on to wallcalc-gui so that it reads back the same values:
@@ -42,6 +47,7 @@ inline std::vector<std::string> GuiArguments(const GuiOptions& o) {
     if (!o.screenshot.empty()) args.push_back("--screenshot=" + o.screenshot);
     if (o.wallType >= 0) args.push_back("--type=" + std::to_string(o.wallType));
     args.push_back("--tab=" + std::to_string(o.tab));
+    if (o.settingsDialog) args.push_back("--settings-dialog");
     if (!o.file.empty()) {
         args.push_back("--");
         args.push_back(o.file);

@@ -58,6 +58,17 @@ void RunGui(const wallgui::GuiOptions& o) {
     wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
     if (offscreen)
         hooks.showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << "\n"; };
+    // The picture of the dialog "地基与验算参数", taken while it is shown and then cancelled.
+    QPixmap settingsPicture;
+    if (o.settingsDialog) {
+        hooks.runModal = [&settingsPicture](QDialog& d) {
+            d.show();
+            QApplication::processEvents();
+            settingsPicture = d.grab();
+            d.reject();
+            return d.result();
+        };
+    }
     wallui::CDlgWallCalc dialog(host, hooks);
     if (o.wallType >= 0) dialog.ChooseWallType(o.wallType);
     if (!o.file.empty()) dialog.OpenCaseFile(QString::fromStdString(o.file));
@@ -69,10 +80,12 @@ void RunGui(const wallgui::GuiOptions& o) {
     }
     dialog.show();
     QApplication::processEvents();
+    if (o.settingsDialog) dialog.OpenSettingsDialog();
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!dialog.grab().save(&buffer, "PNG")) throw GuiError{"无法把对话框画成图片"};
+    if (!(o.settingsDialog ? settingsPicture : dialog.grab()).save(&buffer, "PNG"))
+        throw GuiError{"无法把对话框画成图片"};
     std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(png.constData()),
                                    static_cast<std::size_t>(png.size()));
     std::string reason;

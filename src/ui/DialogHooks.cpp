@@ -16,14 +16,16 @@ QString ReportNotAvailableText() {
 
 DialogHooks DefaultDialogHooks() {
     DialogHooks hooks;
-    hooks.chooseFile = [](QWidget* parent, const FileDialogRequest& r) -> std::optional<QString> {
-        QString path;
+    hooks.chooseFile = [](QWidget* parent, const FileDialogRequest& r) -> std::optional<FileChoice> {
+        FileChoice choice{{}, r.selectedFilter};
         if (r.mode == FileDialogMode::kOpen)
-            path = QFileDialog::getOpenFileName(parent, r.title, r.initialName, r.filter);
+            choice.path =
+                QFileDialog::getOpenFileName(parent, r.title, r.initialName, r.filter, &choice.filter);
         else
-            path = QFileDialog::getSaveFileName(parent, r.title, r.initialName, r.filter);
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+            choice.path =
+                QFileDialog::getSaveFileName(parent, r.title, r.initialName, r.filter, &choice.filter);
+        if (choice.path.isEmpty()) return std::nullopt;
+        return choice;
     };
     hooks.showMessage = [](QWidget* parent, const QString& text) {
         QMessageBox::information(parent, QString::fromUtf8(wall::kDialogTitle), text);

@@ -20,8 +20,15 @@ enum class FileDialogMode { kOpen, kSave };
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::kOpen;
     QString title;
-    QString filter;       // Qt filter list: "description (pattern);;description (pattern)"
-    QString initialName;  // the name last chosen in this run of the dialog
+    QString filter;          // Qt filter list: "description (pattern);;description (pattern)"
+    QString selectedFilter;  // the entry of the list shown first
+    QString initialName;     // the name last chosen in this run of the dialog
+};
+
+// What the file dialog answers: the path and the filter it was chosen under.
+struct FileChoice {
+    QString path;
+    QString filter;
 };
 
 // What the calculation gets: the case as last rebuilt, the host, the dialog and the sketch area.
@@ -34,8 +41,8 @@ struct CalculationRequest {
 
 // Each hook may be replaced, for instance by tests, so no modal window blocks.
 struct DialogHooks {
-    // Returns the chosen path, or nothing when the user cancelled.
-    std::function<std::optional<QString>(QWidget* parent, const FileDialogRequest&)> chooseFile;
+    // Returns the chosen path and filter, or nothing when the user cancelled.
+    std::function<std::optional<FileChoice>(QWidget* parent, const FileDialogRequest&)> chooseFile;
     // Shows a message and returns when the user has read it.
     std::function<void(QWidget* parent, const QString& text)> showMessage;
     // Runs a dialog modally and returns its result code.

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <utility>
@@ -116,12 +117,17 @@ CDlgInfoSoil::CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent) : QWidget(
     for (std::string_view t : wall::kTheoryNames)
         theoryList_->addItem(QString::fromUtf8(t.data(), int(t.size())));
     theoryList_->setGeometry(du.Rect(74, 164, 69, 13));
+    settingsButton_ = new QPushButton(QString::fromUtf8("地基与验算参数…"), this);
+    settingsButton_->setObjectName("buttonSettings");
+    settingsButton_->setGeometry(du.Rect(149, 164, 80, 13));
+    settingsButton_->setAutoDefault(false);
 
     layerGrid_ = new CaseGrid(this);
     layerGrid_->setObjectName(
         QString("grid%1").arg(wall::FieldOf(&S::m_afLayer, wall::kLayerUnitWeight).control));
     layerGrid_->setGeometry(du.Rect(5, 181, 224, 59));
 
+    connect(settingsButton_, &QPushButton::clicked, this, &CDlgInfoSoil::settingsRequested);
     connect(arrows_, &UpDownControl::stepped, this, &CDlgInfoSoil::OnStep);
     connect(slopeGrid_, &CaseGrid::cellEdited, this, &CDlgInfoSoil::OnSlopeCellEdited);
     connect(layerGrid_, &CaseGrid::cellEdited, this, &CDlgInfoSoil::OnLayerCellEdited);

@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace wallui {
 
@@ -37,10 +38,14 @@ class CDlgInfoSoil : public QWidget {
     CaseGrid* SlopeGrid() const { return slopeGrid_; }
     CaseGrid* LayerGrid() const { return layerGrid_; }
     UpDownControl* SegmentArrows() const { return arrows_; }
+    // "地基与验算参数…", which asks the dialog for the case's required factors and foundation inputs.
+    QPushButton* SettingsButton() const { return settingsButton_; }
 
   signals:
     // A value of the page changed; the dialog rebuilds the case and redraws the sketch.
     void changed();
+    // "地基与验算参数…" was pressed; the dialog, which keeps those inputs, opens their dialog.
+    void settingsRequested();
 
   private:
     void FillSlopeTable();
@@ -64,6 +69,7 @@ class CDlgInfoSoil : public QWidget {
     QLineEdit* pressureEdit_;
     QLabel* theoryLabel_;
     QComboBox* theoryList_;
+    QPushButton* settingsButton_;
     CaseGrid* layerGrid_;
 };
 

@@ -15,6 +15,7 @@
 #include "case/FieldTable.h"
 #include "drawing/SketchComposition.h"
 #include "ui/DialogUnits.h"
+#include "ui/DlgCaseSettings.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
 #include "ui/QtPainterDevice.h"
@@ -46,6 +47,20 @@ QString FromStd(const std::string& s) {
 }
 
 }  // namespace
+
+QString BinaryCaseFilter() {
+    return QString::fromUtf8("挡土墙计算数据文件 (*.%1)").arg(QString::fromUtf8(wall::kDialogTitle));
+}
+
+QString TextCaseFilter() {
+    return QString::fromUtf8("挡土墙工况文本 (*.wall.json)");
+}
+
+std::filesystem::path ChosenCasePath(const FileChoice& choice) {
+    std::filesystem::path path = ToPath(choice.path);
+    if (!path.has_extension() && choice.filter == TextCaseFilter()) return path += ".wall.json";
+    return wall::WithCaseExtension(path);
+}
 
 CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget* parent)
     : QDialog(parent), host_(host), hooks_(std::move(hooks)), case_(wall::DefaultCase(wall::kCounterfort)) {
@@ -94,6 +109,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     soilPage_ = new CDlgInfoSoil(hooks_, this);
     soilPage_->hide();
     connect(soilPage_, &CDlgInfoSoil::changed, this, &CDlgWallCalc::RefreshSketch);
+    connect(soilPage_, &CDlgInfoSoil::settingsRequested, this, &CDlgWallCalc::OpenSettingsDialog);
 
     sketch_ = new SketchArea(this);
     sketch_->setObjectName("sketch10013");
@@ -208,21 +224,22 @@ void CDlgWallCalc::OpenCaseFile(const QString& path) {
 }
 
 FileDialogRequest CDlgWallCalc::FileRequest(FileDialogMode mode) const {
-    const QString title = windowTitle();
     FileDialogRequest r;
     r.mode = mode;
     r.title = QString::fromUtf8("读取挡土墙计算数据");
-    r.filter = QString::fromUtf8("挡土墙计算数据文件 (*.%1);;所有文件 (*.*)").arg(title);
+    r.filter = BinaryCaseFilter() + ";;" + TextCaseFilter() + QString::fromUtf8(";;所有文件 (*.*)");
+    r.selectedFilter = wall::IsTextCasePath(filePath_) ? TextCaseFilter() : BinaryCaseFilter();
     r.initialName = fileName_;
     return r;
 }
 
 void CDlgWallCalc::OnOpen() {
-    std::optional<QString> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kOpen));
+    std::optional<FileChoice> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kOpen));
     if (chosen) {
-        fileName_ = *chosen;
-        const QString path = QString::fromStdString(wall::WithCaseExtension(ToPath(fileName_)).string());
-        if (!ReadCase(path)) return;
+        fileName_ = chosen->path;
+        filePath_ = ChosenCasePath(*chosen);
+        // Either format, recognised by its content.
+        if (!ReadCase(FromStd(filePath_.string()))) return;
     }
     // Also after a cancelled choice: the pages show the case as last rebuilt, with two decimals.
     ShowCase();
@@ -231,10 +248,11 @@ void CDlgWallCalc::OnOpen() {
 void CDlgWallCalc::OnSave() {
     RebuildWall();
     RebuildSoil();
-    std::optional<QString> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kSave));
+    std::optional<FileChoice> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kSave));
     if (chosen) {
-        fileName_ = *chosen;
-        const std::filesystem::path path = wall::WithCaseExtension(ToPath(fileName_));
+        fileName_ = chosen->path;
+        filePath_ = ChosenCasePath(*chosen);
+        const std::filesystem::path& path = filePath_;
         wall::CaseIoResult r = wall::WriteCaseFile(path, CaseForFile());
         // A file that cannot be written is said so; the user would otherwise believe it saved.
         if (r.status == wall::CaseIoStatus::kCannotOpen)
@@ -243,6 +261,9 @@ void CDlgWallCalc::OnSave() {
                 QString::fromUtf8("不能写入文件 %1（%2）。").arg(FromStd(path.string()), FromStd(r.message)));
         else if (!r.ok())
             hooks_.showMessage(this, FromStd(r.message));
+        // Saved, but a binary file has no room for the required factors and foundation inputs.
+        else if (!r.warning.empty())
+            hooks_.showMessage(this, FromStd(r.warning));
     }
     WriteFixedCopies();
 }
@@ -281,6 +302,11 @@ void CDlgWallCalc::OnCalculate() {
     WriteFixedCopies();
     wait.Release();
     done(1);
+}
+
+void CDlgWallCalc::OpenSettingsDialog() {
+    CDlgCaseSettings dialog(case_.settings, hooks_.showMessage, this);
+    if (hooks_.runModal(dialog) == 1) case_.settings = dialog.Values();
 }
 
 void CDlgWallCalc::reject() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <filesystem>
 
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
@@ -19,6 +20,14 @@ namespace wallui {
 class CDlgInfoSoil;
 class SketchArea;
 class WallTypePage;
+
+// The open and save file dialogs' filters: the binary case file, the text case file, any file.
+QString BinaryCaseFilter();
+QString TextCaseFilter();
+
+// The file a choice names. A name with an extension is taken as it is (".json" is the text format);
+// one without gets ".wall.json" under the text filter, else "." and the dialog title.
+std::filesystem::path ChosenCasePath(const FileChoice& choice);
 
 class CDlgWallCalc : public QDialog {
     Q_OBJECT
@@ -52,6 +61,9 @@ class CDlgWallCalc : public QDialog {
     void OnOpen();
     void OnSave();
     void OnCalculate();
+    // "地基与验算参数…" on the slope page: the case's required factors and foundation inputs, which
+    // the calculation uses and the text case file keeps.
+    void OpenSettingsDialog();
     // "取消", Escape and the close box end the dialog with 2.
     void reject() override;
 
@@ -75,6 +87,7 @@ class CDlgWallCalc : public QDialog {
     wall::WallCase case_;
     wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
     QString fileName_;
+    std::filesystem::path filePath_;  // the file last opened or saved; its format is offered first
     QComboBox* typeList_;
     QTabWidget* pages_;
     std::array<WallTypePage*, wall::kWallTypeCount> typePages_{};

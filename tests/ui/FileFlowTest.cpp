@@ -10,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "case/CaseFile.h"
 #include "ui/CaseGrid.h"
+#include "ui/DlgCaseSettings.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgWallCalc.h"
 #include "ui/UpDownControl.h"
@@ -49,7 +50,9 @@ TEST_F(FileFlow, SaveWritesTheFileAndBothFixedCopies) {
     ASSERT_EQ(fileRequests.size(), 1u);
     EXPECT_EQ(fileRequests[0].mode, wallui::FileDialogMode::kSave);
     EXPECT_EQ(fileRequests[0].title.toStdString(), "读取挡土墙计算数据");
-    EXPECT_EQ(fileRequests[0].filter.toStdString(), "挡土墙计算数据文件 (*.挡土墙计算);;所有文件 (*.*)");
+    EXPECT_EQ(fileRequests[0].filter.toStdString(),
+              "挡土墙计算数据文件 (*.挡土墙计算);;挡土墙工况文本 (*.wall.json);;所有文件 (*.*)");
+    EXPECT_EQ(fileRequests[0].selectedFilter.toStdString(), "挡土墙计算数据文件 (*.挡土墙计算)");
     EXPECT_TRUE(fileRequests[0].initialName.isEmpty());
     EXPECT_TRUE(messages.empty());
 
@@ -67,6 +70,58 @@ TEST_F(FileFlow, SaveWritesTheFileAndBothFixedCopies) {
     EXPECT_EQ(fileRequests[1].initialName, Q(dir / "case"));
     EXPECT_EQ(Bytes(dir / "other.dat"), bytes);
     EXPECT_EQ(d->FileName(), Q(dir / "other.dat"));
+}
+
+// The inputs of "地基与验算参数…" travel with the case: a text file keeps them and opens with them, a
+// binary file is written without them and says so, and "计算" sees them.
+TEST_F(FileFlow, SettingsKeptByTheTextFile) {
+    const wall::CaseSettings chosen{2.0f, 1.3f, 180.0f, 0.2f};
+    modal = [](QDialog& s) {
+        TypeInto(s.findChild<QLineEdit*>("editKq"), "2");
+        TypeInto(s.findChild<QLineEdit*>("editFa"), "180");
+        TypeInto(s.findChild<QLineEdit*>("editE0"), "0.2");
+        QTest::mouseClick(s.findChild<QPushButton*>("button1"), Qt::LeftButton);
+        return s.result();
+    };
+    auto d = MakeDialog();
+    d->SoilPage()->SettingsButton()->click();
+    ASSERT_EQ(d->Case().settings, chosen);
+
+    // A name without an extension under the text filter.
+    fileFilter = wallui::TextCaseFilter();
+    fileAnswers.push_back(Q(dir / "case"));
+    Press(*d, 1014);
+    EXPECT_TRUE(messages.empty());
+    wall::WallCase read;
+    ASSERT_TRUE(wall::ReadCaseFile(dir / "case.wall.json", read).ok());
+    EXPECT_EQ(read.settings, chosen);
+
+    // The next save offers the text filter first; the binary one still saves, with the warning.
+    fileFilter = wallui::BinaryCaseFilter();
+    fileAnswers.push_back(Q(dir / "case"));
+    Press(*d, 1014);
+    EXPECT_EQ(fileRequests[1].selectedFilter, wallui::TextCaseFilter());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].indexOf(QString::fromUtf8("二进制工况文件不能保存验算系数和地基参数")), -1);
+    EXPECT_EQ(fs::file_size(dir / (std::string("case") + kExt)), 3336u);
+    EXPECT_EQ(d->Case().settings, chosen);
+
+    wall::CaseSettings seen;
+    hooks.calculate = [&](const wallui::CalculationRequest& r) {
+        seen = r.wallCase.settings;
+        return true;
+    };
+    auto e = MakeDialog();
+    e->show();
+    fileFilter = QString();
+    fileAnswers.push_back(Q(dir / "case.wall.json"));
+    Press(*e, 1006);
+    EXPECT_EQ(fileRequests.back().filter.split(";;").mid(0, 2),
+              (QStringList{wallui::BinaryCaseFilter(), wallui::TextCaseFilter()}));
+    EXPECT_EQ(e->Case().settings, chosen);
+    Press(*e, 1000);
+    EXPECT_EQ(seen, chosen);
+    EXPECT_EQ(messages.size(), 1u);
 }
 
 // "Cancelling the save dialog still rewrites both fixed copies."

@@ -23,13 +23,14 @@ void DialogTest::SetUp() {
     host.work = (dir / "work").string() + "/";
     host.item = (dir / "item").string();
 
-    hooks.chooseFile = [this](QWidget*, const wallui::FileDialogRequest& r) -> std::optional<QString> {
+    hooks.chooseFile = [this](QWidget*,
+                              const wallui::FileDialogRequest& r) -> std::optional<wallui::FileChoice> {
         fileRequests.push_back(r);
         if (fileAnswers.empty()) return std::nullopt;
         const QString answer = fileAnswers.front();
         fileAnswers.pop_front();
         if (answer.isNull()) return std::nullopt;
-        return answer;
+        return wallui::FileChoice{answer, fileFilter.isNull() ? r.selectedFilter : fileFilter};
     };
     hooks.showMessage = [this](QWidget*, const QString& text) { messages.push_back(text); };
     modal = [](QDialog& d) {

@@ -39,6 +39,7 @@ class DialogTest : public ::testing::Test {
     RecordingHost host;
     wallui::DialogHooks hooks;
     std::deque<QString> fileAnswers;  // answers of the file dialog in order; a null text cancels
+    QString fileFilter;               // the filter they are chosen under; null: the one shown first
     std::vector<wallui::FileDialogRequest> fileRequests;
     std::vector<QString> messages;
     // Drives a modal dialog instead of the user; the default cancels it.
