@@ -68,7 +68,13 @@ SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request) {
         WallCase c = base;
         for (std::size_t i = 0; i < at.size(); ++i)
             Set(c, *request.fields[i].field, (first[i] + at[i]) * step);
-        if (DomainFindings(c).empty()) {
+        // Only the varied fields change: the others are the base case's, refused or not as it is.
+        bool inRange = true;
+        for (std::size_t i = 0; i < at.size(); ++i) {
+            const CaseField& f = *request.fields[i].field;
+            inRange = inRange && DomainFault(f, c.wallType, FieldValue(c, f)).empty();
+        }
+        if (inRange) {
             const double area = SectionArea(c);
             if (std::isfinite(area)) grid.push_back({area, at});
         }
