@@ -73,5 +73,21 @@ TEST(SizeWall, SameAsBruteForceOnACoarseGrid) {
     }
 }
 
+// A higher wall never needs less: the sized areas of every default wall rise with its height.
+TEST(SizeWall, AreaNeverDecreasesWithHeight) {
+    for (int type = 0; type < kWallTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        double previous = 0;
+        for (float H = 4; H <= 10; H += 1) {  // the default shelf wall's upper wall is 3.18 m high
+            WallCase c = DefaultCase(type);
+            c.wall.m_fHeight = H;
+            const SizeOutcome s = SizeWall(c, DefaultRequest(c, 0.1));
+            ASSERT_TRUE(s.found) << H;
+            EXPECT_GE(s.area, previous) << H;
+            previous = s.area;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace wall
