@@ -95,9 +95,15 @@ void PutCsvCell(std::string& out, const std::string& text) {
     out += '"';
 }
 
-// A JSON string; bytes that are not UTF-8 (a file name may hold them) become U+FFFD.
-void PutJsonString(std::string& out, const std::string& text) {
-    out += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+// A JSON string; bytes that are not UTF-8 (a file name may hold them) become U+FFFD. Plain ASCII,
+// as every check's and section's name is, goes straight through.
+void PutJsonString(std::string& out, std::string_view text) {
+    for (char ch : text)
+        if (ch < ' ' || ch > '~' || ch == '"' || ch == '\\')
+            return void(out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace));
+    out += '"';
+    out += text;
+    out += '"';
 }
 
 void PutJsonId(std::string& out, const BatchId& id) {
@@ -133,6 +139,7 @@ void PutNames(std::string& out, BatchFormat format, const std::vector<wall::Chec
 
 std::string CsvRow(const BatchId& id, const wall::WallCase& c, const wall::CaseResult& r) {
     std::string out;
+    out.reserve(1024);
     PutCsvCell(out, id.text);
     out += ',' + std::to_string(c.wallType);
     if (!r.Accepted()) {
@@ -190,6 +197,7 @@ std::string CsvRow(const BatchId& id, const wall::WallCase& c, const wall::CaseR
 
 std::string JsonRow(const BatchId& id, const wall::WallCase& c, const wall::CaseResult& r) {
     std::string out;
+    out.reserve(1024);
     PutJsonId(out, id);
     out += ",\"wallType\":" + std::to_string(c.wallType);
     if (!r.Accepted()) {
@@ -236,7 +244,7 @@ std::string JsonRow(const BatchId& id, const wall::WallCase& c, const wall::Case
         for (std::size_t i = 0; i < k.sections.size(); ++i) {
             if (i) out += ',';
             out += "{\"name\":";
-            PutJsonString(out, std::string(k.sections[i].name));
+            PutJsonString(out, k.sections[i].name);
             out += ",\"As\":";
             PutFloat(out, k.sections[i].result.area);
             out += ",\"omega\":";
