@@ -259,7 +259,7 @@ const RegisterCommand batchCommand([](CLI::App& app) {
     cmd->add_option("--base", o->base, "the case a CSV's rows change (default: the counterfort case)");
     cmd->add_option("--reports", o->reports, "also write each calculated case's report into this folder");
     cmd->add_option("--threads", o->threads, "threads to calculate on (default: every core)")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1u, 1024u));
     cmd->add_flag("--force", o->force, "replace an existing output file and reports");
     cmd->callback([o] { RunBatch(*o); });
 });
