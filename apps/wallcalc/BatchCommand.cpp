@@ -173,8 +173,8 @@ void RunChunk(const std::vector<BatchItem>& items, std::vector<ItemOutcome>& out
     if (progress.Shown()) {
         std::unique_lock<std::mutex> lock(mutex);
         while (!finished.wait_for(lock, std::chrono::milliseconds(200), [&] { return done.load() == n; })) {
-            const double part = static_cast<double>(done.load()) / static_cast<double>(n);
-            progress.Draw(fromFraction + (toFraction - fromFraction) * part, casesBefore + done.load());
+            const double share = static_cast<double>(done.load()) / static_cast<double>(n);
+            progress.Draw(fromFraction + (toFraction - fromFraction) * share, casesBefore + done.load());
         }
     }
     for (std::thread& t : pool) t.join();

@@ -124,7 +124,7 @@ bool BatchInput::NextLine(std::string& line) {
     m_read += line.size() + 1;
     ++m_lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    // A byte-order mark, as some spreadsheets write one, is no part of the first line.
+    // A byte-order mark, as some spreadsheets write one, does not belong to the first line.
     if (m_lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     return true;
 }
