@@ -1,6 +1,8 @@
 // printf-style formatting helpers.
 #include "text/Format.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -25,6 +27,14 @@ std::string Format(const char* fmt, ...) {
 }
 
 std::string TwoDecimals(double v) {
+    // to_chars rounds exactly as printf's "%.2f" does, without printf's cost (a case's analysis reads
+    // every table value back through this) and whatever the C locale.
+    char buffer[400];
+    if (std::isfinite(v)) {
+        const std::to_chars_result r =
+            std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
+        if (r.ec == std::errc()) return std::string(buffer, r.ptr);
+    }
     return Format("%.2f", v);
 }
 
