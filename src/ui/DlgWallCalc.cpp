@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <filesystem>
 
+#include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
 #include "case/FieldTable.h"
@@ -19,6 +21,7 @@
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
 #include "ui/QtPainterDevice.h"
+#include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
 
 namespace wallui {
@@ -105,6 +108,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
         WallTypePage* page = typePages_[static_cast<std::size_t>(t)];
         page->hide();
         connect(page, &WallTypePage::changed, this, &CDlgWallCalc::RefreshSketch);
+        connect(page, &WallTypePage::sizeRequested, this, &CDlgWallCalc::OnSizeWall);
     }
     soilPage_ = new CDlgInfoSoil(hooks_, this);
     soilPage_->hide();
@@ -302,6 +306,45 @@ void CDlgWallCalc::OnCalculate() {
     WriteFixedCopies();
     wait.Release();
     done(1);
+}
+
+void CDlgWallCalc::OnSizeWall() {
+    WallTypePage* page = CurrentPage();
+    if (!page) return;
+    WaitCursor wait;
+    RebuildWall();
+    RebuildSoil();
+    const wall::WallCase base = case_;
+    // Refused as "计算" refuses it: the sizes are sought only for a case it would calculate.
+    if (const wall::CaseResult checked = wall::CalculateCase(base); !checked.Accepted()) {
+        wait.Release();
+        hooks_.showMessage(this, FromStd(wall::RefusalText(checked)));
+        return;
+    }
+    const wall::SizeRequest request = DefaultSizeRequest(base);
+    const wall::SizeOutcome outcome = wall::SizeWall(base, request);
+    wait.Release();
+    if (!outcome.found) {
+        hooks_.showMessage(this, NoSizeText(base, request, outcome));
+        return;
+    }
+
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(wall::kDialogTitle),
+                    ProposalText(base, request, outcome), QMessageBox::Yes | QMessageBox::No, this);
+    QAbstractButton* yes = box.button(QMessageBox::Yes);
+    yes->setText(QString::fromUtf8("是"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("否"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    const int answer = hooks_.runModal(box);
+    if (answer != QMessageBox::Yes && box.clickedButton() != yes) return;
+
+    const std::vector<PageField>& fields = page->Fields();
+    for (std::size_t v = 0; v < request.fields.size() && v < outcome.values.size(); ++v)
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].field == request.fields[v].field)
+                page->SetFieldText(i, FromStd(wall::FieldValueText(*fields[i].field, outcome.values[v])));
+    RefreshSketch();
 }
 
 void CDlgWallCalc::OpenSettingsDialog() {

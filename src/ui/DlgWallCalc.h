@@ -1,5 +1,5 @@
 // CDlgWallCalc, the modal dialog "挡土墙计算": wall type, the two pages, the sketch, and the actions
-// "打开", "保存", "计算", "取消".
+// "打开", "保存", "计算", "取消", and "优化尺寸" on the wall pages.
 #pragma once
 
 #include <QDialog>
@@ -61,6 +61,11 @@ class CDlgWallCalc : public QDialog {
     void OnOpen();
     void OnSave();
     void OnCalculate();
+    // "优化尺寸": sizes the case with the wall type's default fields and bounds and asks whether to
+    // take the sizes found; "是" puts them into the page's fields as if typed. A case "计算" would
+    // refuse is refused with the same message; when nothing passes the dialog says so. Otherwise
+    // nothing changes.
+    void OnSizeWall();
     // "地基与验算参数…" on the slope page: the case's required factors and foundation inputs, which
     // the calculation uses and the text case file keeps.
     void OpenSettingsDialog();

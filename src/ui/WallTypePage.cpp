@@ -84,14 +84,27 @@ WallTypePage::WallTypePage(int wallType, const DialogHooks& hooks, QWidget* pare
     page->addLayout(sides);
     page->addWidget(makeGroup(GroupFields(wallType, wall::FieldPlace::kMaterials)));
     page->addStretch(1);
+    // The page's buttons in one row at the bottom, centred: "配筋计算" on the reinforced-concrete
+    // pages, then "优化尺寸".
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(du.X(8));
+    buttons->addStretch(1);
+    auto makeButton = [&](const char* text, const char* name) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        button->setObjectName(name);
+        button->setFixedSize(du.Size(56, 13));
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        return button;
+    };
     if (ShowsRebar(wallType)) {
-        rebarButton_ = new QPushButton(QString::fromUtf8("配筋计算"), this);
-        rebarButton_->setObjectName("button10018");
-        rebarButton_->setFixedSize(du.Size(56, 13));
-        rebarButton_->setAutoDefault(false);
-        page->addWidget(rebarButton_, 0, Qt::AlignHCenter);
+        rebarButton_ = makeButton("配筋计算", "button10018");
         connect(rebarButton_, &QPushButton::clicked, this, &WallTypePage::OpenRebarDialog);
     }
+    sizeButton_ = makeButton("优化尺寸", "buttonSize");
+    connect(sizeButton_, &QPushButton::clicked, this, &WallTypePage::sizeRequested);
+    buttons->addStretch(1);
+    page->addLayout(buttons);
     Reset();
 }
 

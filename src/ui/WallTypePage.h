@@ -1,5 +1,6 @@
 // The wall-type pages: one edit field per wall value, grouped as overall geometry, toe, heel and
-// materials; the reinforced-concrete pages also carry the reinforcement parameters.
+// materials; the reinforced-concrete pages also carry the reinforcement parameters. Every page has
+// "优化尺寸", which the main dialog answers.
 #pragma once
 
 #include <QString>
@@ -46,10 +47,13 @@ class WallTypePage : public QWidget {
     const RebarParams& Rebar() const { return rebar_; }
     void SetRebar(const RebarParams& p) { rebar_ = p; }
     QPushButton* RebarButton() const { return rebarButton_; }
+    QPushButton* SizeButton() const { return sizeButton_; }
 
   signals:
     // A value of the page changed; the dialog rebuilds the case and redraws the sketch.
     void changed();
+    // "优化尺寸" was pressed; the main dialog sizes the case.
+    void sizeRequested();
 
   protected:
     WallTypePage(int wallType, const DialogHooks& hooks, QWidget* parent);
@@ -63,6 +67,7 @@ class WallTypePage : public QWidget {
     std::vector<QLineEdit*> edits_;
     RebarParams rebar_;
     QPushButton* rebarButton_ = nullptr;
+    QPushButton* sizeButton_ = nullptr;
 };
 
 // Builds the wall record of the page's type: each field the type uses is the number its text starts
