@@ -19,6 +19,7 @@
 #include "BatchInput.h"
 #include "BatchRows.h"
 #include "Commands.h"
+#include "QuietHost.h"
 #include "StreamedFile.h"
 #include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
@@ -65,19 +66,6 @@ BatchInputKind InputKind(const fs::path& in) {
     return ext == ".csv" ? BatchInputKind::kCsv : BatchInputKind::kJsonLines;
 }
 
-// The host of reports written by a batch: nothing to echo, drawings named with their report.
-class BatchHost : public wall::HostServices {
-  public:
-    explicit BatchHost(const fs::path& dir) : m_dir(dir.string()) {}
-    std::string WorkPath() override { return m_dir + "/"; }
-    std::string ItemWorkPath() override { return m_dir; }
-    void AddDrawingName(const std::string&) override {}
-    void TextOut(const std::string&) override {}
-
-  private:
-    std::string m_dir;
-};
-
 struct ReportSetup {
     fs::path dir;
     wall::ReportConfig config;
@@ -93,7 +81,7 @@ struct ItemOutcome {
 
 void WriteReport(const wall::WallCase& c, const wall::CaseResult& r, const BatchId& id,
                  const ReportSetup& setup, ItemOutcome& outcome) {
-    BatchHost host(setup.dir);
+    QuietHost host(setup.dir);
     wall::CaseReportJob job;
     job.folder = setup.dir;
     job.file = setup.dir / (id.text + ".docx");

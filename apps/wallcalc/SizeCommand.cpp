@@ -1,20 +1,28 @@
 // wallcalc size: the smallest wall on a grid that passes every check, for one case or a table of heights.
+#include <atomic>
 #include <charconv>
+#include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <thread>
 
 #include "Commands.h"
+#include "QuietHost.h"
 #include "calc/CalculateCase.h"
 #include "calc/Quantities.h"
 #include "case/FieldTable.h"
+#include "casereport/WriteCaseReport.h"
 #include "fileio/AtomicFile.h"
 #include "sizing/SizeWall.h"
 #include "text/Format.h"
 
 namespace wallcalc {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct SizeOptions {
     std::string file;
@@ -23,6 +31,7 @@ struct SizeOptions {
     double step = 0.05;
     std::vector<std::string> mins, maxes;
     std::string heights;
+    std::string reports;
     bool force = false;
 };
 
@@ -123,22 +132,18 @@ void SizeHeights(const SizeOptions& o) {
     if (!(from > 0) || !(to >= from) || !(by > 0) || (to - from) / by > 10000)
         throw CommandError{"--heights 的范围不合理：" + o.heights, kExitUsage};
     const wall::WallCase base = LoadCase(o.file);
+    const wall::SizeRequest fields = Request(base, o);  // refuses bad field names and bounds before any work
     RefuseToReplace(o.output, o.force);
     std::vector<double> heights;
     for (long k = 0; from + k * by <= to + 1e-9; ++k) heights.push_back(from + k * by);
 
     std::vector<std::string> rows(heights.size());
+    std::vector<std::optional<wall::WallCase>> sized(heights.size());
     std::string header;
     auto work = [&](std::size_t i) {
         wall::WallCase c = base;
         c.wall.m_fHeight = static_cast<float>(heights[i]);
-        wall::SizeRequest r;
-        try {
-            r = Request(c, o);
-        } catch (const CommandError& e) {
-            rows[i] = wall::Format("%g,,,,,,%s", heights[i], e.message.c_str());
-            return;
-        }
+        const wall::SizeRequest r = Request(c, o);  // its fields and options were checked on the base case
         const wall::SizeOutcome s = wall::SizeWall(c, r);
         std::string row = wall::Format("%g", heights[i]);
         for (std::size_t k = 0; k < r.fields.size(); ++k)
@@ -147,6 +152,7 @@ void SizeHeights(const SizeOptions& o) {
             rows[i] = row + ",,,,无解";
             return;
         }
+        sized[i] = s.sized;
         const wall::Quantities q = wall::CaseQuantities(s.sized, wall::CalculateCase(s.sized));
         row += wall::Format(",%.4f,%.4f,", q.area, q.volumePerMetre);
         if (q.reinforced) row += wall::Format("%.1f", q.steelPerMetre);
@@ -163,11 +169,7 @@ void SizeHeights(const SizeOptions& o) {
     for (std::thread& t : threads) t.join();
 
     header = "H";
-    for (std::string_view name :
-         o.vary.empty() ? wall::DefaultVariedFieldNames(base.wallType) : std::vector<std::string_view>{})
-        header += "," + std::string(name);
-    if (!o.vary.empty())
-        for (const std::string& name : Split(o.vary, ',')) header += "," + name;
+    for (const wall::VariedField& v : fields.fields) header += "," + std::string(v.field->name);
     header += ",area,volumePerMetre,steelPerMetre,governing\n";
     std::string text = header;
     for (const std::string& r : rows) text += r + "\n";
@@ -177,6 +179,27 @@ void SizeHeights(const SizeOptions& o) {
         throw CommandError{"无法写入 " + o.output + "：" +
                            wall::FileErrorText(err, wall::FileAccess::kWrite)};
     std::cout << text;
+    // Reports one after the other: the report writer is not shared between threads.
+    if (!o.reports.empty()) {
+        const fs::path dir = o.reports;
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        if (!fs::is_directory(dir, ec)) throw CommandError{"无法创建计算书文件夹 " + dir.string()};
+        const wall::ReportConfigResult config = wall::LoadReportConfig(wall::DefaultReportConfigPath());
+        for (std::size_t i = 0; i < heights.size(); ++i) {
+            if (!sized[i]) continue;
+            QuietHost host(dir);
+            wall::CaseReportJob job;
+            job.folder = dir;
+            job.file = dir / wall::Format("H%g.docx", heights[i]);
+            job.drawingsNamedAfterReport = true;
+            job.config = config.config;
+            const wall::CaseReportFiles files =
+                wall::WriteCaseReport(*sized[i], wall::CalculateCase(*sized[i]), host, job);
+            if (!files.saved) throw CommandError{files.error};
+            std::cerr << "report: " << files.report.string() << "\n";
+        }
+    }
 }
 
 const RegisterCommand sizeCommand([](CLI::App& app) {
@@ -191,6 +214,8 @@ const RegisterCommand sizeCommand([](CLI::App& app) {
     cmd->add_option("--min", o->mins, "lower bound FIELD=VALUE");
     cmd->add_option("--max", o->maxes, "upper bound FIELD=VALUE (default: the wall height)");
     cmd->add_option("--heights", o->heights, "size each height FROM:TO:STEP into a CSV table");
+    cmd->add_option("--reports", o->reports,
+                    "with --heights: write each height's report (H<height>.docx) into DIR");
     cmd->add_flag("--force", o->force, "replace an existing output file");
     cmd->callback([o] {
         if (o->heights.empty())
