@@ -1,10 +1,13 @@
 // wallcalc report: the calculation report of a case as .docx (or plain text), with its drawings.
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 #include "Commands.h"
 #include "case/CaseDefaults.h"
 #include "casereport/WriteCaseReport.h"
+#include "drawing/DrawingCanvas.h"
+#include "drawing/DxfWriter.h"
 #include "report/ReportConfig.h"
 
 namespace wallcalc {
@@ -37,8 +40,25 @@ struct ReportOptions {
     bool text = false;
     bool echo = false;
     bool force = false;
+    bool dxf = false;
     std::string equations;  // "math" or "field"; empty: as report.conf says
 };
+
+// Each drawing file read back and written as DXF beside it, under the same name with ".dxf",
+// replacing an older one as the drawing files themselves are replaced.
+void WriteDxfBeside(const std::vector<fs::path>& drawings) {
+    for (const fs::path& d : drawings) {
+        wall::DrawingCanvas canvas;
+        wall::DrawingIoResult r = wall::ReadDrawingFile(d, canvas);
+        if (!r.ok()) throw CommandError{"无法读取图形文件 " + d.string() + "：" + r.reason};
+        fs::path dxf = d;
+        dxf.replace_extension(".dxf");
+        std::string reason;
+        if (wall::WriteDxfFile(canvas, dxf, &reason) != 0)
+            throw CommandError{"无法保存 " + dxf.string() + "：" + reason};
+        std::cerr << "drawing: " << dxf.string() << "\n";
+    }
+}
 
 void RunReport(const ReportOptions& o) {
     wall::WallCase c = o.file.empty() ? wall::DefaultCase() : LoadCase(o.file);
@@ -71,6 +91,7 @@ void RunReport(const ReportOptions& o) {
     if (!files.saved) throw CommandError{files.error};
     std::cerr << "report: " << files.report.string() << "\n";
     for (const fs::path& d : files.drawings) std::cerr << "drawing: " << d.string() << "\n";
+    if (o.dxf) WriteDxfBeside(files.drawings);
 }
 
 const RegisterCommand reportCommand([](CLI::App& app) {
@@ -86,6 +107,7 @@ const RegisterCommand reportCommand([](CLI::App& app) {
                     "opening (field); overrides report.conf")
         ->check(CLI::IsMember({"math", "field"}));
     cmd->add_flag("--force", o->force, "replace an existing report file named by -o");
+    cmd->add_flag("--dxf", o->dxf, "also write each drawing as DXF beside it (same name, .dxf)");
     cmd->add_flag("--echo", o->echo,
                   "print what the host is sent (the first section and the result message)");
     cmd->callback([o] { RunReport(*o); });

@@ -1,4 +1,4 @@
-// wallcalc sketch: the preview of a case as a drawing file (.kst), an SVG or an EMF picture.
+// wallcalc sketch: the preview of a case as a drawing file (.kst), an SVG or an EMF picture, or DXF.
 #include <algorithm>
 #include <cctype>
 #include <memory>
@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "casereport/CalcReport.h"
 #include "drawing/DrawingCanvas.h"
+#include "drawing/DxfWriter.h"
 #include "drawing/SketchComposition.h"
 
 namespace wallcalc {
@@ -27,8 +28,8 @@ std::string LowerExtension(const std::string& path) {
 
 void RunSketch(const SketchOptions& o) {
     const std::string ext = LowerExtension(o.output);
-    if (ext != ".kst" && ext != ".svg" && ext != ".emf")
-        throw CommandError{"“" + o.output + "”：输出文件的扩展名应为 .kst、.svg 或 .emf"};
+    if (ext != ".kst" && ext != ".svg" && ext != ".emf" && ext != ".dxf")
+        throw CommandError{"“" + o.output + "”：输出文件的扩展名应为 .kst、.svg、.emf 或 .dxf"};
     wall::WallCase c = LoadCase(o.file);
     wall::DrawingCanvas canvas;
     if (o.report)
@@ -39,6 +40,13 @@ void RunSketch(const SketchOptions& o) {
     if (ext == ".kst") {
         wall::DrawingIoResult r = canvas.SaveToFile(o.output);
         if (!r.ok()) throw CommandError{"无法保存图形文件 " + o.output + "：" + r.reason};
+        return;
+    }
+    if (ext == ".dxf") {
+        // The canvas itself, in millimetres: the picture size does not enter.
+        std::string reason;
+        if (wall::WriteDxfFile(canvas, o.output, &reason) != 0)
+            throw CommandError{"无法保存 " + o.output + "：" + reason};
         return;
     }
     std::unique_ptr<wall::DrawingDevice> dc = wall::DeviceForFile(o.output);
@@ -56,7 +64,7 @@ void RunSketch(const SketchOptions& o) {
 }
 
 const RegisterCommand sketchCommand([](CLI::App& app) {
-    auto* cmd = app.add_subcommand("sketch", "draw the preview of a case as .kst, .svg or .emf");
+    auto* cmd = app.add_subcommand("sketch", "draw the preview of a case as .kst, .svg, .emf or .dxf");
     auto o = std::make_shared<SketchOptions>();
     cmd->add_option("file", o->file, "case file")->required();
     cmd->add_option("-o,--output", o->output, "drawing to write; the extension chooses the format")
