@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxcb1-dev libzip-dev libcli11-dev nlohmann-json3-dev)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(clang-format libreoffice-writer-nogui libreoffice-math-nogui python3-docx python3-jsonschema fonts-noto-cjk poppler-utils)
+    packages+=(clang-format libreoffice-writer-nogui libreoffice-math-nogui python3-docx python3-jsonschema fonts-noto-cjk poppler-utils python3-ezdxf)
 fi
 
 missing=()

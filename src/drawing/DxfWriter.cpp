@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kRadPerDeg = 0.017453292519943295;
+// Height of the capitals in a character cell of SimSun.
+constexpr double kCapHeight = 0.7;
 
 // The colours of AutoCAD colour indices 1 to 9.
 constexpr Rgb kAci[10] = {{0, 0, 0},   {255, 0, 0},   {255, 255, 0},   {0, 255, 0},     {0, 255, 255},
@@ -347,10 +349,12 @@ void Text(DxfOut& o, const CTextTemp& t) {
     const double my = t.m_fY + length / 2 * sn + h / 2 * c;
     Entity(o, "TEXT", t, true, "AcDbText");
     o.Point(10, mx, my);
-    o.Num(40, h);
+    // The canvas's height is the character cell's; a CAD text's height is that of its capitals.
+    o.Num(40, kCapHeight * h);
     o.Tag(1, s);  // GBK, the drawing's code page
     o.Num(50, t.m_fDirection);
-    // A double-byte character of SimSun is one em wide, as two of the canvas's character widths.
+    // A double-byte character of SimSun is one em (the cell height) wide, as two of the canvas's
+    // character widths.
     double widthFactor = cw > 0 ? 2 * cw / h : 1;
     if (!(widthFactor >= 0.1 && widthFactor <= 10)) widthFactor = 1;
     o.Num(41, widthFactor);
