@@ -1,0 +1,72 @@
+// Keyboard and wheel behaviour of the main dialog: Tab through the grids, the wheel over unfocused
+// lists, the question before unsaved edits are dropped, Qt's own texts in Chinese, the first focus.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTranslator>
+#include <QWheelEvent>
+
+#include "UiTestSupport.h"
+#include "case/FieldTable.h"
+#include "ui/CaseGrid.h"
+#include "ui/DlgInfoSoil.h"
+#include "ui/DlgWallCalc.h"
+#include "ui/WallTypePage.h"
+
+namespace uitest {
+namespace {
+
+using S = wall::CSoil;
+using DialogKeys = DialogTest;
+
+QWidget* SoilField(wallui::CDlgWallCalc& d, const wall::CaseField& f) {
+    return d.SoilPage()->findChild<QWidget*>(QString("edit%1").arg(f.control));
+}
+
+// Tab walks the slope grid's editable cells in reading order, never a header cell, and after the last
+// one goes on to the surcharge offset; Shift+Tab from the first leaves for the segment count, also
+// while the cell is being edited.
+TEST_F(DialogKeys, TabLeavesTheSlopeGridAfterItsEditableCells) {
+    auto d = MakeDialog();
+    d->show();
+    d->Pages()->setCurrentWidget(d->SoilPage());
+    wallui::CaseGrid* grid = d->SoilPage()->SlopeGrid();
+    int editable = 0;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (grid->item(r, c)->flags() & Qt::ItemIsEditable) ++editable;
+    ASSERT_GT(editable, 1);
+
+    grid->setFocus();
+    grid->setCurrentCell(1, 1);
+    ASSERT_TRUE(grid->currentItem()->flags() & Qt::ItemIsEditable);
+    for (int i = 1; i < editable; ++i) {
+        QTest::keyClick(grid, Qt::Key_Tab);
+        ASSERT_EQ(d->focusWidget(), grid) << i;
+        EXPECT_TRUE(grid->currentItem()->flags() & Qt::ItemIsEditable) << i;
+    }
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(d->focusWidget(), SoilField(*d, wall::FieldOf(&S::m_fLoadOffset)));
+
+    grid->setFocus();
+    grid->setCurrentCell(1, 1);
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d->focusWidget(), SoilField(*d, wall::FieldOf(&S::m_nSlopeSegs)));
+
+    // The same from the cell's editor.
+    grid->setFocus();
+    grid->setCurrentCell(1, 1);
+    grid->editItem(grid->currentItem());
+    QWidget* editor = d->focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d->focusWidget(), SoilField(*d, wall::FieldOf(&S::m_nSlopeSegs)));
+}
+
+}  // namespace
+}  // namespace uitest
