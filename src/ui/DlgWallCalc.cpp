@@ -23,6 +23,7 @@
 #include "ui/QtPainterDevice.h"
 #include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
+#include "ui/WheelGuard.h"
 
 namespace wallui {
 namespace {
@@ -127,6 +128,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     SwapPages();
     RefreshSketch();
     ShowTheoryControls();
+    GuardWheel(this);
 }
 
 WallTypePage* CDlgWallCalc::CurrentPage() const {

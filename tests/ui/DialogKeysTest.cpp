@@ -28,6 +28,13 @@ QWidget* SoilField(wallui::CDlgWallCalc& d, const wall::CaseField& f) {
     return d.SoilPage()->findChild<QWidget*>(QString("edit%1").arg(f.control));
 }
 
+void Wheel(QWidget* w, int delta) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+}
+
 // Tab walks the slope grid's editable cells in reading order, never a header cell, and after the last
 // one goes on to the surcharge offset; Shift+Tab from the first leaves for the segment count, also
 // while the cell is being edited.
@@ -66,6 +73,29 @@ TEST_F(DialogKeys, TabLeavesTheSlopeGridAfterItsEditableCells) {
     ASSERT_NE(editor, grid);
     QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(d->focusWidget(), SoilField(*d, wall::FieldOf(&S::m_nSlopeSegs)));
+}
+
+// The wheel over an unfocused list changes nothing; once the list has the focus it does.
+TEST_F(DialogKeys, WheelOverAnUnfocusedListChangesNothing) {
+    auto d = MakeDialog();
+    d->show();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    const int type = d->Case().wallType;
+    const int theory = d->Case().soil.m_nTheory;
+    for (QComboBox* list : {d->TypeList(), d->SoilPage()->findChild<QComboBox*>()}) {
+        ASSERT_NE(list, nullptr);
+        ASSERT_FALSE(list->hasFocus());
+        Wheel(list, -120);
+        Wheel(list, 120);
+        EXPECT_EQ(d->Case().wallType, type);
+        EXPECT_EQ(d->Case().soil.m_nTheory, theory);
+        EXPECT_FALSE(list->hasFocus());
+    }
+    d->TypeList()->setFocus();
+    ASSERT_TRUE(d->TypeList()->hasFocus());
+    Wheel(d->TypeList(), 120);
+    EXPECT_NE(d->Case().wallType, type);
 }
 
 }  // namespace
