@@ -28,6 +28,11 @@ QWidget* SoilField(wallui::CDlgWallCalc& d, const wall::CaseField& f) {
     return d.SoilPage()->findChild<QWidget*>(QString("edit%1").arg(f.control));
 }
 
+QLineEdit* FirstWallField(wallui::CDlgWallCalc& d) {
+    wallui::WallTypePage* page = d.CurrentPage();
+    return page->FieldEdit(page->Fields().front().member);
+}
+
 void Wheel(QWidget* w, int delta) {
     const QPointF at(w->width() / 2.0, w->height() / 2.0);
     QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
@@ -96,6 +101,56 @@ TEST_F(DialogKeys, WheelOverAnUnfocusedListChangesNothing) {
     ASSERT_TRUE(d->TypeList()->hasFocus());
     Wheel(d->TypeList(), 120);
     EXPECT_NE(d->Case().wallType, type);
+}
+
+// Escape, "取消" and the close box ask before edits are dropped: 否 keeps the dialog and the edit,
+// 是 ends it with 2. Without edits, or after "保存", Escape closes at once.
+TEST_F(DialogKeys, CloseAsksBeforeDroppingEdits) {
+    std::vector<QString> questions;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    modal = [&](QDialog& box) {
+        auto* m = qobject_cast<QMessageBox*>(&box);
+        EXPECT_NE(m, nullptr);
+        if (!m) return box.result();
+        questions.push_back(m->text());
+        EXPECT_EQ(m->button(QMessageBox::Yes)->text().toStdString(), "是");
+        EXPECT_EQ(m->button(QMessageBox::No)->text().toStdString(), "否");
+        m->button(answer)->click();
+        return m->result();
+    };
+    {
+        auto d = MakeDialog();
+        d->show();
+        QTest::keyClick(d.get(), Qt::Key_Escape);
+        EXPECT_EQ(d->result(), 2);
+        EXPECT_TRUE(questions.empty());
+    }
+    auto d = MakeDialog();
+    d->show();
+    QLineEdit* field = FirstWallField(*d);
+    TypeInto(field, "7.5");
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    d->close();
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].toStdString(), "放弃对本工况的修改？");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->result(), 0);
+    EXPECT_EQ(field->text().toStdString(), "7.5");
+
+    answer = QMessageBox::Yes;
+    QTest::mouseClick(d->findChild<QPushButton*>("button2"), Qt::LeftButton);
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->result(), 2);
+
+    auto saved = MakeDialog();
+    saved->show();
+    TypeInto(FirstWallField(*saved), "7.5");
+    fileAnswers.push_back(QString::fromStdString((dir / "a.wall.json").string()));
+    saved->OnSave();
+    QTest::keyClick(saved.get(), Qt::Key_Escape);
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_EQ(saved->result(), 2);
 }
 
 }  // namespace
