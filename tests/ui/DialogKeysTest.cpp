@@ -16,6 +16,7 @@
 #include "ui/CaseGrid.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgWallCalc.h"
+#include "ui/QtTranslations.h"
 #include "ui/WallTypePage.h"
 
 namespace uitest {
@@ -151,6 +152,21 @@ TEST_F(DialogKeys, CloseAsksBeforeDroppingEdits) {
     QTest::keyClick(saved.get(), Qt::Key_Escape);
     EXPECT_EQ(questions.size(), 3u);
     EXPECT_EQ(saved->result(), 2);
+}
+
+// With Qt's translation installed its standard buttons read 确定 and 取消.
+TEST_F(DialogKeys, QtStandardButtonsReadChinese) {
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(dir + "/qtbase_zh_CN.qm"))
+        GTEST_SKIP() << "qtbase_zh_CN.qm is not installed (qt6-translations-l10n)";
+    QCoreApplication& app = *QCoreApplication::instance();
+    ASSERT_TRUE(wallui::InstallQtTranslations(app));
+    ASSERT_TRUE(wallui::InstallQtTranslations(app));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), "确定");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "取消");
+    // The other tests keep Qt's own texts.
+    qDeleteAll(app.findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), "OK");
 }
 
 }  // namespace
