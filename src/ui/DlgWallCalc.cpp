@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -131,6 +132,9 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     ShowTheoryControls();
     GuardWheel(this);
     MarkSaved();
+    // The dialog opens in the first field of the wall page.
+    if (WallTypePage* page = CurrentPage(); page && !page->Fields().empty())
+        if (QLineEdit* first = page->FieldEdit(page->Fields().front().member)) first->setFocus();
 }
 
 WallTypePage* CDlgWallCalc::CurrentPage() const {

@@ -169,5 +169,14 @@ TEST_F(DialogKeys, QtStandardButtonsReadChinese) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), "OK");
 }
 
+// The dialog opens in the first field of the wall page.
+TEST_F(DialogKeys, OpensInTheFirstWallField) {
+    auto d = MakeDialog();
+    d->show();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    EXPECT_EQ(QApplication::focusWidget(), FirstWallField(*d));
+}
+
 }  // namespace
 }  // namespace uitest
