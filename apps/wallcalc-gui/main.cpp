@@ -16,6 +16,7 @@
 #include "host/HostServices.h"
 #include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
+#include "ui/QtTranslations.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ void RunGui(const wallgui::GuiOptions& o) {
     QApplication app(argc, argv);
     // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    wallui::InstallQtTranslations(app);
 
     CommandLineHost host;
     wallui::DialogHooks hooks = wallui::DefaultDialogHooks();

@@ -11,6 +11,7 @@
 
 #include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
+#include "ui/QtTranslations.h"
 
 int RunCalculationDialog(wall::HostServices& host) {
     // QApplication keeps references to argc and argv for its whole life.
@@ -30,6 +31,8 @@ int RunCalculationDialog(wall::HostServices& host) {
         own = std::make_unique<QApplication>(argc, argv);
         // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
         std::setlocale(LC_NUMERIC, "C");
+        // Qt's own buttons read 确定 and 取消; a host's application keeps its own translations.
+        wallui::InstallQtTranslations(*own);
     } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         std::fprintf(stderr, "挡土墙计算: 宿主的 Qt 应用程序不支持窗口部件，对话框不能显示。\n");
         return 2;

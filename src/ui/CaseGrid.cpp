@@ -1,6 +1,7 @@
 // The slope page's grid over QTableWidget.
 #include "ui/CaseGrid.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 
 #include "ui/NumberText.h"
@@ -54,6 +55,46 @@ void CaseGrid::ApplyFlags(int row, int column) {
     cell->setFlags(flags);
     cell->setTextAlignment(Qt::AlignCenter);
     cell->setBackground(fixed ? palette().button() : palette().base());
+}
+
+QModelIndex CaseGrid::NextEditable(const QModelIndex& from, bool forward) const {
+    const int columns = columnCount();
+    const int cells = rowCount() * columns;
+    int at = from.isValid() ? from.row() * columns + from.column() : (forward ? -1 : cells);
+    for (at += forward ? 1 : -1; at >= 0 && at < cells; at += forward ? 1 : -1) {
+        const QTableWidgetItem* cell = item(at / columns, at % columns);
+        if (cell && (cell->flags() & Qt::ItemIsEditable)) return model()->index(at / columns, at % columns);
+    }
+    return {};
+}
+
+QModelIndex CaseGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // Past the last editable cell the index is invalid, so the key moves the focus on instead.
+    if (action == MoveNext || action == MovePrevious) return NextEditable(currentIndex(), action == MoveNext);
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+void CaseGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool tab =
+        hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    if (tab && !NextEditable(currentIndex(), forward).isValid()) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        // The step starts from the grid, not from the closed editor.
+        setFocus(Qt::OtherFocusReason);
+        QWidget::focusNextPrevChild(forward);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
+void CaseGrid::focusInEvent(QFocusEvent* event) {
+    // Entered with Tab: the first editable cell; with Shift+Tab: the last.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        const QModelIndex cell = NextEditable({}, event->reason() == Qt::TabFocusReason);
+        if (cell.isValid()) setCurrentIndex(cell);
+    }
+    QTableWidget::focusInEvent(event);
 }
 
 void CaseGrid::SetCellText(int row, int column, const QString& text) {

@@ -1,5 +1,6 @@
 // The editable grid of the slope page: a fixed header row and column, lockable columns, cell texts
-// and their numeric reading, and a notification when the user has edited a cell.
+// and their numeric reading, and a notification when the user has edited a cell. Tab and Shift+Tab
+// step through the editable cells only and, past the last (or before the first), leave the grid.
 #pragma once
 
 #include <QTableWidget>
@@ -24,7 +25,15 @@ class CaseGrid : public QTableWidget {
     // The user finished editing the cell at (row, column).
     void cellEdited(int row, int column);
 
+  protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void focusInEvent(QFocusEvent* event) override;
+
   private:
+    // The editable cell after (or before) `from` in reading order; invalid when there is none. An
+    // invalid `from` gives the first (or the last) editable cell.
+    QModelIndex NextEditable(const QModelIndex& from, bool forward) const;
     void ApplyFlags(int row, int column);
 
     QList<int> locked_;

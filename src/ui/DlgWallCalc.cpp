@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -14,6 +15,7 @@
 #include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
+#include "case/CaseJson.h"
 #include "case/FieldTable.h"
 #include "drawing/SketchComposition.h"
 #include "ui/DialogUnits.h"
@@ -23,6 +25,7 @@
 #include "ui/QtPainterDevice.h"
 #include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
+#include "ui/WheelGuard.h"
 
 namespace wallui {
 namespace {
@@ -127,6 +130,11 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     SwapPages();
     RefreshSketch();
     ShowTheoryControls();
+    GuardWheel(this);
+    MarkSaved();
+    // The dialog opens in the first field of the wall page.
+    if (WallTypePage* page = CurrentPage(); page && !page->Fields().empty())
+        if (QLineEdit* first = page->FieldEdit(page->Fields().front().member)) first->setFocus();
 }
 
 WallTypePage* CDlgWallCalc::CurrentPage() const {
@@ -224,7 +232,9 @@ bool CDlgWallCalc::ReadCase(const QString& path) {
 }
 
 void CDlgWallCalc::OpenCaseFile(const QString& path) {
-    if (ReadCase(path)) ShowCase();
+    if (!ReadCase(path)) return;
+    ShowCase();
+    MarkSaved();
 }
 
 FileDialogRequest CDlgWallCalc::FileRequest(FileDialogMode mode) const {
@@ -247,6 +257,7 @@ void CDlgWallCalc::OnOpen() {
     }
     // Also after a cancelled choice: the pages show the case as last rebuilt, with two decimals.
     ShowCase();
+    if (chosen) MarkSaved();
 }
 
 void CDlgWallCalc::OnSave() {
@@ -268,6 +279,7 @@ void CDlgWallCalc::OnSave() {
         // Saved, but a binary file has no room for the required factors and foundation inputs.
         else if (!r.warning.empty())
             hooks_.showMessage(this, FromStd(r.warning));
+        if (r.ok()) MarkSaved();
     }
     WriteFixedCopies();
 }
@@ -352,7 +364,32 @@ void CDlgWallCalc::OpenSettingsDialog() {
     if (hooks_.runModal(dialog) == 1) case_.settings = dialog.Values();
 }
 
+std::string CDlgWallCalc::SavedForm() const {
+    return wall::CaseToJsonText(CaseForFile());
+}
+
+void CDlgWallCalc::MarkSaved() {
+    savedForm_ = SavedForm();
+}
+
+bool CDlgWallCalc::HasUnsavedEdits() {
+    RebuildWall();
+    RebuildSoil();
+    return SavedForm() != savedForm_;
+}
+
 void CDlgWallCalc::reject() {
+    if (HasUnsavedEdits()) {
+        QMessageBox box(QMessageBox::Question, QString::fromUtf8(wall::kDialogTitle),
+                        QString::fromUtf8("放弃对本工况的修改？"), QMessageBox::Yes | QMessageBox::No, this);
+        QAbstractButton* yes = box.button(QMessageBox::Yes);
+        yes->setText(QString::fromUtf8("是"));
+        box.button(QMessageBox::No)->setText(QString::fromUtf8("否"));
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        const int answer = hooks_.runModal(box);
+        if (answer != QMessageBox::Yes && box.clickedButton() != yes) return;
+    }
     done(2);
 }
 

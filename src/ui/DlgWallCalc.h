@@ -69,8 +69,11 @@ class CDlgWallCalc : public QDialog {
     // "地基与验算参数…" on the slope page: the case's required factors and foundation inputs, which
     // the calculation uses and the text case file keeps.
     void OpenSettingsDialog();
-    // "取消", Escape and the close box end the dialog with 2.
+    // "取消", Escape and the close box end the dialog with 2; when the case differs from the one
+    // last opened, saved or shown at the start, only after "放弃对本工况的修改？" is answered 是.
     void reject() override;
+    // Whether the pages hold edits not in the case last opened, saved or shown at the start.
+    bool HasUnsavedEdits();
 
   private:
     void SwapPages();
@@ -85,6 +88,9 @@ class CDlgWallCalc : public QDialog {
     bool ReadCase(const QString& path);
     void WriteFixedCopies();
     FileDialogRequest FileRequest(FileDialogMode mode) const;
+    // The case as it would be saved now, in the text format: what "unsaved" compares.
+    std::string SavedForm() const;
+    void MarkSaved();
 
     wall::HostServices& host_;
     DialogHooks hooks_;
@@ -92,6 +98,7 @@ class CDlgWallCalc : public QDialog {
     wall::WallCase case_;
     wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
     QString fileName_;
+    std::string savedForm_;           // SavedForm() when last opened, saved or at the start
     std::filesystem::path filePath_;  // the file last opened or saved; its format is offered first
     QComboBox* typeList_;
     QTabWidget* pages_;
