@@ -81,6 +81,16 @@ wall::SizeRequest Request(const wall::WallCase& c, const SizeOptions& o) {
     };
     for (const std::string& a : o.mins) bound(a, true);
     for (const std::string& a : o.maxes) bound(a, false);
+    for (const wall::VariedField& v : r.fields)
+        if (!(v.min <= v.max))
+            throw CommandError{wall::Format("%.*s 的下限 %g 大于上限 %g", int(v.field->name.size()),
+                                            v.field->name.data(), v.min, v.max),
+                               kExitUsage};
+    if (!(wall::GridPoints(r) <= wall::kMaxGridPoints))
+        throw CommandError{
+            wall::Format("网格有 %.0f 个候选尺寸，超过 %.0f 个：请加大 --step 或收窄 --min/--max",
+                         wall::GridPoints(r), wall::kMaxGridPoints),
+            kExitUsage};
     return r;
 }
 
@@ -143,7 +153,15 @@ void SizeHeights(const SizeOptions& o) {
     auto work = [&](std::size_t i) {
         wall::WallCase c = base;
         c.wall.m_fHeight = static_cast<float>(heights[i]);
-        const wall::SizeRequest r = Request(c, o);  // its fields and options were checked on the base case
+        // The fields were checked on the base case; the bounds grow with the height, and a grid too
+        // fine for this height is said in its row (an exception must not leave a worker thread).
+        wall::SizeRequest r;
+        try {
+            r = Request(c, o);
+        } catch (const CommandError& e) {
+            rows[i] = wall::Format("%g", heights[i]) + std::string(fields.fields.size() + 4, ',') + e.message;
+            return;
+        }
         const wall::SizeOutcome s = wall::SizeWall(c, r);
         std::string row = wall::Format("%g", heights[i]);
         for (std::size_t k = 0; k < r.fields.size(); ++k)

@@ -65,6 +65,30 @@ void WriteSide(ReportWriter& w, std::string_view side) {
     }
 }
 
+void WriteBaseStresses(ReportWriter& w, const Expr& load, const Expr& e, float B, bool partial,
+                       float sigmaMax, float sigmaMin, const BaseStressTexts& t) {
+    if (partial) {
+        w.WriteText(t.partial);
+        w.KeepWithNext();
+        w.WriteText("\n");
+        const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(B))};
+        WriteFormula(w, "WriteSubScript(σ,max)", Fraction(K("2") * load, K("3") * Brackets(halfB - e)),
+                     Format("%.2f", static_cast<double>(sigmaMax)), t.end);
+        return;
+    }
+    const Expr width = Q("B", B), spread = Fraction(load, width), ratio = Fraction(K("6") * e, width);
+    w.WriteText(t.trapezoid);
+    w.KeepWithNext();
+    w.WriteText("\n");
+    WriteFormula(w, "WriteSubScript(σ,max)", spread * Brackets(K("1") + ratio),
+                 Format("%.2f", static_cast<double>(sigmaMax)), t.end);
+    w.WriteText(t.minimum);
+    w.KeepWithNext();
+    w.WriteText("\n");
+    WriteFormula(w, "WriteSubScript(σ,min)", spread * Brackets(K("1") - ratio),
+                 Format("%.2f", static_cast<double>(sigmaMin)), t.end);
+}
+
 void WriteFormula(ReportWriter& w, std::string_view lhs, const Expr& e, std::string_view result,
                   std::string_view tail) {
     w.WriteText("\t\t" + std::string(lhs) + "=");

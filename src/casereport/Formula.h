@@ -36,6 +36,20 @@ Expr Fraction(const Expr& numerator, const Expr& denominator);
 void WriteFormula(ReportWriter& w, std::string_view lhs, const Expr& e, std::string_view result,
                   std::string_view tail);
 
+// The texts around a base's pressures, as each section words them.
+struct BaseStressTexts {
+    const char* partial;    // lines before σmax past the middle third
+    const char* trapezoid;  // lines before σmax within it
+    const char* minimum;    // the line before σmin
+    const char* end;        // after each value
+};
+
+// σmax of a base under the normal force `load` (symbol and value) at eccentricity `e` on the width
+// B: 2N/(3(B/2 − e)) when `partial` (past the middle third, σmin = 0 and not printed), else
+// N/B(1 ± 6e/B) for σmax and σmin.
+void WriteBaseStresses(ReportWriter& w, const Expr& load, const Expr& e, float B, bool partial,
+                       float sigmaMax, float sigmaMin, const BaseStressTexts& t);
+
 // Writes one side, fractions as equation fields.
 void WriteSide(ReportWriter& w, std::string_view side);
 

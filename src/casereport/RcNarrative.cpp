@@ -62,21 +62,9 @@ void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressu
         w.WriteText("\t∵e≥B/2\n\t∴基底合力作用点位于基底以外，求不出基底压力，底板无法进行配筋计算！\n");
         return;
     }
-    if (p.zeroStressZone) {
-        w.WriteText("\t∵e>B/6\n");
-        Heading(w, "\t∴基底地基土出现零应力区，最大应力值：");
-        const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
-        WriteFormula(w, "WriteSubScript(σ,max)", Fraction(K("2") * G, K("3") * Brackets(halfB - e)),
-                     F("%.2f", p.sigmaMax), " kPa\n");
-    } else {
-        const Expr load = Fraction(G, B), ratio = Fraction(K("6") * e, B);
-        Heading(w, "\t基底最大应力值：");
-        WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", p.sigmaMax),
-                     " kPa\n");
-        Heading(w, "\t基底压力最小值：");
-        WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", p.sigmaMin),
-                     " kPa\n");
-    }
+    WriteBaseStresses(w, G, e, s.B, p.zeroStressZone, p.sigmaMax, p.sigmaMin,
+                      {"\t∵e>B/6\n\t∴基底地基土出现零应力区，最大应力值：", "\t基底最大应力值：",
+                       "\t基底压力最小值：", " kPa\n"});
     // Linear between σmin at the heel's end and σmax at the toe.
     const Expr max = Q("WriteSubScript(σ,max)", p.sigmaMax), min = Q("WriteSubScript(σ,min)", p.sigmaMin);
     const Expr spread = Brackets(max - min);

@@ -157,24 +157,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     Eccentricity(w, s);
-    if (s.partialContact) {
-        w.WriteText("\t∵WriteSubScript(e,0)>B/6\n");
-        Heading(w, "\t∴基底地基土出现零应力区，最大应力值：");
-        const Expr halfB = {"B/2", Format("%.2f/2", static_cast<double>(s.B))};
-        WriteFormula(w, "WriteSubScript(σ,max)",
-                     Fraction(K("2") * Q("N", s.N), K("3") * Brackets(halfB - e0)), F("%.2f", s.sigmaMax),
-                     " kPa\n\n");
-    } else {
-        const Expr ratio = Fraction(K("6") * e0, Q("B", s.B));
-        const Expr load = Fraction(Q("N", s.N), Q("B", s.B));
-        w.WriteText("\t∵WriteSubScript(e,0)≤B/6\n");
-        Heading(w, "\t∴基底地基土不出现零应力区，最大应力值：");
-        WriteFormula(w, "WriteSubScript(σ,max)", load * Brackets(K("1") + ratio), F("%.2f", s.sigmaMax),
-                     " kPa\n\n");
-        Heading(w, "\t基底压力最小值：");
-        WriteFormula(w, "WriteSubScript(σ,min)", load * Brackets(K("1") - ratio), F("%.2f", s.sigmaMin),
-                     " kPa\n\n");
-    }
+    WriteBaseStresses(w, Q("N", s.N), e0, s.B, s.partialContact, s.sigmaMax, s.sigmaMin,
+                      {"\t∵WriteSubScript(e,0)>B/6\n\t∴基底地基土出现零应力区，最大应力值：",
+                       "\t∵WriteSubScript(e,0)≤B/6\n\t∴基底地基土不出现零应力区，最大应力值：",
+                       "\t基底压力最小值：", " kPa\n\n"});
     if (s.bearingChecked) Bearing(w, s);
 }
 

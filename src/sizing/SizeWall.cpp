@@ -8,6 +8,7 @@
 #include "calc/Quantities.h"
 #include "case/CaseFields.h"
 #include "sizing/GoverningCheck.h"
+#include "text/Format.h"
 
 namespace wall {
 namespace {
@@ -52,8 +53,20 @@ VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step) {
     return v;
 }
 
+double GridPoints(const SizeRequest& request) {
+    double points = request.fields.empty() ? 0 : 1;
+    for (const VariedField& v : request.fields)
+        points *= std::max(
+            0.0, std::floor(v.max / request.step + 1e-9) - std::ceil(v.min / request.step - 1e-9) + 1);
+    return points;
+}
+
 SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request) {
     SizeOutcome out;
+    if (!(request.step > 0) || !(GridPoints(request) <= kMaxGridPoints)) {
+        out.refusal = Format("网格的候选尺寸超过 %.0f 个，请加大步长或收窄范围", kMaxGridPoints);
+        return out;
+    }
     const double step = request.step;
     // Every grid point, with its area from the dimensions alone.
     std::vector<long> first, count;

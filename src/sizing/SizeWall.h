@@ -45,9 +45,16 @@ std::vector<std::string_view> DefaultVariedFieldNames(int wallType);
 // step when zero is not allowed) to the wall height, or the current value when that is larger.
 VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step);
 
+// The most grid points a search takes: beyond it the step is too fine or the bounds too wide.
+constexpr double kMaxGridPoints = 2e6;
+
+// The number of grid points within the bounds (0 when a lower bound lies above its upper bound).
+double GridPoints(const SizeRequest& request);
+
 // Searches the whole grid in order of increasing area, analysing each candidate in full, and stops
 // at the first that passes every check: no grid point of smaller area passes. Ties in area go to the
-// smaller values, in the fields' order.
+// smaller values, in the fields' order. A grid of more than kMaxGridPoints points is not searched:
+// `refusal` says so.
 SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request);
 
 }  // namespace wall
