@@ -12,16 +12,20 @@ namespace {
 std::string Unit(const CheckVerdict& v) {
     if (v.symbol == "ωmax") return " mm";
     if (v.symbol == "e0") return " m";
-    if (v.symbol == "σmax" || v.symbol == "σmin" || v.symbol == "τ1") return " kPa";
+    if (v.symbol == "σmax" || v.symbol == "σmin" || v.symbol == "τ1" || v.symbol == "pk" ||
+        v.symbol == "pkmax")
+        return " kPa";
     return "";
 }
 
 // The symbol in report markup: "Kq" as K with a subscript q.
 std::string Symbol(const std::string& s) {
     static const std::pair<const char*, const char*> scripted[] = {
-        {"Kq", "WriteSubScript(K,q)"},     {"Kh", "WriteSubScript(K,h)"},     {"e0", "WriteSubScript(e,0)"},
-        {"σmax", "WriteSubScript(σ,max)"}, {"σmin", "WriteSubScript(σ,min)"}, {"τ1", "WriteSubScript(τ,1)"},
-        {"ωmax", "WriteSubScript(ω,max)"}};
+        {"Kq", "WriteSubScript(K,q)"},      {"Kh", "WriteSubScript(K,h)"},
+        {"e0", "WriteSubScript(e,0)"},      {"σmax", "WriteSubScript(σ,max)"},
+        {"σmin", "WriteSubScript(σ,min)"},  {"τ1", "WriteSubScript(τ,1)"},
+        {"ωmax", "WriteSubScript(ω,max)"},  {"pk", "WriteSubScript(p,k)"},
+        {"pkmax", "WriteSubScript(p,kmax)"}};
     for (const auto& [plain, markup] : scripted)
         if (s == plain) return markup;
     return s;
