@@ -8,6 +8,7 @@
 
 #include "calc/CaseResult.h"
 #include "case/WallCase.h"
+#include "report/Document.h"
 
 namespace wallcalc {
 
@@ -31,6 +32,11 @@ struct RegisterCommand {
 };
 
 std::vector<CommandSetup>& CommandSetups();
+
+// Writes a document as PDF through the PDF module, opened on first use; false with `error` when
+// the module or its fonts are missing.
+bool WritePdfOnDemand(const wall::Document& doc, const std::string& title, const std::string& creator,
+                      std::vector<uint8_t>& out, std::string* error);
 
 // Reads a case file or throws CommandError with the reader's message.
 wall::WallCase LoadCase(const std::string& path);

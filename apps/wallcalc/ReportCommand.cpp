@@ -1,4 +1,6 @@
-// wallcalc report: the calculation report of a case as .docx (or plain text), with its drawings.
+// wallcalc report: the calculation report of a case as .docx and or PDF (or plain text), with its
+// drawings.
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -41,6 +43,7 @@ struct ReportOptions {
     bool echo = false;
     bool force = false;
     bool dxf = false;
+    bool pdf = false;
     std::string equations;  // "math" or "field"; empty: as report.conf says
 };
 
@@ -85,13 +88,22 @@ void RunReport(const ReportOptions& o) {
     job.folder = dir;
     if (!o.output.empty()) job.file = o.output;
     job.drawingsNamedAfterReport = true;
+    // A report named .pdf is the PDF alone; --pdf adds one beside the .docx.
+    std::string extension = fs::path(o.output).extension().string();
+    for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const bool pdfOnly = extension == ".pdf";
+    job.docx = !pdfOnly;
+    job.pdf = pdfOnly || o.pdf;
+    job.pdfWriter = WritePdfOnDemand;
     wall::CaseReportFiles files = wall::WriteCaseReport(c, result, host, job);
     for (const std::string& w : files.warnings) std::cerr << "wallcalc: " << w << "\n";
     if (o.text && !files.plainText.empty()) std::cout << files.plainText;
     if (!files.saved) throw CommandError{files.error};
     std::cerr << "report: " << files.report.string() << "\n";
+    if (!files.pdf.empty()) std::cerr << "report: " << files.pdf.string() << "\n";
     for (const fs::path& d : files.drawings) std::cerr << "drawing: " << d.string() << "\n";
     if (o.dxf) WriteDxfBeside(files.drawings);
+    if (job.docx && job.pdf && files.pdf.empty()) throw CommandError{"PDF 计算书未能写出"};
 }
 
 const RegisterCommand reportCommand([](CLI::App& app) {
@@ -99,7 +111,9 @@ const RegisterCommand reportCommand([](CLI::App& app) {
                                    "write the calculation report of a case (default: the counterfort case)");
     auto o = std::make_shared<ReportOptions>();
     cmd->add_option("file", o->file, "case file");
-    cmd->add_option("-o,--output", o->output, "report file (default: 挡土墙计算N.docx in the work folder)");
+    cmd->add_option(
+        "-o,--output", o->output,
+        "report file, .docx or .pdf by its extension (default: 挡土墙计算N.docx in the work folder)");
     cmd->add_option("--workdir", o->workDir, "folder of the report when -o is not given (挡土墙计算N.docx)");
     cmd->add_flag("--text", o->text, "also print the report as plain text");
     cmd->add_option("--equations", o->equations,
@@ -107,6 +121,7 @@ const RegisterCommand reportCommand([](CLI::App& app) {
                     "opening (field); overrides report.conf")
         ->check(CLI::IsMember({"math", "field"}));
     cmd->add_flag("--force", o->force, "replace an existing report file named by -o");
+    cmd->add_flag("--pdf", o->pdf, "also write the report as PDF beside the .docx (same name, .pdf)");
     cmd->add_flag("--dxf", o->dxf, "also write each drawing as DXF beside it (same name, .dxf)");
     cmd->add_flag("--echo", o->echo,
                   "print what the host is sent (the first section and the result message)");

@@ -27,13 +27,46 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
     ReportTarget target;
     target.folder = job.folder;
     target.file = job.file;
-    ReportSaveResult saved = report.Save(target);
+    auto pdfBytes = [&](std::vector<uint8_t>& bytes, std::string& reason) {
+        if (!job.pdfWriter) {
+            reason = "此程序未包含 PDF 输出";
+            return false;
+        }
+        return job.pdfWriter(report.Doc(), report.Title(), report.Config().organisation, bytes, &reason);
+    };
+    ReportSaveResult saved;
+    if (job.docx) {
+        saved = report.Save(target);
+    } else {
+        std::vector<uint8_t> bytes;
+        std::string reason;
+        if (pdfBytes(bytes, reason)) {
+            saved = SaveReportBytes(target, report.Title(), bytes);
+        } else {
+            saved.path = target.file.empty() ? target.folder : target.file;
+            saved.message = "无法保存计算书 " + saved.path.string() + "：" + reason;
+        }
+    }
     out.report = saved.path;
     if (!saved.ok) {
         out.error = saved.message;
         return out;
     }
     out.saved = true;
+    if (job.docx && job.pdf) {
+        ReportTarget beside;
+        beside.file = saved.path;
+        beside.file.replace_extension(".pdf");
+        std::vector<uint8_t> bytes;
+        std::string reason;
+        if (!pdfBytes(bytes, reason)) {
+            out.warnings.push_back("无法保存 PDF 计算书 " + beside.file.string() + "：" + reason);
+        } else if (ReportSaveResult pdf = SaveReportBytes(beside, report.Title(), bytes); pdf.ok) {
+            out.pdf = pdf.path;
+        } else {
+            out.warnings.push_back(pdf.message);
+        }
+    }
 
     std::filesystem::path folder = job.folder;
     std::string prefix;

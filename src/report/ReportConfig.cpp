@@ -71,6 +71,10 @@ ReportConfigResult ParseReportConfig(std::string_view text, std::string_view sou
             c.fax = value;
         else if (key == "equations" && (value == "math" || value == "field"))
             c.equations = value == "math" ? EquationStyle::kOfficeMath : EquationStyle::kField;
+        else if (key == "pdf" && (value == "yes" || value == "no"))
+            c.pdf = value == "yes";
+        else if (key == "pdf")
+            warn("pdf 只能是 yes 或 no，\"" + value + "\" 已忽略");
         else if (key == "equations")
             warn("equations 只能是 math 或 field，\"" + value + "\" 已忽略");
         else

@@ -19,6 +19,7 @@ struct ReportConfig {
     std::string telephone;
     std::string fax;
     EquationStyle equations = EquationStyle::kOfficeMath;  // "equations = math" or "field"
+    bool pdf = false;  // "pdf = yes": the dialog's "计算" also writes the report as PDF
 };
 
 struct ReportConfigResult {
@@ -30,8 +31,8 @@ struct ReportConfigResult {
 std::filesystem::path DefaultReportConfigPath();
 
 // Parses key=value lines (UTF-8; "#" starts a comment line; keys organisation, product_family,
-// address, email, telephone, fax, equations). Unknown keys, malformed lines and an equations value
-// other than math or field are reported and skipped.
+// address, email, telephone, fax, equations, pdf). Unknown keys, malformed lines, an equations value
+// other than math or field and a pdf value other than yes or no are reported and skipped.
 ReportConfigResult ParseReportConfig(std::string_view text, std::string_view sourceName = "report.conf");
 
 // Reads the file; a missing file gives the neutral defaults without a warning.

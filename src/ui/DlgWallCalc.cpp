@@ -18,11 +18,11 @@
 #include "case/CaseJson.h"
 #include "case/FieldTable.h"
 #include "drawing/SketchComposition.h"
+#include "qtpaint/QtPainterDevice.h"
 #include "ui/DialogUnits.h"
 #include "ui/DlgCaseSettings.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
-#include "ui/QtPainterDevice.h"
 #include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
 #include "ui/WheelGuard.h"
@@ -122,7 +122,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     sketch_->setObjectName("sketch10013");
     sketch_->setGeometry(du.Rect(251, 9, 266, 299));
     sketch_->SetPainter([this](QPainter& painter, const QRect& r) {
-        QtPainterDevice device(painter);
+        QtPainterDevice device(painter, DialogFont());
         wall::PaintPreview(m_canvasPreview, device, r.width(), r.height());
     });
 

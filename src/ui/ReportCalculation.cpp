@@ -7,6 +7,7 @@
 
 #include "calc/CalculateCase.h"
 #include "casereport/WriteCaseReport.h"
+#include "pdf/PdfWriter.h"
 
 namespace wallui {
 namespace {
@@ -51,11 +52,20 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
         job.sketchTitle = r.dialog ? r.dialog->windowTitle().toStdString() : wall::kDialogTitle;
         job.rect = {r.sketchRect.left(), r.sketchRect.top(), r.sketchRect.right() + 1,
                     r.sketchRect.bottom() + 1};
+        // report.conf's "pdf = yes" adds the PDF beside the .docx.
+        wall::ReportConfigResult config = wall::LoadReportConfig(wall::DefaultReportConfigPath());
+        job.config = config.config;
+        job.pdf = config.config.pdf;
+        job.pdfWriter = [](const wall::Document& doc, const std::string& title, const std::string& creator,
+                           std::vector<uint8_t>& out, std::string* error) {
+            return wall::pdf::WritePdf(doc, out, error, {title, creator});
+        };
         wall::CaseReportFiles files;
         {
             InputBlock block(r.dialog);
             files = wall::WriteCaseReport(r.wallCase, result, r.host, job);
         }
+        files.warnings.insert(files.warnings.begin(), config.warnings.begin(), config.warnings.end());
         if (!files.saved) {
             showMessage(r.dialog, FromStd(files.error));
             return false;

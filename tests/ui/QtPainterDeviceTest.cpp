@@ -4,7 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ui/QtPainterDevice.h"
+#include "qtpaint/QtPainterDevice.h"
+#include "ui/DialogUnits.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(QtPainterDevice, LinesFillsAndInversion) {
     QImage image = White(40, 40);
     {
         QPainter painter(&image);
-        wallui::QtPainterDevice dev(painter);
+        wallui::QtPainterDevice dev(painter, wallui::DialogFont());
         dev.FillRect(0, 0, 20, 40, {0, 0, 0});
         dev.SetPen({wall::kPenSolid, 1, {255, 0, 0}});
         dev.Line({25, 5}, {35, 5});
@@ -65,7 +66,7 @@ TEST(QtPainterDevice, CharacterStaysInItsCell) {
     QImage image = White(80, 60);
     {
         QPainter painter(&image);
-        wallui::QtPainterDevice dev(painter);
+        wallui::QtPainterDevice dev(painter, wallui::DialogFont());
         wall::Font font;
         font.height = 20;
         font.charWidth = 10;

@@ -1,12 +1,10 @@
 // Drawing-device calls mapped onto QPainter.
-#include "ui/QtPainterDevice.h"
+#include "qtpaint/QtPainterDevice.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
 #include <cmath>
-
-#include "ui/DialogUnits.h"
 
 namespace wallui {
 namespace {
@@ -55,7 +53,8 @@ ArcAngles ArcAnglesOf(int left, int top, int right, int bottom, wall::DevicePoin
     return {static_cast<int>(std::lround(a0 * 16)), static_cast<int>(std::lround(span * 16))};
 }
 
-QtPainterDevice::QtPainterDevice(QPainter& painter) : painter_(painter) {
+QtPainterDevice::QtPainterDevice(QPainter& painter, const QFont& fallback)
+    : painter_(painter), fallback_(fallback) {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -91,8 +90,7 @@ void QtPainterDevice::SetRasterOp(wall::RasterOp op) {
 void QtPainterDevice::SetFont(const wall::Font& font) {
     font_ = font;
     qfont_ = QFont(QString::fromStdString(font.face));
-    // A face that is not installed falls back to the dialog's CJK font, which has every glyph.
-    if (!QFontInfo(qfont_).exactMatch()) qfont_ = DialogFont();
+    if (!QFontInfo(qfont_).exactMatch()) qfont_ = fallback_;
     qfont_.setPixelSize(std::max(font.height, 1));
     qfont_.setWeight(font.weight < 100 ? QFont::Thin
                                        : static_cast<QFont::Weight>(std::min(font.weight, 900)));

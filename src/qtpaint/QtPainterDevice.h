@@ -1,4 +1,5 @@
-// The drawing device over a QPainter: the dialog's sketch area and pictures rendered by Qt.
+// The drawing device over a QPainter: the dialog's sketch area, the PDF report's pictures, and
+// pictures rendered by Qt.
 #pragma once
 
 #include <QColor>
@@ -15,7 +16,8 @@ namespace wallui {
 // operations, which need a raster paint device.
 class QtPainterDevice final : public wall::DrawingDevice {
   public:
-    explicit QtPainterDevice(QPainter& painter);
+    // `fallback` draws the characters of a face that is not installed; it should hold every glyph.
+    QtPainterDevice(QPainter& painter, const QFont& fallback);
     ~QtPainterDevice() override;
 
     void SetPen(const wall::Pen& pen) override;
@@ -36,6 +38,7 @@ class QtPainterDevice final : public wall::DrawingDevice {
 
   private:
     QPainter& painter_;
+    QFont fallback_;
     wall::Font font_;
     QFont qfont_;
     QColor textColour_ = Qt::black;

@@ -1,0 +1,325 @@
+// Measuring runs, formulas and pictures, and breaking them into lines as a word processor would:
+// after blanks and between CJK characters, never before closing punctuation.
+#include "pdf/LineLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "pdf/PdfFonts.h"
+#include "report/FormulaTree.h"
+#include "report/SymbolFont.h"
+#include "report/Utf8Text.h"
+
+namespace wall::pdf {
+namespace {
+
+constexpr double kGridPitch = 15.6;  // the document grid's line pitch
+constexpr double kTabStop = 21;      // the default tab stops
+
+// A line's text extends this far above and below the baseline, in ems: the CJK fonts' line height.
+constexpr double kAscent = 1.1, kDescent = 0.35;
+// Formula parts sit closer: the glyphs' own extent.
+constexpr double kGlyphAscent = 0.88, kGlyphDescent = 0.25;
+
+// The next default tab stop after `x`. Measured widths are a hair off the word processor's whole
+// points, so a position within 0.1 pt of a stop counts as on it, and the tab goes on to the next.
+double NextTabStop(double x) {
+    return (std::floor((x + 0.1) / kTabStop) + 1) * kTabStop;
+}
+
+double SizeOf(const CharFormat& f) {
+    return std::isfinite(f.size) && f.size > 0 ? std::min<double>(f.size, 1638) : 10.5;
+}
+
+bool IsCjk(char32_t c) {
+    return (c >= 0x2E80 && c < 0xA000) || (c >= 0xF900 && c < 0xFB00) || (c >= 0xFE30 && c < 0xFE50) ||
+           (c >= 0xFF00 && c < 0xFFF0) || c >= 0x20000;
+}
+
+// No line starts with these, nor ends with the opening ones.
+bool ClosesLine(char32_t c) {
+    return std::u32string_view(U"，。、：；！？）》」』】〕〉”’％,.;:!?)]}%°").find(c) !=
+           std::u32string_view::npos;
+}
+bool OpensLine(char32_t c) {
+    return std::u32string_view(U"（《「『【〔〈“‘([{").find(c) != std::u32string_view::npos;
+}
+
+std::u32string Decode(const std::string& s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += c;
+        i += len;
+    }
+    return out;
+}
+
+QString ToQString(std::u32string_view s) {
+    return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A piece of text in one format, its extent that of a line of its size.
+Piece TextPiece(std::u32string_view text, const CharFormat& format) {
+    Piece p;
+    const QFont font = FontOf(format);
+    const QString q = ToQString(text);
+    p.width = Advance(font, q);
+    const double size = SizeOf(format), shift = BaselineShift(format);
+    const double own = format.position == VerticalPosition::kBaseline ? size : size * kScriptScale;
+    p.ascent = std::max(0.0, kAscent * own + shift);
+    p.descent = std::max(0.0, kDescent * own - shift);
+    p.ops.texts.push_back({0, -shift, q, font, ColourOf(format), p.width});
+    return p;
+}
+
+void AddTextPieces(std::vector<Piece>& out, const std::string& utf8, const CharFormat& format) {
+    const std::u32string text = Decode(utf8);
+    std::size_t i = 0;
+    auto flushWord = [&](std::size_t from, std::size_t to) {
+        if (from < to) out.push_back(TextPiece(std::u32string_view(text).substr(from, to - from), format));
+    };
+    std::size_t word = 0;
+    for (; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        const bool special = c == ' ' || c == '\t' || c == '\v' || c == '\n' || c == '\r' || IsCjk(c);
+        if (!special) continue;
+        flushWord(word, i);
+        word = i + 1;
+        if (c == ' ') {
+            Piece p = TextPiece(U" ", format);
+            p.blank = true;
+            p.breakAfter = true;
+            out.push_back(std::move(p));
+        } else if (c == '\t') {
+            Piece p;
+            p.tab = true;
+            const double size = SizeOf(format);
+            p.ascent = kAscent * size;
+            p.descent = kDescent * size;
+            out.push_back(std::move(p));
+        } else if (c == '\v' || c == '\n' || c == '\r') {
+            Piece p;
+            p.lineBreak = true;
+            out.push_back(std::move(p));
+        } else {
+            // A line may end after a CJK character (and after the word before it), but not before
+            // closing punctuation nor after opening punctuation.
+            if (!out.empty() && !ClosesLine(c) && !out.back().blank) {
+                const char32_t prev = i > 0 ? text[i - 1] : 0;
+                if (!OpensLine(prev)) out.back().breakAfter = true;
+            }
+            out.push_back(TextPiece(std::u32string_view(text).substr(i, 1), format));
+        }
+    }
+    flushWord(word, text.size());
+}
+
+// A formula set as a box: text runs side by side, fractions stacked about the math axis.
+Piece FormulaBox(const std::vector<FormulaNode>& nodes) {
+    Piece box;
+    for (const FormulaNode& n : nodes) {
+        if (!n.fraction) {
+            const QFont font = FontOf(n.run.format);
+            const QString q = ToQString(Decode(n.run.text));
+            const double w = Advance(font, q), shift = BaselineShift(n.run.format);
+            const double size = SizeOf(n.run.format) *
+                                (n.run.format.position == VerticalPosition::kBaseline ? 1 : kScriptScale);
+            box.ops.texts.push_back({box.width, -shift, q, font, ColourOf(n.run.format), w});
+            box.ascent = std::max(box.ascent, kGlyphAscent * size + shift);
+            box.descent = std::max(box.descent, kGlyphDescent * size - shift);
+            box.width += w;
+            continue;
+        }
+        const Piece num = FormulaBox(n.numerator), den = FormulaBox(n.denominator);
+        double size = 0;
+        auto largest = [&](const std::vector<FormulaNode>& part, auto& self) -> void {
+            for (const FormulaNode& m : part) {
+                if (m.fraction) {
+                    self(m.numerator, self);
+                    self(m.denominator, self);
+                } else {
+                    size = std::max(size, SizeOf(m.run.format));
+                }
+            }
+        };
+        largest(n.numerator, largest);
+        largest(n.denominator, largest);
+        if (size == 0) size = 10.5;
+        const double axis = 0.25 * size, gap = 0.12 * size, pad = 0.1 * size;
+        const double bar = std::max(num.width, den.width) + 2 * pad;
+        const double numBase = -axis - gap - num.descent, denBase = -axis + gap + den.ascent;
+        auto add = [&](const Piece& part, double dx, double dy) {
+            for (TextOp t : part.ops.texts) {
+                t.x += dx;
+                t.y += dy;
+                box.ops.texts.push_back(std::move(t));
+            }
+            for (RuleOp r : part.ops.rules) {
+                r.x1 += dx;
+                r.x2 += dx;
+                r.y1 += dy;
+                r.y2 += dy;
+                box.ops.rules.push_back(r);
+            }
+        };
+        add(num, box.width + (bar - num.width) / 2, numBase);
+        add(den, box.width + (bar - den.width) / 2, denBase);
+        box.ops.rules.push_back({box.width + pad / 2, -axis, box.width + bar - pad / 2, -axis, 0.04 * size});
+        box.ascent = std::max(box.ascent, -numBase + num.ascent);
+        box.descent = std::max(box.descent, denBase + den.descent);
+        box.width += bar;
+    }
+    return box;
+}
+
+}  // namespace
+
+std::vector<Piece> Pieces(const Paragraph& paragraph, const PageNumbers& numbers) {
+    std::vector<Piece> out;
+    for (const Inline& item : paragraph.content) {
+        if (const auto* t = std::get_if<TextRun>(&item)) {
+            AddTextPieces(out, t->text, t->format);
+        } else if (const auto* s = std::get_if<SymbolRun>(&item)) {
+            const char32_t c = StoredSymbolToUnicode(s->font, s->code);
+            std::string text;
+            AppendUtf8(text, c ? c : U'\uFFFD');
+            CharFormat f = s->format;
+            f.font.clear();
+            AddTextPieces(out, text, f);
+        } else if (const auto* f = std::get_if<Field>(&item)) {
+            out.push_back(FormulaBox(ReadFormula(*f)));
+        } else if (const auto* pic = std::get_if<Picture>(&item)) {
+            Piece p;
+            p.width = std::isfinite(pic->widthPt) ? std::clamp(pic->widthPt, 0.0, 2000.0) : 0;
+            p.ascent = std::isfinite(pic->heightPt) ? std::clamp(pic->heightPt, 0.0, 2000.0) : 0;
+            p.ops.pictures.push_back({0, -p.ascent, p.width, p.ascent, pic});
+            out.push_back(std::move(p));
+        } else if (const auto* pf = std::get_if<PageField>(&item)) {
+            const int n = pf->kind == PageFieldKind::kPage ? numbers.page : numbers.pages;
+            AddTextPieces(out, std::to_string(n), pf->format);
+        }
+    }
+    return out;
+}
+
+std::vector<Line> BreakLines(std::vector<Piece> pieces, double width, double markSize) {
+    std::vector<Line> lines(1);
+    std::size_t lastBreak = 0;  // pieces of the current line up to here may end it
+    auto finish = [](Line& line) {
+        while (!line.pieces.empty() && line.pieces.back().blank) {
+            line.pieces.pop_back();
+            line.x.pop_back();
+        }
+        line.width = line.pieces.empty() ? 0 : line.x.back() + line.pieces.back().width;
+        for (const Piece& p : line.pieces) {
+            line.ascent = std::max(line.ascent, p.ascent);
+            line.descent = std::max(line.descent, p.descent);
+        }
+    };
+    double x = 0;
+    for (Piece& p : pieces) {
+        Line* line = &lines.back();
+        if (p.lineBreak) {
+            finish(*line);
+            if (line->pieces.empty()) {
+                line->ascent = kAscent * markSize;
+                line->descent = kDescent * markSize;
+            }
+            lines.emplace_back();
+            x = 0;
+            lastBreak = 0;
+            continue;
+        }
+        if (p.tab) p.width = NextTabStop(x) - x;
+        if (x + p.width > width + 0.01 && !p.blank && !line->pieces.empty()) {
+            // Move what follows the last break opportunity to a new line.
+            Line next;
+            const std::size_t cut = lastBreak > 0 ? lastBreak : line->pieces.size();
+            for (std::size_t k = cut; k < line->pieces.size(); ++k) {
+                next.x.push_back(next.pieces.empty() ? 0 : next.x.back() + next.pieces.back().width);
+                next.pieces.push_back(std::move(line->pieces[k]));
+            }
+            line->pieces.resize(cut);
+            line->x.resize(cut);
+            finish(*line);
+            lines.push_back(std::move(next));
+            line = &lines.back();
+            x = line->pieces.empty() ? 0 : line->x.back() + line->pieces.back().width;
+            lastBreak = 0;
+            if (p.tab) p.width = NextTabStop(x) - x;
+        }
+        line->x.push_back(x);
+        x += p.width;
+        const bool canBreak = p.breakAfter || p.blank;
+        line->pieces.push_back(std::move(p));
+        if (canBreak) lastBreak = line->pieces.size();
+    }
+    finish(lines.back());
+    for (Line& line : lines)
+        if (line.ascent + line.descent == 0) {
+            line.ascent = kAscent * markSize;
+            line.descent = kDescent * markSize;
+        }
+    return lines;
+}
+
+double LineHeight(const Line& line, bool grid) {
+    const double content = line.ascent + line.descent;
+    if (!grid) return content;
+    return std::max(1.0, std::ceil(content / kGridPitch - 0.01)) * kGridPitch;
+}
+
+void PlaceLine(PageOps& page, const Line& line, double left, double top, double width, double height,
+               Alignment alignment) {
+    double start = left;
+    if (alignment == Alignment::kCenter) start += (width - line.width) / 2;
+    if (alignment == Alignment::kRight) start += width - line.width;
+    const double baseline = top + (height - line.ascent - line.descent) / 2 + line.ascent;
+    for (std::size_t k = 0; k < line.pieces.size(); ++k) {
+        const Piece& p = line.pieces[k];
+        const double x = start + line.x[k];
+        for (const TextOp& t : p.ops.texts) {
+            TextOp placed = t;
+            placed.x += x;
+            placed.y += baseline;
+            // Neighbouring text of one font and colour on one baseline is drawn as one string, so
+            // that text extraction finds words whole.
+            if (!page.texts.empty()) {
+                TextOp& last = page.texts.back();
+                if (last.y == placed.y && std::abs(last.x + last.advance - placed.x) < 0.01 &&
+                    last.font == placed.font && last.colour == placed.colour) {
+                    last.text += placed.text;
+                    last.advance += placed.advance;
+                    continue;
+                }
+            }
+            page.texts.push_back(std::move(placed));
+        }
+        for (RuleOp r : p.ops.rules) {
+            r.x1 += x;
+            r.x2 += x;
+            r.y1 += baseline;
+            r.y2 += baseline;
+            page.rules.push_back(r);
+        }
+        for (PictureOp pic : p.ops.pictures) {
+            pic.x += x;
+            pic.y += baseline;
+            page.pictures.push_back(pic);
+        }
+    }
+}
+
+double MarkSize(const Paragraph& paragraph) {
+    double size = 10.5;
+    for (const Inline& item : paragraph.content)
+        if (const auto* t = std::get_if<TextRun>(&item)) size = SizeOf(t->format);
+    return size;
+}
+
+}  // namespace wall::pdf
