@@ -74,7 +74,32 @@ Piece TextPiece(std::u32string_view text, const CharFormat& format) {
     p.ascent = std::max(0.0, kAscent * own + shift);
     p.descent = std::max(0.0, kDescent * own - shift);
     p.ops.texts.push_back({0, -shift, q, font, ColourOf(format), p.width});
+    p.first = text.front();
+    p.last = text.back();
+    p.size = own;
     return p;
+}
+
+bool IsIdeograph(char32_t c) {
+    return (c >= 0x3400 && c < 0xA000) || (c >= 0xF900 && c < 0xFB00) || c >= 0x20000;
+}
+bool IsLatinOrDigit(char32_t c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= 0x370 && c < 0x400);
+}
+
+// A quarter em between ideographs and Latin letters or digits, as the word processors set
+// Chinese text ("扶壁截面 1 配筋"): it goes to the earlier piece, and a line may break there.
+void SpaceAsianFromLatin(std::vector<Piece>& pieces) {
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+        Piece &a = pieces[i], &b = pieces[i + 1];
+        if (!a.first || !b.first) continue;
+        if ((IsIdeograph(a.last) && IsLatinOrDigit(b.first)) ||
+            (IsLatinOrDigit(a.last) && IsIdeograph(b.first))) {
+            a.width += 0.25 * std::max(a.size, b.size);
+            a.breakAfter = true;
+        }
+    }
 }
 
 void AddTextPieces(std::vector<Piece>& out, const std::string& utf8, const CharFormat& format) {
@@ -204,6 +229,7 @@ std::vector<Piece> Pieces(const Paragraph& paragraph, const PageNumbers& numbers
             AddTextPieces(out, std::to_string(n), pf->format);
         }
     }
+    SpaceAsianFromLatin(out);
     return out;
 }
 

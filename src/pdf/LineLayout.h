@@ -36,10 +36,12 @@ struct PageOps {
 // are relative to the left end of its baseline.
 struct Piece {
     double width = 0, ascent = 0, descent = 0;
-    bool blank = false;       // a space: a line may break after it, and it vanishes at a line's end
-    bool breakAfter = false;  // a line may break after this piece
-    bool tab = false;         // advances to the next tab stop
-    bool lineBreak = false;   // ends the line
+    bool blank = false;            // a space: a line may break after it, and it vanishes at a line's end
+    bool breakAfter = false;       // a line may break after this piece
+    bool tab = false;              // advances to the next tab stop
+    bool lineBreak = false;        // ends the line
+    char32_t first = 0, last = 0;  // a text piece's first and last characters
+    double size = 0;               // and its font size, points
     PageOps ops;
 };
 

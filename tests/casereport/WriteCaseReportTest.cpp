@@ -76,5 +76,60 @@ TEST(WriteCaseReport, FailuresAreReportedNotClaimed) {
     }
 }
 
+// The formats: the PDF beside the .docx under its name, the PDF alone where the job names it, and
+// a PDF writer that fails costing the .docx nothing but a warning (and, alone, the report).
+TEST(WriteCaseReport, PdfBesideTheDocxOrAlone) {
+    test::ScratchDir dir("write-report-pdf");
+    const WallCase c = DefaultCase(kCantilever);
+    const CaseResult result = CalculateCase(c);
+    auto writer = [](bool works) {
+        return [works](const Document& doc, const std::string& title, const std::string&,
+                       std::vector<uint8_t>& out, std::string* error) {
+            if (!works) return (*error = "缺少字体", false);
+            EXPECT_EQ(title, "挡土墙计算");
+            EXPECT_FALSE(doc.body.empty());
+            out = {'%', 'P', 'D', 'F'};
+            return true;
+        };
+    };
+    struct Row {
+        const char* name;
+        bool docx;
+        const char* file;  // named report, or the folder's next free one
+        bool works;
+        bool saved;
+        const char* report;
+        const char* pdf;  // beside the .docx
+        int warnings;
+    };
+    const Row rows[] = {
+        {"both", true, "", true, true, "挡土墙计算1.docx", "挡土墙计算1.pdf", 0},
+        {"both, the PDF fails", true, "", false, true, "挡土墙计算2.docx", "", 1},
+        {"the PDF alone", false, "r.pdf", true, true, "r.pdf", "", 0},
+        {"the PDF alone fails", false, "s.pdf", false, false, "s.pdf", "", 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        test::RecordingHost host;
+        CaseReportJob job = JobIn(dir.path());
+        if (*r.file) job.file = dir / r.file;
+        job.docx = r.docx;
+        job.pdf = true;
+        job.pdfWriter = writer(r.works);
+        const CaseReportFiles files = WriteCaseReport(c, result, host, job);
+        EXPECT_EQ(files.saved, r.saved) << files.error;
+        EXPECT_EQ(files.report, dir / r.report);
+        EXPECT_EQ(fs::exists(dir / r.report), r.saved);
+        EXPECT_EQ(files.pdf, *r.pdf ? dir / r.pdf : fs::path());
+        if (*r.pdf) {
+            EXPECT_EQ(fs::file_size(dir / r.pdf), 4u);
+        }
+        EXPECT_EQ(files.warnings.size(), static_cast<std::size_t>(r.warnings));
+        if (!r.saved) {
+            EXPECT_NE(files.error.find("缺少字体"), std::string::npos) << files.error;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace wall
