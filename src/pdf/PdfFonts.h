@@ -9,10 +9,11 @@
 
 namespace wall::pdf {
 
-// Layout and painting work in hundredths of a point: fonts are sized in pixels of that unit, so
-// their metrics are exact and the PDF device runs at 7200 dots per inch.
-constexpr double kUnitsPerPoint = 100;
-constexpr int kResolution = 7200;
+// Layout and painting work in twentieths of a point (the word processors' own unit): fonts are
+// sized in pixels of that unit and the PDF device runs at 1440 dots per inch. Finer units cost
+// more than they gain: Qt's PDF device then handles far larger glyphs.
+constexpr double kUnitsPerPoint = 20;
+constexpr int kResolution = 1440;
 
 // Scripts are set smaller and moved off the baseline, as a word processor sets them.
 constexpr double kScriptScale = 0.65;

@@ -51,10 +51,12 @@ void PaintPage(QPainter& painter, const PageOps& page) {
         painter.setPen(pen);
         painter.drawLine(QPointF(r.x1 * U, r.y1 * U), QPointF(r.x2 * U, r.y2 * U));
     }
+    const TextOp* last = nullptr;
     for (const TextOp& t : page.texts) {
-        painter.setFont(t.font);
-        painter.setPen(t.colour);
+        if (!last || !(last->font == t.font)) painter.setFont(t.font);
+        if (!last || last->colour != t.colour) painter.setPen(t.colour);
         painter.drawText(QPointF(t.x * U, t.y * U), t.text);
+        last = &t;
     }
 }
 
