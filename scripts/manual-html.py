@@ -91,6 +91,7 @@ STYLE = """body{font-family:"Noto Sans CJK SC","Microsoft YaHei",sans-serif;max-
 padding:0 1em;line-height:1.6;color:#222}code{font-family:monospace;background:#f3f3f3;padding:0 .2em}
 pre{background:#f3f3f3;padding:.6em;overflow-x:auto}pre code{padding:0}table{border-collapse:collapse;margin:.6em 0}
 th,td{border:1px solid #bbb;padding:.2em .5em;text-align:left;vertical-align:top}th{background:#eee}
+td:first-child{white-space:nowrap}
 img{max-width:100%;border:1px solid #ccc;display:block;margin:.6em 0}h1,h2{border-bottom:1px solid #ddd}"""
 
 
