@@ -17,6 +17,7 @@ struct GuiOptions {
     int wallType = -1;
     int tab = 0;
     bool settingsDialog = false;  // with a screenshot: the dialog "地基与验算参数" instead
+    bool rebarDialog = false;     // with a screenshot: the dialog "配筋计算参数" instead
 };
 
 inline constexpr char kGuiDescription[] = "open the calculation dialog, or render it to a PNG picture";
@@ -34,9 +35,13 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
         ->excludes(file);
     cmd.add_option("--tab", o.tab, "page shown first: 0 the wall type's page, 1 坡体信息")
         ->check(CLI::Range(0, 1));
-    cmd.add_flag("--settings-dialog", o.settingsDialog,
-                 "render the dialog 地基与验算参数 over the case instead")
-        ->needs(screenshot);
+    auto* settings = cmd.add_flag("--settings-dialog", o.settingsDialog,
+                                  "render the dialog 地基与验算参数 over the case instead")
+                         ->needs(screenshot);
+    cmd.add_flag("--rebar-dialog", o.rebarDialog,
+                 "render the dialog 配筋计算参数 of a reinforced-concrete wall page instead")
+        ->needs(screenshot)
+        ->excludes(settings);
 }
 
 // The arguments that hand parsed options on to wallcalc-gui so that it reads back the same values:
@@ -48,6 +53,7 @@ inline std::vector<std::string> GuiArguments(const GuiOptions& o) {
     if (o.wallType >= 0) args.push_back("--type=" + std::to_string(o.wallType));
     args.push_back("--tab=" + std::to_string(o.tab));
     if (o.settingsDialog) args.push_back("--settings-dialog");
+    if (o.rebarDialog) args.push_back("--rebar-dialog");
     if (!o.file.empty()) {
         args.push_back("--");
         args.push_back(o.file);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <clocale>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
 #include "ui/QtTranslations.h"
+#include "ui/WallTypePage.h"
 
 namespace {
 
@@ -60,13 +62,15 @@ void RunGui(const wallgui::GuiOptions& o) {
     wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
     if (offscreen)
         hooks.showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << "\n"; };
-    // The picture of the dialog "地基与验算参数", taken while it is shown and then cancelled.
-    QPixmap settingsPicture;
-    if (o.settingsDialog) {
-        hooks.runModal = [&settingsPicture](QDialog& d) {
+    // The picture of the dialog "地基与验算参数" or "配筋计算参数", taken while it is shown and then
+    // cancelled.
+    const bool subDialog = o.settingsDialog || o.rebarDialog;
+    QPixmap subDialogPicture;
+    if (subDialog) {
+        hooks.runModal = [&subDialogPicture](QDialog& d) {
             d.show();
             QApplication::processEvents();
-            settingsPicture = d.grab();
+            subDialogPicture = d.grab();
             d.reject();
             return d.result();
         };
@@ -83,10 +87,16 @@ void RunGui(const wallgui::GuiOptions& o) {
     dialog.show();
     QApplication::processEvents();
     if (o.settingsDialog) dialog.OpenSettingsDialog();
+    if (o.rebarDialog) {
+        wallui::WallTypePage* page = dialog.CurrentPage();
+        if (!page || !page->HasRebar())
+            throw GuiError{"该墙型没有配筋计算参数（只有悬臂式和扶壁式挡土墙有）"};
+        page->RebarButton()->click();
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!(o.settingsDialog ? settingsPicture : dialog.grab()).save(&buffer, "PNG"))
+    if (!(subDialog ? subDialogPicture : dialog.grab()).save(&buffer, "PNG"))
         throw GuiError{"无法把对话框画成图片"};
     std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(png.constData()),
                                    static_cast<std::size_t>(png.size()));

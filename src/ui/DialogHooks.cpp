@@ -1,11 +1,13 @@
 // The dialogs' default hooks: Qt's file dialog and message box, modal runs.
 #include "ui/DialogHooks.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "case/CaseFile.h"
+#include "ui/ManualHelp.h"
 #include "ui/ReportCalculation.h"
 
 namespace wallui {
@@ -31,7 +33,10 @@ DialogHooks DefaultDialogHooks() {
         QMessageBox::information(parent, QString::fromUtf8(wall::kDialogTitle), text);
     };
     hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
-    hooks.calculate = ReportCalculation(hooks.showMessage, OpenWithDesktop);
+    hooks.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    hooks.manualFiles = DefaultManualFiles();
+    hooks.calculate = ReportCalculation(hooks.showMessage, OpenWithDesktop,
+                                        ReportWrittenMessage(hooks.runModal, hooks.openUrl));
     return hooks;
 }
 

@@ -3,8 +3,10 @@
 
 #include <QRect>
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "case/WallCase.h"
 #include "host/HostServices.h"
@@ -50,10 +52,15 @@ struct DialogHooks {
     // Writes the report of the case; true when it was produced and the dialog may close. While it
     // is empty the dialog says that the report is not available yet and stays open.
     std::function<bool(const CalculationRequest&)> calculate;
+    // Opens a file or folder with the desktop's viewer; false when nothing took it.
+    std::function<bool(const QUrl&)> openUrl;
+    // Where "帮助" looks for the user manual, in order; the first file that exists is opened.
+    std::vector<QString> manualFiles;
 };
 
-// Qt's file dialog, a message box titled with the dialog title, QDialog::exec, and the report
-// calculation, which opens the finished report with the desktop's default application.
+// Qt's file dialog, a message box titled with the dialog title, QDialog::exec, the report
+// calculation, which opens the finished report with the desktop's default application and says
+// where it was written, QDesktopServices::openUrl, and the manual as built (HTML), else its source.
 DialogHooks DefaultDialogHooks();
 
 // The message shown by "计算" while no calculation is given.

@@ -23,6 +23,7 @@
 #include "ui/DlgCaseSettings.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
+#include "ui/ManualHelp.h"
 #include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
 #include "ui/WheelGuard.h"
@@ -85,7 +86,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     for (const Button& b :
          {Button{1006, "打开", 14, &CDlgWallCalc::OnOpen}, Button{1014, "保存", 62, &CDlgWallCalc::OnSave},
           Button{1000, "计算", 110, &CDlgWallCalc::OnCalculate},
-          Button{2, "取消", 157, &CDlgWallCalc::reject}, Button{1007, "帮助", 201, nullptr}}) {
+          Button{2, "取消", 157, &CDlgWallCalc::reject}, Button{1007, "帮助", 201, &CDlgWallCalc::OnHelp}}) {
         auto* button = new QPushButton(QString::fromUtf8(b.text), this);
         button->setObjectName(QString("button%1").arg(b.id));
         button->setGeometry(du.Rect(b.x, 5, 35, 14));
@@ -318,6 +319,10 @@ void CDlgWallCalc::OnCalculate() {
     WriteFixedCopies();
     wait.Release();
     done(1);
+}
+
+void CDlgWallCalc::OnHelp() {
+    OpenManual(this, hooks_);
 }
 
 void CDlgWallCalc::OnSizeWall() {

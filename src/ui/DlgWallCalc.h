@@ -1,5 +1,5 @@
 // CDlgWallCalc, the modal dialog "挡土墙计算": wall type, the two pages, the sketch, and the actions
-// "打开", "保存", "计算", "取消", and "优化尺寸" on the wall pages.
+// "打开", "保存", "计算", "取消", "帮助", and "优化尺寸" on the wall pages.
 #pragma once
 
 #include <QDialog>
@@ -61,6 +61,8 @@ class CDlgWallCalc : public QDialog {
     void OnOpen();
     void OnSave();
     void OnCalculate();
+    // "帮助": the user manual with the desktop's viewer, or a message saying where it should be.
+    void OnHelp();
     // "优化尺寸": sizes the case with the wall type's default fields and bounds and asks whether to
     // take the sizes found; "是" puts them into the page's fields as if typed. A case "计算" would
     // refuse is refused with the same message; when nothing passes the dialog says so. Otherwise

@@ -2,6 +2,8 @@
 #include "ui/ReportCalculation.h"
 
 #include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 #include <QWidget>
 
@@ -36,8 +38,9 @@ class InputBlock {
 
 std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
-    std::function<void(const std::filesystem::path&)> openDocument) {
-    return [showMessage, openDocument](const CalculationRequest& r) {
+    std::function<void(const std::filesystem::path&)> openDocument,
+    std::function<void(QWidget*, const wall::CaseReportFiles&)> reportWritten) {
+    return [showMessage, openDocument, reportWritten](const CalculationRequest& r) {
         wall::CaseResult result = wall::CalculateCase(r.wallCase);
         if (!result.Accepted()) {
             showMessage(r.dialog, FromStd(wall::RefusalText(result)));
@@ -76,7 +79,47 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
             showMessage(r.dialog, text.trimmed());
         }
         if (openDocument) openDocument(files.report);
+        // Whether or not a viewer opened it, the user learns where the report went.
+        if (reportWritten) reportWritten(r.dialog, files);
         return true;
+    };
+}
+
+std::vector<std::filesystem::path> ReportDocuments(const wall::CaseReportFiles& files) {
+    std::vector<std::filesystem::path> documents{files.report};
+    if (!files.pdf.empty()) documents.push_back(files.pdf);
+    return documents;
+}
+
+QString ReportWrittenText(const wall::CaseReportFiles& files) {
+    const std::filesystem::path folder = files.report.parent_path();
+    QString text = QString::fromUtf8("计算书已保存：");
+    for (const std::filesystem::path& d : ReportDocuments(files)) text += "\n" + FromStd(d.string());
+    if (!files.drawings.empty()) {
+        text += QString::fromUtf8("\n\n图形（%1）：").arg(FromStd(folder.string()));
+        for (const std::filesystem::path& d : files.drawings)
+            text += "\n" + FromStd((d.parent_path() == folder ? d.filename() : d).string());
+    }
+    return text;
+}
+
+std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
+    std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl) {
+    return [runModal, openUrl](QWidget* parent, const wall::CaseReportFiles& files) {
+        QMessageBox box(QMessageBox::Information, QString::fromUtf8(wall::kDialogTitle),
+                        ReportWrittenText(files), QMessageBox::Ok, parent);
+        box.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
+        QPushButton* folder = box.addButton(QString::fromUtf8("打开文件夹"), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        // The paths can be copied from the message.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+        runModal(box);
+        if (box.clickedButton() == folder && openUrl) {
+            std::error_code ec;
+            const std::filesystem::path dir = std::filesystem::absolute(files.report, ec).parent_path();
+            openUrl(QUrl::fromLocalFile(FromStd(dir.string())));
+        }
     };
 }
 

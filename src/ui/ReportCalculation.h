@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "casereport/WriteCaseReport.h"
 #include "ui/DialogHooks.h"
 
 class QWidget;
@@ -14,11 +15,24 @@ namespace wallui {
 // A calculation for DialogHooks::calculate. It refuses a case the calculation rejects (message,
 // dialog stays open), otherwise writes the report into the current directory (the item's work
 // path) with the loading sketch and the case's sketch drawing named after the dialog's title,
-// hands the finished report to `openDocument` and returns true. Input to the dialog is disabled
-// while the report is written.
+// hands the finished report to `openDocument`, then what was written to `reportWritten`, and
+// returns true. Input to the dialog is disabled while the report is written.
 std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
-    std::function<void(const std::filesystem::path&)> openDocument);
+    std::function<void(const std::filesystem::path&)> openDocument,
+    std::function<void(QWidget*, const wall::CaseReportFiles&)> reportWritten = {});
+
+// The documents of a written report: the report, and whatever other document was written with it.
+std::vector<std::filesystem::path> ReportDocuments(const wall::CaseReportFiles& files);
+
+// The message naming the documents and drawings written, in that order; a drawing in the report's
+// folder by its name, anything else by its full path.
+QString ReportWrittenText(const wall::CaseReportFiles& files);
+
+// A message box with ReportWrittenText, run through `runModal`; its button "打开文件夹" hands the
+// report's folder to `openUrl`.
+std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
+    std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl);
 
 // Opens a document with the desktop's default application.
 void OpenWithDesktop(const std::filesystem::path& document);

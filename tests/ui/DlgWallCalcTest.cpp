@@ -239,16 +239,5 @@ TEST_F(DialogFlow, CancelEndsWithTwo) {
     EXPECT_TRUE(host.drawings.empty());
 }
 
-// "帮助" does nothing.
-TEST_F(DialogFlow, HelpDoesNothing) {
-    auto d = MakeDialog();
-    d->show();
-    const wall::WallCase before = d->Case();
-    QTest::mouseClick(d->findChild<QPushButton*>("button1007"), Qt::LeftButton);
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(std::memcmp(&d->Case(), &before, sizeof before), 0);
-}
-
 }  // namespace
 }  // namespace uitest

@@ -1,6 +1,7 @@
 // "计算" with the real report calculation: report, drawings and copies in the item folder, or a
 // refusal that leaves the dialog open.
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -42,6 +43,35 @@ TEST_F(ReportFlow, CalculateWritesReportDrawingsAndCopiesAndEndsWithOne) {
     EXPECT_TRUE(fs::exists(item / "MovaTool.挡土墙计算"));
     EXPECT_TRUE(fs::exists(fs::path(host.work) / "MOVA/SYSTEM/MovaTool.挡土墙计算"));
     EXPECT_TRUE(d->isEnabled());
+}
+
+TEST_F(ReportFlow, MessageNamesReportAndDrawingsAndOpensTheirFolder) {
+    QString shown;
+    std::vector<QUrl> urls;
+    auto runModal = [&](QDialog& d) {
+        auto& box = dynamic_cast<QMessageBox&>(d);
+        shown = box.text();
+        for (QAbstractButton* b : box.buttons())
+            if (b->text() == QString::fromUtf8("打开文件夹")) b->click();
+        return 0;
+    };
+    auto openUrl = [&](const QUrl& url) {
+        urls.push_back(url);
+        return true;
+    };
+    hooks.calculate = wallui::ReportCalculation([&](QWidget*, const QString& t) { messages.push_back(t); },
+                                                {}, wallui::ReportWrittenMessage(runModal, openUrl));
+    auto d = MakeDialog();
+    d->show();
+    Press(*d, 1000);
+    const fs::path item(host.item);
+    EXPECT_TRUE(shown.contains(QString::fromStdString((item / "挡土墙计算1.docx").string())))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("\n1、按朗肯土压力理论计算.kst"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("\n挡土墙计算计算简图"))) << shown.toStdString();
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_EQ(urls[0], QUrl::fromLocalFile(QString::fromStdString(item.string())));
+    EXPECT_EQ(d->result(), 1);
 }
 
 TEST_F(ReportFlow, RefusedCaseStaysOpenAndWritesNothing) {
