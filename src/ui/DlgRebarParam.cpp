@@ -11,6 +11,7 @@
 #include "case/Grades.h"
 #include "ui/DialogUnits.h"
 #include "ui/NumberText.h"
+#include "ui/WheelGuard.h"
 
 namespace wallui {
 namespace {
@@ -84,6 +85,7 @@ CDlgRebarParam::CDlgRebarParam(const RebarParams& initial, MessageFn showMessage
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CDlgRebarParam::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlgRebarParam::reject);
+    GuardWheel(this);
 }
 
 void CDlgRebarParam::accept() {

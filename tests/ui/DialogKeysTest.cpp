@@ -15,6 +15,7 @@
 #include "case/FieldTable.h"
 #include "ui/CaseGrid.h"
 #include "ui/DlgInfoSoil.h"
+#include "ui/DlgRebarParam.h"
 #include "ui/DlgWallCalc.h"
 #include "ui/QtTranslations.h"
 #include "ui/WallTypePage.h"
@@ -102,6 +103,15 @@ TEST_F(DialogKeys, WheelOverAnUnfocusedListChangesNothing) {
     ASSERT_TRUE(d->TypeList()->hasFocus());
     Wheel(d->TypeList(), 120);
     EXPECT_NE(d->Case().wallType, type);
+
+    // The grade lists of the reinforcement dialog alike.
+    wallui::CDlgRebarParam rebar(wallui::RebarParams{}, [](QWidget*, const QString&) {});
+    rebar.show();
+    for (QComboBox* list : rebar.findChildren<QComboBox*>()) {
+        const int index = list->currentIndex();
+        Wheel(list, -120);
+        EXPECT_EQ(list->currentIndex(), index);
+    }
 }
 
 // Escape, "取消" and the close box ask before edits are dropped: 否 keeps the dialog and the edit,
