@@ -50,7 +50,7 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
     cmd.add_flag("--settings-dialog", o.settingsDialog,
                  "render the dialog 地基与验算参数 over the case instead")
         ->needs(screenshot);
-    cmd.add_option("--size", o.size, "window size WxH in pixels (at least the default size)")
+    cmd.add_option("--size", o.size, "window size WxH in logical pixels (at least the default size)")
         ->check(CLI::Validator(
             [](std::string& v) { return ParseGuiSize(v) ? std::string() : "expected WxH, e.g. 1200x700"; },
             "WxH"));

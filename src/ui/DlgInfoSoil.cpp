@@ -227,7 +227,8 @@ void CDlgInfoSoil::FillLayerTable() {
     const int h = layerGrid_->height();
     layerGrid_->setRowHeight(0, h / 3);
     layerGrid_->setColumnWidth(0, w / 5 - 20);
-    for (int c = 1; c < columns; ++c) layerGrid_->setColumnWidth(c, w / 3 - 18);
+    // The last column takes what is left: set as wide as the others it would run past the frame.
+    for (int c = 1; c < columns - 1; ++c) layerGrid_->setColumnWidth(c, w / 3 - 18);
 }
 
 bool CDlgInfoSoil::ReadPageData() {
