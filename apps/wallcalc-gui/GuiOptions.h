@@ -2,7 +2,9 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,7 +20,18 @@ struct GuiOptions {
     int tab = 0;
     bool settingsDialog = false;  // with a screenshot: the dialog "地基与验算参数" instead
     bool rebarDialog = false;     // with a screenshot: the dialog "配筋计算参数" instead
+    std::string size;             // "WxH" in pixels; empty: the dialog's default size
 };
+
+// The width and height of a "WxH" size, both positive; nothing when it is not one.
+inline std::optional<std::pair<int, int>> ParseGuiSize(const std::string& text) {
+    int w = 0, h = 0;
+    char x = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) != 3 || (x != 'x' && x != 'X') || w <= 0 ||
+        h <= 0)
+        return std::nullopt;
+    return std::pair{w, h};
+}
 
 inline constexpr char kGuiDescription[] = "open the calculation dialog, or render it to a PNG picture";
 
@@ -42,6 +55,10 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
                  "render the dialog 配筋计算参数 of a reinforced-concrete wall page instead")
         ->needs(screenshot)
         ->excludes(settings);
+    cmd.add_option("--size", o.size, "window size WxH in logical pixels (at least the default size)")
+        ->check(CLI::Validator(
+            [](std::string& v) { return ParseGuiSize(v) ? std::string() : "expected WxH, e.g. 1200x700"; },
+            "WxH"));
 }
 
 // The arguments that hand parsed options on to wallcalc-gui so that it reads back the same values:
@@ -54,6 +71,7 @@ inline std::vector<std::string> GuiArguments(const GuiOptions& o) {
     args.push_back("--tab=" + std::to_string(o.tab));
     if (o.settingsDialog) args.push_back("--settings-dialog");
     if (o.rebarDialog) args.push_back("--rebar-dialog");
+    if (!o.size.empty()) args.push_back("--size=" + o.size);
     if (!o.file.empty()) {
         args.push_back("--");
         args.push_back(o.file);

@@ -3,7 +3,9 @@
 #include <QBuffer>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <clocale>
 #include <cstdint>
 #include <filesystem>
@@ -58,6 +60,10 @@ void RunGui(const wallgui::GuiOptions& o) {
     std::setlocale(LC_NUMERIC, "C");
     wallui::InstallQtTranslations(app);
 
+    // A picture must not change the user's recent files, nor show them.
+    QTemporaryDir settingsDir;
+    if (offscreen) QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+
     CommandLineHost host;
     wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
     if (offscreen)
@@ -80,6 +86,8 @@ void RunGui(const wallgui::GuiOptions& o) {
     if (!o.file.empty()) dialog.OpenCaseFile(QString::fromStdString(o.file));
 
     dialog.Pages()->setCurrentIndex(o.tab);
+    if (std::optional<std::pair<int, int>> size = wallgui::ParseGuiSize(o.size))
+        dialog.resize(size->first, size->second);
     if (!offscreen) {
         std::cout << "result " << dialog.exec() << "\n";
         return;

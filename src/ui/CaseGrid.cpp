@@ -16,6 +16,13 @@ CaseGrid::CaseGrid(QWidget* parent) : QTableWidget(parent) {
     // grid never needs a horizontal scroll bar.
     horizontalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A plain one-pixel box: the style's own frame is scaled with the font resolution and loses its
+    // right and bottom edges at 144 dpi.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette frame = palette();
+    frame.setColor(QPalette::WindowText, frame.color(QPalette::Dark));
+    setPalette(frame);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);

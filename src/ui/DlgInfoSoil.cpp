@@ -15,6 +15,7 @@
 #include "case/FieldTable.h"
 #include "ui/CaseGrid.h"
 #include "ui/DialogUnits.h"
+#include "ui/FieldCheck.h"
 #include "ui/NumberText.h"
 #include "ui/UpDownControl.h"
 
@@ -71,6 +72,14 @@ QLineEdit* Edit(const wall::CaseField& f, const QRect& r, QWidget* parent) {
     return edit;
 }
 
+// A typed number field of the page, marked while it cannot stand. The page's fields are the same
+// on every wall type's dialog.
+QLineEdit* CheckedEdit(const wall::CaseField& f, const QRect& r, QWidget* parent) {
+    QLineEdit* edit = Edit(f, r, parent);
+    new FieldCheck(edit, RuleOf(f, wall::kGravity));
+    return edit;
+}
+
 }  // namespace
 
 int SegmentsAfterStep(int segments, int delta) {
@@ -79,7 +88,7 @@ int SegmentsAfterStep(int segments, int delta) {
     return segments;
 }
 
-CDlgInfoSoil::CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent) : QWidget(parent), hooks_(hooks) {
+CDlgInfoSoil::CDlgInfoSoil(QWidget* parent) : QWidget(parent) {
     setFont(DialogFont());
     DialogUnits du(font());
     setMinimumSize(du.Size(235, 246));
@@ -101,13 +110,13 @@ CDlgInfoSoil::CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent) : QWidget(
     group->setGeometry(du.Rect(6, 96, 224, 58));
     const wall::CaseField& offset = wall::FieldOf(&S::m_fLoadOffset);
     Label(offset.label, du.Rect(8, 107, 157, 12), Qt::AlignRight, this);
-    offsetEdit_ = Edit(offset, du.Rect(168, 107, 40, 12), this);
+    offsetEdit_ = CheckedEdit(offset, du.Rect(168, 107, 40, 12), this);
     const wall::CaseField& width = wall::FieldOf(&S::m_fLoadWidth);
     Label(width.label, du.Rect(8, 121, 157, 12), Qt::AlignRight, this);
-    widthEdit_ = Edit(width, du.Rect(168, 121, 40, 12), this);
+    widthEdit_ = CheckedEdit(width, du.Rect(168, 121, 40, 12), this);
     const wall::CaseField& pressure = wall::FieldOf(&S::m_fLoadPressure);
     Label(pressure.label, du.Rect(8, 135, 157, 12), Qt::AlignRight, this);
-    pressureEdit_ = Edit(pressure, du.Rect(168, 135, 40, 12), this);
+    pressureEdit_ = CheckedEdit(pressure, du.Rect(168, 135, 40, 12), this);
 
     const wall::CaseField& theory = wall::FieldOf(&S::m_nTheory);
     theoryLabel_ = Label(theory.label, du.Rect(10, 165, 62, 12), Qt::AlignLeft, this);
@@ -218,7 +227,8 @@ void CDlgInfoSoil::FillLayerTable() {
     const int h = layerGrid_->height();
     layerGrid_->setRowHeight(0, h / 3);
     layerGrid_->setColumnWidth(0, w / 5 - 20);
-    for (int c = 1; c < columns; ++c) layerGrid_->setColumnWidth(c, w / 3 - 18);
+    // The last column takes what is left: set as wide as the others it would run past the frame.
+    for (int c = 1; c < columns - 1; ++c) layerGrid_->setColumnWidth(c, w / 3 - 18);
 }
 
 bool CDlgInfoSoil::ReadPageData() {
@@ -226,20 +236,18 @@ bool CDlgInfoSoil::ReadPageData() {
         QLineEdit* edit;
         float S::*member;
     };
-    // In the record's order, not the page's.
+    bool allNumbers = true;
     for (const Field& f : {Field{offsetEdit_, &S::m_fLoadOffset}, Field{pressureEdit_, &S::m_fLoadPressure},
                            Field{widthEdit_, &S::m_fLoadWidth}}) {
-        std::optional<float> v = FieldNumber(f.edit->text());
-        if (!v) {
-            hooks_.showMessage(this, NotANumberText());
-            f.edit->setFocus();
-            return false;
-        }
-        soil_.*f.member = *v;
+        // A field holding no number keeps its last number; its mark says why.
+        if (std::optional<float> v = FieldNumber(f.edit->text()))
+            soil_.*f.member = *v;
+        else
+            allNumbers = false;
     }
     // The segment field is read-only and always holds the count this page wrote into it.
     soil_.m_nTheory = theoryList_->currentIndex();
-    return true;
+    return allNumbers;
 }
 
 void CDlgInfoSoil::ShowMembers() {

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "case/WallCase.h"
-#include "ui/DialogHooks.h"
 
 class QComboBox;
 class QLabel;
@@ -24,7 +23,7 @@ int SegmentsAfterStep(int segments, int delta);
 class CDlgInfoSoil : public QWidget {
     Q_OBJECT
   public:
-    explicit CDlgInfoSoil(const DialogHooks& hooks, QWidget* parent = nullptr);
+    explicit CDlgInfoSoil(QWidget* parent = nullptr);
 
     // The page as it opens: one segment 5 by 1, surcharge 0, 10, 4, Rankine, layers 17, 0, 30.
     void Reset();
@@ -50,15 +49,14 @@ class CDlgInfoSoil : public QWidget {
   private:
     void FillSlopeTable();
     void FillLayerTable();
-    // Reads the surcharge fields, the segment count and the theory; a field that is not a number is
-    // refused with "请键入一个数。" and stops the reading there. False after a refusal.
+    // Reads the surcharge fields, the segment count and the theory; a field holding no number keeps
+    // the page's last value. False when one held none.
     bool ReadPageData();
     void ShowMembers();
     void OnStep(int delta);
     void OnSlopeCellEdited(int row, int column);
     void OnLayerCellEdited(int row, int column);
 
-    const DialogHooks& hooks_;
     wall::CSoil soil_;  // the page's values; the tables hold what was typed, not rounded
 
     UpDownControl* arrows_;

@@ -3,13 +3,17 @@
 #include "ui/DlgWallCalc.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "calc/CalculateCase.h"
@@ -23,7 +27,10 @@
 #include "ui/DlgCaseSettings.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgInfoWallPages.h"
+#include "ui/FieldCheck.h"
 #include "ui/ManualHelp.h"
+#include "ui/NumberText.h"
+#include "ui/RecentCases.h"
 #include "ui/SizeProposal.h"
 #include "ui/SketchArea.h"
 #include "ui/WheelGuard.h"
@@ -53,6 +60,15 @@ QString FromStd(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Dialog units: the window's default (and least) size, and the sketch area's margins in it.
+constexpr int kDialogWidth = 522;
+constexpr int kDialogHeight = 312;
+constexpr int kSketchLeft = 251;
+constexpr int kSketchTop = 9;
+constexpr int kSketchRightMargin = 5;
+constexpr int kStatusHeight = 10;
+constexpr int kStatusBottomMargin = 2;
+
 }  // namespace
 
 QString BinaryCaseFilter() {
@@ -75,7 +91,9 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     setWindowTitle(QString::fromUtf8(wall::kDialogTitle));
     setFont(DialogFont());
     DialogUnits du(font());
-    setFixedSize(du.Size(522, 312));
+    // Opens at the size the controls were laid out for and may grow from there.
+    resize(du.Size(kDialogWidth, kDialogHeight));
+    setMinimumSize(du.Size(kDialogWidth, kDialogHeight));
 
     struct Button {
         int id;
@@ -87,12 +105,25 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
          {Button{1006, "打开", 14, &CDlgWallCalc::OnOpen}, Button{1014, "保存", 62, &CDlgWallCalc::OnSave},
           Button{1000, "计算", 110, &CDlgWallCalc::OnCalculate},
           Button{2, "取消", 157, &CDlgWallCalc::reject}, Button{1007, "帮助", 201, &CDlgWallCalc::OnHelp}}) {
-        auto* button = new QPushButton(QString::fromUtf8(b.text), this);
+        QAbstractButton* button = nullptr;
+        if (b.id == 1006) {
+            // "打开" itself browses as before; its arrow offers the recent files, then "浏览…".
+            auto* open = new QToolButton(this);
+            open->setPopupMode(QToolButton::MenuButtonPopup);
+            openMenu_ = new QMenu(open);
+            connect(openMenu_, &QMenu::aboutToShow, this, &CDlgWallCalc::FillOpenMenu);
+            open->setMenu(openMenu_);
+            button = open;
+        } else {
+            auto* push = new QPushButton(this);
+            // Enter in a field must not end the dialog; only the buttons act.
+            push->setAutoDefault(false);
+            button = push;
+        }
+        button->setText(QString::fromUtf8(b.text));
         button->setObjectName(QString("button%1").arg(b.id));
         button->setGeometry(du.Rect(b.x, 5, 35, 14));
-        // Enter in a field must not end the dialog; only the buttons act.
-        button->setAutoDefault(false);
-        if (b.action) connect(button, &QPushButton::clicked, this, b.action);
+        if (b.action) connect(button, &QAbstractButton::clicked, this, b.action);
     }
 
     auto* typeLabel = new QLabel(QString::fromUtf8("挡土墙类型"), this);
@@ -106,7 +137,7 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName("pages10002");
-    pages_->setGeometry(du.Rect(1, 38, 248, 271));
+    pages_->setGeometry(du.Rect(1, 38, 248, 260));
     for (int t = 0; t < wall::kWallTypeCount; ++t) {
         typePages_[static_cast<std::size_t>(t)] = MakeWallTypePage(t, hooks_, this);
         WallTypePage* page = typePages_[static_cast<std::size_t>(t)];
@@ -114,19 +145,25 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
         connect(page, &WallTypePage::changed, this, &CDlgWallCalc::RefreshSketch);
         connect(page, &WallTypePage::sizeRequested, this, &CDlgWallCalc::OnSizeWall);
     }
-    soilPage_ = new CDlgInfoSoil(hooks_, this);
+    soilPage_ = new CDlgInfoSoil(this);
     soilPage_->hide();
     connect(soilPage_, &CDlgInfoSoil::changed, this, &CDlgWallCalc::RefreshSketch);
     connect(soilPage_, &CDlgInfoSoil::settingsRequested, this, &CDlgWallCalc::OpenSettingsDialog);
 
     sketch_ = new SketchArea(this);
     sketch_->setObjectName("sketch10013");
-    sketch_->setGeometry(du.Rect(251, 9, 266, 299));
+    status_ = new QLabel(this);
+    status_->setObjectName("status");
+    QPalette statusColours = status_->palette();
+    statusColours.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
+    status_->setPalette(statusColours);
     sketch_->SetPainter([this](QPainter& painter, const QRect& r) {
         QtPainterDevice device(painter, DialogFont());
         wall::PaintPreview(m_canvasPreview, device, r.width(), r.height());
     });
 
+    for (FieldCheck* check : findChildren<FieldCheck*>())
+        connect(check, &FieldCheck::marked, this, &CDlgWallCalc::ShowMark);
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CDlgWallCalc::ChooseWallType);
     SwapPages();
     RefreshSketch();
@@ -147,6 +184,65 @@ wall::WallCase CDlgWallCalc::CaseForFile() const {
     wall::WallCase c = case_;
     c.soil = soilKept_;
     return c;
+}
+
+void CDlgWallCalc::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    DialogUnits du(font());
+    const int statusTop = height() - du.Y(kStatusHeight + kStatusBottomMargin);
+    status_->setGeometry(du.X(4), statusTop, width() - du.X(4 + kSketchRightMargin), du.Y(kStatusHeight));
+    sketch_->setGeometry(du.X(kSketchLeft), du.Y(kSketchTop),
+                         width() - du.X(kSketchLeft + kSketchRightMargin), statusTop - du.Y(kSketchTop + 1));
+}
+
+std::vector<FieldCheck*> CDlgWallCalc::ShownChecks() const {
+    std::vector<FieldCheck*> checks;
+    for (QWidget* page : {static_cast<QWidget*>(CurrentPage()), static_cast<QWidget*>(soilPage_)})
+        if (page)
+            for (FieldCheck* check : page->findChildren<FieldCheck*>()) checks.push_back(check);
+    return checks;
+}
+
+void CDlgWallCalc::ShowMark(FieldCheck* marked) {
+    const std::vector<FieldCheck*> shown = ShownChecks();
+    QString text;
+    if (marked && std::find(shown.begin(), shown.end(), marked) != shown.end()) text = marked->Fault();
+    for (std::size_t i = 0; i < shown.size() && text.isEmpty(); ++i) text = shown[i]->Fault();
+    status_->setText(text);
+    status_->setToolTip(text);
+}
+
+bool CDlgWallCalc::RefuseMissingNumber() {
+    for (FieldCheck* check : ShownChecks()) {
+        if (check->HoldsNumber()) continue;
+        // The page holding the field comes forward, so the focus lands where the user can see it.
+        if (soilPage_->isAncestorOf(check->Edit()))
+            pages_->setCurrentWidget(soilPage_);
+        else if (CurrentPage())
+            pages_->setCurrentWidget(CurrentPage());
+        hooks_.showMessage(this, check->Title() + QString::fromUtf8("：") + NotANumberText());
+        check->Edit()->setFocus();
+        return true;
+    }
+    return false;
+}
+
+void CDlgWallCalc::FillOpenMenu() {
+    openMenu_->clear();
+    int n = 0;
+    for (const QString& path : ExistingRecentCaseFiles()) {
+        QAction* action = openMenu_->addAction(QString("&%1 %2").arg(++n).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            fileName_ = path;
+            filePath_ = ToPath(path);
+            OpenCaseFile(path);
+        });
+    }
+    if (n > 0) openMenu_->addSeparator();
+    connect(openMenu_->addAction(QString::fromUtf8("浏览…")), &QAction::triggered, this,
+            &CDlgWallCalc::OnOpen);
 }
 
 void CDlgWallCalc::SwapPages() {
@@ -187,7 +283,12 @@ void CDlgWallCalc::ShowSoil() {
 void CDlgWallCalc::RefreshSketch() {
     RebuildWall();
     RebuildSoil();
-    wall::ComposePreview(m_canvasPreview, case_);
+    // A field that cannot stand would draw nonsense (a wall of height -5 upside down); the sketch
+    // keeps the last case that could.
+    for (const FieldCheck* check : ShownChecks())
+        if (!check->Fault().isEmpty()) return;
+    sketchCase_ = case_;
+    wall::ComposePreview(m_canvasPreview, sketchCase_);
     sketch_->repaint();
 }
 
@@ -197,6 +298,7 @@ void CDlgWallCalc::ChooseWallType(int wallType) {
     SwapPages();
     RefreshSketch();
     ShowTheoryControls();
+    ShowMark(nullptr);
     const QSignalBlocker blocker(typeList_);
     typeList_->setCurrentIndex(wallType);
 }
@@ -207,6 +309,7 @@ void CDlgWallCalc::ShowCase() {
     ShowSoil();
     RefreshSketch();
     ShowTheoryControls();
+    ShowMark(nullptr);
     const QSignalBlocker blocker(typeList_);
     typeList_->setCurrentIndex(case_.wallType);
 }
@@ -216,6 +319,7 @@ bool CDlgWallCalc::ReadCase(const QString& path) {
     wall::CaseIoResult r = wall::ReadCaseFile(ToPath(path), read);
     switch (r.status) {
         case wall::CaseIoStatus::kOk:
+            RememberCaseFile(path);
             case_ = read;
             soilKept_ = read.soil;
             return true;
@@ -244,7 +348,8 @@ FileDialogRequest CDlgWallCalc::FileRequest(FileDialogMode mode) const {
     r.title = QString::fromUtf8("读取挡土墙计算数据");
     r.filter = BinaryCaseFilter() + ";;" + TextCaseFilter() + QString::fromUtf8(";;所有文件 (*.*)");
     r.selectedFilter = wall::IsTextCasePath(filePath_) ? TextCaseFilter() : BinaryCaseFilter();
-    r.initialName = fileName_;
+    // A new run starts in the folder of the file last opened or saved.
+    r.initialName = fileName_.isEmpty() ? LastCaseFolder() : fileName_;
     return r;
 }
 
@@ -262,6 +367,7 @@ void CDlgWallCalc::OnOpen() {
 }
 
 void CDlgWallCalc::OnSave() {
+    if (RefuseMissingNumber()) return;
     RebuildWall();
     RebuildSoil();
     std::optional<FileChoice> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kSave));
@@ -280,7 +386,10 @@ void CDlgWallCalc::OnSave() {
         // Saved, but a binary file has no room for the required factors and foundation inputs.
         else if (!r.warning.empty())
             hooks_.showMessage(this, FromStd(r.warning));
-        if (r.ok()) MarkSaved();
+        if (r.ok()) {
+            MarkSaved();
+            RememberCaseFile(FromStd(path.string()));
+        }
     }
     WriteFixedCopies();
 }
@@ -304,6 +413,7 @@ void CDlgWallCalc::OnCalculate() {
             this, QString::fromUtf8("不能进入工作目录 %1：%2").arg(FromStd(itemPath), FromStd(ec.message())));
         return;
     }
+    if (RefuseMissingNumber()) return;
     WaitCursor wait;
     RebuildWall();
     RebuildSoil();
@@ -327,7 +437,7 @@ void CDlgWallCalc::OnHelp() {
 
 void CDlgWallCalc::OnSizeWall() {
     WallTypePage* page = CurrentPage();
-    if (!page) return;
+    if (!page || RefuseMissingNumber()) return;
     WaitCursor wait;
     RebuildWall();
     RebuildSoil();

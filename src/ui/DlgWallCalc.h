@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <filesystem>
+#include <vector>
 
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
@@ -12,12 +13,15 @@
 #include "ui/DialogHooks.h"
 
 class QComboBox;
+class QLabel;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 
 namespace wallui {
 
 class CDlgInfoSoil;
+class FieldCheck;
 class SketchArea;
 class WallTypePage;
 
@@ -37,6 +41,8 @@ class CDlgWallCalc : public QDialog {
 
     // The case as last rebuilt from the pages; the slope and layer values as the grids show them.
     const wall::WallCase& Case() const { return case_; }
+    // The case the sketch shows: the last one whose every field could stand.
+    const wall::WallCase& SketchCase() const { return sketchCase_; }
     // The case as the case files store it: the tables as the slope page keeps them.
     wall::WallCase CaseForFile() const;
 
@@ -45,6 +51,10 @@ class CDlgWallCalc : public QDialog {
     QComboBox* TypeList() const { return typeList_; }
     QTabWidget* Pages() const { return pages_; }
     SketchArea* Sketch() const { return sketch_; }
+    // The line under the pages that says why a field cannot stand.
+    QLabel* StatusLine() const { return status_; }
+    // The menu of "打开"'s arrow: the recent case files that still exist, then "浏览…".
+    QMenu* OpenMenu() const { return openMenu_; }
     // The preview as last composed.
     const wall::DrawingCanvas& Preview() const { return m_canvasPreview; }
     // The path last chosen in the open or save file dialog.
@@ -55,7 +65,8 @@ class CDlgWallCalc : public QDialog {
     // Reads a case file and shows it, as "打开" does once a file was chosen. A file that cannot be
     // used leaves the case and the pages as they were.
     void OpenCaseFile(const QString& path);
-    // Rebuilds the case from the pages, recomposes the preview and repaints it; every edit ends here.
+    // Rebuilds the case from the pages and, when every field can stand, recomposes the preview and
+    // repaints it; every edit ends here.
     void RefreshSketch();
 
     void OnOpen();
@@ -77,7 +88,18 @@ class CDlgWallCalc : public QDialog {
     // Whether the pages hold edits not in the case last opened, saved or shown at the start.
     bool HasUnsavedEdits();
 
+  protected:
+    // The sketch area takes whatever the window gains; the pages keep their layout.
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // The checks of the fields shown: the current wall page's and the slope page's.
+    std::vector<FieldCheck*> ShownChecks() const;
+    // The reason of the field just marked, else the first field that cannot stand, in the status line.
+    void ShowMark(FieldCheck* marked);
+    // Refuses an action while a shown field holds no number: says which, and puts the focus there.
+    bool RefuseMissingNumber();
+    void FillOpenMenu();
     void SwapPages();
     void ShowTheoryControls();
     void RebuildWall();
@@ -98,6 +120,7 @@ class CDlgWallCalc : public QDialog {
     DialogHooks hooks_;
     wall::DrawingCanvas m_canvasPreview;
     wall::WallCase case_;
+    wall::WallCase sketchCase_;
     wall::CSoil soilKept_;  // the slope page's values at the last rebuild, tables as typed
     QString fileName_;
     std::string savedForm_;           // SavedForm() when last opened, saved or at the start
@@ -107,6 +130,8 @@ class CDlgWallCalc : public QDialog {
     std::array<WallTypePage*, wall::kWallTypeCount> typePages_{};
     CDlgInfoSoil* soilPage_;
     SketchArea* sketch_;
+    QLabel* status_;
+    QMenu* openMenu_;
 };
 
 }  // namespace wallui

@@ -20,15 +20,29 @@ QString TwoDecimalsText(double v) {
     return QString::fromStdString(wall::TwoDecimals(v));
 }
 
+QString AsciiDigits(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'．')
+            c = QChar(u'.');
+        else if (u == u'－')
+            c = QChar(u'-');
+    }
+    return out;
+}
+
 std::optional<float> FieldNumber(const QString& text) {
-    std::optional<double> v = wall::WholeNumber(text.toStdString());
+    std::optional<double> v = wall::WholeNumber(AsciiDigits(text).toStdString());
     // A number beyond the float range would reach the design as infinity; it is refused like text.
     if (!v || !std::isfinite(static_cast<float>(*v))) return std::nullopt;
     return static_cast<float>(*v);
 }
 
 double LeadingNumberOf(const QString& text) {
-    return wall::LeadingNumber(text.toStdString());
+    return wall::LeadingNumber(AsciiDigits(text).toStdString());
 }
 
 }  // namespace wallui

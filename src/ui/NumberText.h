@@ -15,6 +15,10 @@ QString ShortestFloat(float v);
 // A value with two decimals, as the pages show the case ("%.2f").
 QString TwoDecimalsText(double v);
 
+// The text with the full-width digits, point and minus a Chinese input method types (０-９, ．, －)
+// written as their ASCII forms; every dialog number reading goes through it.
+QString AsciiDigits(const QString& text);
+
 // A field's text read as a float: a finite number and nothing else, blanks around it allowed, a
 // zero written with a leading digit 0. Nothing otherwise.
 std::optional<float> FieldNumber(const QString& text);

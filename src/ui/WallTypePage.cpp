@@ -12,6 +12,7 @@
 #include "case/CaseDefaults.h"
 #include "case/FieldTable.h"
 #include "ui/DialogUnits.h"
+#include "ui/FieldCheck.h"
 #include "ui/NumberText.h"
 
 namespace wallui {
@@ -62,6 +63,7 @@ WallTypePage::WallTypePage(int wallType, const DialogHooks& hooks, QWidget* pare
             edit->setObjectName(QString("edit%1").arg(f.id));
             edit->setFixedSize(du.Size(f.member == &W::m_fLowerBackSlope ? 31 : 40, 12));
             label->setBuddy(edit);
+            new FieldCheck(edit, RuleOf(*f.field, wallType));
             grid->addWidget(label, row, 0);
             grid->addWidget(edit, row, 1, Qt::AlignLeft);
             ++row;

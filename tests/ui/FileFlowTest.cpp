@@ -29,7 +29,7 @@ QLineEdit* Field(wallui::CDlgWallCalc& d, int id) {
 }
 
 void Press(wallui::CDlgWallCalc& d, int id) {
-    QTest::mouseClick(d.findChild<QPushButton*>(QString("button%1").arg(id)), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QAbstractButton*>(QString("button%1").arg(id)), Qt::LeftButton);
 }
 
 std::vector<uint8_t> Bytes(const fs::path& p) {

@@ -98,7 +98,8 @@ TEST_F(SizeFlow, NothingChangesUnlessAnsweredYes) {
     };
     const Row rows[] = {
         {4, {}, nullptr},
-        {3, {{1062, "abc"}}, "无法计算："},  // height 0
+        {3, {{1062, "0"}}, "无法计算："},
+        {3, {{1062, "abc"}}, "墙体高度H(m)：请键入一个数。"},
         // A level base with friction 0.05: no top width lets the wall stand against sliding.
         {0, {{1068, "0.05"}, {1070, "0"}}, "在默认范围内没有满足全部验算的尺寸。"},
     };

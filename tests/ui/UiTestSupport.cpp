@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
 #include <cstdlib>
@@ -22,6 +23,9 @@ void DialogTest::SetUp() {
     std::filesystem::current_path(dir);
     host.work = (dir / "work").string() + "/";
     host.item = (dir / "item").string();
+    // The dialog remembers recent files in the user's settings; a test keeps its own.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString((dir / "settings").string()));
 
     hooks.chooseFile = [this](QWidget*,
                               const wallui::FileDialogRequest& r) -> std::optional<wallui::FileChoice> {
