@@ -271,8 +271,20 @@ void CDlgInfoSoil::OnStep(int delta) {
     emit changed();
 }
 
+bool CDlgInfoSoil::CellHoldsNumber(CaseGrid* grid, const std::vector<QString>& titles, int row, int column) {
+    if (FieldNumber(grid->CellText(row, column))) return true;
+    const QString title = column < static_cast<int>(titles.size()) ? titles[column] : QString();
+    emit cellRefused(QString::fromUtf8("%1 第 %2 行：").arg(title).arg(row) + NotANumberText());
+    return false;
+}
+
 void CDlgInfoSoil::OnSlopeCellEdited(int row, int column) {
     if (row < 1 || row > wall::kSlopeRowsMax) return;
+    // A cell left without a number keeps its value: refilling the table puts it back.
+    if ((column == 1 || column == 2) && !CellHoldsNumber(slopeGrid_, SlopeTitles(), row, column)) {
+        FillSlopeTable();
+        return;
+    }
     if (column == 1 || column == 2)
         soil_.m_afSlope[row - 1][column - 1] = static_cast<float>(slopeGrid_->CellNumber(row, column));
     for (int i = 0; i < soil_.m_nSlopeSegs && i < wall::kSlopeRowsMax; ++i)
@@ -283,8 +295,12 @@ void CDlgInfoSoil::OnSlopeCellEdited(int row, int column) {
 }
 
 void CDlgInfoSoil::OnLayerCellEdited(int row, int column) {
-    if (row >= 1 && row <= wall::kLayerRowsMax && column >= 1 && column <= wall::kLayerColumns)
-        soil_.m_afLayer[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
+    if (row < 1 || row > wall::kLayerRowsMax || column < 1 || column > wall::kLayerColumns) return;
+    if (!CellHoldsNumber(layerGrid_, LayerTitles(), row, column)) {
+        FillLayerTable();
+        return;
+    }
+    soil_.m_afLayer[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
     FillLayerTable();
     ShowMembers();
     emit changed();

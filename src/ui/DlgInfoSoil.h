@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "case/WallCase.h"
 
@@ -45,8 +46,12 @@ class CDlgInfoSoil : public QWidget {
     void changed();
     // "地基与验算参数…" was pressed; the dialog, which keeps those inputs, opens their dialog.
     void settingsRequested();
+    // A table cell was left holding no number; it keeps its value, and `reason` says why.
+    void cellRefused(const QString& reason);
 
   private:
+    // Whether the edited cell holds a number; if not, says so (the caller then keeps the value).
+    bool CellHoldsNumber(CaseGrid* grid, const std::vector<QString>& titles, int row, int column);
     void FillSlopeTable();
     void FillLayerTable();
     // Reads the surcharge fields, the segment count and the theory; a field holding no number keeps

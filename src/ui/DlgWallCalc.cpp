@@ -148,6 +148,10 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     soilPage_ = new CDlgInfoSoil(this);
     soilPage_->hide();
     connect(soilPage_, &CDlgInfoSoil::changed, this, &CDlgWallCalc::RefreshSketch);
+    connect(soilPage_, &CDlgInfoSoil::cellRefused, this, [this](const QString& reason) {
+        status_->setText(reason);
+        status_->setToolTip(reason);
+    });
     connect(soilPage_, &CDlgInfoSoil::settingsRequested, this, &CDlgWallCalc::OpenSettingsDialog);
 
     sketch_ = new SketchArea(this);

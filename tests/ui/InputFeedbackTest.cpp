@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
+#include "ui/CaseGrid.h"
 #include "ui/DlgInfoSoil.h"
 #include "ui/DlgWallCalc.h"
 #include "ui/NumberText.h"
@@ -49,6 +50,23 @@ TEST_F(InputFeedback, WallFieldMarksWhatCannotStand) {
         EXPECT_FLOAT_EQ(d->SketchCase().wall.m_fHeight, 9);
         EXPECT_TRUE(messages.empty());
     }
+}
+
+// A table cell left holding no number keeps its value and says why in the status line.
+TEST_F(InputFeedback, TableCellWithoutANumberKeepsItsValue) {
+    auto d = MakeDialog();
+    d->show();
+    wallui::CaseGrid* slope = d->SoilPage()->SlopeGrid();
+    wallui::CaseGrid* layer = d->SoilPage()->LayerGrid();
+    EditCell(slope, 1, 1, "abc");
+    EXPECT_EQ(slope->CellText(1, 1).toStdString(), "5.00");
+    EXPECT_EQ(d->StatusLine()->text().toStdString(), "水平长度(m) 第 1 行：请键入一个数。");
+    EditCell(layer, 1, 1, "");
+    EXPECT_EQ(layer->CellText(1, 1).toStdString(), "17.00");
+    EXPECT_FLOAT_EQ(d->Case().soil.m_afLayer[0][0], 17);
+    EditCell(layer, 1, 1, "18");
+    EXPECT_FLOAT_EQ(d->Case().soil.m_afLayer[0][0], 18);
+    EXPECT_TRUE(messages.empty());
 }
 
 // What a Chinese input method types in full width reads as the number.
