@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "UiTestSupport.h"
 #include "ui/DlgWallCalc.h"
@@ -45,7 +47,14 @@ TEST_F(ReportFlow, CalculateWritesReportDrawingsAndCopiesAndEndsWithOne) {
     EXPECT_TRUE(d->isEnabled());
 }
 
+// With "pdf = yes" in report.conf the PDF is written beside the .docx and named with it.
 TEST_F(ReportFlow, MessageNamesReportAndDrawingsAndOpensTheirFolder) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    fs::create_directories(fs::path(config.path().toStdString()) / "wallcalc");
+    std::ofstream(fs::path(config.path().toStdString()) / "wallcalc" / "report.conf") << "pdf = yes\n";
     QString shown;
     std::vector<QUrl> urls;
     auto runModal = [&](QDialog& d) {
@@ -69,9 +78,19 @@ TEST_F(ReportFlow, MessageNamesReportAndDrawingsAndOpensTheirFolder) {
         << shown.toStdString();
     EXPECT_TRUE(shown.contains(QString::fromUtf8("\n1、按朗肯土压力理论计算.kst"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QString::fromUtf8("\n挡土墙计算计算简图"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromStdString((item / "挡土墙计算1.pdf").string())))
+        << shown.toStdString();
+    std::ifstream pdf(item / "挡土墙计算1.pdf", std::ios::binary);
+    char magic[5] = {};
+    pdf.read(magic, 5);
+    EXPECT_EQ(std::string(magic, 5), "%PDF-");
     ASSERT_EQ(urls.size(), 1u);
     EXPECT_EQ(urls[0], QUrl::fromLocalFile(QString::fromStdString(item.string())));
     EXPECT_EQ(d->result(), 1);
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 TEST_F(ReportFlow, RefusedCaseStaysOpenAndWritesNothing) {
