@@ -85,6 +85,12 @@ std::filesystem::path ChosenCasePath(const FileChoice& choice) {
     return wall::WithCaseExtension(path);
 }
 
+CDlgWallCalc::~CDlgWallCalc() {
+    // Hiding the dialog, which QDialog's destructor does, moves the focus and so makes a field or a
+    // cell editor report that it was left; this object is no longer whole by then.
+    for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget* parent)
     : QDialog(parent), host_(host), hooks_(std::move(hooks)), case_(wall::DefaultCase(wall::kCounterfort)) {
     soilKept_ = case_.soil;

@@ -38,6 +38,7 @@ class CDlgWallCalc : public QDialog {
   public:
     explicit CDlgWallCalc(wall::HostServices& host, DialogHooks hooks = DefaultDialogHooks(),
                           QWidget* parent = nullptr);
+    ~CDlgWallCalc() override;
 
     // The case as last rebuilt from the pages; the slope and layer values as the grids show them.
     const wall::WallCase& Case() const { return case_; }
