@@ -5,9 +5,12 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace wall::pdf {
 namespace {
@@ -47,12 +50,15 @@ QFont FontOf(const CharFormat& format) {
 
 double Advance(const QFont& font, const QString& text) {
     // Most pieces are single CJK characters that recur all through a report; measuring each anew
-    // would shape it anew.
-    thread_local QHash<QString, double> advances;
-    const QString key = font.key() + QChar(0x1F) + text;
-    if (auto it = advances.constFind(key); it != advances.constEnd()) return *it;
+    // would shape it anew. The fonts come from FontOf's cache, so comparing them is cheap.
+    thread_local std::vector<std::pair<QFont, QHash<QString, double>>> advances;
+    auto fontIt =
+        std::find_if(advances.begin(), advances.end(), [&](const auto& a) { return a.first == font; });
+    if (fontIt == advances.end()) fontIt = advances.insert(advances.end(), {font, {}});
+    QHash<QString, double>& widths = fontIt->second;
+    if (auto it = widths.constFind(text); it != widths.constEnd()) return *it;
     const double w = QFontMetricsF(font).horizontalAdvance(text) / kUnitsPerPoint;
-    advances.insert(key, w);
+    widths.insert(text, w);
     return w;
 }
 

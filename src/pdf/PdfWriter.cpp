@@ -67,18 +67,20 @@ const CharacterMap& RadicalIdeographs() {
         CharacterMap out;
         const QRawFont font = QRawFont::fromFont(QFont("Noto Serif CJK SC"));
         if (!font.isValid()) return out;
-        QString ideographs;
-        for (char16_t c = 0x4E00; c < 0xA000; ++c) ideographs += QChar(c);
-        const QList<quint32> glyphs = font.glyphIndexesForString(ideographs);
-        std::unordered_map<quint32, char16_t> byGlyph;
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            if (glyphs[i]) byGlyph.emplace(glyphs[i], static_cast<char16_t>(0x4E00 + i));
+        // The few radicals' glyphs first, then the ideographs looked up among them: far cheaper
+        // than a table of every ideograph's glyph.
         QString radicals;
         for (char16_t c = 0x2E80; c < 0x2FE0; ++c) radicals += QChar(c);
         const QList<quint32> radicalGlyphs = font.glyphIndexesForString(radicals);
+        std::unordered_map<quint32, char16_t> radicalOf;
         for (qsizetype i = 0; i < radicalGlyphs.size(); ++i)
-            if (auto it = byGlyph.find(radicalGlyphs[i]); radicalGlyphs[i] && it != byGlyph.end())
-                out.emplace(static_cast<char16_t>(0x2E80 + i), it->second);
+            if (radicalGlyphs[i]) radicalOf.emplace(radicalGlyphs[i], static_cast<char16_t>(0x2E80 + i));
+        QString ideographs;
+        for (char16_t c = 0x4E00; c < 0xA000; ++c) ideographs += QChar(c);
+        const QList<quint32> glyphs = font.glyphIndexesForString(ideographs);
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            if (auto it = radicalOf.find(glyphs[i]); glyphs[i] && it != radicalOf.end())
+                out.emplace(it->second, static_cast<char16_t>(0x4E00 + i));  // the first ideograph
         return out;
     }();
     return map;
