@@ -136,6 +136,7 @@ class Pager {
         m_used = 0;
     }
     double Y() const { return m_top + m_used; }
+    double Height() const { return m_height; }
     void Advance(double h) { m_used += h; }
     PageOps& Page() { return m_pages.back(); }
     std::vector<PageOps> Take() { return std::move(m_pages); }
@@ -213,6 +214,24 @@ double StoryHeight(const std::vector<LaidParagraph>& story) {
     return h;
 }
 
+// What must stay on the page with paragraph `i`, kept with the block after it: a run of
+// paragraphs each kept with the next goes whole (as the word processors move it), down to the
+// first unit of the block that ends the run. A run taller than a page breaks after its first.
+double KeptHeight(const std::vector<Block>& body, std::size_t i, double left, double width, bool grid,
+                  double pageHeight) {
+    const double first = FirstUnit(body[i + 1], left, width, grid);
+    double h = 0;
+    std::size_t j = i + 1;
+    for (; j < body.size(); ++j) {
+        const auto* p = std::get_if<Paragraph>(&body[j]);
+        if (!p || !p->keepWithNext || j + 1 == body.size()) break;
+        h += Lay(*p, width, grid).Height();
+        if (h > pageHeight) return first;
+    }
+    h += FirstUnit(body[j], left, width, grid);
+    return h > pageHeight ? first : h;
+}
+
 std::vector<LaidParagraph> LayStory(const std::vector<Paragraph>& paragraphs, double width,
                                     const PageNumbers& numbers) {
     std::vector<LaidParagraph> out;
@@ -242,7 +261,9 @@ std::vector<PageOps> LayoutPages(const Document& doc) {
         const Paragraph& p = std::get<Paragraph>(doc.body[i]);
         const LaidParagraph laid = Lay(p, width, grid);
         double keep = 0;
-        if (i + 1 < doc.body.size() && (p.keepWithNext || std::holds_alternative<Table>(doc.body[i + 1])))
+        if (i + 1 < doc.body.size() && p.keepWithNext)
+            keep = KeptHeight(doc.body, i, left, width, grid, pager.Height());
+        else if (i + 1 < doc.body.size() && std::holds_alternative<Table>(doc.body[i + 1]))
             keep = FirstUnit(doc.body[i + 1], left, width, grid);
         // A paragraph kept with the next moves whole; others break between lines.
         if (p.keepWithNext && !pager.Fits(laid.Height() + keep)) pager.NewPage();

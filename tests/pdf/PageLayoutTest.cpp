@@ -56,19 +56,32 @@ TEST(PageLayout, LongTableRepeatsItsHeadingAndKeepsRowsWhole) {
     }
 }
 
-TEST(PageLayout, ParagraphKeptWithNextMovesToTheNextPage) {
-    // 43 one-grid-line paragraphs fill a page of 44 lines (697.9 pt less the grid's lead, 15.6 pt
-    // a line) but for one: a title kept with the next paragraph goes over with it, a plain one stays.
-    for (bool keep : {true, false}) {
+TEST(PageLayout, ParagraphsKeptWithNextMoveTogether) {
+    // One-grid-line paragraphs on a page of 44 lines (697.9 pt less the grid's lead, 15.6 pt a
+    // line): a heading, a label and a formula's first line, the first two kept with what follows.
+    // The heading goes over when the whole run does not fit, as the word processors move it.
+    struct Row {
+        int fill;
+        bool keepHeading, keepLabel;
+        bool headingOver;
+    } rows[] = {
+        {42, false, false, false},  // nothing kept
+        {43, true, false, true},    // heading and label need two lines, one is left
+        {42, true, false, false},   // heading and label fit
+        {42, true, true, true},     // heading, label and formula need three lines, two are left
+        {41, true, true, false},    // the run fits
+    };
+    for (const Row& r : rows) {
         Document doc = NewBlankDocument();
         doc.body.clear();
-        for (int i = 0; i < 43; ++i) doc.body.push_back(Text("第" + std::to_string(i) + "行"));
-        doc.body.push_back(Text("标题", keep));
-        doc.body.push_back(Text("正文"));
+        for (int i = 0; i < r.fill; ++i) doc.body.push_back(Text("第" + std::to_string(i) + "行"));
+        doc.body.push_back(Text("标题", r.keepHeading));
+        doc.body.push_back(Text("说明", r.keepLabel));
+        doc.body.push_back(Text("公式"));
         doc.body.push_back(Text(""));
         const std::vector<PageOps> pages = LayoutPages(doc);
-        ASSERT_EQ(pages.size(), 2u);
-        EXPECT_EQ(Shows(pages[1], "标题"), keep);
+        ASSERT_EQ(pages.size(), 2u) << r.fill;
+        EXPECT_EQ(Shows(pages[1], "标题"), r.headingOver) << r.fill << r.keepHeading << r.keepLabel;
     }
 }
 
