@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "text/Utf8Text.h"
+
 namespace wall {
 namespace {
 
@@ -39,31 +41,6 @@ class Reader {
 Rgb FromColorRef(uint32_t c) {
     return {static_cast<uint8_t>(c & 0xFF), static_cast<uint8_t>((c >> 8) & 0xFF),
             static_cast<uint8_t>((c >> 16) & 0xFF)};
-}
-
-std::string Utf8Of(const std::u16string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char32_t c = s[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000)
-            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 bool IsEmf(const Reader& r) {
@@ -132,7 +109,7 @@ bool PlayEmf(std::span<const uint8_t> bytes, DrawingDevice& device) {
                         if (c == 0) break;
                         face.push_back(c);
                     }
-                    f.face = Utf8Of(face);
+                    f.face = Utf16ToUtf8(face);
                     fonts[s] = f;
                 }
                 break;
@@ -212,7 +189,7 @@ bool PlayEmf(std::span<const uint8_t> bytes, DrawingDevice& device) {
                 std::u16string text;
                 for (uint32_t i = 0; i < count; ++i) text.push_back(r.U16(at + offString + 2 * i));
                 // Any character beyond ASCII takes two bytes in the drawing file, as in GBK.
-                device.Char(ref, Utf8Of(text), !(text.size() == 1 && text[0] < 0x80));
+                device.Char(ref, Utf16ToUtf8(text), !(text.size() == 1 && text[0] < 0x80));
                 break;
             }
             default:

@@ -8,7 +8,7 @@
 #include "pdf/PdfFonts.h"
 #include "report/FormulaTree.h"
 #include "report/SymbolFont.h"
-#include "report/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace wall::pdf {
 namespace {
@@ -43,20 +43,6 @@ bool ClosesLine(char32_t c) {
 }
 bool OpensLine(char32_t c) {
     return std::u32string_view(U"（《「『【〔〈“‘([{").find(c) != std::u32string_view::npos;
-}
-
-std::u32string Decode(const std::string& s) {
-    std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
-        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        out += c;
-        i += len;
-    }
-    return out;
 }
 
 QString ToQString(std::u32string_view s) {
@@ -103,7 +89,7 @@ void SpaceAsianFromLatin(std::vector<Piece>& pieces) {
 }
 
 void AddTextPieces(std::vector<Piece>& out, const std::string& utf8, const CharFormat& format) {
-    const std::u32string text = Decode(utf8);
+    const std::u32string text = Utf8ToUtf32(utf8);
     std::size_t i = 0;
     auto flushWord = [&](std::size_t from, std::size_t to) {
         if (from < to) out.push_back(TextPiece(std::u32string_view(text).substr(from, to - from), format));
@@ -150,7 +136,7 @@ Piece FormulaBox(const std::vector<FormulaNode>& nodes) {
     for (const FormulaNode& n : nodes) {
         if (!n.fraction) {
             const QFont font = FontOf(n.run.format);
-            const QString q = ToQString(Decode(n.run.text));
+            const QString q = ToQString(Utf8ToUtf32(n.run.text));
             const double w = Advance(font, q), shift = BaselineShift(n.run.format);
             const double size = SizeOf(n.run.format) *
                                 (n.run.format.position == VerticalPosition::kBaseline ? 1 : kScriptScale);

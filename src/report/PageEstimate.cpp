@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "report/FieldResult.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 namespace {
@@ -30,16 +31,6 @@ double CharWidth(char32_t c) {
     return 0.6;
 }
 
-char32_t DecodeOne(const std::string& s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const std::size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
-    for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
-        c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += len;
-    return c;
-}
-
 // The height a line of content this tall takes: whole grid lines when the page has a grid.
 double LineHeight(double content, bool grid) {
     if (!grid) return content;
@@ -59,7 +50,7 @@ class LineBreaker {
     void Text(const std::string& text, double size) {
         if (!text.empty()) Tall(TextHeight(size));
         for (std::size_t i = 0; i < text.size();) {
-            const char32_t c = DecodeOne(text, i);
+            const char32_t c = DecodeUtf8At(text, i);
             if (c == '\v') {
                 EndLine();
                 continue;
@@ -117,7 +108,7 @@ void MeasureRuns(const std::vector<CodeRun>& runs, double& width, double& size, 
             scripts = scripts || script;
             const double scale = script ? 0.7 : 1.0;
             for (std::size_t i = 0; i < t->text.size();)
-                width += CharWidth(DecodeOne(t->text, i)) * t->format.size * scale;
+                width += CharWidth(DecodeUtf8At(t->text, i)) * t->format.size * scale;
         } else {
             const auto& s = std::get<SymbolRun>(r);
             size = std::max(size, static_cast<double>(s.format.size));

@@ -2,7 +2,7 @@
 #include "report/DocxWriter.h"
 #include "report/FieldResult.h"
 #include "report/SymbolFont.h"
-#include "report/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 namespace {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "report/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 namespace {

@@ -7,8 +7,8 @@
 #include "report/DocxWriter.h"
 #include "report/Markup.h"
 #include "report/SymbolFont.h"
-#include "report/Utf8Text.h"
 #include "text/Gbk.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 namespace {

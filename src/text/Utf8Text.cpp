@@ -1,5 +1,5 @@
 // UTF-8 encoding and cleaning.
-#include "report/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 
@@ -20,6 +20,33 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+char32_t DecodeUtf8At(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+    for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+        c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += len;
+    return c;
+}
+
+std::u32string Utf8ToUtf32(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) out += DecodeUtf8At(s, i);
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char32_t c = s[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
+        AppendUtf8(out, c);
+    }
+    return out;
 }
 
 std::string CleanUtf8(std::string_view s) {
