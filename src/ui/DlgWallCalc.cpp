@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -180,9 +181,20 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     ShowTheoryControls();
     GuardWheel(this);
     MarkSaved();
-    // The dialog opens in the first field of the wall page.
+    FocusFirstField();
+}
+
+void CDlgWallCalc::FocusFirstField() {
     if (WallTypePage* page = CurrentPage(); page && !page->Fields().empty())
         if (QLineEdit* first = page->FieldEdit(page->Fields().front().member)) first->setFocus();
+}
+
+void CDlgWallCalc::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous() && !shownOnce_) {
+        shownOnce_ = true;
+        FocusFirstField();
+    }
 }
 
 WallTypePage* CDlgWallCalc::CurrentPage() const {

@@ -92,6 +92,9 @@ class CDlgWallCalc : public QDialog {
   protected:
     // The sketch area takes whatever the window gains; the pages keep their layout.
     void resizeEvent(QResizeEvent* event) override;
+    // The dialog opens in the first field of the wall page, also when a case of another wall type
+    // was opened before it is shown (which swaps the page holding the focus).
+    void showEvent(QShowEvent* event) override;
 
   private:
     // The checks of the fields shown: the current wall page's and the slope page's.
@@ -101,6 +104,7 @@ class CDlgWallCalc : public QDialog {
     // Refuses an action while a shown field holds no number: says which, and puts the focus there.
     bool RefuseMissingNumber();
     void FillOpenMenu();
+    void FocusFirstField();
     void SwapPages();
     void ShowTheoryControls();
     void RebuildWall();
@@ -133,6 +137,7 @@ class CDlgWallCalc : public QDialog {
     SketchArea* sketch_;
     QLabel* status_;
     QMenu* openMenu_;
+    bool shownOnce_ = false;
 };
 
 }  // namespace wallui

@@ -10,8 +10,13 @@
 #include <QTest>
 #include <QTranslator>
 #include <QWheelEvent>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "UiTestSupport.h"
+#include "case/CaseDefaults.h"
+#include "case/CaseFile.h"
 #include "case/FieldTable.h"
 #include "ui/CaseGrid.h"
 #include "ui/DlgInfoSoil.h"
@@ -179,13 +184,28 @@ TEST_F(DialogKeys, QtStandardButtonsReadChinese) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), "OK");
 }
 
-// The dialog opens in the first field of the wall page.
+// The dialog opens in the first field of the wall page, however it was prepared before it is
+// shown: as it comes, on another wall type, or with a case file of another type opened.
 TEST_F(DialogKeys, OpensInTheFirstWallField) {
-    auto d = MakeDialog();
-    d->show();
-    d->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
-    EXPECT_EQ(QApplication::focusWidget(), FirstWallField(*d));
+    const std::string gravityCase = (dir / "gravity.wall.json").string();
+    {
+        const wall::WallCase c = wall::DefaultCase(wall::kGravity);
+        ASSERT_EQ(wall::WriteCaseFile(gravityCase, c).status, wall::CaseIoStatus::kOk);
+    }
+    const std::vector<std::pair<const char*, std::function<void(wallui::CDlgWallCalc&)>>> preparations = {
+        {"as it comes", [](wallui::CDlgWallCalc&) {}},
+        {"wall type chosen", [](wallui::CDlgWallCalc& d) { d.ChooseWallType(wall::kShelf); }},
+        {"case opened",
+         [&](wallui::CDlgWallCalc& d) { d.OpenCaseFile(QString::fromStdString(gravityCase)); }},
+    };
+    for (const auto& [name, prepare] : preparations) {
+        auto d = MakeDialog();
+        prepare(*d);
+        d->show();
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get())) << name;
+        EXPECT_EQ(QApplication::focusWidget(), FirstWallField(*d)) << name;
+    }
 }
 
 }  // namespace
