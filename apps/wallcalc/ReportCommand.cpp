@@ -72,7 +72,16 @@ void RunReport(const ReportOptions& o) {
                            dir.string()};
     if (!o.output.empty() && fs::is_directory(o.output, ec))
         throw CommandError{"-o 应指定计算书文件，" + o.output + " 是一个文件夹"};
-    if (!o.output.empty()) RefuseToReplace(o.output, o.force);
+    // A report named .pdf is the PDF alone; --pdf adds one beside the .docx, which -o's rule of
+    // replacing only with --force covers too.
+    std::string extension = fs::path(o.output).extension().string();
+    for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const bool pdfOnly = extension == ".pdf";
+    if (!o.output.empty()) {
+        RefuseToReplace(o.output, o.force);
+        if (o.pdf && !pdfOnly)
+            RefuseToReplace(fs::path(o.output).replace_extension(".pdf").string(), o.force);
+    }
     wall::CaseResult result = RequireResult(c);
 
     // report.conf, with the command line's choice of equations over its own.
@@ -88,10 +97,6 @@ void RunReport(const ReportOptions& o) {
     job.folder = dir;
     if (!o.output.empty()) job.file = o.output;
     job.drawingsNamedAfterReport = true;
-    // A report named .pdf is the PDF alone; --pdf adds one beside the .docx.
-    std::string extension = fs::path(o.output).extension().string();
-    for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    const bool pdfOnly = extension == ".pdf";
     job.docx = !pdfOnly;
     job.pdf = pdfOnly || o.pdf;
     job.pdfWriter = WritePdfOnDemand;

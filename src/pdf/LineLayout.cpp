@@ -27,10 +27,6 @@ double NextTabStop(double x) {
     return (std::floor((x + 0.1) / kTabStop) + 1) * kTabStop;
 }
 
-double SizeOf(const CharFormat& f) {
-    return std::isfinite(f.size) && f.size > 0 ? std::min<double>(f.size, 1638) : 10.5;
-}
-
 bool IsCjk(char32_t c) {
     return (c >= 0x2E80 && c < 0xA000) || (c >= 0xF900 && c < 0xFB00) || (c >= 0xFE30 && c < 0xFE50) ||
            (c >= 0xFF00 && c < 0xFFF0) || c >= 0x20000;
@@ -55,8 +51,7 @@ Piece TextPiece(std::u32string_view text, const CharFormat& format) {
     const QFont font = FontOf(format);
     const QString q = ToQString(text);
     p.width = Advance(font, q);
-    const double size = SizeOf(format), shift = BaselineShift(format);
-    const double own = format.position == VerticalPosition::kBaseline ? size : size * kScriptScale;
+    const double own = SetSize(format), shift = BaselineShift(format);
     p.ascent = std::max(0.0, kAscent * own + shift);
     p.descent = std::max(0.0, kDescent * own - shift);
     p.ops.texts.push_back({0, -shift, q, font, ColourOf(format), p.width});
@@ -109,7 +104,7 @@ void AddTextPieces(std::vector<Piece>& out, const std::string& utf8, const CharF
         } else if (c == '\t') {
             Piece p;
             p.tab = true;
-            const double size = SizeOf(format);
+            const double size = PointSize(format);
             p.ascent = kAscent * size;
             p.descent = kDescent * size;
             out.push_back(std::move(p));
@@ -130,6 +125,37 @@ void AddTextPieces(std::vector<Piece>& out, const std::string& utf8, const CharF
     flushWord(word, text.size());
 }
 
+// Adds `ops` moved by (dx, dy) to `to`. Text that continues the last text in one font and colour
+// on its baseline joins it as one string, so that text extraction finds words whole.
+void AddMoved(PageOps& to, const PageOps& ops, double dx, double dy) {
+    for (TextOp t : ops.texts) {
+        t.x += dx;
+        t.y += dy;
+        if (!to.texts.empty()) {
+            TextOp& last = to.texts.back();
+            if (last.y == t.y && std::abs(last.x + last.advance - t.x) < 0.01 && last.font == t.font &&
+                last.colour == t.colour) {
+                last.text += t.text;
+                last.advance += t.advance;
+                continue;
+            }
+        }
+        to.texts.push_back(std::move(t));
+    }
+    for (RuleOp r : ops.rules) {
+        r.x1 += dx;
+        r.x2 += dx;
+        r.y1 += dy;
+        r.y2 += dy;
+        to.rules.push_back(r);
+    }
+    for (PictureOp pic : ops.pictures) {
+        pic.x += dx;
+        pic.y += dy;
+        to.pictures.push_back(pic);
+    }
+}
+
 // A formula set as a box: text runs side by side, fractions stacked about the math axis.
 Piece FormulaBox(const std::vector<FormulaNode>& nodes) {
     Piece box;
@@ -138,48 +164,22 @@ Piece FormulaBox(const std::vector<FormulaNode>& nodes) {
             const QFont font = FontOf(n.run.format);
             const QString q = ToQString(Utf8ToUtf32(n.run.text));
             const double w = Advance(font, q), shift = BaselineShift(n.run.format);
-            const double size = SizeOf(n.run.format) *
-                                (n.run.format.position == VerticalPosition::kBaseline ? 1 : kScriptScale);
+            const double size = SetSize(n.run.format);
             box.ops.texts.push_back({box.width, -shift, q, font, ColourOf(n.run.format), w});
             box.ascent = std::max(box.ascent, kGlyphAscent * size + shift);
             box.descent = std::max(box.descent, kGlyphDescent * size - shift);
             box.width += w;
+            box.size = std::max(box.size, PointSize(n.run.format));
             continue;
         }
         const Piece num = FormulaBox(n.numerator), den = FormulaBox(n.denominator);
-        double size = 0;
-        auto largest = [&](const std::vector<FormulaNode>& part, auto& self) -> void {
-            for (const FormulaNode& m : part) {
-                if (m.fraction) {
-                    self(m.numerator, self);
-                    self(m.denominator, self);
-                } else {
-                    size = std::max(size, SizeOf(m.run.format));
-                }
-            }
-        };
-        largest(n.numerator, largest);
-        largest(n.denominator, largest);
-        if (size == 0) size = 10.5;
+        const double largest = std::max(num.size, den.size), size = largest > 0 ? largest : 10.5;
+        box.size = std::max(box.size, largest);
         const double axis = 0.25 * size, gap = 0.12 * size, pad = 0.1 * size;
         const double bar = std::max(num.width, den.width) + 2 * pad;
         const double numBase = -axis - gap - num.descent, denBase = -axis + gap + den.ascent;
-        auto add = [&](const Piece& part, double dx, double dy) {
-            for (TextOp t : part.ops.texts) {
-                t.x += dx;
-                t.y += dy;
-                box.ops.texts.push_back(std::move(t));
-            }
-            for (RuleOp r : part.ops.rules) {
-                r.x1 += dx;
-                r.x2 += dx;
-                r.y1 += dy;
-                r.y2 += dy;
-                box.ops.rules.push_back(r);
-            }
-        };
-        add(num, box.width + (bar - num.width) / 2, numBase);
-        add(den, box.width + (bar - den.width) / 2, denBase);
+        AddMoved(box.ops, num.ops, box.width + (bar - num.width) / 2, numBase);
+        AddMoved(box.ops, den.ops, box.width + (bar - den.width) / 2, denBase);
         box.ops.rules.push_back({box.width + pad / 2, -axis, box.width + bar - pad / 2, -axis, 0.04 * size});
         box.ascent = std::max(box.ascent, -numBase + num.ascent);
         box.descent = std::max(box.descent, denBase + den.descent);
@@ -292,45 +292,14 @@ void PlaceLine(PageOps& page, const Line& line, double left, double top, double 
     if (alignment == Alignment::kCenter) start += (width - line.width) / 2;
     if (alignment == Alignment::kRight) start += width - line.width;
     const double baseline = top + (height - line.ascent - line.descent) / 2 + line.ascent;
-    for (std::size_t k = 0; k < line.pieces.size(); ++k) {
-        const Piece& p = line.pieces[k];
-        const double x = start + line.x[k];
-        for (const TextOp& t : p.ops.texts) {
-            TextOp placed = t;
-            placed.x += x;
-            placed.y += baseline;
-            // Neighbouring text of one font and colour on one baseline is drawn as one string, so
-            // that text extraction finds words whole.
-            if (!page.texts.empty()) {
-                TextOp& last = page.texts.back();
-                if (last.y == placed.y && std::abs(last.x + last.advance - placed.x) < 0.01 &&
-                    last.font == placed.font && last.colour == placed.colour) {
-                    last.text += placed.text;
-                    last.advance += placed.advance;
-                    continue;
-                }
-            }
-            page.texts.push_back(std::move(placed));
-        }
-        for (RuleOp r : p.ops.rules) {
-            r.x1 += x;
-            r.x2 += x;
-            r.y1 += baseline;
-            r.y2 += baseline;
-            page.rules.push_back(r);
-        }
-        for (PictureOp pic : p.ops.pictures) {
-            pic.x += x;
-            pic.y += baseline;
-            page.pictures.push_back(pic);
-        }
-    }
+    for (std::size_t k = 0; k < line.pieces.size(); ++k)
+        AddMoved(page, line.pieces[k].ops, start + line.x[k], baseline);
 }
 
 double MarkSize(const Paragraph& paragraph) {
     double size = 10.5;
     for (const Inline& item : paragraph.content)
-        if (const auto* t = std::get_if<TextRun>(&item)) size = SizeOf(t->format);
+        if (const auto* t = std::get_if<TextRun>(&item)) size = PointSize(t->format);
     return size;
 }
 

@@ -41,7 +41,7 @@ struct Piece {
     bool tab = false;              // advances to the next tab stop
     bool lineBreak = false;        // ends the line
     char32_t first = 0, last = 0;  // a text piece's first and last characters
-    double size = 0;               // and its font size, points
+    double size = 0;               // and its set size, points; a formula: its runs' largest size
     PageOps ops;
 };
 

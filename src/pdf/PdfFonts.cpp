@@ -23,10 +23,16 @@ bool IsSansFace(const std::string& face) {
 
 }  // namespace
 
+double PointSize(const CharFormat& format) {
+    return std::isfinite(format.size) && format.size > 0 ? std::min<double>(format.size, 1638) : 10.5;
+}
+
+double SetSize(const CharFormat& format) {
+    return PointSize(format) * (format.position == VerticalPosition::kBaseline ? 1 : kScriptScale);
+}
+
 QFont FontOf(const CharFormat& format) {
-    double size = std::isfinite(format.size) && format.size > 0 ? std::min<double>(format.size, 1638) : 10.5;
-    if (format.position != VerticalPosition::kBaseline) size *= kScriptScale;
-    const int pixels = std::max(1, static_cast<int>(std::lround(size * kUnitsPerPoint)));
+    const int pixels = std::max(1, static_cast<int>(std::lround(SetSize(format) * kUnitsPerPoint)));
     const bool sans = IsSansFace(format.font);
     // Building a font is dear next to looking one up, and a report has a handful.
     const int64_t key = (static_cast<int64_t>(pixels) << 4) | (format.bold ? 1 : 0) |
@@ -69,7 +75,7 @@ QColor ColourOf(const CharFormat& format) {
 }
 
 double BaselineShift(const CharFormat& format) {
-    const double size = std::isfinite(format.size) && format.size > 0 ? format.size : 10.5;
+    const double size = PointSize(format);
     if (format.position == VerticalPosition::kSuperscript) return 0.33 * size;
     if (format.position == VerticalPosition::kSubscript) return -0.14 * size;
     return 0;

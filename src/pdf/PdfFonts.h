@@ -18,6 +18,12 @@ constexpr int kResolution = 1440;
 // Scripts are set smaller and moved off the baseline, as a word processor sets them.
 constexpr double kScriptScale = 0.65;
 
+// A run's font size in points: its own when it is one a font can have, else 10.5.
+double PointSize(const CharFormat& format);
+
+// The size its glyphs are set in: scripts reduced.
+double SetSize(const CharFormat& format);
+
 // The font of a run's format, scripts already reduced.
 QFont FontOf(const CharFormat& format);
 

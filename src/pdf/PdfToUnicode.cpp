@@ -61,9 +61,9 @@ void FixMap(std::string& pdf, std::size_t begin, std::size_t end, const Characte
 void FixToUnicodeMaps(std::string& pdf, const CharacterMap& replacements) {
     for (std::size_t at = pdf.find("beginbfrange"); at != std::string::npos;
          at = pdf.find("beginbfrange", at)) {
-        const std::size_t end = pdf.find("endbfrange", at);
-        if (end == std::string::npos) return;
-        FixMap(pdf, pdf.find('\n', at) + 1, end, replacements);
+        const std::size_t end = pdf.find("endbfrange", at), line = pdf.find('\n', at);
+        if (end == std::string::npos || line == std::string::npos) return;
+        FixMap(pdf, line + 1, end, replacements);
         at = end;
     }
 }

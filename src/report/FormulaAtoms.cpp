@@ -24,14 +24,13 @@ std::vector<FormulaAtom> FormulaAtoms(const std::vector<CodeRun>& code) {
         }
         const auto& t = std::get<TextRun>(run);
         for (std::size_t i = 0; i < t.text.size();) {
-            const auto b = static_cast<unsigned char>(t.text[i]);
-            const std::size_t len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            const std::size_t start = i;
+            DecodeUtf8At(t.text, i);
             FormulaAtom a;
-            a.ch = t.text.substr(i, len);
+            a.ch = t.text.substr(start, i - start);
             if (a.ch == "\t" || a.ch == "\v") a.ch = " ";  // no tabs or breaks inside a formula
             a.format = t.format;
             atoms.push_back(std::move(a));
-            i += len;
         }
     }
     return atoms;

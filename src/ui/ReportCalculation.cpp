@@ -85,16 +85,14 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
     };
 }
 
-std::vector<std::filesystem::path> ReportDocuments(const wall::CaseReportFiles& files) {
-    std::vector<std::filesystem::path> documents{files.report};
-    if (!files.pdf.empty()) documents.push_back(files.pdf);
-    return documents;
-}
+namespace {
 
+// The documents written, then the drawings: those in the report's folder by their names, any
+// other by its full path.
 QString ReportWrittenText(const wall::CaseReportFiles& files) {
     const std::filesystem::path folder = files.report.parent_path();
-    QString text = QString::fromUtf8("计算书已保存：");
-    for (const std::filesystem::path& d : ReportDocuments(files)) text += "\n" + FromStd(d.string());
+    QString text = QString::fromUtf8("计算书已保存：\n") + FromStd(files.report.string());
+    if (!files.pdf.empty()) text += "\n" + FromStd(files.pdf.string());
     if (!files.drawings.empty()) {
         text += QString::fromUtf8("\n\n图形（%1）：").arg(FromStd(folder.string()));
         for (const std::filesystem::path& d : files.drawings)
@@ -102,6 +100,8 @@ QString ReportWrittenText(const wall::CaseReportFiles& files) {
     }
     return text;
 }
+
+}  // namespace
 
 std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
     std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl) {

@@ -22,15 +22,8 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(const std::filesystem::path&)> openDocument,
     std::function<void(QWidget*, const wall::CaseReportFiles&)> reportWritten = {});
 
-// The documents of a written report: the report, and whatever other document was written with it.
-std::vector<std::filesystem::path> ReportDocuments(const wall::CaseReportFiles& files);
-
-// The message naming the documents and drawings written, in that order; a drawing in the report's
-// folder by its name, anything else by its full path.
-QString ReportWrittenText(const wall::CaseReportFiles& files);
-
-// A message box with ReportWrittenText, run through `runModal`; its button "打开文件夹" hands the
-// report's folder to `openUrl`.
+// A message box naming the report, its PDF and its drawings, run through `runModal`; its button
+// "打开文件夹" hands the report's folder to `openUrl`.
 std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
     std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl);
 

@@ -100,4 +100,14 @@ check(os.path.exists(only) and not os.path.exists(os.path.join(work, "only.docx"
 with open(only, "rb") as f:
     check(f.read(5) == b"%PDF-", "-o X.pdf is a PDF")
 
+# --pdf beside -o X.docx replaces an existing X.pdf only with --force, as -o itself.
+kept = os.path.join(work, "kept.pdf")
+with open(kept, "w") as f:
+    f.write("keep")
+refused = subprocess.run([wallcalc, "report", "-o", os.path.join(work, "kept.docx"), "--pdf", "--workdir", work],
+                         capture_output=True, text=True)
+with open(kept) as f:
+    check(refused.returncode != 0 and f.read() == "keep" and "--force" in refused.stderr
+          and not os.path.exists(os.path.join(work, "kept.docx")), "--pdf leaves an existing PDF without --force")
+
 sys.exit(1 if failures else 0)

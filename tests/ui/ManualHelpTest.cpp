@@ -76,7 +76,7 @@ TEST(ManualFiles, BuiltHtmlHasItsPicturesBesideIt) {
     ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << files[0].toStdString();
     const QString text = QString::fromUtf8(html.readAll());
     int pictures = 0;
-    const QRegularExpression image(R"re(<img src="([^"]+)")re");
+    const QRegularExpression image(R"re(<img[^>]* src="([^"]+)")re");
     for (auto it = image.globalMatch(text); it.hasNext(); ++pictures) {
         const QString src = it.next().captured(1);
         EXPECT_TRUE(QFileInfo(QFileInfo(files[0]).dir().filePath(src)).isFile()) << src.toStdString();
