@@ -23,12 +23,15 @@ struct GuiOptions {
     std::string size;             // "WxH" in pixels; empty: the dialog's default size
 };
 
-// The width and height of a "WxH" size, both positive; nothing when it is not one.
+// The largest side of a window asked for: a picture of it must fit in memory.
+inline constexpr int kMaxGuiSide = 8000;
+
+// The width and height of a "WxH" size, each 1 to kMaxGuiSide; nothing when it is not one.
 inline std::optional<std::pair<int, int>> ParseGuiSize(const std::string& text) {
     int w = 0, h = 0;
     char x = 0, rest = 0;
     if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) != 3 || (x != 'x' && x != 'X') || w <= 0 ||
-        h <= 0)
+        h <= 0 || w > kMaxGuiSide || h > kMaxGuiSide)
         return std::nullopt;
     return std::pair{w, h};
 }
@@ -57,7 +60,9 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
         ->excludes(settings);
     cmd.add_option("--size", o.size, "window size WxH in logical pixels (at least the default size)")
         ->check(CLI::Validator(
-            [](std::string& v) { return ParseGuiSize(v) ? std::string() : "expected WxH, e.g. 1200x700"; },
+            [](std::string& v) {
+                return ParseGuiSize(v) ? std::string() : "expected WxH, each 1 to 8000, e.g. 1200x700";
+            },
             "WxH"));
 }
 
