@@ -111,12 +111,6 @@ void GeneralVariant(const KernelBlock& kb, CoulombResult& r) {
 
 }  // namespace
 
-float CoulombCoefficient(float phi, float alpha, float delta, float beta) {
-    const double cosA = Cos(alpha), cosPhiA = Cos(phi - alpha);
-    const double root = Sqrt(Sin(phi + delta) * Sin(phi - beta) / (Cos(alpha + delta) * Cos(alpha - beta)));
-    return cosPhiA * cosPhiA / (cosA * cosA * Cos(alpha + delta) * ((1 + root) * (1 + root)));
-}
-
 CoulombResult CoulombActivePressure(const WallCase& c, KernelBlock& kb) {
     CoulombResult r;
     const bool noLoad = std::fabs(c.soil.m_fLoadWidth) < kTol || std::fabs(c.soil.m_fLoadPressure) < kTol;

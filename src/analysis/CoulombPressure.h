@@ -1,6 +1,7 @@
 // Active earth pressure by Coulomb's theory on the back of a masonry wall.
 #pragma once
 
+#include "analysis/EarthCoefficients.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
 #include "case/WallCase.h"
@@ -26,10 +27,6 @@ struct CoulombResult {
     float E = 0;  // total thrust
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
 };
-
-// Coulomb's coefficient for a planar slope β and a back face at α from the vertical:
-// cos²(φ − α) / (cos²α·cos(α + δ)·[1 + √(sin(φ + δ)·sin(φ − β) / (cos(α + δ)·cos(α − β)))]²).
-float CoulombCoefficient(float phi, float alpha, float delta, float beta);
 
 // Computes Ex, Ey, Zx, Zy from the block (H, α, δ, φ, β, γ, the first slope segment, the
 // surcharge and the outline's toe and bottom back corner) and stores them in pressureX, pressureY,

@@ -17,10 +17,10 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         r.coulomb = CoulombActivePressure(c, kb);
         r.status = r.coulomb.status;
         if (r.status != PressureStatus::kOk) return r;
-        r.stability = ComputeStability(c, kb, 1);
+        r.stability = ComputeStability(c, kb, WallActions(c, kb));
     } else {
         r.rankine = RankineActivePressure(c, kb);
-        r.stability = ComputeStability(c, kb, 2);
+        r.stability = ComputeStability(c, kb, WallActions(c, kb));
     }
 
     r.pressure.E = Sqrt(kb.pressureX * kb.pressureX + kb.pressureY * kb.pressureY);

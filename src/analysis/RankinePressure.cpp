@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/EarthCoefficients.h"
 
 namespace wall {
 
@@ -66,20 +67,18 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
 
     RankineResult r;
     const float Hp = H + H * tanA * Tan(beta);
-    const float f = Cos(alpha) * Cos(beta) / Cos(alpha - beta);
+    const float f = SurchargeFactor(beta, alpha);
     const float s = kb.outline.y[5] - kb.outline.y[4];
     r.effectiveHeight = Hp;
     r.sloping = beta > 1e-6f && H * tanA < b;
     r.shallow = Hp > d + l0 || std::fabs(d + l0 - Hp) < 1e-4f;
 
     if (r.sloping) {
-        const double cosB = Cos(beta), cosP = Cos(phi);
-        const double root = Sqrt((cosB + cosP) * (cosB - cosP));
-        r.Ka = (cosB - root) / (cosB + root);
+        const double cosB = Cos(beta);
+        r.Ka = RankineSlopingCoefficient(beta, phi);
         r.E1 = cosB * gamma * Hp * Hp * r.Ka / 2 - coh * Hp * (1 - r.Ka) / tanPhi;
     } else {
-        const double t = Tan(3.14159 / 4 - phi / 2);
-        r.Ka = t * t;
+        r.Ka = RankineLevelCoefficient(phi);
         r.E1 = gamma * Hp * Hp * r.Ka / 2 - 2 * coh * Hp * Sqrt(r.Ka) + 2 * coh * coh / gamma;
     }
 

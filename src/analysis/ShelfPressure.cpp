@@ -25,8 +25,8 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     const float h2 = H - h1;
     const float alpha1 = Atan(c.wall.m_fBackSlope), alpha2 = Atan(c.wall.m_fLowerBackSlope);
     const float s = kb.outline.y[5] - kb.outline.y[4];
-    const float f1 = Cos(alpha1) * Cos(beta) / Cos(alpha1 - beta);
-    const float f2 = Cos(alpha2) * Cos(beta) / Cos(alpha2 - beta);
+    const float f1 = SurchargeFactor(beta, alpha1);
+    const float f2 = SurchargeFactor(beta, alpha2);
     const double tanPhi = Tan(phi);
     r.gamma = gamma;
     r.h1 = h1;

@@ -12,7 +12,7 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     r.Zw = kb.wallWeightArm;
     r.pressure = ShelfPressure(c, kb);
 
-    r.stability = ComputeStability(c, kb, 1);
+    r.stability = ComputeStability(c, kb, WallActions(c, kb));
     r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);
     return r;
 }

@@ -1,4 +1,4 @@
-// Overturning, sliding and base-pressure checks: gravity, shelf and reinforced-concrete variants.
+// Overturning, sliding and base-pressure checks of a wall from its actions.
 #include "analysis/Stability.h"
 
 #include <cmath>
@@ -40,7 +40,7 @@ void SlidingFactor(double resisting, double driving, StabilityResult& r) {
     if (!r.noSlidingTendency && resisting > 0) r.Kh = static_cast<float>(resisting / driving);
 }
 
-// Kh = μ·N/T from the thrust's stored components, resolved normal to and along a base inclined at α0:
+// Kh = μ·N/T from the thrusts' components, resolved normal to and along a base inclined at α0:
 // N = (ΣG + ΣEy)·cosα0 + ΣEx·sinα0, T = ΣEx·cosα0 − (ΣG + ΣEy)·sinα0. The components carry the
 // direction the analysis found (δ to a masonry back, parallel to the ground under Rankine, on the
 // imaginary back of a reinforced-concrete wall), so Kq and Kh see the same thrust.
@@ -56,62 +56,15 @@ void OverturningFactor(float resisting, float driving, StabilityResult& r) {
     if (!r.noOverturningTendency && resisting > 0) r.Kq = resisting / driving;
 }
 
-void GravityVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
-    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ex = kb.pressureX, Ey = kb.pressureY;
-    const float Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
-    const float alpha0 = c.wallType == kGravity ? static_cast<float>(Atan(c.wall.m_fBaseSlope)) : 0.0f;
-
-    r.terms = {
-        W, Zw, false, 0, 0, Ex, Ey, Zx, Zy, false, 0, 0, 0, 0, alpha0, mu, kb.outline.x[5] - kb.outline.x[4]};
-    SlidingAlongBase(W, Ex, Ey, alpha0, mu, r);
-    OverturningFactor(W * Zw + Ey * Zx, Ex * Zy, r);
-    const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
-    const float N = (W + Ey) * Cos(alpha0) + Ex * Sin(alpha0);
-    BasePressure(B, N, W * Zw + Ey * Zx - Ex * Zy, r);
+// The base's inclination: a gravity or shelf wall's counter-slope; the other types stand level.
+float BaseInclination(const WallCase& c) {
+    return c.wallType == kGravity || c.wallType == kShelf ? static_cast<float>(Atan(c.wall.m_fBaseSlope))
+                                                          : 0.0f;
 }
 
-void ShelfVariant(const WallCase& c, const KernelBlock& kb, StabilityResult& r) {
-    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
-    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY;
-    const float E2x = kb.lowerPressureX, E2y = kb.lowerPressureY, Z2x = kb.lowerArmX, Z2y = kb.lowerArmY;
-    const float mu = kb.baseFriction;
-    const float alpha0 = Atan(c.wall.m_fBaseSlope);
-    const float G = W + Ws;
-
-    r.terms = {W,
-               Zw,
-               true,
-               Ws,
-               xs,
-               Ex,
-               Ey,
-               Zx,
-               Zy,
-               true,
-               E2x,
-               E2y,
-               Z2x,
-               Z2y,
-               alpha0,
-               mu,
-               kb.outline.x[5] - kb.outline.x[4]};
-    SlidingAlongBase(G, Ex + E2x, Ey + E2y, alpha0, mu, r);
-    OverturningFactor(W * Zw + Ws * xs + Ey * Zx + E2y * Z2x, Ex * Zy + E2x * Z2y, r);
-    const float B = (kb.outline.x[5] - kb.outline.x[4]) / Cos(alpha0);
-    const float N = (W + Ws + Ey + E2y) * Cos(alpha0) + (Ex + E2x) * Sin(alpha0);
-    BasePressure(B, N, W * Zw + Ws * xs + Ey * Zx + E2y * Z2x - Ex * Zy - E2x * Z2y, r);
-}
-
-void ReinforcedVariant(const KernelBlock& kb, StabilityResult& r) {
-    const float W = kb.wallWeight, Zw = kb.wallWeightArm, Ws = kb.extraWeight, xs = kb.extraWeightArm;
-    const float Ex = kb.pressureX, Ey = kb.pressureY, Zx = kb.armX, Zy = kb.armY, mu = kb.baseFriction;
-    const float G = W + Ws;
-
-    r.terms = {
-        W, Zw, true, Ws, xs, Ex, Ey, Zx, Zy, false, 0, 0, 0, 0, 0, mu, kb.outline.x[5] - kb.outline.x[4]};
-    SlidingAlongBase(G, Ex, Ey, 0, mu, r);
-    OverturningFactor(W * Zw + Ws * xs + Ey * Zx, Ex * Zy, r);
-    BasePressure(kb.outline.x[5] - kb.outline.x[4], W + Ws + Ey, W * Zw + Ws * xs + Ey * Zx - Ex * Zy, r);
+Action Thrust(const char* fx, const char* fy, const char* x, const char* y, float Ex, float Ey, float Zx,
+              float Zy) {
+    return {ActionKind::kEarthPressure, fx, fy, x, y, Ex, Ey, Zx, Zy};
 }
 
 }  // namespace
@@ -121,14 +74,38 @@ bool FactorPasses(float factor, double required) {
     return std::isfinite(factor) && (factor > required || std::fabs(factor - required) < 1e-5);
 }
 
-StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int /*method*/) {
+ActionList WallActions(const WallCase& c, const KernelBlock& kb) {
+    ActionList list;
+    list.Add({ActionKind::kWallWeight, "", "W", "Zw", "", 0, kb.wallWeight, kb.wallWeightArm, 0});
+    if (c.wallType == kShelf) {
+        list.Add({ActionKind::kSoilWeight, "", "Ws", "Zws", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
+        list.Add(Thrust("Ea1x", "Ea1y", "Z1x", "Z1y", kb.pressureX, kb.pressureY, kb.armX, kb.armY));
+        list.Add(Thrust("Ea2x", "Ea2y", "Z2x", "Z2y", kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX,
+                        kb.lowerArmY));
+        return list;
+    }
+    if (c.wallType == kCantilever || c.wallType == kCounterfort)
+        list.Add({ActionKind::kSoilWeight, "", "W1", "Zw1", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
+    list.Add(Thrust("Ex", "Ey", "Zx", "Zy", kb.pressureX, kb.pressureY, kb.armX, kb.armY));
+    return list;
+}
+
+StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions) {
     StabilityResult r;
-    if (c.wallType == kShelf)
-        ShelfVariant(c, kb, r);
-    else if (c.wallType == kCantilever || c.wallType == kCounterfort)
-        ReinforcedVariant(kb, r);
-    else
-        GravityVariant(c, kb, r);
+    r.actions = actions;
+    r.alpha0 = BaseInclination(c);
+    r.mu = kb.baseFriction;
+    r.baseSpan = kb.outline.x[5] - kb.outline.x[4];
+    const ActionSums sum = SumActions(actions);
+    SlidingAlongBase(sum.weights, sum.thrustX, sum.thrustY, r.alpha0, r.mu, r);
+    OverturningFactor(sum.resisting, sum.overturning, r);
+    if (r.alpha0 != 0) {
+        BasePressure(r.baseSpan / Cos(r.alpha0), sum.vertical * Cos(r.alpha0) + sum.thrustX * Sin(r.alpha0),
+                     sum.net, r);
+    } else {
+        BasePressure(r.baseSpan, sum.vertical, sum.net, r);
+    }
+
     const CaseSettings& s = c.settings;
     r.requiredOverturning = s.overturning;
     r.requiredSliding = s.sliding;

@@ -1,31 +1,22 @@
 // Overturning, sliding and base-pressure checks of a wall.
 #pragma once
 
+#include "analysis/Actions.h"
 #include "analysis/KernelBlock.h"
 #include "case/WallCase.h"
 
 namespace wall {
 
-// The forces and arms the checks were computed from, as the report's formulas name them.
-struct StabilityTerms {
-    float W = 0, Zw = 0;                   // wall weight and its arm from the toe
-    bool hasExtraWeight = false;           // soil on a shelf platform or a heel
-    float Ws = 0, Zws = 0;                 // that soil's weight and arm
-    float Ex = 0, Ey = 0, Zx = 0, Zy = 0;  // thrust components and arms
-    bool hasLower = false;                 // a shelf wall's lower thrust
-    float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
-    float alpha0 = 0;  // base inclination, rad
+struct StabilityResult {
+    ActionList actions;  // the forces the checks were computed from, as the report's formulas name them
+    float alpha0 = 0;    // base inclination, rad
     float mu = 0;
     float baseSpan = 0;  // horizontal width of the base; B = baseSpan / cos α0
-};
-
-struct StabilityResult {
-    StabilityTerms terms;
-    float Kq = 0;  // overturning factor
-    float Kh = 0;  // sliding factor
-    float B = 0;   // base width along the base
-    float N = 0;   // normal force on the base
-    float e0 = 0;  // eccentricity of the resultant
+    float Kq = 0;        // overturning factor
+    float Kh = 0;        // sliding factor
+    float B = 0;         // base width along the base
+    float N = 0;         // normal force on the base
+    float e0 = 0;        // eccentricity of the resultant
     float sigmaMax = 0;
     float sigmaMin = 0;           // 0 when part of the base is without contact
     bool partialContact = false;  // e0 > B/6: no minimum is reported
@@ -61,12 +52,15 @@ struct StabilityResult {
 // The pass rule of the safety factors: above the required value or within 1e-5 of it.
 bool FactorPasses(float factor, double required);
 
-// Computes Kq, Kh, B, e0, σmax, σmin from the block and stores them in overturningFactor,
-// slidingFactor, baseWidth, eccentricity, stressMax, stressMin. The variant follows the wall type:
-// gravity and semi-gravity (semi-gravity with a level base), shelf (upper and lower pressures and
-// the soil on the platform), cantilever and counterfort (level base, the heel's soil). `method`
-// is the earth-pressure method the caller used (1 Coulomb, 2 Rankine); it does not change the
-// result.
-StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, int method);
+// The actions of the block's present state by wall type, with the symbols the report prints: the wall
+// weight W; the soil on a shelf's platform (Ws) or a heel (W1); the thrust (E, or the shelf's upper
+// Ea1 and lower Ea2).
+ActionList WallActions(const WallCase& c, const KernelBlock& kb);
+
+// Computes Kq, Kh, B, e0, σmax, σmin from the wall's actions and the block's outline and base
+// friction, and stores them in overturningFactor, slidingFactor, baseWidth, eccentricity, stressMax,
+// stressMin. A gravity or shelf wall's base is inclined by its counter-slope; a semi-gravity,
+// cantilever or counterfort wall's base is level.
+StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions);
 
 }  // namespace wall

@@ -33,6 +33,9 @@ constexpr const char* kStabilityInputs = "墙底宽度、墙底与基土的摩�
 constexpr const char* kReinforcedInputs = "墙趾、墙踵和扶壁的尺寸以及配筋计算参数";
 
 void Stability(Scan& s, const StabilityResult& r) {
+    for (const Action& a : r.actions)
+        s.Check(a.Horizontal() ? kPressureInputs : kGeometry,
+                {{a.fxSymbol, a.Fx}, {a.fySymbol, a.Fy}, {a.xSymbol, a.x}, {a.ySymbol, a.y}});
     s.Check(
         kStabilityInputs,
         {{"Kq", r.Kq}, {"Kh", r.Kh}, {"B", r.B}, {"e0", r.e0}, {"σmax", r.sigmaMax}, {"σmin", r.sigmaMin}});

@@ -9,23 +9,33 @@
 
 namespace wall {
 
+// The loading sketch draws the whole wall's actions: the wall weight and the thrusts (a shelf wall's
+// second thrust is its lower wall's).
 SketchLoads LoadingSketchLoads(const CaseResult& r) {
+    const StabilityResult* s = r.gravity       ? &r.gravity->stability
+                               : r.shelf       ? &r.shelf->stability
+                               : r.cantilever  ? &r.cantilever->back.stability
+                               : r.counterfort ? &r.counterfort->back.stability
+                                               : nullptr;
     SketchLoads l;
-    if (r.gravity) {
-        const PressureLines& p = r.gravity->pressure;
-        l = {p.Ex, p.Ey, p.Zx, p.Zy, r.gravity->W, r.gravity->Zw};
-    } else if (r.shelf) {
-        const ShelfPressureResult& p = r.shelf->pressure;
-        l = {p.Ex, p.Ey, p.Zx, p.Zy, r.shelf->W, r.shelf->Zw};
-        l.hasLower = true;
-        l.lowerEx = p.E2x;
-        l.lowerEy = p.E2y;
-        l.lowerZx = p.Z2x;
-        l.lowerZy = p.Z2y;
-    } else if (const ImaginaryBackResult* b = r.cantilever    ? &r.cantilever->back
-                                              : r.counterfort ? &r.counterfort->back
-                                                              : nullptr) {
-        l = {b->Ex, b->Ey, b->Zx, b->Zy, b->W, b->Zw};
+    if (!s) return l;
+    int thrusts = 0;
+    for (const Action& a : s->actions) {
+        if (a.kind == ActionKind::kWallWeight) {
+            l.W = a.Fy;
+            l.Zw = a.x;
+        } else if (a.kind == ActionKind::kEarthPressure && thrusts++ == 0) {
+            l.Ex = a.Fx;
+            l.Ey = a.Fy;
+            l.Zx = a.x;
+            l.Zy = a.y;
+        } else if (a.kind == ActionKind::kEarthPressure) {
+            l.hasLower = true;
+            l.lowerEx = a.Fx;
+            l.lowerEy = a.Fy;
+            l.lowerZx = a.x;
+            l.lowerZy = a.y;
+        }
     }
     return l;
 }

@@ -2,6 +2,7 @@
 #include "casereport/Formula.h"
 
 #include "text/Format.h"
+#include "text/Utf8Text.h"
 
 namespace wall {
 namespace {
@@ -14,6 +15,13 @@ constexpr char kOpen = '\x01', kBar = '\x02', kClose = '\x03';
 Expr Q(std::string_view symbol, float value, const char* format) {
     const std::string v = Format(format, static_cast<double>(value));
     return {std::string(symbol), value < 0 ? "(" + v + ")" : v};
+}
+
+std::string Symbol(std::string_view plain) {
+    std::size_t i = 0;
+    DecodeUtf8At(plain, i);
+    if (i >= plain.size()) return std::string(plain);
+    return "WriteSubScript(" + std::string(plain.substr(0, i)) + "," + std::string(plain.substr(i)) + ")";
 }
 
 Expr K(std::string_view text) {

@@ -18,6 +18,9 @@ struct Expr {
 
 // A quantity: its symbol and its value with two decimals (negative values in brackets on the value side).
 Expr Q(std::string_view symbol, float value, const char* format = "%.2f");
+// The markup of a plain symbol: its first character the letter, the rest its subscript ("Zw" is
+// WriteSubScript(Z,w)); a single character stays as it is.
+std::string Symbol(std::string_view plain);
 // A number that reads the same on both sides ("2", "6").
 Expr K(std::string_view text);
 // A quantity printed only as its value on both sides (cos α0 as 0.9701).

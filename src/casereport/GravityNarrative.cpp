@@ -25,7 +25,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.pressure.Ey);
     ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.pressure.Zx);
     ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.pressure.Zy);
-    WriteStabilityReport(*this, r.stability, kGravitySymbols);
+    WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);
 }

@@ -44,7 +44,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
 
 void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteImaginaryBack(r.back);
-    WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
+    WriteStabilityReport(*this, r.back.stability);
     Heading(*this, "6、墙身截面强度验算");
 
     Heading(*this, "\n1）立板截面强度验算");
@@ -74,7 +74,7 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
 
 void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteImaginaryBack(r.back);
-    WriteStabilityReport(*this, r.back.stability, kReinforcedSymbols);
+    WriteStabilityReport(*this, r.back.stability);
     Heading(*this, "6、墙身截面强度验算");
 
     // Face panel, horizontal.

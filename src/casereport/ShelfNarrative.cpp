@@ -77,7 +77,7 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     WriteLoadingSketch();
     // The line feed of the stability computation.
     WriteText("\n");
-    WriteStabilityReport(*this, r.stability, kShelfSymbols);
+    WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kShelf);
 }

@@ -19,24 +19,26 @@ struct Sums {
     bool horizontalIsSum = false;  // a shelf wall's two thrusts
 };
 
-Sums SumsOf(const StabilityTerms& t, const StabilitySymbols& y) {
+// The terms in list order: every force's vertical part with its arm resists, every thrust's
+// horizontal part with its height overturns.
+Sums SumsOf(const ActionList& actions) {
     Sums s;
-    s.resisting = Q(y.W, t.W) * Q(y.Zw, t.Zw);
-    s.vertical = Q(y.W, t.W);
-    if (t.hasExtraWeight) {
-        s.resisting = s.resisting + Q(y.Ws, t.Ws) * Q(y.Zws, t.Zws);
-        s.vertical = s.vertical + Q(y.Ws, t.Ws);
+    bool anyVertical = false, anyHorizontal = false;
+    for (const Action& a : actions) {
+        const Expr v = Q(Symbol(a.fySymbol), a.Fy);
+        const Expr moment = v * Q(Symbol(a.xSymbol), a.x);
+        s.resisting = anyVertical ? s.resisting + moment : moment;
+        s.vertical = anyVertical ? s.vertical + v : v;
+        anyVertical = true;
     }
-    s.resisting = s.resisting + Q(y.Ey, t.Ey) * Q(y.Zx, t.Zx);
-    s.vertical = s.vertical + Q(y.Ey, t.Ey);
-    s.overturning = Q(y.Ex, t.Ex) * Q(y.Zy, t.Zy);
-    s.horizontal = Q(y.Ex, t.Ex);
-    if (t.hasLower) {
-        s.resisting = s.resisting + Q(y.E2y, t.E2y) * Q(y.Z2x, t.Z2x);
-        s.vertical = s.vertical + Q(y.E2y, t.E2y);
-        s.overturning = s.overturning + Q(y.E2x, t.E2x) * Q(y.Z2y, t.Z2y);
-        s.horizontal = s.horizontal + Q(y.E2x, t.E2x);
-        s.horizontalIsSum = true;
+    for (const Action& a : actions) {
+        if (!a.Horizontal()) continue;
+        const Expr h = Q(Symbol(a.fxSymbol), a.Fx);
+        const Expr moment = h * Q(Symbol(a.ySymbol), a.y);
+        s.horizontalIsSum = anyHorizontal;
+        s.overturning = anyHorizontal ? s.overturning + moment : moment;
+        s.horizontal = anyHorizontal ? s.horizontal + h : h;
+        anyHorizontal = true;
     }
     return s;
 }
@@ -72,15 +74,14 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
 }
 
 void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
-    const StabilityTerms& t = s.terms;
     Heading(w, "\n4、抗滑移稳定验算");
-    const bool inclined = t.alpha0 != 0;
+    const bool inclined = s.alpha0 != 0;
     if (inclined) {
         // The forces resolved normal to and along the inclined base.
-        const Expr cosA = {"cosWriteSubScript(α,0)", Format("%.4f", std::cos(static_cast<double>(t.alpha0)))};
-        const Expr sinA = {"sinWriteSubScript(α,0)", Format("%.4f", std::sin(static_cast<double>(t.alpha0)))};
+        const Expr cosA = {"cosWriteSubScript(α,0)", Format("%.4f", std::cos(static_cast<double>(s.alpha0)))};
+        const Expr sinA = {"sinWriteSubScript(α,0)", Format("%.4f", std::sin(static_cast<double>(s.alpha0)))};
         const Expr horizontal = sums.horizontalIsSum ? Brackets(sums.horizontal) : sums.horizontal;
-        w.WriteText(Format("\t基底倾角：WriteSubScript(α,0)=%.2f°\n", t.alpha0 * 180 / 3.14159265358979));
+        w.WriteText(Format("\t基底倾角：WriteSubScript(α,0)=%.2f°\n", s.alpha0 * 180 / 3.14159265358979));
         Heading(w, "\t基底法向合力：");
         WriteFormula(w, "N", Brackets(sums.vertical) * cosA + horizontal * sinA, F("%.2f", s.N), " kN/m\n");
         Heading(w, "\t沿基底的滑动力：");
@@ -98,8 +99,8 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     Heading(w, "\t挡土墙抗滑移稳定安全系数：");
-    const Expr e = inclined ? Fraction(Q("μ", t.mu) * Q("N", s.N), Q("T", s.slidingForce))
-                            : Fraction(Q("μ", t.mu) * Brackets(sums.vertical), sums.horizontal);
+    const Expr e = inclined ? Fraction(Q("μ", s.mu) * Q("N", s.N), Q("T", s.slidingForce))
+                            : Fraction(Q("μ", s.mu) * Brackets(sums.vertical), sums.horizontal);
     WriteFormula(w, "WriteSubScript(K,h)", e, "",
                  Verdict(s.Kh, s.requiredSliding, s.slidingOk, "抗滑移稳定"));
 }
@@ -131,7 +132,7 @@ void Bearing(ReportWriter& w, const StabilityResult& s) {
 }
 
 void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
-    const bool inclined = s.terms.alpha0 != 0;
+    const bool inclined = s.alpha0 != 0;
     Heading(w, "\n5、地基验算");
     w.WriteText(F("\t基底宽度：B=%.2f m\n", s.B));
     if (!inclined) {
@@ -166,8 +167,8 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
 
 }  // namespace
 
-void WriteStabilityReport(ReportWriter& w, const StabilityResult& s, const StabilitySymbols& symbols) {
-    const Sums sums = SumsOf(s.terms, symbols);
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
+    const Sums sums = SumsOf(s.actions);
     Overturning(w, s, sums);
     Sliding(w, s, sums);
     Foundation(w, s, sums);

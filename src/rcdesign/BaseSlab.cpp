@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/Polygon.h"
+#include "rcdesign/LoadCombination.h"
 
 namespace wall {
 
@@ -54,6 +55,7 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     const float cosPsi = static_cast<float>(std::cos(static_cast<double>(s.thrustAngle)));
 
     BaseSlabResult r;
+    const LoadCombination& g = kPermanentGoverning;
     const float B = X[5] - X[4];
     r.B = B;
     r.B1 = B1;
@@ -76,13 +78,14 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock
     // Wq is that same part: it is counted with 1.35 inside W1 and again with 1.4 as Wq, which errs on
     // the heavy side for the base pressures and the heel moment.
     BasePressures& d = r.design;
-    d.Mv = 1.35f * (sinPsi * z1v * E1s + W1 * Zw1 + W * Zw) + 1.4f * (sinPsi * zqv * Eqs + Wq * zW);
-    d.Mh = cosPsi * (1.4f * Eqs * (zq + H1) + 1.35f * E1s * (z1 + H1));
-    d.G = 1.35f * (sinPsi * E1s + W + W1) + 1.4f * (sinPsi * Eqs + Wq);
+    d.Mv =
+        g.permanent * (sinPsi * z1v * E1s + W1 * Zw1 + W * Zw) + g.variable * (sinPsi * zqv * Eqs + Wq * zW);
+    d.Mh = cosPsi * (g.variable * Eqs * (zq + H1) + g.permanent * E1s * (z1 + H1));
+    d.G = g.permanent * (sinPsi * E1s + W + W1) + g.variable * (sinPsi * Eqs + Wq);
     Pressures(B, B1, B2, d);
-    r.Md = (zW - root) * Wq * 1.4f + (Zw1 - root) * W1 * 1.35f + heelSlabMoment * 1.35f -
+    r.Md = (zW - root) * Wq * g.variable + (Zw1 - root) * W1 * g.permanent + heelSlabMoment * g.permanent -
            HeelPressureMoment(d, B2);
-    r.Mb = ToePressureMoment(d, B1) - 1.35f * toeSlabMoment;
+    r.Mb = ToePressureMoment(d, B1) - g.permanent * toeSlabMoment;
 
     // Standard combination, with the thrust as the block holds it.
     BasePressures& k = r.standard;

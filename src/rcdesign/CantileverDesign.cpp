@@ -4,17 +4,20 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
+#include "rcdesign/LoadCombination.h"
 
 namespace wall {
 
 CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     CantileverResult r;
+    const LoadCombination& g = kPermanentGoverning;
     r.back = ImaginaryBackPressure(c, kb);
     const StemLoads& s = r.back.loads;
 
     // Stem at its base, permanent loads controlling.
     const float cosPsi = Cos(s.thrustAngle);
-    r.M = cosPsi * (1.35f * s.soilThrust * s.soilThrustArm + 1.4f * s.loadThrust * s.loadThrustArm);
+    r.M =
+        cosPsi * (g.permanent * s.soilThrust * s.soilThrustArm + g.variable * s.loadThrust * s.loadThrustArm);
     r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
     r.stemDepth = kb.outline.x[7] - kb.outline.x[2];
     r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};

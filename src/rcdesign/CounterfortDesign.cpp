@@ -3,6 +3,9 @@
 
 #include <cmath>
 
+#include "analysis/EarthCoefficients.h"
+#include "rcdesign/LoadCombination.h"
+
 namespace wall {
 
 namespace {
@@ -15,6 +18,7 @@ DesignedSection Strip(const CRetainingWall& wall, std::string_view name, float h
 
 CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     CounterfortResult r;
+    const LoadCombination& g = kPermanentGoverning;
     r.back = ImaginaryBackPressure(c, kb);
     const CRetainingWall& w = c.wall;
     const float H = w.m_fHeight, H1 = w.m_fToeHeight, H2 = w.m_fHeelHeight, B2 = w.m_fHeelWidth;
@@ -34,18 +38,18 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.sigmaPj = gamma * Hc * Ka / 2 + f * q * Ka;
     r.panelQ = r.sigmaPj * L / 2;
     r.panelMidMk = r.sigmaPj * L * L / 20;
-    r.panelMidM = 1.35f * r.panelMidMk;
+    r.panelMidM = g.permanent * r.panelMidMk;
     r.panelEndMk = -r.sigmaPj * L * L / 12;
-    r.panelEndM = 1.35f * r.panelEndMk;
+    r.panelEndM = g.permanent * r.panelEndMk;
     r.sections[0] = Strip(w, "panelSpan", h, r.panelMidM, r.panelMidMk);
     r.sections[1] = Strip(w, "panelEnds", h, r.panelEndM, r.panelEndMk);
 
     // Face panel, vertically from the base slab.
     r.sigmaFoot = Hc * gamma * Ka + f * q * Ka;
     r.panelFootMk = -0.03f * r.sigmaFoot * Hc * L;
-    r.panelFootM = 1.35f * r.panelFootMk;
+    r.panelFootM = g.permanent * r.panelFootMk;
     r.panelPosMk = -r.panelFootMk / 4;
-    r.panelPosM = 1.35f * r.panelPosMk;
+    r.panelPosM = g.permanent * r.panelPosMk;
     r.sections[2] = Strip(w, "panelPositive", h, r.panelPosM, r.panelPosMk);
     r.sections[3] = Strip(w, "panelFoot", h, r.panelFootM, r.panelFootMk);
 
@@ -56,7 +60,7 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     // equivalent load 2.4·Mb/B2².
     const float W1 = r.back.loads.heelWeight;
     const float heelOwn = gammaC * B2 * H2 + W1;
-    r.sigmaW = 2.4f * r.slab.Mb / (B2 * B2) + 1.35f * heelOwn / B2 - r.slab.design.sigmaMin;
+    r.sigmaW = 2.4f * r.slab.Mb / (B2 * B2) + g.permanent * heelOwn / B2 - r.slab.design.sigmaMin;
     r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + heelOwn / B2 - r.slab.standard.sigmaMin;
     r.heelQ = r.sigmaW * L / 2;
     r.heelMidM = r.sigmaW * L * L / 20;
@@ -85,9 +89,9 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
         cs.height = x * B2 / Hc + t;
         cs.flangeWidth = L * x / Hc + b;
         cs.flangeThickness = t;
-        cs.Q = 1.35f * (p1 * x * x / (2 * Hc) + pq * x) * l;
+        cs.Q = g.permanent * (p1 * x * x / (2 * Hc) + pq * x) * l;
         cs.Mk = (p1 * x * x * x / (6 * Hc) + pq * x * x / 2) * l;
-        cs.M = 1.35f * cs.Mk;
+        cs.M = g.permanent * cs.Mk;
         r.sections[7 + i] = {kNames[i], DesignReinforcement(w, SectionKind::kTee, cs.height, cs.M, cs.Mk,
                                                             cs.flangeWidth, cs.flangeThickness)};
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/EarthCoefficients.h"
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/Polygon.h"
 
@@ -36,9 +37,7 @@ BackPressure Coulomb(const WallCase& c, KernelBlock& kb, float beta, float f) {
     StemLoads& s = p.loads;
     const float theta = Atan((Tan(alpha) * stem + B2) / stem);  // from the vertical
     s.thrustAngle = Atan(B2 / H) + phi;
-    const float root = Sqrt(Sin(phi + delta) * Sin(phi - beta) / (Cos(theta + delta) * Cos(theta - beta)));
-    p.Ka = Cos(phi - theta) * Cos(phi - theta) /
-           (Cos(theta) * Cos(theta) * Cos(theta + delta) * ((1 + root) * (1 + root)));
+    p.Ka = CoulombCoefficient(phi, theta, delta, beta);
     const float Ka = p.Ka;
     const float E1 = gamma * H * H * Ka / 2;
     s.soilThrust = gamma * stem * stem * Ka / 2;
@@ -113,7 +112,7 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
     float E1 = 0;
     if (beta < 1e-6f || b < B2 || std::fabs(B2 - b) < 1e-4f) {
         // Level ground over the back, at the crest's height.
-        p.Ka = Tan(kPi / 4 - phi / 2) * Tan(kPi / 4 - phi / 2);
+        p.Ka = RankineLevelCoefficient(phi);
         const float Ka = p.Ka;
         const float rootKa = Sqrt(Ka);
         auto thrust = [&](float he) {
@@ -126,8 +125,7 @@ BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
         s.soilThrustArm = (he - H1) / 3;
     } else {
         const float cosBeta = Cos(beta);
-        const float root = Sqrt(Cos(beta) * Cos(beta) - Cos(phi) * Cos(phi));
-        p.Ka = (cosBeta - root) / (cosBeta + root);
+        p.Ka = RankineSlopingCoefficient(beta, phi);
         const float Ka = p.Ka;
         const float tanPhi = Tan(phi);
         auto thrust = [&](float he) {
@@ -205,10 +203,6 @@ float FirstSlopeAngle(const CSoil& soil) {
     return AsShown(soil.m_afSlope[0][kSlopeAngle]) * kPi / 180;
 }
 
-float SurchargeFactor(float beta, float alpha) {
-    return Cos(beta) * Cos(alpha) / Cos(alpha - beta);
-}
-
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     LoadKernelBlock(c, kb);
     const float beta = FirstSlopeAngle(c.soil);
@@ -225,7 +219,7 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     p.loads.heelWeight = kb.extraWeight;
     p.loads.heelWeightArm = kb.extraWeightArm;
 
-    r.stability = ComputeStability(c, kb, coulomb ? 1 : 2);
+    r.stability = ComputeStability(c, kb, WallActions(c, kb));
     r.W = kb.wallWeight;
     r.Zw = kb.wallWeightArm;
     r.W1 = kb.extraWeight;

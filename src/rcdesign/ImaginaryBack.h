@@ -39,7 +39,4 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb);
 // Elevation angle of the first slope segment as the slope page shows it, in radians (π as 3.14159).
 float FirstSlopeAngle(const CSoil& soil);
 
-// Factor of the surcharge's pressure on a back at α under ground rising at β: cosβ·cosα/cos(α − β).
-float SurchargeFactor(float beta, float alpha);
-
 }  // namespace wall

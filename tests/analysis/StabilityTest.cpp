@@ -28,7 +28,7 @@ TEST(ComputeStability, RectangularWallByHand) {
     test::SetGround(c, 1, 0);
     KernelBlock kb = test::LoadedBlock(c);
     RankineActivePressure(c, kb);
-    StabilityResult r = ComputeStability(c, kb, 2);
+    StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
     EXPECT_NEAR(kb.wallWeight, 240, 1e-3);
     EXPECT_NEAR(kb.pressureX, 75, 1e-3);
     EXPECT_NEAR(r.Kq, 1.92, 1e-4);
@@ -74,7 +74,7 @@ TEST(ComputeStability, FoundationChecksAtTheirLimits) {
         c.settings.eccentricityLimit = row.eccentricityLimit;
         KernelBlock kb = test::LoadedBlock(c);
         RankineActivePressure(c, kb);
-        const StabilityResult r = ComputeStability(c, kb, 2);
+        const StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
         EXPECT_EQ(r.bearingChecked, row.fa > 0) << row.name;
         if (row.fa > 0) {
             EXPECT_NEAR(r.pk, 120, 1e-3) << row.name;
@@ -124,14 +124,14 @@ TEST(ComputeStability, EccentricityAtTheMiddleThird) {
     WallCase c = DefaultCase(kSemiGravity);
     c.wall.m_fBackSlope = 0;
     KernelBlock kb = HandBlock(100, 3, 10, 0, 0, 10);
-    StabilityResult r = ComputeStability(c, kb, 1);
+    StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
     EXPECT_FLOAT_EQ(r.e0, 1);
     EXPECT_FALSE(r.partialContact);
     EXPECT_NEAR(r.sigmaMax, 200.0 / 6, 1e-4);
     EXPECT_EQ(r.sigmaMin, 0);
 
     kb = HandBlock(100, 3, 10, 0, 0, 10.03f);
-    r = ComputeStability(c, kb, 1);
+    r = ComputeStability(c, kb, WallActions(c, kb));
     EXPECT_NEAR(r.e0, 1.003, 1e-5);
     EXPECT_TRUE(r.partialContact);
     EXPECT_NEAR(r.sigmaMax, 33.38342, 1e-3);
@@ -144,9 +144,9 @@ TEST(ComputeStability, BaseInclinationByType) {
     WallCase c = DefaultCase(kSemiGravity);
     c.wall.m_fBaseSlope = 0.3f;
     KernelBlock kb = HandBlock(100, 3, 10, 0, 0, 1);
-    EXPECT_FLOAT_EQ(ComputeStability(c, kb, 1).B, 6);
+    EXPECT_FLOAT_EQ(ComputeStability(c, kb, WallActions(c, kb)).B, 6);
     c.wallType = kGravity;
-    EXPECT_NEAR(ComputeStability(c, kb, 1).B, 6.264184, 1e-5);
+    EXPECT_NEAR(ComputeStability(c, kb, WallActions(c, kb)).B, 6.264184, 1e-5);
 }
 
 // Sliding by resolving the forces along and across the base (inclined at α0, rising towards the
@@ -171,7 +171,7 @@ TEST(ComputeStability, SlidingMatchesForceBalanceForEveryBackBatter) {
                 kb.wallFriction = static_cast<float>(Deg(deltaDeg));
                 const double expected = ((W + Ey) * std::cos(a0) + Ex * std::sin(a0)) * mu /
                                         (Ex * std::cos(a0) - (W + Ey) * std::sin(a0));
-                StabilityResult r = ComputeStability(c, kb, 1);
+                StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
                 EXPECT_GT(r.Kh, 0);
                 EXPECT_NEAR(r.Kh, expected, expected * 1e-5);
             }
@@ -202,7 +202,7 @@ TEST(ComputeStability, ShelfVariantMatchesForceBalance) {
         kb.lowerPressureY = E2y;
         kb.lowerArmX = 2.8f;
         kb.lowerArmY = 1.5f;
-        StabilityResult r = ComputeStability(c, kb, 1);
+        StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
         const double Kh = (400.0 + Ey + E2y) * 0.5 / (Ex + E2x);
         const double resisting = 300 * 1.5 + 100 * 2.5 + Ey * 2.2 + E2y * 2.8;
         const double overturning = Ex * 4.5 + E2x * 1.5;
@@ -232,7 +232,7 @@ TEST(ComputeStability, ReinforcedConcreteVariant) {
         kb.wallFriction = static_cast<float>(Deg(10));
         kb.extraWeight = 150;
         kb.extraWeightArm = 4.5f;
-        StabilityResult r = ComputeStability(c, kb, 2);
+        StabilityResult r = ComputeStability(c, kb, WallActions(c, kb));
         const double Kh = (350.0 + Ey) * 0.5 / Ex;
         EXPECT_NEAR(r.Kh, Kh, Kh * 1e-5);
         EXPECT_NEAR(r.Kq, (400 + 675 + Ey * 4.0) / (Ex * 2.5), 1e-4);

@@ -1,0 +1,79 @@
+// The forces on a wall with their points of action: what stability sums, the report prints, the
+// loading sketch draws and the finiteness check scans.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace wall {
+
+enum class ActionKind {
+    kWallWeight,     // the wall's own weight
+    kSoilWeight,     // soil resting on a heel or a shelf platform
+    kSurchargeLoad,  // the part of a strip surcharge standing on a heel
+    kEarthPressure,  // an earth-pressure thrust on a back (real or imaginary)
+};
+
+// One force per metre of wall. Fx pushes towards the toe, Fy acts downwards; (x, y) is the point of
+// action, x from the toe towards the backfill and y above the toe. Its moment about the toe tends
+// to overturn by Fx·y and resists by Fy·x. The symbols are plain: the first character is the
+// letter, the rest its subscript ("Zw" is Z with subscript w); a weight has no Fx symbols.
+struct Action {
+    ActionKind kind = ActionKind::kWallWeight;
+    const char* fxSymbol = "";
+    const char* fySymbol = "";
+    const char* xSymbol = "";
+    const char* ySymbol = "";
+    float Fx = 0;  // kN/m
+    float Fy = 0;  // kN/m
+    float x = 0;   // m
+    float y = 0;   // m
+
+    // A weight or load acts vertically only; a thrust has both components (one may be zero).
+    bool Horizontal() const { return kind == ActionKind::kEarthPressure; }
+};
+
+// At most a handful of forces act on one wall; a fixed array keeps the analysis free of allocation.
+class ActionList {
+  public:
+    static constexpr std::size_t kCapacity = 12;
+
+    // Appends an action and returns it; a list already full keeps its actions and returns a scratch
+    // action that nothing reads (no analysis adds that many).
+    Action& Add(const Action& a) {
+        if (m_count == kCapacity) return m_overflow = a;
+        return m_items[m_count++] = a;
+    }
+    const Action* begin() const { return m_items.data(); }
+    const Action* end() const { return m_items.data() + m_count; }
+    std::size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const Action& operator[](std::size_t i) const { return m_items[i]; }
+
+    // The first action of a kind, or nullptr.
+    const Action* Find(ActionKind kind) const {
+        for (const Action& a : *this)
+            if (a.kind == kind) return &a;
+        return nullptr;
+    }
+
+  private:
+    std::array<Action, kCapacity> m_items{};
+    std::size_t m_count = 0;
+    Action m_overflow{};
+};
+
+// The actions' sums in list order, in single precision as every analysis adds them.
+struct ActionSums {
+    float weights = 0;      // ΣFy of the vertical-only actions (G)
+    float thrustY = 0;      // ΣFy of the thrusts
+    float thrustX = 0;      // ΣFx
+    float vertical = 0;     // ΣFy of all, in list order
+    float resisting = 0;    // ΣFy·x
+    float overturning = 0;  // ΣFx·y
+    float net = 0;          // ΣFy·x − ΣFx·y, subtracted term by term
+};
+
+ActionSums SumActions(const ActionList& actions);
+
+}  // namespace wall

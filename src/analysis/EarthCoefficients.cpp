@@ -1,0 +1,29 @@
+// Active earth-pressure coefficients, single precision with double-precision trigonometry.
+#include "analysis/EarthCoefficients.h"
+
+#include "analysis/DoubleMath.h"
+
+namespace wall {
+
+float CoulombCoefficient(float phi, float alpha, float delta, float beta) {
+    const double cosA = Cos(alpha), cosPhiA = Cos(phi - alpha);
+    const double root = Sqrt(Sin(phi + delta) * Sin(phi - beta) / (Cos(alpha + delta) * Cos(alpha - beta)));
+    return cosPhiA * cosPhiA / (cosA * cosA * Cos(alpha + delta) * ((1 + root) * (1 + root)));
+}
+
+float RankineLevelCoefficient(float phi) {
+    const double t = Tan(3.14159 / 4 - phi / 2);
+    return t * t;
+}
+
+float RankineSlopingCoefficient(float beta, float phi) {
+    const double cosB = Cos(beta), cosP = Cos(phi);
+    const double root = Sqrt((cosB + cosP) * (cosB - cosP));
+    return (cosB - root) / (cosB + root);
+}
+
+float SurchargeFactor(float beta, float alpha) {
+    return Cos(beta) * Cos(alpha) / Cos(alpha - beta);
+}
+
+}  // namespace wall
