@@ -117,29 +117,36 @@ Json Moment(const wall::BaseSlabResult& b, float v) {
     return b.PressuresKnown() ? Json(v) : Json();
 }
 
+Json CombinationJson(const wall::BasePressures& p) {
+    return Json{{"Mv", p.Mv},
+                {"Mh", p.Mh},
+                {"G", p.G},
+                {"e", p.e},
+                {"contact", Pressure(p, p.contact)},
+                {"sigmaMax", Pressure(p, p.sigmaMax)},
+                {"sigmaMin", Pressure(p, p.sigmaMin)},
+                {"pd", Pressure(p, p.pd)},
+                {"pb", Pressure(p, p.pb)}};
+}
+
+// Each basic combination with its factors, the standard combination and the governing root moments.
 Json BaseJson(const wall::BaseSlabResult& b) {
-    const wall::BasePressures& d = b.design;
-    const wall::BasePressures& k = b.standard;
-    return Json{{"Mv", d.Mv},
-                {"Mh", d.Mh},
-                {"G", d.G},
-                {"e", d.e},
-                {"sigmaMax", Pressure(d, d.sigmaMax)},
-                {"sigmaMin", Pressure(d, d.sigmaMin)},
-                {"pd", Pressure(d, d.pd)},
-                {"pb", Pressure(d, d.pb)},
-                {"Mvk", k.Mv},
-                {"Mhk", k.Mh},
-                {"Gk", k.G},
-                {"ek", k.e},
-                {"sigmaMaxK", Pressure(k, k.sigmaMax)},
-                {"sigmaMinK", Pressure(k, k.sigmaMin)},
-                {"pdk", Pressure(k, k.pd)},
-                {"pbk", Pressure(k, k.pb)},
+    Json design = Json::array();
+    for (const wall::BasePressures& p : b.design) {
+        Json j = CombinationJson(p);
+        j["combination"] = p.factors.name;
+        j["gammaG"] = p.factors.permanent;
+        j["gammaQ"] = p.factors.variable;
+        design.push_back(j);
+    }
+    return Json{{"design", design},
+                {"standard", CombinationJson(b.standard)},
                 {"Md", Moment(b, b.Md)},
                 {"Mdk", Moment(b, b.Mdk)},
+                {"heelCombination", wall::kBasicCombinations[b.heel.combination].name},
                 {"Mb", Moment(b, b.Mb)},
                 {"Mbk", Moment(b, b.Mbk)},
+                {"toeCombination", wall::kBasicCombinations[b.toe.combination].name},
                 {"resultantOutsideBase", !b.PressuresKnown()}};
 }
 

@@ -2,37 +2,28 @@
 #pragma once
 
 #include "analysis/EarthCoefficients.h"
+#include "analysis/EarthThrust.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
 #include "case/WallCase.h"
 
 namespace wall {
 
-enum class CoulombVariant {
-    kSimple,   // one planar slope segment, no surcharge: Coulomb's coefficient
-    kGeneral,  // broken slope and strip surcharge: closed-form trial wedge
-};
-
 struct CoulombResult {
     PressureStatus status = PressureStatus::kOk;
-    CoulombVariant variant = CoulombVariant::kSimple;
-    float Ka = 0;  // simple variant: the coefficient
-    // General variant: the wedge chosen (1 plane through the loaded strip, 2 beyond it, 3 load
-    // ignored, 4 plane through the strip's far edge when plane 2 would fall short of it), tanθ of
-    // its failure plane from the vertical, and the coefficients K and K1.
-    int wedge = 0;
-    float tanTheta = 0;
-    float K = 0;
-    float K1 = 0;
-    float E = 0;  // total thrust
+    ThrustResult thrust;  // on the back from P5 up to P0, with its diagram and failure plane
+    float E = 0;          // total thrust, inclined at δ to the back's normal
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
 };
 
-// Computes Ex, Ey, Zx, Zy from the block (H, α, δ, φ, β, γ, the first slope segment, the
-// surcharge and the outline's toe and bottom back corner) and stores them in pressureX, pressureY,
-// armX, armY. The case supplies the number of slope segments and the surcharge's width and
-// pressure, which choose the variant. When the general variant has no failure plane (φ + α + δ
-// above 90°, or ground falling away too steeply) nothing is stored and the status says so.
+// The thrust on the back of the block's outline (from P5 up to the top back corner P0) under the
+// case's ground and strip surcharge, by trial wedges (CoulombThrust). Ex, Ey follow the back's angle
+// α and δ; (Zx, Zy) is the thrust's point on the back, from the outline's toe P4. Stores them in
+// pressureX, pressureY, armX, armY; a status other than kOk stores nothing.
 CoulombResult CoulombActivePressure(const WallCase& c, KernelBlock& kb);
+
+// The back of the block's outline, P5 up to P0, and the backfill of the block (γ, φ, δ; c for Rankine).
+WallBack OutlineBack(const KernelBlock& kb);
+Backfill BlockBackfill(const KernelBlock& kb);
 
 }  // namespace wall

@@ -20,6 +20,8 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         r.stability = ComputeStability(c, kb, WallActions(c, kb));
     } else {
         r.rankine = RankineActivePressure(c, kb);
+        r.status = r.rankine.status;
+        if (r.status != PressureStatus::kOk) return r;
         r.stability = ComputeStability(c, kb, WallActions(c, kb));
     }
 

@@ -1,7 +1,9 @@
-// Active earth pressure by Rankine's theory on the vertical through the bottom back corner.
+// Active earth pressure by Rankine's theory on the vertical through a masonry wall's bottom back corner.
 #pragma once
 
+#include "analysis/EarthThrust.h"
 #include "analysis/KernelBlock.h"
+#include "analysis/PressureStatus.h"
 #include "case/WallCase.h"
 
 namespace wall {
@@ -13,28 +15,25 @@ struct WedgeLoad {
 };
 
 struct RankineResult {
-    bool sloping = false;  // sloping-ground branch (else level ground)
-    bool shallow = false;  // the surcharge's spread ends above the base
+    PressureStatus status = PressureStatus::kOk;
+    ThrustResult thrust;   // on the vertical through P5, from the ground down to P5
+    bool sloping = false;  // the ground at the vertical's top slopes: the thrust is parallel to it
     float Ka = 0;
-    float effectiveHeight = 0;  // H' up to the ground surface
-    float E1 = 0;               // soil part, cohesion included, at least 0
-    float E1Computed = 0;       // the formula's value: negative where cohesion outweighs the soil's weight
-    float E = 0;                // soil and surcharge
-    WedgeLoad wedge;            // added to Ey
+    float effectiveHeight = 0;  // of the vertical, up to the ground
+    float E1 = 0;               // soil part, never below 0
+    float E1Computed = 0;  // the closed form's value: negative where cohesion outweighs the soil's weight
+    float E = 0;           // soil and surcharge
+    WedgeLoad wedge;       // soil and surcharge over the back face, added to Ey
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
 };
 
-// Soil (and the part of the surcharge) standing over the back face between the face and the
-// vertical through the bottom back corner. Reads the case's back batter and the block (H, α, γ,
-// q, d, the first slope segment as the block holds it, the outline's P0, P4, P5). Where the slope
-// runs on beyond that vertical only the part of it over the face counts; a back leaning away
+// The soil standing over the back face between the face and the vertical through the bottom back
+// corner, up to the ground as entered, and the part of the strip surcharge on it. A back leaning away
 // from the fill carries none.
 WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb);
 
-// Computes Ex, Ey, Zx, Zy and stores them in pressureX, pressureY, armX, armY. On sloping ground
-// with one slope segment it also cuts the slope at the back face: slopeRun becomes t = H·tanα and
-// slopeRise t·tanβ; a later computation in the same analysis (the wall-body section) works with those
-// values.
+// Computes Ex, Ey, Zx, Zy (the wedge load included in Ey and Zx) and stores them in pressureX,
+// pressureY, armX, armY.
 RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

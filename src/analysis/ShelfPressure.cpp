@@ -10,9 +10,21 @@
 namespace wall {
 namespace {
 
-// The surcharge's influence, spread at 45°, ends above the platform.
-bool EndsAbovePlatform(float d, float l0, float h1) {
-    return d + l0 < h1 || std::fabs(d + l0 - h1) < 1e-4f;
+// The lower back extended from P5 through P6 up to the ground.
+WallBack ExtendedLowerBack(const KernelBlock& kb, const GroundSurface& g) {
+    const double x5 = kb.outline.x[5], y5 = kb.outline.y[5];
+    const double x6 = kb.outline.x[6], y6 = kb.outline.y[6];
+    const double dxdy = (x6 - x5) / (y6 - y5);  // along the back, per metre upwards
+    double y = g.HeightAt(x6);
+    for (int i = 0; i < 40; ++i) y = g.HeightAt(x5 + (y - y5) * dxdy);
+    return {{x5 + (y - y5) * dxdy, y}, {x5, y5}};
+}
+
+// The point at a height above P5 on the line P5–P6.
+Point OnLowerBack(const KernelBlock& kb, double height) {
+    const double x5 = kb.outline.x[5], y5 = kb.outline.y[5];
+    const double x6 = kb.outline.x[6], y6 = kb.outline.y[6];
+    return {x5 + (x6 - x5) * height / (y6 - y5), y5 + height};
 }
 
 }  // namespace
@@ -20,74 +32,69 @@ bool EndsAbovePlatform(float d, float l0, float h1) {
 ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     ShelfPressureResult r;
     const float H = kb.backHeight, phi = kb.soilFriction, delta = kb.wallFriction, beta = kb.slopeAngle;
-    const float gamma = kb.soilUnitWeight, q = kb.loadPressure, l0 = kb.loadWidth, d = kb.loadOffset;
+    const float gamma = kb.soilUnitWeight;
     const float h1 = c.wall.m_fHeelHeight;
     const float h2 = H - h1;
-    const float alpha1 = Atan(c.wall.m_fBackSlope), alpha2 = Atan(c.wall.m_fLowerBackSlope);
-    const float s = kb.outline.y[5] - kb.outline.y[4];
-    const float f1 = SurchargeFactor(beta, alpha1);
-    const float f2 = SurchargeFactor(beta, alpha2);
-    const double tanPhi = Tan(phi);
+    const float alpha2 = Atan(c.wall.m_fLowerBackSlope);
+    const float* X = kb.outline.x;
+    const float* Y = kb.outline.y;
+    const float s = Y[5] - Y[4];
+    const GroundSurface g = GroundOf(c.soil);
     r.gamma = gamma;
     r.h1 = h1;
     r.h2 = h2;
 
     // Soil on the platform: P0, P7, P6 and the point above P6 along the lower back batter.
-    const float px[4] = {kb.outline.x[0], kb.outline.x[7], kb.outline.x[6],
-                         static_cast<float>(kb.outline.x[6] + kb.outline.y[6] * Tan(alpha2))};
-    const float py[4] = {kb.outline.y[0], kb.outline.y[7], kb.outline.y[6], 0};
+    const float px[4] = {X[0], X[7], X[6], static_cast<float>(X[6] + Y[6] * Tan(alpha2))};
+    const float py[4] = {Y[0], Y[7], Y[6], 0};
     const AreaCentroid soil = PolygonAreaCentroid(px, py, 4);
     r.extraWeight = soil.area * gamma;
-    r.extraWeightArm = soil.cx + kb.outline.x[0] - kb.outline.x[3];
+    r.extraWeightArm = soil.cx + X[0] - X[3];
     kb.extraWeight = r.extraWeight;
     kb.extraWeightArm = r.extraWeightArm;
 
-    // Upper wall.
-    r.Ka1 = CoulombCoefficient(phi, alpha1, delta, beta);
-    const float E1 = 0.5f * r.Ka1 * gamma * h1 * h1;
-    float M;
-    if (EndsAbovePlatform(d, l0, h1)) {
-        const float Eq = q * l0 * r.Ka1 * f1;
-        r.Eq1 = Eq;
-        r.E1 = E1 + Eq;
-        M = (h1 - d - l0 / 2) * Eq + E1 * h1 / 3;
-    } else {
-        const float Eq1 = (q / 2) * (d - d * tanPhi) * r.Ka1 * f1;
-        const float Eq2 = (h1 - d) * q * r.Ka1 * f1;
-        r.Eq1 = Eq1 + Eq2;
-        r.E1 = E1 + Eq1 + Eq2;
-        M = (h1 - d) * Eq2 / 2 + (h1 - 1.5 * (d - d * tanPhi) - d * tanPhi) * Eq1 + E1 * h1 / 3;
-    }
-    const float z = M / r.E1;
-    r.thrustHeight = z;
-    r.Ex = r.E1 * Cos(alpha1 + delta);
-    r.Ey = r.E1 * Sin(alpha1 + delta);
-    r.Zy = (H - h1) + s + z;
-    r.Zx = (kb.outline.x[7] - kb.outline.x[4]) - z * Tan(alpha1);
+    // Upper wall: the back from P7 up to P0.
+    const WallBack upper{{X[0], Y[0]}, {X[7], Y[7]}};
+    r.upper = CoulombThrust(upper, g, BlockBackfill(kb));
+    r.status = r.upper.status;
+    if (r.status != PressureStatus::kOk) return r;
+    const double alpha1 = upper.Angle();
+    r.Ka1 = r.upper.Ka;
+    r.E1 = r.upper.E;
+    r.Eq1 = r.upper.load;
+    r.thrustHeight = static_cast<float>(r.upper.point.y - Y[7]);
+    r.Ex = static_cast<float>(r.E1 * std::cos(alpha1 + delta));
+    r.Ey = static_cast<float>(r.E1 * std::sin(alpha1 + delta));
+    r.Zy = static_cast<float>(r.upper.point.y - Y[4]);
+    r.Zx = static_cast<float>(r.upper.point.x - X[4]);
 
     // Lower wall: the soil above the platform acts on it as a uniform load γ·h1.
     r.Ka2 = CoulombCoefficient(phi, alpha2, delta, beta);
     const float Ka2 = r.Ka2;
-    const float E2s = 0.5f * Ka2 * gamma * h2 * h2 + Ka2 * gamma * h1 * h2;
+    r.E2s = 0.5f * Ka2 * gamma * h2 * h2 + Ka2 * gamma * h1 * h2;
     const float Ms = (h2 / 2 + s) * Ka2 * gamma * h1 * h2 + (h2 / 3 + s) * 0.5f * Ka2 * gamma * h2 * h2;
-    if (EndsAbovePlatform(d, l0, h1)) {
-        r.E2 = E2s;
-        r.Z2y = Ms / E2s;
-    } else if (H <= d + l0) {
-        const float Eq1 = (q / 2) * (d - d * tanPhi) * Ka2 * f2;
-        const float Eq2 = (H - d) * q * Ka2 * f2;
-        r.Eq2 = Eq1 + Eq2;
-        r.E2 = E2s + Eq1 + Eq2;
-        r.Z2y = (((H - d) / 2 + s) * Eq2 + (H - 1.5 * (d - d * tanPhi) - d * tanPhi + s) * Eq1 + Ms) / r.E2;
-    } else {
-        const float Eq = q * l0 * Ka2 * f2;
-        r.Eq2 = Eq;
-        r.E2 = E2s + Eq;
-        r.Z2y = ((h2 + s - d - l0 / 2) * Eq + Ms) / r.E2;
+    // The strip's band on the extended lower back, below the platform.
+    float Zq = 0;
+    if (g.strip.Present()) {
+        const WallBack extended = ExtendedLowerBack(kb, g);
+        const ThrustResult e = CoulombThrust(extended, g, BlockBackfill(kb));
+        if (e.status == PressureStatus::kOk) {
+            const float platform = static_cast<float>(extended.top.y - Y[6]);
+            const DiagramThrust whole = e.diagram.Thrust(PressureDiagram::Part::kLoad);
+            const DiagramThrust above = e.diagram.Thrust(PressureDiagram::Part::kLoad, platform);
+            r.Eq2 = whole.force - above.force;
+            if (r.Eq2 > 0) {
+                const double depth = (whole.force * whole.depth - above.force * above.depth) / r.Eq2;
+                Zq = static_cast<float>(extended.top.y - depth - Y[4]);
+            }
+        }
     }
+    r.E2 = r.E2s + r.Eq2;
+    r.Z2y = r.E2 > 0 ? (Ms + r.Eq2 * Zq) / r.E2 : h2 / 3 + s;
     r.E2x = r.E2 * Cos(alpha2 + delta);
     r.E2y = r.E2 * Sin(alpha2 + delta);
-    r.Z2x = (kb.outline.x[5] - kb.outline.x[4]) - r.Z2y * Tan(alpha2);
+    const Point at = OnLowerBack(kb, r.Z2y - s);
+    r.Z2x = static_cast<float>(at.x - X[4]);
 
     kb.pressureX = r.Ex;
     kb.pressureY = r.Ey;

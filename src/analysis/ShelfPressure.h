@@ -1,13 +1,16 @@
 // Earth pressure on the upper and lower walls of a shelf wall and the soil on its platform.
 #pragma once
 
+#include "analysis/EarthThrust.h"
 #include "analysis/KernelBlock.h"
+#include "analysis/PressureStatus.h"
 #include "case/WallCase.h"
 
 namespace wall {
 
 // Every value the earth-pressure subsections of a shelf wall print, in their order.
 struct ShelfPressureResult {
+    PressureStatus status = PressureStatus::kOk;
     // Upper wall, above the platform.
     float Ka1 = 0;
     float gamma = 0;  // γ of the backfill
@@ -16,11 +19,13 @@ struct ShelfPressureResult {
     float Eq1 = 0;    // the surcharge's part of it
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
     float thrustHeight = 0;  // z: height of the upper thrust above the platform
+    ThrustResult upper;      // the upper back's thrust by trial wedges, with its diagram
     // Lower wall, below the platform.
     float Ka2 = 0;
     float h2 = 0;  // lower wall height
     float E2 = 0;
     float Eq2 = 0;  // the surcharge's part of it
+    float E2s = 0;  // the soil's part: the soil above the platform as a uniform load γ·h1
     float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
     // Soil standing on the platform.
     float extraWeight = 0;
@@ -28,8 +33,12 @@ struct ShelfPressureResult {
 };
 
 // Computes the soil on the platform (extraWeight, extraWeightArm), the upper-wall pressure
-// (pressureX..armY) and the lower-wall pressure (lowerPressureX..lowerArmY) with Coulomb's
-// coefficient whatever theory the case names, and stores them in the block.
+// (pressureX..armY) and the lower-wall pressure (lowerPressureX..lowerArmY) by Coulomb's theory
+// whatever theory the case names, and stores them in the block. The upper back carries the trial
+// wedges' thrust under the ground and strip as entered. The lower back carries the soil by Coulomb's
+// coefficient with the soil above the platform as a uniform load γ·h1, and the part of the strip's
+// band that falls below the platform on the lower back extended up to the ground (the extended-back
+// method), with the failure plane of that extended back.
 ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

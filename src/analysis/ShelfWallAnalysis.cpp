@@ -11,6 +11,7 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     r.W = kb.wallWeight;
     r.Zw = kb.wallWeightArm;
     r.pressure = ShelfPressure(c, kb);
+    if (r.pressure.status != PressureStatus::kOk) return r;
 
     r.stability = ComputeStability(c, kb, WallActions(c, kb));
     r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);

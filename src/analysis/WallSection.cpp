@@ -109,7 +109,8 @@ SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb) {
         r.status = CoulombActivePressure(c, kb).status;
         if (r.status != PressureStatus::kOk) return r;
     } else {
-        RankineActivePressure(c, kb);
+        r.status = RankineActivePressure(c, kb).status;
+        if (r.status != PressureStatus::kOk) return r;
     }
     SectionStresses(c, kb, r);
     return r;

@@ -23,12 +23,18 @@ void Analyse(const WallCase& c, CaseResult& r) {
             break;
         case kShelf:
             r.shelf = ShelfWallAnalysis(c, kb);
+            if (r.shelf->pressure.status != PressureStatus::kOk)
+                r.analysisRefusal = PressureStatusMessage(r.shelf->pressure.status);
             break;
         case kCantilever:
             r.cantilever = CantileverDesign(c, kb);
+            if (r.cantilever->back.status != PressureStatus::kOk)
+                r.analysisRefusal = PressureStatusMessage(r.cantilever->back.status);
             break;
         case kCounterfort:
             r.counterfort = CounterfortDesign(c, kb);
+            if (r.counterfort->back.status != PressureStatus::kOk)
+                r.analysisRefusal = PressureStatusMessage(r.counterfort->back.status);
             break;
         default:
             r.analysisRefusal = "该挡土墙类型的计算尚未提供。";

@@ -62,7 +62,7 @@ void Back(Scan& s, const ImaginaryBackResult& b) {
 }
 
 void Base(Scan& s, const BaseSlabResult& b) {
-    for (const BasePressures* p : {&b.design, &b.standard})
+    for (const BasePressures* p : {&b.design[0], &b.design[1], &b.standard})
         s.Check(kReinforcedInputs, {{"Mv", p->Mv},
                                     {"Mh", p->Mh},
                                     {"G", p->G},

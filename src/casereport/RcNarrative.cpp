@@ -41,6 +41,40 @@ constexpr CombinationText kStandard = {
     "Gk",
 };
 
+// The pressures at the roots: linear over the whole base, or over the contact length 3(B/2 − e) from
+// the edge the resultant leans to where part of the base lifts off (GB 50007-2011 §5.2.2).
+void WriteRootPressures(ReportWriter& w, const BaseSlabResult& s, const BasePressures& p,
+                        const CombinationText& t) {
+    const Expr B = Q("B", s.B), B1 = Q("WriteSubScript(B,1)", s.B1), B2 = Q("WriteSubScript(B,2)", s.B2);
+    const Expr max = Q("WriteSubScript(σ,max)", p.sigmaMax), min = Q("WriteSubScript(σ,min)", p.sigmaMin);
+    if (!p.zeroStressZone) {
+        // σmax at the edge the resultant leans to, σmin at the other.
+        const Expr spread = Brackets(max - min);
+        const Expr heelShare = p.towardsHeel ? Fraction(B - B2, B) : Fraction(B2, B);
+        const Expr toeShare = p.towardsHeel ? Fraction(B1, B) : Fraction(B - B1, B);
+        w.WriteText(t.pd);
+        WriteFormula(w, "pd", min + spread * heelShare, F("%.2f", p.pd), " kPa\n");
+        w.WriteText(t.pb);
+        WriteFormula(w, "pb", min + spread * toeShare, F("%.2f", p.pb), " kPa\n");
+        return;
+    }
+    const Expr Lc = Q("WriteSubScript(L,c)", p.contact);
+    w.WriteText(p.towardsHeel ? "\t基底自墙踵端起的受压长度：\n" : "\t基底自墙趾端起的受压长度：\n");
+    WriteFormula(w, "WriteSubScript(L,c)", K("3") * Brackets(Fraction(B, K("2")) - Q("e", p.e)),
+                 F("%.2f", p.contact), " m\n");
+    // Distance of each root from the loaded edge, and the pressure there.
+    auto root = [&](const char* label, const char* symbol, const Expr& distance, float value) {
+        w.WriteText(label);
+        if (value > 0)
+            WriteFormula(w, symbol, max * Brackets(K("1") - Fraction(distance, Lc)), F("%.2f", value),
+                         " kPa\n");
+        else
+            w.WriteText(Format("\t\t%s=0（该处位于受压长度以外，基底与地基脱开）\n", symbol));
+    };
+    root(t.pd, "pd", p.towardsHeel ? B2 : B - B2, p.pd);
+    root(t.pb, "pb", p.towardsHeel ? B - B1 : B1, p.pb);
+}
+
 void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressures& p,
                       const CombinationText& t) {
     w.WriteText(t.mv);
@@ -65,15 +99,7 @@ void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressu
     WriteBaseStresses(w, G, e, s.B, p.zeroStressZone, p.sigmaMax, p.sigmaMin,
                       {"\t∵e>B/6\n\t∴基底地基土出现零应力区，最大应力值：", "\t基底最大应力值：",
                        "\t基底压力最小值：", " kPa\n"});
-    // Linear between σmin at the heel's end and σmax at the toe.
-    const Expr max = Q("WriteSubScript(σ,max)", p.sigmaMax), min = Q("WriteSubScript(σ,min)", p.sigmaMin);
-    const Expr spread = Brackets(max - min);
-    w.WriteText(t.pd);
-    WriteFormula(w, "pd", min + spread * Fraction(Q("WriteSubScript(B,2)", s.B2), B), F("%.2f", p.pd),
-                 " kPa\n");
-    w.WriteText(t.pb);
-    WriteFormula(w, "pb", min + spread * Fraction(B - Q("WriteSubScript(B,1)", s.B1), B), F("%.2f", p.pb),
-                 " kPa\n");
+    WriteRootPressures(w, s, p, t);
 }
 
 }  // namespace
@@ -112,8 +138,11 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
 
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {
     Heading(w, "\n2）底板截面强度验算");
-    w.WriteText(" 按承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用\n");
-    WriteCombination(w, s, s.design, kDesign);
+    for (const BasePressures& p : s.design) {
+        w.WriteText(
+            Format(" 按承载能力极限状态下荷载效应的基本组合 %s（%s）\n", p.factors.name, p.factors.source));
+        WriteCombination(w, s, p, kDesign);
+    }
     w.WriteText(" 按正常使用极限状态下荷载效应的标准组合\n");
     WriteCombination(w, s, s.standard, kStandard);
 }

@@ -7,10 +7,19 @@
 namespace wall {
 namespace {
 
-// The face a slab moment puts in tension: a positive heel moment the top face, a positive toe
-// moment the bottom face.
-const char* TensionFace(float M, bool heel) {
-    return (M >= 0) == heel ? "（板顶受拉）" : "（板底受拉）";
+// The face a slab moment puts in tension (a positive heel moment the top face, a positive toe
+// moment the bottom face) and the combination that governs it.
+std::string TensionFace(float M, bool heel, int combination) {
+    return Format("（%s，%s控制）", (M >= 0) == heel ? "板顶受拉" : "板底受拉",
+                  kBasicCombinations[combination].name);
+}
+
+// How the slab roots' design moments were formed.
+void FavourableRule(ReportWriter& w) {
+    w.WriteText(
+        "\t板根弯矩设计值：对该截面不利的荷载取分项系数，有利的永久荷载（含基底反力）取1."
+        "0，有利的可变荷载不计"
+        "（GB 55001-2021 第3.1.13条），取两种基本组合中的较大值。\n");
 }
 
 // A label in one writer call and its value in the next.
@@ -33,6 +42,11 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
     WriteLoadingSketch();
     ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
+    if (r.Wq > 0) {
+        // The strip standing on the heel: a variable load of its own, apart from the soil.
+        ResultLine(*this, "墙踵上的面荷载：WriteSubScript(W,q)=", "%.2f kN/m", r.Wq);
+        ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,wq)=", "%.2f m", r.Zwq);
+    }
     Heading(*this, "\n2、土压力计算");
     if (r.soilThrustClipped) ClippedThrustLine(*this, r.soilThrustComputed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
@@ -50,7 +64,8 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     Heading(*this, "\n1）立板截面强度验算");
     WriteText(
         "\t底截面弯矩设计值：采用承载能力极限状态下荷载效应的基本组合，永久荷载效应起控制作用，弯矩设计值\n");
-    LabelValue(*this, "\t立板底截面弯矩设计值：M=", "%.2f kN·m/m \n", r.M);
+    LabelValue(*this, "\t立板底截面弯矩设计值：M=", "%.2f kN·m/m ", r.M);
+    WriteText(Format("（%s控制）\n", kBasicCombinations[r.stemCombination].name));
     LabelValue(*this, "\t立板底截面弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
     WriteReinforcementResult(*this, r.sections[0].result);
 
@@ -58,15 +73,16 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteText(" 配筋计算及裂缝验算\n");
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
+    if (known) FavourableRule(*this);
     if (known) {
         LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m", r.slab.Mb);
-        WriteText(std::string(TensionFace(r.slab.Mb, false)) + "\n");
+        WriteText(TensionFace(r.slab.Mb, false, r.slab.toe.combination) + "\n");
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[1].result);
     if (known) {
         LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m", r.slab.Md);
-        WriteText(std::string(TensionFace(r.slab.Md, true)) + "\n");
+        WriteText(TensionFace(r.slab.Md, true, r.slab.heel.combination) + "\n");
         LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
     }
     WriteReinforcementResult(*this, r.sections[2].result);
@@ -104,12 +120,13 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     // Base slab, toe and heel.
     WriteBaseSlabReport(*this, r.slab);
     WriteText(" 配筋计算及裂缝验算\n");
-    WriteText(" （1）墙趾板\n");
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
+    if (known) FavourableRule(*this);
+    WriteText(" （1）墙趾板\n");
     if (known) {
         LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m", r.slab.Mb);
-        WriteText(std::string(TensionFace(r.slab.Mb, false)) + "\n");
+        WriteText(TensionFace(r.slab.Mb, false, r.slab.toe.combination) + "\n");
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[4].result);

@@ -1,19 +1,53 @@
 // Base pressures of a reinforced-concrete wall and the bending moments at the roots of heel and toe.
 #include "rcdesign/BaseSlab.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/Polygon.h"
-#include "rcdesign/LoadCombination.h"
 
 namespace wall {
 
 namespace {
 
-// Trapezoid (or, with e > B/6, triangle) of base pressure under the vertical force G at eccentricity e;
-// pd and pb interpolated linearly between σmax at the toe and σmin at the heel's end.
+// Pressure at x from the toe: a trapezoid over the whole base, or a triangle over the contact
+// length from the edge the resultant leans to.
+double PressureAt(const BasePressures& p, double B, double x) {
+    if (p.resultantOutsideBase) return 0;
+    if (!p.zeroStressZone) {
+        const double toe = p.towardsHeel ? p.sigmaMin : p.sigmaMax;
+        const double heel = p.towardsHeel ? p.sigmaMax : p.sigmaMin;
+        return toe + (heel - toe) * x / B;
+    }
+    const double fromEdge = p.towardsHeel ? B - x : x;
+    return fromEdge < p.contact ? p.sigmaMax * (1 - fromEdge / p.contact) : 0;
+}
+
+// ∫ p(x)·|x − about| dx over [a, b]; the integrand is quadratic on each side of the contact's end,
+// so Simpson's rule on each piece is exact.
+double PressureMoment(const BasePressures& p, double B, double a, double b, double about) {
+    double cuts[3] = {a, b, b};
+    if (p.zeroStressZone) {
+        const double end = p.towardsHeel ? B - p.contact : p.contact;
+        if (end > a && end < b) cuts[1] = end;
+    }
+    double m = 0;
+    for (int i = 0; i < 2; ++i) {
+        const double x0 = cuts[i], x1 = cuts[i + 1];
+        if (!(x1 > x0)) continue;
+        auto f = [&](double x) { return PressureAt(p, B, x) * std::fabs(x - about); };
+        // Just inside the piece, so a jump at its end is read from the right side.
+        const double e = (x1 - x0) * 1e-9;
+        m += (x1 - x0) * (f(x0 + e) + 4 * f((x0 + x1) / 2) + f(x1 - e)) / 6;
+    }
+    return m;
+}
+
+// σmax, σmin, the contact and the pressures and moments at the roots from Mv, Mh and G.
 void Pressures(float B, float B1, float B2, BasePressures& p) {
-    p.e = std::fabs(B / 2 - (p.Mv - p.Mh) / p.G);
+    const double xR = (static_cast<double>(p.Mv) - p.Mh) / p.G;
+    p.e = static_cast<float>(std::fabs(B / 2 - xR));
+    p.towardsHeel = xR > B / 2;
     p.resultantOutsideBase = !(p.G > 0) || !(p.e < B / 2);
     if (p.resultantOutsideBase) {
         p.zeroStressZone = true;
@@ -21,81 +55,122 @@ void Pressures(float B, float B1, float B2, BasePressures& p) {
     }
     p.zeroStressZone = p.e > B / 6;
     if (!p.zeroStressZone) {
+        p.contact = B;
         p.sigmaMax = (1 + 6 * p.e / B) * p.G / B;
         p.sigmaMin = (1 - 6 * p.e / B) * p.G / B;
     } else {
+        p.contact = 3 * (B / 2 - p.e);
         p.sigmaMax = (2 * p.G / 3) / (B / 2 - p.e);
         p.sigmaMin = 0;
     }
-    p.pd = (p.sigmaMax - p.sigmaMin) * B2 / B + p.sigmaMin;
-    p.pb = (B - B1) * (p.sigmaMax - p.sigmaMin) / B + p.sigmaMin;
+    const double root = B - B2;  // the heel's root from the toe
+    p.pd = static_cast<float>(PressureAt(p, B, root));
+    p.pb = static_cast<float>(PressureAt(p, B, B1));
+    p.pEnd = static_cast<float>(PressureAt(p, B, B));
+    p.heelMoment = static_cast<float>(PressureMoment(p, B, root, B, root));
+    p.toeMoment = static_cast<float>(PressureMoment(p, B, 0, B1, B1));
 }
 
-// Moment at the heel's root of the base pressure under the heel (σmin at its end, pd at its root).
-float HeelPressureMoment(const BasePressures& p, float B2) {
-    return p.sigmaMin * B2 * B2 / 2 + (p.pd - p.sigmaMin) * B2 * B2 / 6;
+BasePressures Combination(const BaseLoads& l, const LoadCombination& f, float B, float B1, float B2) {
+    const double s = std::sin(static_cast<double>(l.psi)), c = std::cos(static_cast<double>(l.psi));
+    BasePressures p;
+    p.factors = f;
+    const double G = f.permanent, Q = f.variable;
+    p.Mv = static_cast<float>(G * (l.W * l.Zw + l.W1 * l.Zw1 + s * l.Es * l.Esx) +
+                              Q * (l.Wq * l.Zwq + s * l.Eq * l.Eqx));
+    p.Mh = static_cast<float>(c * (G * l.Es * l.Esy + Q * l.Eq * l.Eqy));
+    p.G = static_cast<float>(G * (l.W + l.W1 + s * l.Es) + Q * (l.Wq + s * l.Eq));
+    Pressures(B, B1, B2, p);
+    return p;
 }
 
-// Moment at the toe's root of the base pressure under the toe (pb at its root, σmax at the toe).
-float ToePressureMoment(const BasePressures& p, float B1) {
-    return p.pb * B1 * B1 / 2 + (p.sigmaMax - p.pb) * B1 * B1 / 3;
+// The one of two candidate moments of larger magnitude.
+float Larger(float a, float b) {
+    return std::fabs(b) > std::fabs(a) ? b : a;
 }
 
 }  // namespace
 
-BaseSlabResult BaseSlabDesign(const WallCase& c, const StemLoads& s, KernelBlock& kb) {
-    const float H = c.wall.m_fHeight, H1 = c.wall.m_fToeHeight;
+bool BaseSlabResult::PressuresKnown() const {
+    if (standard.resultantOutsideBase) return false;
+    for (const BasePressures& p : design)
+        if (p.resultantOutsideBase) return false;
+    return true;
+}
+
+BaseLoads BaseLoadsOf(const ImaginaryBackResult& b, const KernelBlock& kb) {
+    BaseLoads l;
+    const float x4 = -kb.outline.x[4], y4 = -kb.outline.y[4];
+    l.W = b.W;
+    l.Zw = b.Zw;
+    l.W1 = b.W1;
+    l.Zw1 = b.Zw1;
+    l.Wq = b.Wq;
+    l.Zwq = b.Zwq;
+    l.psi = b.loads.thrustAngle;
+    const ThrustResult& t = b.thrust;
+    const DiagramThrust soil = t.diagram.Thrust(PressureDiagram::Part::kSoil);
+    const DiagramThrust load = t.diagram.Thrust(PressureDiagram::Part::kLoad);
+    const Point ps = t.back.At(soil.depth), pq = t.back.At(load.depth);
+    l.Es = soil.force;
+    l.Esx = static_cast<float>(ps.x) + x4;
+    l.Esy = static_cast<float>(ps.y) + y4;
+    l.Eq = load.force;
+    l.Eqx = static_cast<float>(pq.x) + x4;
+    l.Eqy = static_cast<float>(pq.y) + y4;
+    return l;
+}
+
+BaseSlabResult BaseSlabDesign(const WallCase& c, const BaseLoads& loads, KernelBlock& kb) {
+    const float H1 = c.wall.m_fToeHeight;
     const float B1 = c.wall.m_fToeWidth, B2 = c.wall.m_fHeelWidth;
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
-    const float W = kb.wallWeight, Zw = kb.wallWeightArm, gammaC = kb.wallUnitWeight;
-    const float E1s = s.soilThrust, Eqs = s.loadThrust, z1 = s.soilThrustArm, zq = s.loadThrustArm;
-    const float W1 = s.heelWeight, Zw1 = s.heelWeightArm, Wq = s.heelLoad, zW = s.heelLoadArm;
-    const float sinPsi = static_cast<float>(std::sin(static_cast<double>(s.thrustAngle)));
-    const float cosPsi = static_cast<float>(std::cos(static_cast<double>(s.thrustAngle)));
+    const float gammaC = kb.wallUnitWeight;
 
     BaseSlabResult r;
-    const LoadCombination& g = kPermanentGoverning;
     const float B = X[5] - X[4];
     r.B = B;
     r.B1 = B1;
     r.B2 = B2;
-    // Where the vertical components act: the heel's end for Rankine's vertical back, the inclined
-    // Coulomb back at the thrusts' heights otherwise.
-    const bool rankine = c.soil.m_nTheory != kCoulomb;
-    const float z1v = rankine ? B : B - z1 * B2 / H;
-    const float zqv = rankine ? B : B - zq * B2 / H;
+    r.loads = loads;
+    const BaseLoads& l = r.loads;
 
     // Heel slab: its own weight and its centroid's distance from the heel's root at X7.
     const float hx[4] = {X[7], X[7], X[5], X[6]};
     const float hy[4] = {Y[7], Y[5], Y[5], Y[6]};
     const AreaCentroid heel = PolygonAreaCentroid(hx, hy, 4);
-    const float heelSlabMoment = heel.area * gammaC * (heel.cx - X[7]);
     const float root = B - B2;  // the heel's root from the toe
-    const float toeSlabMoment = gammaC * B1 * H1 * B1 / 2;
+    r.heelDown = l.W1 * (l.Zw1 - root) + heel.area * gammaC * (heel.cx - X[7]);
+    r.heelLoadDown = l.Wq * (l.Zwq - root);
+    r.toeSlab = gammaC * B1 * H1 * B1 / 2;
 
-    // Design combination. For a Rankine back W1 already holds the surcharge standing on the heel and
-    // Wq is that same part: it is counted with 1.35 inside W1 and again with 1.4 as Wq, which errs on
-    // the heavy side for the base pressures and the heel moment.
-    BasePressures& d = r.design;
-    d.Mv =
-        g.permanent * (sinPsi * z1v * E1s + W1 * Zw1 + W * Zw) + g.variable * (sinPsi * zqv * Eqs + Wq * zW);
-    d.Mh = cosPsi * (g.variable * Eqs * (zq + H1) + g.permanent * E1s * (z1 + H1));
-    d.G = g.permanent * (sinPsi * E1s + W + W1) + g.variable * (sinPsi * Eqs + Wq);
-    Pressures(B, B1, B2, d);
-    r.Md = (zW - root) * Wq * g.variable + (Zw1 - root) * W1 * g.permanent + heelSlabMoment * g.permanent -
-           HeelPressureMoment(d, B2);
-    r.Mb = ToePressureMoment(d, B1) - g.permanent * toeSlabMoment;
-
-    // Standard combination, with the thrust as the block holds it.
-    BasePressures& k = r.standard;
-    k.Mv = kb.pressureY * kb.armX + W1 * Zw1 + W * Zw;
-    k.Mh = kb.pressureX * kb.armY;
-    k.G = W + W1 + kb.pressureY;
-    Pressures(B, B1, B2, k);
-    // The standard combination counts the surcharge on the heel once, through W1.
-    r.Mdk = (Zw1 - root) * W1 + heelSlabMoment - HeelPressureMoment(k, B2);
-    r.Mbk = ToePressureMoment(k, B1) - toeSlabMoment;
+    r.standard = Combination(l, kCharacteristic, B, B1, B2);
+    const BasePressures& k = r.standard;
+    r.Mdk = r.heelDown + r.heelLoadDown - k.heelMoment;
+    r.Mbk = k.toeMoment - r.toeSlab;
+    for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
+        const LoadCombination& f = kBasicCombinations[i];
+        BasePressures& d = r.design[i];
+        d = Combination(l, f, B, B1, B2);
+        // Heel: its loads down against the pressure up. Where the loads govern (top in tension) they
+        // take their factors and the pressure its characteristic value; where the pressure governs it
+        // takes the larger of its design and characteristic values, the soil and slab 1.0 and the
+        // surcharge 0 (GB 55001-2021 §3.1.13).
+        const float top = f.permanent * r.heelDown + f.variable * r.heelLoadDown - k.heelMoment;
+        const float bottom = r.heelDown - std::max(d.heelMoment, k.heelMoment);
+        r.heelM[i] = Larger(top, bottom);
+        // Toe: the pressure up against the slab's weight down.
+        const float under = std::max(d.toeMoment, k.toeMoment) - r.toeSlab;
+        const float over = k.toeMoment - f.permanent * r.toeSlab;
+        r.toeM[i] = Larger(under, over);
+    }
+    r.heel.combination = Governing(r.heelM[0], r.heelM[1]);
+    r.heel.M = r.heelM[r.heel.combination];
+    r.toe.combination = Governing(r.toeM[0], r.toeM[1]);
+    r.toe.M = r.toeM[r.toe.combination];
+    r.Md = r.heel.M;
+    r.Mb = r.toe.M;
     if (!r.PressuresKnown()) r.Md = r.Mb = r.Mdk = r.Mbk = 0;
     kb.stressMax = k.sigmaMax;
     kb.stressMin = k.sigmaMin;

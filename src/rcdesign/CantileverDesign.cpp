@@ -4,25 +4,29 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
-#include "rcdesign/LoadCombination.h"
 
 namespace wall {
 
 CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     CantileverResult r;
-    const LoadCombination& g = kPermanentGoverning;
     r.back = ImaginaryBackPressure(c, kb);
+    if (r.back.status != PressureStatus::kOk) return r;
     const StemLoads& s = r.back.loads;
 
-    // Stem at its base, permanent loads controlling.
+    // Stem at its base: the soil's and the strip's thrusts above the base slab, both unfavourable.
     const float cosPsi = Cos(s.thrustAngle);
-    r.M =
-        cosPsi * (g.permanent * s.soilThrust * s.soilThrustArm + g.variable * s.loadThrust * s.loadThrustArm);
+    for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
+        const LoadCombination& f = kBasicCombinations[i];
+        r.stemM[i] = cosPsi * (f.permanent * s.soilThrust * s.soilThrustArm +
+                               f.variable * s.loadThrust * s.loadThrustArm);
+    }
+    r.stemCombination = Governing(r.stemM[0], r.stemM[1]);
+    r.M = r.stemM[r.stemCombination];
     r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
     r.stemDepth = kb.outline.x[7] - kb.outline.x[2];
     r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};
 
-    r.slab = BaseSlabDesign(c, s, kb);
+    r.slab = BaseSlabDesign(c, BaseLoadsOf(r.back, kb), kb);
     const float H1 = c.wall.m_fToeHeight;
     // A slab is reinforced on the face its moment puts in tension, whichever sign the moment has.
     const bool known = r.slab.PressuresKnown();

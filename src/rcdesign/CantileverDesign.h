@@ -5,6 +5,7 @@
 
 #include "rcdesign/BaseSlab.h"
 #include "rcdesign/ImaginaryBack.h"
+#include "rcdesign/LoadCombination.h"
 #include "rcdesign/ReinforcementDesign.h"
 
 namespace wall {
@@ -13,9 +14,13 @@ namespace wall {
 struct CantileverResult {
     ImaginaryBackResult back;  // self-weight, earth pressure, heel load, stability
     float stemDepth = 0;       // X7 - X2, the stem's depth at its base
-    float M = 0;               // stem base, design: cosψ·(1.35·E1s·z1 + 1.4·Eqs·zq)
-    float Mk = 0;              // stem base, standard: cosψ·(E1s·z1 + Eqs·zq)
-    BaseSlabResult slab;       // base pressures; Mb, Mbk (toe) and Md, Mdk (heel)
+    // Stem base: cosψ·(γG·E1s·z1 + γQ·Eqs·zq) in each basic combination, the governing one, and the
+    // standard cosψ·(E1s·z1 + Eqs·zq).
+    std::array<float, kBasicCombinations.size()> stemM{};
+    int stemCombination = 0;
+    float M = 0;
+    float Mk = 0;
+    BaseSlabResult slab;  // base pressures; Mb, Mbk (toe) and Md, Mdk (heel)
     // "stem" (depth X7 - X2), "toe" and "heel" (depth H1), in report order; moments with their signs.
     std::array<DesignedSection, 3> sections;
 };

@@ -1,9 +1,9 @@
 // The computation of a counterfort wall: loads, stability, face panel, base slab, heel and counterforts.
 #include "rcdesign/CounterfortDesign.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "analysis/EarthCoefficients.h"
 #include "rcdesign/LoadCombination.h"
 
 namespace wall {
@@ -14,54 +14,88 @@ DesignedSection Strip(const CRetainingWall& wall, std::string_view name, float h
     return {name, DesignReinforcement(wall, SectionKind::kStrip, h, std::fabs(M), std::fabs(Mk))};
 }
 
+// γG·soil + γQ·load in each basic combination, the governing one's value and index.
+struct Enveloped {
+    float value = 0;
+    int combination = 0;
+};
+Enveloped Envelope(float soil, float load) {
+    float v[kBasicCombinations.size()];
+    for (size_t i = 0; i < kBasicCombinations.size(); ++i)
+        v[i] = kBasicCombinations[i].permanent * soil + kBasicCombinations[i].variable * load;
+    const int g = Governing(v[0], v[1]);
+    return {v[g], g};
+}
+
 }  // namespace
 
 CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     CounterfortResult r;
-    const LoadCombination& g = kPermanentGoverning;
     r.back = ImaginaryBackPressure(c, kb);
+    if (r.back.status != PressureStatus::kOk) return r;
     const CRetainingWall& w = c.wall;
     const float H = w.m_fHeight, H1 = w.m_fToeHeight, H2 = w.m_fHeelHeight, B2 = w.m_fHeelWidth;
     const float b = w.m_fCfThickness, l = w.m_fCfSpacing;
-    const float t = kb.topWidth, gamma = kb.soilUnitWeight, q = kb.loadPressure, gammaC = kb.wallUnitWeight;
-    const float Ka = r.back.Ka;
-    const float f = SurchargeFactor(FirstSlopeAngle(c.soil), kb.backAngle);
+    const float t = kb.topWidth, gammaC = kb.wallUnitWeight;
     const float Hc = H - H1;
     const float L = l - b;
-    r.surchargeFactor = f;
     r.panelHeight = Hc;
     r.panelDepth = kb.outline.x[7] - kb.outline.x[2];
     r.L = L;
     const float h = r.panelDepth;
 
+    // The panel's pressures from the diagram of the imaginary back, whose top may lie above the wall's.
+    using Part = PressureDiagram::Part;
+    const PressureDiagram& diagram = r.back.thrust.diagram;
+    const float top = static_cast<float>(r.back.thrust.back.top.y - kb.outline.y[0]);
+    r.panelTop = top;
+    r.soilMean = diagram.Between(Part::kSoil, top, top + Hc).force / Hc;
+    r.soilFoot = diagram.At(Part::kSoil, top + Hc);
+    r.loadMax = diagram.Max(Part::kLoad, top + Hc);
+
     // Face panel spanning horizontally between counterforts, under the substitute uniform pressure.
-    r.sigmaPj = gamma * Hc * Ka / 2 + f * q * Ka;
-    r.panelQ = r.sigmaPj * L / 2;
+    r.sigmaPj = r.soilMean + r.loadMax;
+    const Enveloped pj = Envelope(r.soilMean, r.loadMax);
+    r.panelCombination = pj.combination;
+    r.panelQ = pj.value * L / 2;
     r.panelMidMk = r.sigmaPj * L * L / 20;
-    r.panelMidM = g.permanent * r.panelMidMk;
+    r.panelMidM = pj.value * L * L / 20;
     r.panelEndMk = -r.sigmaPj * L * L / 12;
-    r.panelEndM = g.permanent * r.panelEndMk;
+    r.panelEndM = -pj.value * L * L / 12;
     r.sections[0] = Strip(w, "panelSpan", h, r.panelMidM, r.panelMidMk);
     r.sections[1] = Strip(w, "panelEnds", h, r.panelEndM, r.panelEndMk);
 
     // Face panel, vertically from the base slab.
-    r.sigmaFoot = Hc * gamma * Ka + f * q * Ka;
+    r.sigmaFoot = r.soilFoot + r.loadMax;
+    const Enveloped foot = Envelope(r.soilFoot, r.loadMax);
     r.panelFootMk = -0.03f * r.sigmaFoot * Hc * L;
-    r.panelFootM = g.permanent * r.panelFootMk;
+    r.panelFootM = -0.03f * foot.value * Hc * L;
     r.panelPosMk = -r.panelFootMk / 4;
-    r.panelPosM = g.permanent * r.panelPosMk;
+    r.panelPosM = -r.panelFootM / 4;
     r.sections[2] = Strip(w, "panelPositive", h, r.panelPosM, r.panelPosMk);
     r.sections[3] = Strip(w, "panelFoot", h, r.panelFootM, r.panelFootMk);
 
-    r.slab = BaseSlabDesign(c, r.back.loads, kb);
+    r.slab = BaseSlabDesign(c, BaseLoadsOf(r.back, kb), kb);
     r.sections[4] = Strip(w, "toe", H1, r.slab.Mb, r.slab.Mbk);
 
     // Heel slab spanning between counterforts: the vertical stress at its edge, with the toe moment's
-    // equivalent load 2.4·Mb/B2².
-    const float W1 = r.back.loads.heelWeight;
-    const float heelOwn = gammaC * B2 * H2 + W1;
-    r.sigmaW = 2.4f * r.slab.Mb / (B2 * B2) + g.permanent * heelOwn / B2 - r.slab.design.sigmaMin;
-    r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + heelOwn / B2 - r.slab.standard.sigmaMin;
+    // equivalent load 2.4·Mb/B2². The heel's own weight and soil take γG, its surcharge γQ; the base
+    // pressure at its end, favourable, takes the smaller of its design and characteristic values.
+    const BaseLoads& loads = r.slab.loads;
+    const float own = gammaC * B2 * H2 + loads.W1;
+    float best = 0;
+    for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
+        const LoadCombination& f = kBasicCombinations[i];
+        const float end = std::min(r.slab.design[i].pEnd, r.slab.standard.pEnd);
+        const float sigma =
+            2.4f * r.slab.toeM[i] / (B2 * B2) + (f.permanent * own + f.variable * loads.Wq) / B2 - end;
+        if (i == 0 || std::fabs(sigma) > std::fabs(best)) {
+            best = sigma;
+            r.heelCombination = static_cast<int>(i);
+        }
+    }
+    r.sigmaW = best;
+    r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + (own + loads.Wq) / B2 - r.slab.standard.pEnd;
     r.heelQ = r.sigmaW * L / 2;
     r.heelMidM = r.sigmaW * L * L / 20;
     r.heelMidMk = r.sigmaWk * L * L / 20;
@@ -75,10 +109,8 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
         for (int i : {4, 5, 6}) r.sections[i].result = WithoutBasePressure(H1);
     }
 
-    // Counterforts: cantilevers from the base slab loaded by the triangular soil pressure and the
-    // uniform surcharge pressure of one spacing l of wall, as T-sections with the panel as flange.
-    const float p1 = Hc * gamma * Ka;
-    const float pq = f * q * Ka;
+    // Counterforts: cantilevers from the base slab loaded by the panel's pressure over one spacing l,
+    // as T-sections with the panel as flange.
     r.tributaryWidth = l;
     static constexpr std::string_view kNames[3] = {"counterfort1", "counterfort2", "counterfort3"};
     for (int i = 0; i < 3; ++i) {
@@ -89,9 +121,16 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
         cs.height = x * B2 / Hc + t;
         cs.flangeWidth = L * x / Hc + b;
         cs.flangeThickness = t;
-        cs.Q = g.permanent * (p1 * x * x / (2 * Hc) + pq * x) * l;
-        cs.Mk = (p1 * x * x * x / (6 * Hc) + pq * x * x / 2) * l;
-        cs.M = g.permanent * cs.Mk;
+        const DiagramThrust soil = diagram.Between(Part::kSoil, top, top + x);
+        const DiagramThrust load = diagram.Between(Part::kLoad, top, top + x);
+        const float Ms = soil.force * (top + x - soil.depth) * l,
+                    Mq = load.force * (top + x - load.depth) * l;
+        cs.Qk = (soil.force + load.force) * l;
+        cs.Mk = Ms + Mq;
+        const Enveloped M = Envelope(Ms, Mq);
+        cs.M = M.value;
+        cs.Q = Envelope(soil.force * l, load.force * l).value;
+        if (i == 2) r.counterfortCombination = M.combination;
         r.sections[7 + i] = {kNames[i], DesignReinforcement(w, SectionKind::kTee, cs.height, cs.M, cs.Mk,
                                                             cs.flangeWidth, cs.flangeThickness)};
     }

@@ -16,6 +16,7 @@ struct CounterfortSection {
     float height = 0;           // Hs = x·B2/Hc + t, along the heel
     float flangeWidth = 0;      // BT = L·x/Hc + b
     float flangeThickness = 0;  // HT = t, the face panel
+    float Qk = 0;               // shear of one counterfort, standard
     float Q = 0;                // shear of one counterfort, design
     float M = 0;                // moment of one counterfort, design
     float Mk = 0;               // moment of one counterfort, standard
@@ -23,19 +24,26 @@ struct CounterfortSection {
 
 // Every value of the counterfort wall's report in print order. kPa, m, kN/m, kN·m/m.
 struct CounterfortResult {
-    ImaginaryBackResult back;   // self-weight, earth pressure, heel load, stability, Ka
-    float surchargeFactor = 0;  // f = cosβ·cosα/cos(α - β)
-    float panelHeight = 0;      // Hc = H - H1
-    float panelDepth = 0;       // X7 - X2, the face panel's thickness at its base
+    ImaginaryBackResult back;  // self-weight, earth pressure, heel load, stability, Ka
+    float panelHeight = 0;     // Hc = H - H1
+    float panelTop = 0;        // depth of the wall's top below the imaginary back's top
+    float panelDepth = 0;      // X7 - X2, the face panel's thickness at its base
 
+    // The pressures on the panel from the imaginary back's diagram: the soil's mean over the panel
+    // height and at its foot, and the strip's largest.
+    float soilMean = 0, soilFoot = 0, loadMax = 0;
+    // Each design effect below is the larger of the basic combinations (γG on the soil's part, γQ on
+    // the strip's); `combination` names the governing one of the panel and of the counterforts.
+    int panelCombination = 0;
+    int counterfortCombination = 0;
     // Face panel, horizontal span between counterforts, under the substitute pressure.
-    float sigmaPj = 0;                    // γ·Hc·Ka/2 + f·q·Ka
+    float sigmaPj = 0;                    // soil's mean + strip's largest
     float L = 0;                          // clear distance between counterforts, l - b
     float panelQ = 0;                     // shear at the counterforts, σpj·L/2
     float panelMidM = 0, panelMidMk = 0;  // span moment, σpj·L²/20 (×1.35)
     float panelEndM = 0, panelEndMk = 0;  // end moments, -σpj·L²/12 (×1.35)
     // Face panel, vertical.
-    float sigmaFoot = 0;                    // σ' = Hc·γ·Ka + f·q·Ka at the panel's foot
+    float sigmaFoot = 0;                    // σ' = soil at the foot + strip's largest
     float panelPosM = 0, panelPosMk = 0;    // largest positive moment, -Mk底/4
     float panelFootM = 0, panelFootMk = 0;  // foot moment, -0.03·σ'·Hc·L (×1.35)
 
@@ -43,7 +51,8 @@ struct CounterfortResult {
 
     // Heel slab spanning between counterforts.
     float sigmaW = 0, sigmaWk = 0;  // total vertical stress at its edge, design and standard
-    float heelQ = 0;                // shear at the counterforts, σw·L/2
+    int heelCombination = 0;
+    float heelQ = 0;  // shear at the counterforts, σw·L/2
     float heelMidM = 0, heelMidMk = 0;
     float heelEndM = 0, heelEndMk = 0;
 

@@ -1,10 +1,13 @@
 // Earth pressure of a cantilever or counterfort wall on its imaginary back, the heel's load and stability.
 #include "rcdesign/ImaginaryBack.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "analysis/CoulombPressure.h"
 #include "analysis/DoubleMath.h"
 #include "analysis/EarthCoefficients.h"
+#include "analysis/EarthThrust.h"
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/Polygon.h"
 
@@ -14,186 +17,86 @@ namespace {
 
 constexpr float kPi = 3.14159f;
 
-// What one theory gives: the thrust, its height above the toe and direction, Ka, and the stem loads.
+// What one theory gives: the thrust with its diagram and direction, the stem loads, the heel's soil.
 struct BackPressure {
-    float E = 0;
-    float Zy = 0;
-    float Ka = 0;
-    bool soilThrustClipped = false;
-    float soilThrustComputed = 0;
+    ThrustResult thrust;
     StemLoads loads;
+    float armX = 0;  // Ey's line of action from the toe
 };
 
-// Coulomb: the plane from the heel's lower end to the stem's top is the back; the soil wedge between
-// it and the stem rests on the heel.
-BackPressure Coulomb(const WallCase& c, KernelBlock& kb, float beta, float f) {
-    const float H = c.wall.m_fHeight, H1 = c.wall.m_fToeHeight, B2 = c.wall.m_fHeelWidth;
-    const float delta = c.wall.m_fWallFriction * kPi / 180;
-    const float alpha = kb.backAngle, phi = kb.soilFriction, gamma = kb.soilUnitWeight;
-    const float d = kb.loadOffset, l0 = kb.loadWidth, q = kb.loadPressure;
-    const float stem = H - H1;
+// The thrust's parts above the top of the base slab (the stem's height): the soil's and the strip's,
+// each with its height above the slab.
+void StemParts(const ThrustResult& t, float stem, StemLoads& s) {
+    const DiagramThrust soil = t.diagram.Thrust(PressureDiagram::Part::kSoil, stem);
+    const DiagramThrust load = t.diagram.Thrust(PressureDiagram::Part::kLoad, stem);
+    s.soilThrust = soil.force;
+    s.soilThrustArm = soil.force > 0 ? stem - soil.depth : stem / 3;
+    s.loadThrust = load.force;
+    s.loadThrustArm = load.force > 0 ? stem - load.depth : 0;
+}
 
+// The soil between the stem's back, the heel's top and a back of the given top and foot (the imaginary
+// back), up to the ground: its weight and its arm from the toe.
+void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& back, StemLoads& s) {
+    const float* X = kb.outline.x;
+    const float* Y = kb.outline.y;
+    float px[GroundSurface::kMaxPoints + 4], py[GroundSurface::kMaxPoints + 4];
+    int n = 0;
+    auto add = [&](double x, double y) {
+        px[n] = static_cast<float>(x);
+        py[n++] = static_cast<float>(y);
+    };
+    add(X[0], Y[0]);
+    add(X[7], Y[7]);
+    // Where the back crosses the heel's top level (a vertical back: the heel's end).
+    const double t = (back.top.y - Y[6]) / back.Height();
+    const Point heelTop = back.At(t * back.Height());
+    add(heelTop.x, heelTop.y);
+    add(back.top.x, back.top.y);
+    for (int i = g.count - 1; i > 0; --i)
+        if (g.points[i].x > X[0] && g.points[i].x < back.top.x) add(g.points[i].x, g.points[i].y);
+    const AreaCentroid soil = PolygonAreaCentroid(px, py, n);
+    s.heelWeight = std::fabs(soil.area) * kb.soilUnitWeight;
+    s.heelWeightArm = s.heelWeight > 0 ? soil.cx - X[4] : 0;
+}
+
+// Coulomb: the line from the heel's lower end P5 to the stem's top P0 is the back; the soil between it
+// and the stem rests on the heel, the strip stands wholly beyond it.
+BackPressure Coulomb(const WallCase& c, const KernelBlock& kb, const GroundSurface& g) {
+    const float H = c.wall.m_fHeight, B2 = c.wall.m_fHeelWidth;
+    const float* X = kb.outline.x;
+    const float* Y = kb.outline.y;
     BackPressure p;
-    StemLoads& s = p.loads;
-    const float theta = Atan((Tan(alpha) * stem + B2) / stem);  // from the vertical
-    s.thrustAngle = Atan(B2 / H) + phi;
-    p.Ka = CoulombCoefficient(phi, theta, delta, beta);
-    const float Ka = p.Ka;
-    const float E1 = gamma * H * H * Ka / 2;
-    s.soilThrust = gamma * stem * stem * Ka / 2;
-    s.soilThrustArm = stem / 3;
-
-    const bool reachesBase = std::fabs(d + l0 - H) < 1e-4f;
-    if (d + l0 < H || reachesBase) {
-        // The strip's influence ends above the base.
-        const float Eq = f * q * l0 * Ka;
-        p.E = E1 + Eq;
-        p.Zy = ((H - d - l0 / 2) * Eq + E1 * H / 3) / (E1 + Eq);
-        s.loadThrust = reachesBase ? f * q * (l0 - H1) * Ka : Eq;
-        s.loadThrustArm = H - d - l0 / 2 - H1;
-    } else {
-        // The strip's influence reaches below the base.
-        const float tanPhi = Tan(phi);
-        const float fall = d - d * tanPhi;
-        const float Eq1 = f * (q / 2) * fall * Ka;
-        const float Eq2 = f * (H - d) * q * Ka;
-        p.E = E1 + Eq1 + Eq2;
-        p.Zy = ((H - d) * Eq2 / 2 + (H - 1.5f * fall - d * tanPhi) * Eq1 + E1 * H / 3) / p.E;
-        s.loadThrust = f * (H - d - H1) * q * Ka + Eq1;
-        s.loadThrustArm =
-            (f * (H - d - H1) * (H - d - H1) * (q / 2) * Ka + (H - 1.5f * fall - d * tanPhi - H1) * Eq1) /
-            s.loadThrust;
-    }
-    kb.armX = (kb.outline.x[5] - kb.outline.x[4]) - p.Zy * B2 / H;
-    // The wedge's triangle over the heel has its centroid two thirds of B2 in from the heel's end.
-    kb.extraWeight = gamma * stem * B2 / 2;
-    kb.extraWeightArm = (kb.outline.x[5] - kb.outline.x[4]) - 2 * B2 / 3;
+    const WallBack back{{X[0], Y[0]}, {X[5], Y[5]}};
+    p.thrust = CoulombThrust(back, g, BlockBackfill(kb));
+    // The thrust on a back in the soil inclines at φ to its normal.
+    p.loads.thrustAngle = Atan(B2 / H) + kb.soilFriction;
+    // The stem's part: from the back's top down to the top of the base slab.
+    StemParts(p.thrust, static_cast<float>(back.top.y - Y[6]), p.loads);
+    HeelSoil(kb, g, back, p.loads);
+    p.armX = static_cast<float>(p.thrust.point.x - X[4]);
     return p;
 }
 
-// Soil in tension cannot pull the wall: a negative soil thrust (cohesion) counts as none. The first
-// value clipped is kept for the report: the whole back's, or the stem's when only that one is negative.
-float ClippedThrust(float thrust, BackPressure& p) {
-    if (thrust >= 0) return thrust;
-    if (!p.soilThrustClipped) p.soilThrustComputed = thrust;
-    p.soilThrustClipped = true;
-    return 0;
-}
-
-// Rankine: the vertical plane through the heel's end is the back; the soil (and surcharge) between it
-// and the stem rests on the heel.
-BackPressure Rankine(const WallCase& c, KernelBlock& kb, float beta, float f) {
-    const float H = c.wall.m_fHeight, H1 = c.wall.m_fToeHeight, B2 = c.wall.m_fHeelWidth;
-    const float phi = kb.soilFriction, coh = kb.soilCohesion, gamma = kb.soilUnitWeight;
-    const float d = kb.loadOffset, l0 = kb.loadWidth, q = kb.loadPressure;
-    const float a = kb.slopeRise, b = kb.slopeRun;
+// Rankine: the vertical through the heel's end is the back; the soil and the part of the strip between
+// it and the stem rest on the heel.
+BackPressure Rankine(const KernelBlock& kb, const GroundSurface& g) {
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
-
     BackPressure p;
-    StemLoads& s = p.loads;
-
-    // Soil over the heel, up to the ground line (the slope, or its crest level when it ends sooner).
-    const float tanBeta = Tan(beta);
-    const float g = tanBeta * B2;
-    float px[5] = {X[0], X[7], X[6], X[6], X[6]};
-    float py[5] = {Y[0], Y[7], Y[6], g, g};
-    if (a < g) {
-        py[3] = a;
-        px[4] = X[6] - (g - a) / tanBeta;
-        py[4] = a;
+    const WallBack back{{X[5], g.HeightAt(X[5])}, {X[5], Y[5]}};
+    p.thrust = RankineThrust(back, g, BlockBackfill(kb));
+    const double beta = g.AngleAt(X[5]);
+    p.loads.thrustAngle = static_cast<float>(beta > 1e-6 ? beta : 0.0);
+    StemParts(p.thrust, static_cast<float>(back.top.y - Y[6]), p.loads);
+    HeelSoil(kb, g, back, p.loads);
+    const double length = g.strip.LengthWithin(X[0], X[5]);
+    if (length > 0) {
+        p.loads.heelLoad = static_cast<float>(g.strip.q * length);
+        p.loads.heelLoadArm =
+            static_cast<float>(std::max(g.strip.from, static_cast<double>(X[0])) + length / 2 - X[4]);
     }
-    const AreaCentroid soil = PolygonAreaCentroid(px, py, 5);
-    const float soilWeight = soil.area * gamma;
-    const float soilArm = soil.cx + X[0] - X[3];
-    kb.extraWeight = soilWeight;
-    kb.extraWeightArm = soilArm;
-
-    float E1 = 0;
-    if (beta < 1e-6f || b < B2 || std::fabs(B2 - b) < 1e-4f) {
-        // Level ground over the back, at the crest's height.
-        p.Ka = RankineLevelCoefficient(phi);
-        const float Ka = p.Ka;
-        const float rootKa = Sqrt(Ka);
-        auto thrust = [&](float he) {
-            return gamma * he * he * Ka / 2 - 2 * coh * he * rootKa + 2 * coh * coh / gamma;
-        };
-        const float he = H + a;
-        E1 = ClippedThrust(thrust(he), p);
-        s.thrustAngle = 0;
-        s.soilThrust = ClippedThrust(thrust(he - H1), p);
-        s.soilThrustArm = (he - H1) / 3;
-    } else {
-        const float cosBeta = Cos(beta);
-        p.Ka = RankineSlopingCoefficient(beta, phi);
-        const float Ka = p.Ka;
-        const float tanPhi = Tan(phi);
-        auto thrust = [&](float he) {
-            return cosBeta * gamma * he * he * Ka / 2 - (1 - Ka) * he * coh / tanPhi;
-        };
-        const float he = tanBeta * B2 + H;
-        E1 = ClippedThrust(thrust(he), p);
-        s.thrustAngle = beta;
-        s.soilThrust = ClippedThrust(thrust(he - H1), p);
-        s.soilThrustArm = (he - H1) / 3;
-    }
-    const float Ka = p.Ka;
-
-    float Hv = tanBeta * B2 + H;
-    if (Hv > H + a) Hv = H + a;
-    const float beyond = d + l0 - B2;  // far edge of the strip beyond the heel's end
-    const float xT = std::fabs(X[4]);  // toe to the vertical through the top back corner
-
-    if (beyond < 1e-4f) {
-        // The whole strip stands on the heel.
-        kb.extraWeight = l0 * q + soilWeight;
-        kb.extraWeightArm = ((xT + d + l0 / 2) * l0 * q + soilArm * soilWeight) / kb.extraWeight;
-        p.E = E1;
-        p.Zy = Hv / 3;  // also where no thrust is left
-        s.heelLoad = q * l0;
-        s.heelLoadArm = xT + d + l0 / 2;
-        return p;
-    }
-
-    // The part over the heel is load on the heel; the rest acts on the back, from its top when the strip
-    // starts over the heel.
-    float dv = 0, lv = 0;
-    if (d <= B2) {
-        kb.extraWeight = (B2 - d) * q + soilWeight;
-        kb.extraWeightArm = ((xT + (d + B2) / 2) * (B2 - d) * q + soilArm * soilWeight) / kb.extraWeight;
-        s.heelLoad = (B2 - d) * q;
-        s.heelLoadArm = xT + (B2 + d) / 2;
-        dv = 0;
-        lv = l0 + d - B2;
-    } else {
-        dv = d - B2;
-        lv = l0;
-    }
-    if (beyond == 1e-4f || (beyond > Hv && std::fabs(beyond - Hv) >= 1e-4f)) {
-        // The strip's influence reaches below the base.
-        const float tanPhi = Tan(phi);
-        const float fall = dv - dv * tanPhi;
-        const float Eq1 = f * (q / 2) * fall * Ka;
-        const float Eq2 = f * (Hv - dv) * q * Ka;
-        p.E = E1 + Eq1 + Eq2;
-        p.Zy = ((Hv - dv) * Eq2 / 2 + (Hv - 1.5f * fall - dv * tanPhi) * Eq1 + E1 * Hv / 3) / p.E;
-        s.loadThrust = f * (Hv - dv - H1) * q * Ka + Eq1;
-        s.loadThrustArm = (f * (Hv - dv - H1) * (Hv - dv - H1) * (q / 2) * Ka +
-                           (Hv - 1.5f * fall - dv * tanPhi - H1) * Eq1) /
-                          s.loadThrust;
-    } else {
-        const float Eq = f * lv * q * Ka;
-        p.E = E1 + Eq;
-        p.Zy = ((Hv - dv - lv / 2) * Eq + E1 * Hv / 3) / (E1 + Eq);
-        s.loadThrust = Eq;
-        s.loadThrustArm = Hv - dv - lv / 2 - H1;
-        if (Hv - H1 < dv + lv) {
-            // The strip's influence ends below the top of the base slab.
-            s.loadThrust = f * (Hv - H1 - dv) * q * Ka;
-            s.loadThrustArm = (Hv - H1 - dv) / 2;
-        }
-    }
-    if (!(p.E > 0)) p.Zy = Hv / 3;  // no thrust: its height does not matter, but must be a number
+    p.armX = X[5] - X[4];
     return p;
 }
 
@@ -205,33 +108,48 @@ float FirstSlopeAngle(const CSoil& soil) {
 
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     LoadKernelBlock(c, kb);
-    const float beta = FirstSlopeAngle(c.soil);
-    const float f = SurchargeFactor(beta, kb.backAngle);
-
+    const GroundSurface g = GroundOf(c.soil);
     ImaginaryBackResult r;
     const bool coulomb = c.soil.m_nTheory == kCoulomb;
     r.theory = coulomb ? kCoulomb : kRankine;
-    BackPressure p = coulomb ? Coulomb(c, kb, beta, f) : Rankine(c, kb, beta, f);
-    if (!coulomb) kb.armX = kb.outline.x[5] - kb.outline.x[4];
-    kb.pressureX = Cos(p.loads.thrustAngle) * p.E;
-    kb.pressureY = Sin(p.loads.thrustAngle) * p.E;
-    kb.armY = p.Zy;
-    p.loads.heelWeight = kb.extraWeight;
-    p.loads.heelWeightArm = kb.extraWeightArm;
+    BackPressure p = coulomb ? Coulomb(c, kb, g) : Rankine(kb, g);
+    r.status = p.thrust.status;
+    const ThrustResult& t = p.thrust;
+    kb.pressureX = Cos(p.loads.thrustAngle) * t.E;
+    kb.pressureY = Sin(p.loads.thrustAngle) * t.E;
+    kb.armX = p.armX;
+    kb.armY = static_cast<float>(t.point.y - kb.outline.y[4]);
+    kb.extraWeight = p.loads.heelWeight;
+    kb.extraWeightArm = p.loads.heelWeightArm;
 
-    r.stability = ComputeStability(c, kb, WallActions(c, kb));
+    ActionList actions = WallActions(c, kb);
+    if (p.loads.heelLoad > 0) {
+        // The strip standing on the heel: a load of its own, after the heel's soil.
+        ActionList withLoad;
+        for (const Action& a : actions) {
+            if (a.kind == ActionKind::kEarthPressure)
+                withLoad.Add({ActionKind::kSurchargeLoad, "", "Wq", "Zwq", "", 0, p.loads.heelLoad,
+                              p.loads.heelLoadArm, 0});
+            withLoad.Add(a);
+        }
+        actions = withLoad;
+    }
+    r.stability = ComputeStability(c, kb, actions);
     r.W = kb.wallWeight;
     r.Zw = kb.wallWeightArm;
     r.W1 = kb.extraWeight;
     r.Zw1 = kb.extraWeightArm;
-    r.E = p.E;
+    r.Wq = p.loads.heelLoad;
+    r.Zwq = p.loads.heelLoadArm;
+    r.E = t.E;
     r.Ex = kb.pressureX;
     r.Ey = kb.pressureY;
     r.Zx = kb.armX;
     r.Zy = kb.armY;
-    r.Ka = p.Ka;
-    r.soilThrustClipped = p.soilThrustClipped;
-    r.soilThrustComputed = p.soilThrustComputed;
+    r.Ka = t.Ka;
+    r.thrust = t;
+    r.soilThrustClipped = !coulomb && t.soilComputed < 0;
+    r.soilThrustComputed = t.soilComputed;
     r.loads = p.loads;
     return r;
 }

@@ -10,7 +10,7 @@ struct StemLoads {
     float soilThrustArm = 0;  // z1: height of E1s above the top of the base slab
     float loadThrustArm = 0;  // zq: height of Eqs above the top of the base slab
     float thrustAngle = 0;    // ψ: direction of the earth pressure from the horizontal
-    float heelWeight = 0;     // W1: vertical load on the heel (soil, and surcharge for Rankine)
+    float heelWeight = 0;     // W1: the soil resting on the heel
     float heelWeightArm = 0;  // Zw1: its distance from the toe
     float heelLoad = 0;       // Wq: the part of the surcharge standing on the heel (Rankine)
     float heelLoadArm = 0;    // zW: its distance from the toe

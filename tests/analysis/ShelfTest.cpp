@@ -133,31 +133,25 @@ TEST(ShelfWallAnalysis, DefaultCoefficientsByHand) {
     EXPECT_EQ(ShelfWallAnalysis(c, kb).pressure.Ka1, r.pressure.Ka1);
 }
 
-// The strip surcharge on the hand wall (h1 = 3, H = 7), Ka = 1/3, f = 1, φ = 30°.
-TEST(ShelfPressure, SurchargeBranches) {
-    const double tanPhi = std::tan(Deg(30));
-    const double eq1 = 5 * (1 - tanPhi) / 3;  // (q/2)(d − d·tanφ)·Ka with q 10, d 1
+// The strip surcharge on the hand wall (h1 = 3, H = 7), vertical backs, δ = 0, φ = 30°. Upper wall:
+// the wedges from the platform's inner corner, E(ρ) = (γh1²·cotρ/2 + q·L(ρ))·tan(ρ − φ) with L the
+// strip on the wedge, maximised over ρ; the strip's band lies between d·tanρ and (d + l0)·tanρ (cut at
+// the platform) with q·tan(ρ − φ)/tanρ, the soil's rest at h1/3. Lower wall: the soil with the upper
+// soil as a load γh1 (120 at 1.733333), and the band of the lower back extended to the ground (x = 1,
+// H = 7) below the platform's depth 3. Maxima found independently by a scan and a ternary search:
+// upper ρ = 63.435° (d 0.5, l0 1) and 56.409° (d 1); lower 62.029°, 60.255°, 60.000°.
+TEST(ShelfPressure, SurchargeOnBothWalls) {
     struct Row {
         std::string name;
         float q, width, offset;
         double E1, z, E2, Z2y;
     };
     const std::vector<Row> rows = {
-        // No load: the totals are the soil parts.
         {"none", 0, 4, 0, 27, 1, 120, 208.0 / 120},
-        // d + l0 = 1.5 < h1: Eq = 10/3 at 3 − 0.5 − 0.5 = 2; the lower wall carries none.
-        {"upper only", 10, 1, 0.5f, 27 + 10.0 / 3, (27 + 20.0 / 3) / (27 + 10.0 / 3), 120, 208.0 / 120},
-        // d + l0 = h1: still the upper wall only; Eq = 20/3 at 1.
-        {"ending at the platform", 10, 2, 1, 27 + 20.0 / 3, 1, 120, 208.0 / 120},
-        // d + l0 = 5 between h1 and H: upper deep (Eq1, Eq2 = 2·10/3 at 1), lower Eq = 40/3 at
-        // 4 − 1 − 2 = 1: E2 = 133.3333, Z2y = (13.3333 + 208)/133.3333.
-        {"reaching the lower wall", 10, 4, 1, 27 + eq1 + 20.0 / 3,
-         (20.0 / 3 + (3 - 1.5 * (1 - tanPhi) - tanPhi) * eq1 + 27) / (27 + eq1 + 20.0 / 3), 120 + 40.0 / 3,
-         (40.0 / 3 + 208) / (120 + 40.0 / 3)},
-        // d + l0 ≥ H: lower deep with H − d: Eq2 = 6·10/3 = 20 at 3.
-        {"below the base", 10, 10, 1, 27 + eq1 + 20.0 / 3,
-         (20.0 / 3 + (3 - 1.5 * (1 - tanPhi) - tanPhi) * eq1 + 27) / (27 + eq1 + 20.0 / 3), 120 + eq1 + 20,
-         (3 * 20 + (7 - 1.5 * (1 - tanPhi) - tanPhi) * eq1 + 208) / (120 + eq1 + 20)},
+        {"upper only", 10, 1, 0.5f, 33.342829, 1.000000, 120.000000, 1.733333},
+        {"ending at the platform", 10, 2, 1, 31.644896, 0.960623, 122.544695, 1.772449},
+        {"reaching the lower wall", 10, 4, 1, 31.644896, 0.960623, 133.332628, 1.759999},
+        {"below the base", 10, 10, 1, 31.644896, 0.960623, 133.333333, 1.760000},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -165,10 +159,10 @@ TEST(ShelfPressure, SurchargeBranches) {
         test::SetLoad(c, row.q, row.width, row.offset);
         KernelBlock kb = test::LoadedBlock(c);
         ShelfPressureResult p = ShelfPressure(c, kb);
-        EXPECT_NEAR(p.E1, row.E1, 1e-4);
-        EXPECT_NEAR(p.thrustHeight, row.z, 1e-5);
-        EXPECT_NEAR(p.E2, row.E2, 1e-3);
-        EXPECT_NEAR(p.Z2y, row.Z2y, 1e-5);
+        EXPECT_NEAR(p.E1, row.E1, 1e-3);
+        EXPECT_NEAR(p.thrustHeight, row.z, 1e-4);
+        EXPECT_NEAR(p.E2, row.E2, 2e-3);
+        EXPECT_NEAR(p.Z2y, row.Z2y, 1e-4);
         EXPECT_EQ(kb.lowerPressureX, p.E2x);
         EXPECT_EQ(kb.lowerArmY, p.Z2y);
         EXPECT_EQ(kb.extraWeight, p.extraWeight);

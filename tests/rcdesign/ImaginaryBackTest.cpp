@@ -59,28 +59,28 @@ TEST(RcImaginaryBack, RankineLevelGroundNoSurcharge) {
 }
 
 TEST(RcImaginaryBack, RankineStripSurcharge) {
-    // f = 1 (level, vertical back), Ka = 1/3, q = 10. xT = 1.5 (toe to the back's vertical), B2 = 2.5, H = 5,
-    // Hv = 5, H1 = 0.5, E1 = 75, soil on the heel 202.5 at 2.75.
+    // Ka = 1/3, q = 10, the vertical back at the heel's end x = 2.5 (1.5 + 2.5 = 4 from the toe), H = 5,
+    // the stem 4.5 above the slab, E1 = 75 at 5/3, soil on the heel 202.5 at 2.75. The strip's part over
+    // the heel is a load on it; the part beyond bears on the back between the lines from its edges at
+    // 45° + φ/2 = 60° (depths (x − 2.5)·√3), with q·Ka = 10/3.
     struct Row {
         const char* what;
         float d, l0;
-        double E, Zy, W1, Zw1, heelLoad, heelLoadArm, loadThrust, loadThrustArm;
+        double E, Zy, heelLoad, heelLoadArm, loadThrust, loadThrustArm;
     };
     const Row rows[] = {
-        // Wholly over the heel: +20 kN/m at 1.5 + 0.5 + 1 = 3.0 m, E = E1 at Hv/3.
-        {"over the heel", 0.5f, 2, 75, 5.0 / 3, 222.5, (202.5 * 2.75 + 20 * 3.0) / 222.5, 20, 3.0, 0, 0},
-        // From 1 to 4 m: 1.5 m over the heel (15 kN/m at 1.5 + 1.75 = 3.25), 1.5 m on the back from its
-        // top: Eq = 1.5·10/3 = 5, E = 80, Zy = ((5 - 0.75)·5 + 75·5/3)/80 = 1.828125; Eqs = 5 at
-        // 5 - 0.75 - 0.5 = 3.75.
-        {"split, shallow", 1, 3, 80, 1.828125, 217.5, (202.5 * 2.75 + 15 * 3.25) / 217.5, 15, 3.25, 5, 3.75},
-        // From 1 to 11 m: reaches 8.5 m beyond the heel > Hv = 5, d' = 0: Eq1 = 0, Eq2 = 5·10/3 = 16.667,
-        // E = 91.667, Zy = (5·16.667/2 + 75·5/3)/91.667 = 1.818182; Eqs = 4.5·10/3 = 15 at
-        // 4.5²·5/3/15 = 2.25.
-        {"split, deep", 1, 10, 91.6667, 1.818182, 217.5, (202.5 * 2.75 + 15 * 3.25) / 217.5, 15, 3.25, 15,
-         2.25},
-        // From 3 to 4 m, beyond the heel: d' = 0.5, Eq = 10/3, E = 78.333,
-        // Zy = ((5 - 0.5 - 0.5)·3.333 + 125)/78.333 = 1.765957; Eqs = 3.333 at 5 - 0.5 - 0.5 - 0.5 = 3.5.
-        {"beyond the heel", 3, 1, 78.3333, 1.765957, 202.5, 2.75, 0, 0, 10.0 / 3, 3.5},
+        // Wholly over the heel: 20 kN/m at 1.5 + 0.5 + 1 = 3.0 m; nothing on the back.
+        {"over the heel", 0.5f, 2, 75, 5.0 / 3, 20, 3.0, 0, 0},
+        // From 1 to 4 m: 1.5 m over the heel (15 kN/m at 1.5 + 1.75 = 3.25), the rest from the back's
+        // top down to 1.5·√3 = 2.598: Eq = 8.6603, E = 83.6603, Zy = (125 + 8.6603·(5 − 1.299))/83.6603
+        // = 1.877251; on the stem the same at 4.5 − 1.299 = 3.200962.
+        {"split", 1, 3, 83.6603, 1.877251, 15, 3.25, 8.6603, 3.200962},
+        // From 1 to 11 m: the band reaches past the base: Eq = 5·10/3 = 16.667, Zy = (125 + 16.667·2.5)/
+        // 91.667 = 1.818182; on the stem 4.5·10/3 = 15 at 2.25.
+        {"split, deep", 1, 10, 91.6667, 1.818182, 15, 3.25, 15, 2.25},
+        // From 3 to 4 m, beyond the heel: the band from 0.5·√3 to 1.5·√3, Eq = 5.7735, Zy = (125 +
+        // 5.7735·(5 − √3))/80.7735 = 1.781123; on the stem at 4.5 − √3 = 2.767949.
+        {"beyond the heel", 3, 1, 80.7735, 1.781123, 0, 0, 5.7735, 2.767949},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -89,8 +89,10 @@ TEST(RcImaginaryBack, RankineStripSurcharge) {
         ImaginaryBackResult r = Compute(c);
         EXPECT_NEAR(r.E, row.E, 1e-3);
         EXPECT_NEAR(r.Zy, row.Zy, 1e-5);
-        EXPECT_NEAR(r.W1, row.W1, 1e-3);
-        EXPECT_NEAR(r.Zw1, row.Zw1, 1e-5);
+        // The soil on the heel is soil alone; the strip on it is its own load.
+        EXPECT_NEAR(r.W1, 202.5, 1e-3);
+        EXPECT_NEAR(r.Zw1, 2.75, 1e-5);
+        EXPECT_NEAR(r.Wq, row.heelLoad, 1e-4);
         EXPECT_NEAR(r.loads.heelLoad, row.heelLoad, 1e-4);
         EXPECT_NEAR(r.loads.heelLoadArm, row.heelLoadArm, 1e-5);
         EXPECT_NEAR(r.loads.loadThrust, row.loadThrust, 1e-4);
@@ -100,24 +102,25 @@ TEST(RcImaginaryBack, RankineStripSurcharge) {
 }
 
 TEST(RcImaginaryBack, RankineSlopingGround) {
-    // β = 10°, φ = 30°: Das's coefficient cosβ·Ka = 0.3495 (references.md), Ka = 0.35491.
-    // he = tan10°·2.5 + 5 = 5.44082, E = cosβ·18·he²·Ka/2 = 93.120 at β: Ex = 91.705, Ey = 16.170, Zy = he/3.
-    // Soil over the heel: 2.5 × 4.5 plus the triangle under the slope 2.5·0.44082/2: 11.80102 m² × 18 =
-    // 212.418 kN/m, centroid (11.25·1.25 + 0.55102·5/3)/11.80102 = 1.26945 from the back: 2.76945 from the
-    // toe.
+    // A slope of 10 m run and 1.76 m rise as the page shows it (β = atan 0.176 = 9.9813°), φ = 30°:
+    // Das's coefficient cosβ·Ka = 0.3495 at 10° (references.md); here Ka = 0.354828.
+    // he = 0.176·2.5 + 5 = 5.44, E = cosβ·18·he²·Ka/2 = 93.0753 parallel to the slope: Ex = 91.6664,
+    // Ey = 16.1333, Zy = he/3 = 1.813333. Soil over the heel: 2.5 × 4.5 plus the triangle under the slope
+    // 2.5·0.44/2 = 0.55: 11.8 m² × 18 = 212.4 kN/m, centroid (11.25·1.25 + 0.55·5/3)/11.8 = 1.269492 from
+    // the stem: 2.769492 from the toe. The stem, 4.94 below the slope: cosβ·18·4.94²·Ka/2 = 76.7522.
     WallCase c = SmallWall(kCantilever);
     SetSlope(c, 10, 10 * std::tan(10 * 3.14159265 / 180));
     ImaginaryBackResult r = Compute(c);
-    EXPECT_NEAR(r.Ka * std::cos(10 * 3.14159265 / 180), 0.3495, 1e-4);
-    EXPECT_NEAR(r.E, 93.120, 0.005);
-    EXPECT_NEAR(r.Ex, 91.705, 0.005);
-    EXPECT_NEAR(r.Ey, 16.170, 0.005);
-    EXPECT_NEAR(r.Zy, 5.44082 / 3, 1e-4);
-    EXPECT_NEAR(r.loads.thrustAngle, 10 * 3.14159 / 180, 1e-6);
-    EXPECT_NEAR(r.W1, 212.418, 0.01);
-    EXPECT_NEAR(r.Zw1, 2.76945, 1e-4);
-    // The stem: 4.94082 high, cosβ·18·4.94082²·Ka/2 = 76.791 at 4.94082/3.
-    EXPECT_NEAR(r.loads.soilThrust, 76.791, 0.005);
+    const double beta = std::atan(0.176);
+    EXPECT_NEAR(r.Ka, 0.354828, 2e-5);
+    EXPECT_NEAR(r.E, 93.0753, 0.005);
+    EXPECT_NEAR(r.Ex, 91.6664, 0.005);
+    EXPECT_NEAR(r.Ey, 16.1333, 0.005);
+    EXPECT_NEAR(r.Zy, 5.44 / 3, 1e-4);
+    EXPECT_NEAR(r.loads.thrustAngle, beta, 1e-6);
+    EXPECT_NEAR(r.W1, 212.4, 0.01);
+    EXPECT_NEAR(r.Zw1, 2.769492, 1e-4);
+    EXPECT_NEAR(r.loads.soilThrust, 76.7522, 0.005);
 }
 
 TEST(RcImaginaryBack, RankineSlopeEndingBeforeTheHeelsEnd) {
@@ -159,28 +162,27 @@ TEST(RcImaginaryBack, CoulombVerticalBackWithoutHeelGivesTheTableCoefficient) {
 }
 
 TEST(RcImaginaryBack, CoulombInclinedBack) {
-    // Back from the heel's lower end to the stem top: θ = atan(2.5/4.5) = 29.0546°; φ = 30°, δ = 0, β = 0:
-    // Ka = cos²(φ - θ)/(cos³θ·[1 + √(sin²φ/cos²θ)]²) = 0.60565; E1 = 18·5²·Ka/2 = 136.270 at
-    // ψ = atan(2.5/5) + 30° = 56.565°: Ex = 75.084, Ey = 113.719. Wedge on the heel 18·4.5·2.5/2 = 101.25 at
-    // 4 - 2·2.5/3 = 2.3333 m. Stem: 18·4.5²·Ka/2 = 110.379 at 1.5 m.
+    // The back from the heel's lower end (2.5, −5) to the stem's top: α = atan(2.5/5) = 26.5651°; φ = 30°,
+    // δ = 0, level ground: Ka = cos²(3.4349°)/(cos³α·(1 + sinφ/cosα)²) = 0.572930, E1 = 18·25·Ka/2 =
+    // 128.909, inclined at ψ = atan(2.5/5) + 30°. The soil on the heel: the triangle between the stem, the
+    // heel's top and the back (which crosses the heel's top at x = 2.25): 2.25·4.5/2·18 = 91.125 at
+    // 2.25/3 = 0.75 from the stem, 2.25 from the toe. Stem: 18·4.5²·Ka/2 = 104.416 at 1.5.
+    // With a strip the largest trial wedge (found independently by a scan and a ternary search)
+    // carries it; its band on the back lies between the depths x·tanρ/(1 + 0.5·tanρ) of the strip's
+    // edges.
     struct Row {
         const char* what;
         float d, l0, q;
         double E, Zy, loadThrust, loadThrustArm;
     };
     const Row rows[] = {
-        // Eq = 0, placed at 5 - 0 - 0 - 0.5 = 4.5.
-        {"no surcharge", 0, 0, 0, 136.270, 5.0 / 3, 0, 4.5},
-        // d + l0 = 4 < H: Eq = 40·Ka = 24.226, E = 160.496, Zy = (3·24.226 + 136.270·5/3)/160.496 = 1.867925;
-        // Eqs = Eq at 5 - 2 - 0.5 = 2.5.
-        {"strip ending above the base", 0, 4, 10, 160.496, 1.867925, 24.226, 2.5},
-        // d + l0 = H: Eqs = 10·(4 - 0.5)·Ka = 21.198 at 5 - 1 - 2 - 0.5 = 1.5; Zy = (2·24.226 +
-        // 227.117)/160.496.
-        {"strip reaching the base", 1, 4, 10, 160.496, 1.716981, 21.198, 1.5},
-        // d + l0 = 11 > H: fall = 1 - tan30° = 0.42265, Eq1 = 5·0.42265·Ka = 1.2799, Eq2 = 4·10·Ka = 24.226,
-        // E = 161.776, Zy = (4·24.226/2 + (5 - 0.63397 - 0.57735)·1.2799 + 136.270·5/3)/161.776 = 1.733371;
-        // Eqs = 3.5·10·Ka + Eq1 = 22.478 at (3.5²·5·Ka + 3.28868·1.2799)/22.478 = 1.837613.
-        {"strip reaching below the base", 1, 10, 10, 161.776, 1.733371, 22.478, 1.837613},
+        {"no surcharge", 0, 0, 0, 128.909, 5.0 / 3, 0, 0},
+        // From 0 to 4 m: ρ = 73.30°, Eq = 28.6465, Zy = 1.818182; on the stem 25.7818 at 2.25.
+        {"strip from the wall", 0, 4, 10, 157.5557, 1.818182, 25.7818, 2.25},
+        // From 1 to 5 m, the plane through ρ = 71.60°: Eq = 21.7458, Zy = 1.700294; stem 18.8837 at 1.649461.
+        {"strip set back", 1, 4, 10, 150.5401, 1.700294, 18.8837, 1.649461},
+        // From 1 to 11 m: the same wedge (the strip beyond 5 m lies outside it).
+        {"wide strip", 1, 10, 10, 150.5401, 1.700294, 18.8837, 1.649461},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -189,21 +191,28 @@ TEST(RcImaginaryBack, CoulombInclinedBack) {
         SetStrip(c, row.d, row.l0, row.q);
         ImaginaryBackResult r = Compute(c);
         EXPECT_EQ(r.theory, kCoulomb);
-        EXPECT_NEAR(r.Ka, 0.60565, 5e-5);
         EXPECT_NEAR(r.E, row.E, 0.01);
         EXPECT_NEAR(r.Zy, row.Zy, 1e-4);
         EXPECT_NEAR(r.loads.loadThrust, row.loadThrust, 0.002);
         EXPECT_NEAR(r.loads.loadThrustArm, row.loadThrustArm, 1e-4);
-        EXPECT_NEAR(r.loads.soilThrust, 110.379, 0.005);
-        EXPECT_NEAR(r.loads.soilThrustArm, 1.5, 1e-6);
-        EXPECT_NEAR(r.W1, 101.25, 1e-3);
-        EXPECT_NEAR(r.Zw1, 4 - 5.0 / 3, 1e-5);
+        EXPECT_NEAR(r.loads.soilThrust, 104.416, 0.1);
+        EXPECT_NEAR(r.loads.soilThrustArm, 1.5, 1e-4);
+        EXPECT_NEAR(r.W1, 91.125, 1e-3);
+        EXPECT_NEAR(r.Zw1, 2.25, 1e-5);
         EXPECT_EQ(r.loads.heelLoad, 0);
         const double psi = std::atan(0.5) + 30 * 3.1415925 / 180;
         EXPECT_NEAR(r.Ex, std::cos(psi) * row.E, 0.01);
         EXPECT_NEAR(r.Ey, std::sin(psi) * row.E, 0.01);
-        EXPECT_NEAR(r.Zx, 4 - row.Zy * 0.5, 1e-4);
+        // On the back: x = 0.5·(5 − Zy) from the stem's top, 1.5 more from the toe.
+        EXPECT_NEAR(r.Zx, 1.5 + 0.5 * (5 - row.Zy), 1e-4);
     }
+    EXPECT_NEAR(Compute([] {
+                    WallCase c = SmallWall(kCantilever);
+                    c.soil.m_nTheory = kCoulomb;
+                    return c;
+                }())
+                    .Ka,
+                0.572930, 2e-6);
 }
 
 }  // namespace

@@ -1,0 +1,329 @@
+// Coulomb's thrust by trial wedges and Rankine's on a vertical back, each with its pressure diagram.
+#include "analysis/EarthThrust.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace wall {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Cross(Point a, Point b) {
+    return a.x * b.y - a.y * b.x;
+}
+Point Minus(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+
+// What lies between the back above a point P, the ground and the line from P in direction d.
+struct WedgeContent {
+    double area = 0;
+    double strip = 0;  // length of the strip load on it
+    bool closed = false;
+};
+
+// The ground from the back's top outwards as segments: the top, every vertex beyond it, then level.
+// Finds where the line from P along d comes up through the ground and sums the polygon P, top,
+// vertices, crossing.
+WedgeContent Wedge(const WallBack& back, const GroundSurface& g, Point P, Point d) {
+    WedgeContent w;
+    const Point top = back.top;
+    auto side = [&](Point q) { return Cross(d, Minus(q, P)); };  // > 0: the point lies above the line
+    Point a = top;
+    double sa = side(a);
+    if (!(sa > 0)) return w;     // the line leaves the soil at once: no wedge
+    double twice = Cross(P, a);  // shoelace sum, P → top → ... → crossing → P
+    for (int i = 0; i <= g.count; ++i) {
+        Point b;
+        if (i < g.count) {
+            b = g.points[i];
+            if (b.x <= top.x) continue;
+        } else {
+            // Level beyond the last vertex: the line reaches its height once, if it rises.
+            if (!(d.y > 0)) return w;
+            const double y = g.points[g.count - 1].y;
+            const double x = P.x + (y - P.y) * d.x / d.y;
+            b = {std::max(x, a.x) + 1, y};
+        }
+        const double sb = side(b);
+        if (sb > 0) {
+            twice += Cross(a, b);
+            a = b;
+            sa = sb;
+            continue;
+        }
+        const double t = sa / (sa - sb);
+        const Point c = {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+        twice += Cross(a, c) + Cross(c, P);
+        w.area = std::fabs(twice) / 2;
+        w.strip = g.strip.LengthWithin(top.x, c.x);
+        w.closed = true;
+        return w;
+    }
+    return w;
+}
+
+Point Direction(double rho) {
+    return {std::cos(rho), std::sin(rho)};
+}
+
+// Thrust per unit weight of a wedge whose plane rises at ρ, on a back at α with wall friction δ:
+// E = W·sin(ρ − φ)/cos(ρ − φ − α − δ).
+double WedgeFactor(double rho, double phi, double alpha, double delta) {
+    return std::sin(rho - phi) / std::cos(rho - phi - alpha - delta);
+}
+
+// Depth at which the line through q parallel to d meets the back.
+double DepthOf(const WallBack& back, Point q, Point d) {
+    const double H = back.Height();
+    const Point perDepth = {(back.bottom.x - back.top.x) / H, -1};
+    return Cross(Minus(q, back.top), d) / Cross(perDepth, d);
+}
+
+// A short list of numbers on the stack: the analyses run many cases a second and allocate nothing.
+struct Numbers {
+    std::array<double, GroundSurface::kMaxPoints + 64> v{};
+    size_t n = 0;
+    void push_back(double x) {
+        if (n < v.size()) v[n++] = x;
+    }
+    double* begin() { return v.data(); }
+    double* end() { return v.data() + n; }
+    size_t size() const { return n; }
+    double operator[](size_t i) const { return v[i]; }
+};
+
+// The depths where the wedges of planes parallel to d change shape: lines through the ground's
+// vertices and the strip's edges. Sorted, within (0, H), with 0 and H at the ends.
+Numbers Breaks(const WallBack& back, const GroundSurface& g, Point d) {
+    const double H = back.Height();
+    Numbers z;
+    z.push_back(0);
+    z.push_back(H);
+    auto add = [&](Point q) {
+        const double depth = DepthOf(back, q, d);
+        if (depth > 1e-9 && depth < H - 1e-9) z.push_back(depth);
+    };
+    for (int i = 0; i < g.count; ++i)
+        if (g.points[i].x > back.top.x) add(g.points[i]);
+    if (g.strip.Present()) {
+        for (double x : {g.strip.from, g.strip.to})
+            if (x > back.top.x) add({x, g.HeightAt(x)});
+    }
+    std::sort(z.begin(), z.end());
+    z.n = static_cast<size_t>(
+        std::unique(z.begin(), z.end(), [](double a, double b) { return b - a < 1e-9; }) - z.begin());
+    return z;
+}
+
+// The diagram of thrusts E(z) = k·(γ·A(z) + q·L(z)) of the wedges above each depth, bounded by
+// lines parallel to d. Between breaks E is quadratic in z (every moving vertex moves linearly), so
+// three values give its slope at both ends exactly.
+void ProjectedDiagram(const WallBack& back, const GroundSurface& g, Point d, double kSoil, double kLoad,
+                      PressureDiagram& out) {
+    const Numbers z = Breaks(back, g, d);
+    auto thrusts = [&](double depth, double& soil, double& load) {
+        const WedgeContent w = Wedge(back, g, back.At(depth), d);
+        soil = kSoil * w.area;
+        load = kLoad * w.strip;
+    };
+    double s0 = 0, l0 = 0;
+    thrusts(z[0], s0, l0);
+    for (size_t i = 1; i < z.size(); ++i) {
+        double sm, lm, s1, l1;
+        thrusts((z[i - 1] + z[i]) / 2, sm, lm);
+        thrusts(z[i], s1, l1);
+        const double h = z[i] - z[i - 1];
+        auto start = [h](double a, double m, double b) { return std::max(0.0, (-3 * a + 4 * m - b) / h); };
+        auto end = [h](double a, double m, double b) { return std::max(0.0, (a - 4 * m + 3 * b) / h); };
+        out.Add(static_cast<float>(z[i - 1]), static_cast<float>(start(s0, sm, s1)),
+                static_cast<float>(start(l0, lm, l1)));
+        out.Add(static_cast<float>(z[i]), static_cast<float>(end(s0, sm, s1)),
+                static_cast<float>(end(l0, lm, l1)));
+        s0 = s1;
+        l0 = l1;
+    }
+}
+
+// Fills the totals, the point of action and Ka from the diagram.
+void Summarise(const WallBack& back, ThrustResult& r) {
+    const double H = back.Height();
+    r.back = back;
+    const DiagramThrust s = r.diagram.Thrust(PressureDiagram::Part::kSoil);
+    const DiagramThrust l = r.diagram.Thrust(PressureDiagram::Part::kLoad);
+    const DiagramThrust t = r.diagram.Thrust(PressureDiagram::Part::kTotal);
+    r.height = static_cast<float>(H);
+    r.soil = s.force;
+    r.load = l.force;
+    r.E = t.force;
+    // With no thrust at all its place does not matter; a third of the height keeps it a number.
+    r.depth = t.force > 0 ? t.depth : static_cast<float>(2 * H / 3);
+    r.point = back.At(r.depth);
+    if (!std::isfinite(r.E) || !std::isfinite(r.depth) || !std::isfinite(r.point.x))
+        r.status = PressureStatus::kNoFailurePlane;
+}
+
+// Golden-section search for the largest value of f on [a, b].
+template <class F>
+double GoldenMax(F f, double a, double b, double& best) {
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double c = b - g * (b - a), d = a + g * (b - a);
+    double fc = f(c), fd = f(d);
+    for (int i = 0; i < 40 && b - a > 1e-6; ++i) {
+        if (fc >= fd) {
+            b = d;
+            d = c;
+            fd = fc;
+            c = b - g * (b - a);
+            fc = f(c);
+        } else {
+            a = c;
+            c = d;
+            fc = fd;
+            d = a + g * (b - a);
+            fd = f(d);
+        }
+    }
+    const double x = fc >= fd ? c : d;
+    best = std::max(fc, fd);
+    return x;
+}
+
+}  // namespace
+
+double WallBack::Angle() const {
+    return std::atan2(bottom.x - top.x, top.y - bottom.y);
+}
+
+Point WallBack::At(double depth) const {
+    const double t = depth / Height();
+    return {top.x + (bottom.x - top.x) * t, top.y + (bottom.y - top.y) * t};
+}
+
+double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho) {
+    const double alpha = back.Angle();
+    const double k = WedgeFactor(rho, soil.phi, alpha, soil.delta);
+    if (!(k > 0)) return 0;
+    const WedgeContent w = Wedge(back, ground, back.bottom, Direction(rho));
+    if (!w.closed) return 0;
+    return k * (soil.gamma * w.area + ground.strip.q * w.strip);
+}
+
+ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil) {
+    ThrustResult r;
+    const double H = back.Height(), alpha = back.Angle();
+    // Planes rise from the back's foot between the friction angle (no thrust) and the back itself.
+    const double lo = soil.phi, hi = std::min(kPi / 2 + alpha, kPi / 2 + soil.phi + alpha + soil.delta);
+    if (!(H > 0) || !(hi > lo) || !(soil.gamma > 0)) {
+        r.status = PressureStatus::kNoFailurePlane;
+        return r;
+    }
+    // E(ρ) = (γ·A + q·L)·sin(ρ − φ)/cos(ρ − φ − α − δ), expanded so one sine and cosine of ρ serve.
+    const double sp = std::sin(static_cast<double>(soil.phi)), cp = std::cos(static_cast<double>(soil.phi));
+    const double sw = std::sin(soil.phi + alpha + soil.delta), cw = std::cos(soil.phi + alpha + soil.delta);
+    auto thrust = [&](double rho) {
+        const Point d = Direction(rho);
+        const double k = (d.y * cp - d.x * sp) / (d.x * cw + d.y * sw);
+        if (!(k > 0)) return 0.0;
+        const WedgeContent w = Wedge(back, ground, back.bottom, d);
+        return w.closed ? k * (soil.gamma * w.area + ground.strip.q * w.strip) : 0.0;
+    };
+
+    // A scan, the planes through every vertex and strip edge (where the thrust has a corner), then a
+    // golden-section search around the best of them.
+    Numbers rhos;
+    constexpr int kScan = 12;
+    for (int i = 1; i < kScan; ++i) rhos.push_back(lo + (hi - lo) * i / kScan);
+    auto through = [&](Point q) {
+        const double rho = std::atan2(q.y - back.bottom.y, q.x - back.bottom.x);
+        if (rho > lo && rho < hi) rhos.push_back(rho);
+    };
+    for (int i = 0; i < ground.count; ++i)
+        if (ground.points[i].x > back.top.x) through(ground.points[i]);
+    if (ground.strip.Present())
+        for (double x : {ground.strip.from, ground.strip.to})
+            if (x > back.top.x) through({x, ground.HeightAt(x)});
+    std::sort(rhos.begin(), rhos.end());
+    size_t best = 0;
+    double bestE = -1;
+    for (size_t i = 0; i < rhos.size(); ++i) {
+        const double e = thrust(rhos[i]);
+        if (e > bestE) {
+            bestE = e;
+            best = i;
+        }
+    }
+    const double a = best > 0 ? rhos[best - 1] : lo, b = best + 1 < rhos.size() ? rhos[best + 1] : hi;
+    double refinedE = 0;
+    double rho = GoldenMax(thrust, a, b, refinedE);
+    if (!(refinedE >= bestE)) rho = rhos[best];
+
+    const double k = WedgeFactor(rho, soil.phi, alpha, soil.delta);
+    r.planeAngle = static_cast<float>(rho);
+    ProjectedDiagram(back, ground, Direction(rho), k * soil.gamma, k * ground.strip.q, r.diagram);
+    Summarise(back, r);
+    r.Ka = static_cast<float>(2 * r.soil / (soil.gamma * H * H));
+    return r;
+}
+
+ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil) {
+    ThrustResult r;
+    const double H = back.Height();
+    if (!(H > 0)) {
+        r.status = PressureStatus::kNoFailurePlane;
+        return r;
+    }
+    const double phi = soil.phi, c = soil.cohesion, gamma = soil.gamma;
+    const double beta = ground.AngleAt(back.top.x);
+    double Ka, k, c0;  // σ = max(0, k·z − c0)
+    if (beta > 1e-6) {
+        const double cosB = std::cos(beta), cosP = std::cos(phi);
+        const double root = std::sqrt((cosB + cosP) * (cosB - cosP));
+        Ka = (cosB - root) / (cosB + root);
+        k = gamma * Ka * cosB;
+        c0 = c > 0 ? (1 - Ka) * c / std::tan(phi) : 0;
+        r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H);
+    } else {
+        const double t = std::tan(kPi / 4 - phi / 2);
+        Ka = t * t;
+        k = gamma * Ka;
+        c0 = 2 * c * std::sqrt(Ka);
+        r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H + (c > 0 ? 2 * c * c / gamma : 0));
+    }
+    r.Ka = static_cast<float>(Ka);
+    const double rho = kPi / 4 + phi / 2;
+    r.planeAngle = static_cast<float>(rho);
+    if (!std::isfinite(Ka) || !std::isfinite(k) || !std::isfinite(c0)) {
+        r.status = PressureStatus::kNoFailurePlane;
+        return r;
+    }
+
+    // The strip's band on the back, between the lines from its edges at 45° + φ/2.
+    const double q = ground.strip.q * Ka * std::cos(beta);
+    double zA = H, zB = H;
+    if (ground.strip.Present() && ground.strip.to > back.top.x) {
+        const Point d = Direction(rho);
+        const double from = std::max(ground.strip.from, back.top.x);
+        zA = std::clamp(DepthOf(back, {from, ground.HeightAt(from)}, d), 0.0, H);
+        zB = std::clamp(DepthOf(back, {ground.strip.to, ground.HeightAt(ground.strip.to)}, d), 0.0, H);
+    }
+    // Depth where the soil's pressure turns positive (the tension crack).
+    const double z0 = std::clamp(k > 0 ? c0 / k : H, 0.0, H);
+    r.soilClipped = r.soilComputed < 0;
+    std::array<double, 5> z = {0, z0, zA, zB, H};
+    std::sort(z.begin(), z.end());
+    auto soilAt = [&](double depth) { return std::max(0.0, k * depth - c0); };
+    for (size_t i = 1; i < z.size(); ++i) {
+        if (!(z[i] > z[i - 1])) continue;
+        const bool inBand = z[i - 1] >= zA && z[i] <= zB && zB > zA;
+        const float load = inBand ? static_cast<float>(q) : 0.0f;
+        r.diagram.Add(static_cast<float>(z[i - 1]), static_cast<float>(soilAt(z[i - 1])), load);
+        r.diagram.Add(static_cast<float>(z[i]), static_cast<float>(soilAt(z[i])), load);
+    }
+    Summarise(back, r);
+    return r;
+}
+
+}  // namespace wall

@@ -1,0 +1,68 @@
+// Active earth thrust on a plane back under the ground as entered, with its pressure diagram: Coulomb's
+// by trial wedges, Rankine's on a vertical back; a strip surcharge by the same rule in both.
+#pragma once
+
+#include "analysis/Ground.h"
+#include "analysis/PressureDiagram.h"
+#include "analysis/PressureStatus.h"
+
+namespace wall {
+
+// A plane back from its bottom to its top, the top on the ground surface. Depths are measured
+// vertically below the top.
+struct WallBack {
+    Point top;
+    Point bottom;
+
+    double Height() const { return top.y - bottom.y; }
+    // Angle from the vertical, positive when the back leans into the backfill going down.
+    double Angle() const;
+    // The back's point at a depth below its top.
+    Point At(double depth) const;
+};
+
+struct Backfill {
+    float gamma = 0;     // γ, kN/m³
+    float cohesion = 0;  // c, kPa (Rankine only)
+    float phi = 0;       // φ, rad
+    float delta = 0;     // δ, rad: friction between the back and the soil (Coulomb only)
+};
+
+struct ThrustResult {
+    PressureStatus status = PressureStatus::kOk;
+    WallBack back;     // the back the thrust acts on
+    float height = 0;  // of the back
+    float E = 0;       // the whole thrust, kN/m
+    float soil = 0;    // the soil's part
+    float load = 0;    // the strip surcharge's part
+    float depth = 0;   // depth of its point of action below the back's top
+    Point point;       // the point of action, on the back
+    float Ka = 0;      // coefficient of the soil's part: 2·soil/(γ·H²) (Coulomb), the theory's (Rankine)
+    float planeAngle = 0;      // rad from the horizontal: Coulomb's failure plane; Rankine's 45° + φ/2
+    bool soilClipped = false;  // Rankine: cohesion took the soil's pressure below zero near the top
+    float soilComputed = 0;    // Rankine: the soil's thrust as the closed form gives it, tension included
+    PressureDiagram diagram;   // thrust per metre of depth along the back
+};
+
+// Coulomb's active thrust, inclined at δ to the back's normal, found as the largest thrust of the
+// trial wedges whose plane runs from the back's foot up to the ground (Coulomb 1776; the graphical
+// trial-wedge construction of Culmann, e.g. Das, Principles of Foundation Engineering, §7.6): each
+// wedge carries its soil and the part of the strip surcharge standing on it, and the surface load is
+// counted exactly, on any ground. The diagram follows from the same plane: every part of the wedge
+// bears on the back at the depth where a line through it parallel to the failure plane meets the back
+// (the surcharge's band lies between the lines through the strip's two edges), which puts the planar
+// ground's pressure in a triangle and the strip's in its band.
+ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil);
+
+// Rankine's active thrust on a vertical back: γ·z·Ka − c·k on level ground (Ka = tan²(45° − φ/2),
+// k = 2√Ka) or, under a slope β at the back's top, parallel to it with Ka of the slope
+// (γ·z·Ka·cosβ − (1 − Ka)·c/tanφ); soil in tension does not pull, so the pressure is never below
+// zero. A strip surcharge adds q·Ka·cosβ between the lines drawn from its edges at 45° + φ/2 to the
+// back (the local-load rule of the soil-mechanics texts, and GB 50330-2013 Appendix B.0.2).
+ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil);
+
+// Coulomb's trial wedge at one plane angle ρ from the horizontal (for tests and the search): the
+// thrust of the wedge of soil and strip between the back, the ground and the plane from the back's foot.
+double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho);
+
+}  // namespace wall
