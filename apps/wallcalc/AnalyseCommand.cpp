@@ -155,15 +155,21 @@ Json SectionsJson(const std::array<wall::DesignedSection, N>& sections) {
     Json list = Json::array();
     for (const wall::DesignedSection& s : sections) {
         const wall::ReinforcementResult& r = s.result;
-        list.push_back(Json{{"name", std::string(s.name)},
-                            {"kind", r.kind == wall::SectionKind::kTee ? "tee" : "strip"},
-                            {"h", r.h},
-                            {"M", r.M},
-                            {"Mk", r.Mk},
-                            {"As", r.area},
-                            {"omega", r.crackWidth},
-                            {"minimumRatio", r.minimumRatio},
-                            {"designed", r.designed && r.crackLimitMet}});
+        list.push_back(
+            Json{{"name", std::string(s.name)},
+                 {"kind", r.kind == wall::SectionKind::kTee ? "tee" : "strip"},
+                 {"h", r.h},
+                 {"M", r.M},
+                 {"Mk", r.Mk},
+                 {"As", r.area},
+                 {"omega", r.crackWidth},
+                 {"minimumRatio", r.minimumRatio},
+                 {"rhoMin", r.minimumPercent},
+                 {"V", s.shear.checked ? Json(s.shear.V) : Json()},
+                 {"Vc", s.shear.checked ? Json(s.shear.beam ? s.shear.limit : s.shear.Vc) : Json()},
+                 {"shearOk", s.shear.checked ? Json(s.shear.ok) : Json()},
+                 {"stirrups", s.shear.checked && s.shear.stirrupsNeeded ? Json(s.shear.stirrups) : Json()},
+                 {"designed", r.designed && r.crackLimitMet}});
     }
     return list;
 }

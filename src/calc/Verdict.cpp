@@ -1,11 +1,13 @@
 // The verdicts the analyses computed, gathered in one list.
 #include "calc/Verdict.h"
 
+#include <cmath>
 #include <string_view>
 #include <utility>
 
 #include "analysis/Stability.h"
 #include "analysis/WallSection.h"
+#include "text/Format.h"
 
 namespace wall {
 namespace {
@@ -79,6 +81,15 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
             v.note = "截面无法配筋";
         else if (!r.crackLimitMet)
             v.note = "裂缝宽度无法满足限值";
+        const ShearResult& sh = d.shear;
+        if (!sh.checked) continue;
+        // A slab against its concrete's share; the counterfort against its section's limit, the
+        // stirrups it needs named.
+        CheckVerdict& q = out.emplace_back(CheckVerdict{"section." + std::string(d.name) + ".shear",
+                                                        SectionTitle(d.name) + "抗剪", "V", std::fabs(sh.V),
+                                                        "≤", sh.beam ? sh.limit : sh.Vc, sh.ok});
+        if (sh.beam && sh.stirrupsNeeded)
+            q.note = Format("需配箍筋 Asv/s=%.0f mm²/m", static_cast<double>(sh.stirrups));
     }
 }
 

@@ -1,6 +1,8 @@
 // Reinforcement, crack-width and base-slab report lines.
 #include "casereport/RcNarrative.h"
 
+#include <cmath>
+
 #include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 
@@ -104,6 +106,36 @@ void WriteCombination(ReportWriter& w, const BaseSlabResult& s, const BasePressu
 
 }  // namespace
 
+void WriteShearResult(ReportWriter& w, const ShearResult& s) {
+    if (!s.checked) return;
+    const char* factors = kBasicCombinations[s.combination].name;
+    if (!s.beam) {
+        w.WriteText(Format("\t斜截面受剪（%s）：V=", factors) + Compared(std::fabs(s.V), s.Vc) + " kN/m");
+        w.WriteText(F(s.ok ? "≤0.7WriteSubScript(β,h)WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN/m"
+                           : "＞0.7WriteSubScript(β,h)WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN/m",
+                      s.Vc) +
+                    F("（WriteSubScript(β,h)=%.3f，GB 50010-2010 第6.3.3条）", s.betaH) +
+                    (s.ok ? "，满足！\n" : "，不满足！需加大板厚或配置抗剪钢筋\n"));
+        return;
+    }
+    w.WriteText(Format("\t斜截面受剪（%s）：V=", factors) + Compared(std::fabs(s.V), s.limit) + " kN" +
+                F(s.sectionOk ? "≤WriteSubScript(β,c)WriteSubScript(f,c)bWriteSubScript(h,0)限值%.2f kN（GB "
+                                "50010-2010 第6.3.1条），截面尺寸满足\n"
+                              : "＞WriteSubScript(β,c)WriteSubScript(f,c)bWriteSubScript(h,0)限值%.2f kN（GB "
+                                "50010-2010 第6.3.1条），截面尺寸不满足！\n",
+                  s.limit));
+    if (s.stirrupsNeeded)
+        w.WriteText(
+            F("\t\tV＞0.7WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN，需按计算配置箍筋：", s.Vc) +
+            F("WriteSubScript(A,sv)/s=%.2f WriteSupScript(mm,2)/m（GB 50010-2010 第6.3.4、9.2.9条）\n",
+              s.stirrups));
+    else
+        w.WriteText(
+            F("\t\tV≤0.7WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN，按构造配置箍筋（GB 50010-2010 "
+              "第6.3.4条）\n",
+              s.Vc));
+}
+
 void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
     if (!r.loadsKnown) {
         w.WriteText(std::string(kNoBasePressureText));
@@ -117,10 +149,16 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
         w.WriteText(std::string(kNotDesignableText));
         return;
     }
+    // The ratio of the area the moment needs, on the whole depth, against the clause's minimum.
     if (r.minimumRatio) {
-        w.WriteText("\t抗弯拉筋构造配筋:  配筋率μ=");
-        w.WriteText(Compared(r.ratio, kMinimumRatioPercent) + " ");
-        w.WriteText("% < WriteSubScript(μ,min)=0.15%\n");
+        w.WriteText("\t抗弯拉筋构造配筋：配筋率ρ=");
+        w.WriteText(Compared(r.ratio, r.minimumPercent) + "%");
+        w.WriteText(
+            F("＜WriteSubScript(ρ,min)=%.2f%%（GB 50010-2010 第8.5.1条），", r.minimumPercent) +
+            F("取WriteSubScript(A,s)=WriteSubScript(ρ,min)bh=%.2f WriteSupScript(mm,2)\n", r.minimumArea));
+    } else {
+        w.WriteText(F("\t配筋率ρ=%.2f%%", r.ratio) +
+                    F("≥WriteSubScript(ρ,min)=%.2f%%（GB 50010-2010 第8.5.1条）\n", r.minimumPercent));
     }
     if (!r.crackLimitMet) {
         w.WriteText(std::string(kCrackLimitNotMetText));

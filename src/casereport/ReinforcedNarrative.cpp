@@ -68,6 +68,7 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteText(Format("（%s控制）\n", kBasicCombinations[r.stemCombination].name));
     LabelValue(*this, "\t立板底截面弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
     WriteReinforcementResult(*this, r.sections[0].result);
+    WriteShearResult(*this, r.sections[0].shear);
 
     WriteBaseSlabReport(*this, r.slab);
     WriteText(" 配筋计算及裂缝验算\n");
@@ -80,12 +81,14 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[1].result);
+    WriteShearResult(*this, r.sections[1].shear);
     if (known) {
         LabelValue(*this, "\n\t墙踵板根部点的弯矩设计值：Md=", "%.2f kN·m/m", r.slab.Md);
         WriteText(TensionFace(r.slab.Md, true, r.slab.heel.combination) + "\n");
         LabelValue(*this, "\t墙踵板根部点的弯矩标准值：Mdk=", "%.2f kN·m/m\n", r.slab.Mdk);
     }
     WriteReinforcementResult(*this, r.sections[2].result);
+    WriteShearResult(*this, r.sections[2].shear);
 }
 
 void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
@@ -103,19 +106,23 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.panelMidM);
     LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.panelMidMk);
     WriteReinforcementResult(*this, r.sections[0].result);
+    WriteShearResult(*this, r.sections[0].shear);
     LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.panelEndM);
     LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.panelEndMk);
     WriteReinforcementResult(*this, r.sections[1].result);
+    WriteShearResult(*this, r.sections[1].shear);
 
     // Face panel, vertical.
     WriteText(" （2）墙面板的竖向内力\n");
     LabelValue(*this, "\t最大正弯矩设计值：WriteSubScript(M,正)=", "%.2f kN·m/m \n", r.panelPosM);
     LabelValue(*this, "\t最大正弯矩标准值：WriteSubScript(Mk,正)=", "%.2f kN·m/m \n", r.panelPosMk);
     WriteReinforcementResult(*this, r.sections[2].result);
+    WriteShearResult(*this, r.sections[2].shear);
     LabelValue(*this, "\t墙面板底端最大负弯矩设计值：WriteSubScript(M,底)=", "%.2f kN·m/m \n", r.panelFootM);
     LabelValue(*this, "\t墙面板底端最大负弯矩标准值：WriteSubScript(Mk,底)=", "%.2f kN·m/m \n",
                r.panelFootMk);
     WriteReinforcementResult(*this, r.sections[3].result);
+    WriteShearResult(*this, r.sections[3].shear);
 
     // Base slab, toe and heel.
     WriteBaseSlabReport(*this, r.slab);
@@ -130,6 +137,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
         LabelValue(*this, "\t墙趾板根部点的弯矩标准值：Mbk=", "%.2f kN·m/m\n", r.slab.Mbk);
     }
     WriteReinforcementResult(*this, r.sections[4].result);
+    WriteShearResult(*this, r.sections[4].shear);
     WriteText(" （2）墙踵板\n");
     if (known) {
         LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
@@ -139,11 +147,13 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
         LabelValue(*this, "\t跨中弯矩标准值：WriteSubScript(Mk,中)=", "%.2f kN·m/m \n", r.heelMidMk);
     }
     WriteReinforcementResult(*this, r.sections[5].result);
+    WriteShearResult(*this, r.sections[5].shear);
     if (known) {
         LabelValue(*this, "\t两端负弯矩设计值：WriteSubScript(M,端)=", "%.2f kN·m/m \n", r.heelEndM);
         LabelValue(*this, "\t两端负弯矩标准值：WriteSubScript(Mk,端)=", "%.2f kN·m/m \n", r.heelEndMk);
     }
     WriteReinforcementResult(*this, r.sections[6].result);
+    WriteShearResult(*this, r.sections[6].shear);
 
     // Counterforts as T-sections at a third, two thirds and the whole panel height.
     Heading(*this, "\n3）扶壁截面强度验算");
@@ -158,6 +168,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
         LabelValue(*this, "\t截面弯矩设计值 M=", "%.2f kN·m\n", s.M);
         LabelValue(*this, "\t截面弯矩标准值 Mk=", "%.2f kN·m\n", s.Mk);
         WriteReinforcementResult(*this, r.sections[7 + i].result);
+        WriteShearResult(*this, r.sections[7 + i].shear);
     }
 }
 

@@ -43,6 +43,23 @@ double PressureMoment(const BasePressures& p, double B, double a, double b, doub
     return m;
 }
 
+// ∫ p(x) dx over [a, b]: linear on each side of the contact's end.
+double PressureForce(const BasePressures& p, double B, double a, double b) {
+    double cuts[3] = {a, b, b};
+    if (p.zeroStressZone) {
+        const double end = p.towardsHeel ? B - p.contact : p.contact;
+        if (end > a && end < b) cuts[1] = end;
+    }
+    double f = 0;
+    for (int i = 0; i < 2; ++i) {
+        const double x0 = cuts[i], x1 = cuts[i + 1];
+        if (!(x1 > x0)) continue;
+        const double e = (x1 - x0) * 1e-9;
+        f += (x1 - x0) * (PressureAt(p, B, x0 + e) + PressureAt(p, B, x1 - e)) / 2;
+    }
+    return f;
+}
+
 // σmax, σmin, the contact and the pressures and moments at the roots from Mv, Mh and G.
 void Pressures(float B, float B1, float B2, BasePressures& p) {
     const double xR = (static_cast<double>(p.Mv) - p.Mh) / p.G;
@@ -69,6 +86,8 @@ void Pressures(float B, float B1, float B2, BasePressures& p) {
     p.pEnd = static_cast<float>(PressureAt(p, B, B));
     p.heelMoment = static_cast<float>(PressureMoment(p, B, root, B, root));
     p.toeMoment = static_cast<float>(PressureMoment(p, B, 0, B1, B1));
+    p.heelForce = static_cast<float>(PressureForce(p, B, root, B));
+    p.toeForce = static_cast<float>(PressureForce(p, B, 0, B1));
 }
 
 BasePressures Combination(const BaseLoads& l, const LoadCombination& f, float B, float B1, float B2) {
@@ -144,11 +163,15 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const BaseLoads& loads, KernelB
     r.heelDown = l.W1 * (l.Zw1 - root) + heel.area * gammaC * (heel.cx - X[7]);
     r.heelLoadDown = l.Wq * (l.Zwq - root);
     r.toeSlab = gammaC * B1 * H1 * B1 / 2;
+    r.heelDownForce = l.W1 + heel.area * gammaC;
+    r.heelLoadForce = l.Wq;
+    r.toeSlabForce = gammaC * B1 * H1;
 
     r.standard = Combination(l, kCharacteristic, B, B1, B2);
     const BasePressures& k = r.standard;
     r.Mdk = r.heelDown + r.heelLoadDown - k.heelMoment;
     r.Mbk = k.toeMoment - r.toeSlab;
+    float heelShear[kBasicCombinations.size()] = {}, toeShear[kBasicCombinations.size()] = {};
     for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
         const LoadCombination& f = kBasicCombinations[i];
         BasePressures& d = r.design[i];
@@ -164,7 +187,16 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const BaseLoads& loads, KernelB
         const float under = std::max(d.toeMoment, k.toeMoment) - r.toeSlab;
         const float over = k.toeMoment - f.permanent * r.toeSlab;
         r.toeM[i] = Larger(under, over);
+        // The shears at the roots, term by term alike.
+        heelShear[i] = Larger(f.permanent * r.heelDownForce + f.variable * r.heelLoadForce - k.heelForce,
+                              r.heelDownForce - std::max(d.heelForce, k.heelForce));
+        toeShear[i] = Larger(std::max(d.toeForce, k.toeForce) - r.toeSlabForce,
+                             k.toeForce - f.permanent * r.toeSlabForce);
     }
+    r.heelV.combination = Governing(heelShear[0], heelShear[1]);
+    r.heelV.M = heelShear[r.heelV.combination];
+    r.toeV.combination = Governing(toeShear[0], toeShear[1]);
+    r.toeV.M = toeShear[r.toeV.combination];
     r.heel.combination = Governing(r.heelM[0], r.heelM[1]);
     r.heel.M = r.heelM[r.heel.combination];
     r.toe.combination = Governing(r.toeM[0], r.toeM[1]);

@@ -40,6 +40,8 @@ struct BasePressures {
     float pEnd = 0;        // base pressure at the heel's end
     float heelMoment = 0;  // moment of the pressure under the heel about its root
     float toeMoment = 0;   // moment of the pressure under the toe about its root
+    float heelForce = 0;   // the pressure under the heel, kN/m
+    float toeForce = 0;    // the pressure under the toe, kN/m
 };
 
 // A slab root's moment in one basic combination: the unfavourable terms with their factors, the
@@ -61,8 +63,12 @@ struct BaseSlabResult {
     float toeSlab = 0;       // moment of the toe slab's weight about its root
     std::array<float, kBasicCombinations.size()> heelM{}, toeM{};  // each combination's root moments
     RootMoment heel, toe;                                          // the governing ones
-    float Md = 0, Mdk = 0;                                         // heel root, design and standard
-    float Mb = 0, Mbk = 0;                                         // toe root, design and standard
+    // Shears at the roots by the same rule as the moments; positive: the loads down govern at the
+    // heel, the pressure at the toe.
+    float heelDownForce = 0, heelLoadForce = 0, toeSlabForce = 0;
+    RootMoment heelV, toeV;
+    float Md = 0, Mdk = 0;  // heel root, design and standard
+    float Mb = 0, Mbk = 0;  // toe root, design and standard
 
     // Without base pressures in every combination the toe and heel moments are not defined (left 0).
     bool PressuresKnown() const;

@@ -25,6 +25,14 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
     r.stemDepth = kb.outline.x[7] - kb.outline.x[2];
     r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};
+    // The stem's base shears under the thrusts above it, both unfavourable.
+    float V[kBasicCombinations.size()];
+    for (size_t i = 0; i < kBasicCombinations.size(); ++i)
+        V[i] = cosPsi * (kBasicCombinations[i].permanent * s.soilThrust +
+                         kBasicCombinations[i].variable * s.loadThrust);
+    const int gv = Governing(V[0], V[1]);
+    r.sections[0].shear = CheckSlabShear(c.wall, r.stemDepth, V[gv]);
+    r.sections[0].shear.combination = gv;
 
     r.slab = BaseSlabDesign(c, BaseLoadsOf(r.back, kb), kb);
     const float H1 = c.wall.m_fToeHeight;
@@ -36,6 +44,12 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     };
     r.sections[1] = {"toe", slab(r.slab.Mb, r.slab.Mbk)};
     r.sections[2] = {"heel", slab(r.slab.Md, r.slab.Mdk)};
+    if (known) {
+        r.sections[1].shear = CheckSlabShear(c.wall, H1, r.slab.toeV.M);
+        r.sections[1].shear.combination = r.slab.toeV.combination;
+        r.sections[2].shear = CheckSlabShear(c.wall, H1, r.slab.heelV.M);
+        r.sections[2].shear.combination = r.slab.heelV.combination;
+    }
     return r;
 }
 

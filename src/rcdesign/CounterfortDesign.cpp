@@ -10,8 +10,9 @@ namespace wall {
 
 namespace {
 
-DesignedSection Strip(const CRetainingWall& wall, std::string_view name, float h, float M, float Mk) {
-    return {name, DesignReinforcement(wall, SectionKind::kStrip, h, std::fabs(M), std::fabs(Mk))};
+DesignedSection Strip(const CRetainingWall& wall, std::string_view name, float h, float M, float Mk,
+                      MinimumSteel rule = MinimumSteel::kSupportedSlab) {
+    return {name, DesignReinforcement(wall, SectionKind::kStrip, h, std::fabs(M), std::fabs(Mk), 0, 0, rule)};
 }
 
 // γG·soil + γQ·load in each basic combination, the governing one's value and index.
@@ -64,6 +65,8 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.panelEndM = -pj.value * L * L / 12;
     r.sections[0] = Strip(w, "panelSpan", h, r.panelMidM, r.panelMidMk);
     r.sections[1] = Strip(w, "panelEnds", h, r.panelEndM, r.panelEndMk);
+    r.sections[1].shear = CheckSlabShear(w, h, r.panelQ);
+    r.sections[1].shear.combination = pj.combination;
 
     // Face panel, vertically from the base slab.
     r.sigmaFoot = r.soilFoot + r.loadMax;
@@ -76,7 +79,9 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.sections[3] = Strip(w, "panelFoot", h, r.panelFootM, r.panelFootMk);
 
     r.slab = BaseSlabDesign(c, BaseLoadsOf(r.back, kb), kb);
-    r.sections[4] = Strip(w, "toe", H1, r.slab.Mb, r.slab.Mbk);
+    r.sections[4] = Strip(w, "toe", H1, r.slab.Mb, r.slab.Mbk, MinimumSteel::kCantileverSlab);
+    r.sections[4].shear = CheckSlabShear(w, H1, r.slab.toeV.M);
+    r.sections[4].shear.combination = r.slab.toeV.combination;
 
     // Heel slab spanning between counterforts: the vertical stress at its edge, with the toe moment's
     // equivalent load 2.4·Mb/B2². The heel's own weight and soil take γG, its surcharge γQ; the base
@@ -103,10 +108,15 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.heelEndMk = -r.sigmaWk * L * L / 12;
     r.sections[5] = Strip(w, "heelSpan", H1, r.heelMidM, r.heelMidMk);
     r.sections[6] = Strip(w, "heelEnds", H1, r.heelEndM, r.heelEndMk);
+    r.sections[6].shear = CheckSlabShear(w, H1, r.heelQ);
+    r.sections[6].shear.combination = r.heelCombination;
     if (!r.slab.PressuresKnown()) {
         // The heel's stress takes σmin and the toe moment: without base pressures it is not defined.
         r.sigmaW = r.sigmaWk = r.heelQ = r.heelMidM = r.heelMidMk = r.heelEndM = r.heelEndMk = 0;
-        for (int i : {4, 5, 6}) r.sections[i].result = WithoutBasePressure(H1);
+        for (int i : {4, 5, 6}) {
+            r.sections[i].result = WithoutBasePressure(H1);
+            r.sections[i].shear = {};
+        }
     }
 
     // Counterforts: cantilevers from the base slab loaded by the panel's pressure over one spacing l,
@@ -131,8 +141,12 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
         cs.M = M.value;
         cs.Q = Envelope(soil.force * l, load.force * l).value;
         if (i == 2) r.counterfortCombination = M.combination;
-        r.sections[7 + i] = {kNames[i], DesignReinforcement(w, SectionKind::kTee, cs.height, cs.M, cs.Mk,
-                                                            cs.flangeWidth, cs.flangeThickness)};
+        r.sections[7 + i] = {kNames[i],
+                             DesignReinforcement(w, SectionKind::kTee, cs.height, cs.M, cs.Mk, cs.flangeWidth,
+                                                 cs.flangeThickness, MinimumSteel::kBeam)};
+        const Enveloped Q = Envelope(soil.force * l, load.force * l);
+        r.sections[7 + i].shear = CheckBeamShear(w, cs.height, cs.flangeThickness, Q.value);
+        r.sections[7 + i].shear.combination = Q.combination;
     }
     return r;
 }

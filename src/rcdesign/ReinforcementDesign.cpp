@@ -1,10 +1,12 @@
 // Flexural tension reinforcement of one wall section and its crack-width check (GB 50010-2010).
 #include "rcdesign/ReinforcementDesign.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "rcdesign/FlexureFormulas.h"
 #include "rcdesign/Materials.h"
+#include "rcdesign/ShearFormulas.h"
 
 namespace wall {
 
@@ -28,6 +30,51 @@ float RequiredArea(SectionKind kind, float M, float fc, float fy, float b, float
 
 }  // namespace
 
+float MinimumRatioPercent(const CRetainingWall& wall, MinimumSteel rule) {
+    std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
+    std::optional<RebarStrength> rebar = RebarOfGrade(wall.m_nRebarGrade);
+    if (!concrete || !rebar) return 0.2f;
+    const float byStrength = 45 * concrete->ft / rebar->fy;
+    // 400 and 500 MPa bars (HRB400: fy 360, HRB500: fy 435) in slabs other than cantilevers.
+    const float floor = rule == MinimumSteel::kSupportedSlab && rebar->fy >= 360 ? 0.15f : 0.20f;
+    return std::max(floor, byStrength);
+}
+
+ShearResult CheckSlabShear(const CRetainingWall& wall, float h, float V) {
+    ShearResult s;
+    std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
+    const float h0 = h * 1000 - BarCentroidDepth(wall.m_fCover, wall.m_fBarDiameter);
+    if (!concrete || !(h0 > 0)) return s;
+    s.checked = true;
+    s.V = V;
+    s.betaH = SlabShearHeightFactor(h0);
+    s.Vc = SlabShearCapacity(concrete->ft, kStripWidth, h0) / 1000;
+    s.ok = std::isfinite(V) && std::fabs(V) <= s.Vc * (1 + 1e-6f);
+    return s;
+}
+
+ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float V) {
+    ShearResult s;
+    std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
+    std::optional<RebarStrength> rebar = RebarOfGrade(wall.m_nRebarGrade);
+    const float b = wall.m_fCfThickness * 1000;
+    const float h0 = h * 1000 - BarCentroidDepth(wall.m_fCover, wall.m_fBarDiameter);
+    if (!concrete || !rebar || !(h0 > 0) || !(b > 0)) return s;
+    s.checked = true;
+    s.beam = true;
+    s.V = V;
+    // fcuk is the grade's number: C15 .. C80 in steps of 5.
+    const float fcuk = 15 + 5 * static_cast<float>(wall.m_nConcreteGrade);
+    s.limit = SectionShearLimit(ConcreteStrengthFactor(fcuk), concrete->fc, b, h0, h0 - hf * 1000) / 1000;
+    s.Vc = BeamConcreteShear(concrete->ft, b, h0) / 1000;
+    s.sectionOk = std::isfinite(V) && std::fabs(V) <= s.limit * (1 + 1e-6f);
+    s.stirrupsNeeded = std::fabs(V) > s.Vc;
+    if (s.stirrupsNeeded)
+        s.stirrups = RequiredStirrups(std::fabs(V) * 1000, concrete->ft, b, h0, rebar->fy) * 1000;
+    s.ok = s.sectionOk;
+    return s;
+}
+
 ReinforcementResult WithoutBasePressure(float h) {
     ReinforcementResult r;
     r.h = h;
@@ -36,7 +83,7 @@ ReinforcementResult WithoutBasePressure(float h) {
 }
 
 ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind kind, float h, float M,
-                                        float Mk, float bf, float hf) {
+                                        float Mk, float bf, float hf, MinimumSteel rule) {
     ReinforcementResult r;
     r.kind = kind;
     r.h = h;
@@ -70,10 +117,13 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
     if (!std::isfinite(As) || As < 0) return r;
     r.designed = true;
     r.designArea = As;
-    r.ratio = RatioPercent(As, b, h0);
-    if (r.ratio < kMinimumRatioPercent) {
+    // GB 50010-2010 §8.5.1: the ratio on the whole depth b·h (a T-section's compression flange aside).
+    r.ratio = RatioPercent(As, b, hMm);
+    r.minimumPercent = MinimumRatioPercent(wall, rule);
+    r.minimumArea = r.minimumPercent / 100 * b * hMm;
+    if (As < r.minimumArea) {
         r.minimumRatio = true;
-        As = 0.0015f * h0 * b;
+        As = r.minimumArea;
     }
 
     // Crack width under Mk, raising the area by 5 % until it is acceptable. No tension under the

@@ -21,8 +21,13 @@ constexpr std::string_view kUnknownGradeText = "混凝土或钢筋等级不在�
 constexpr std::string_view kNoBasePressureText =
     "\t基底合力作用点位于基底以外，求不出基底压力，本截面无法进行配筋计算！\n";
 
-// Minimum reinforcement ratio used for every section, percent.
-constexpr float kMinimumRatioPercent = 0.15f;
+// Which minimum of GB 50010-2010 §8.5.1 a section takes: a cantilever slab (stem, toe, heel) or a beam
+// (counterfort) max(0.20 %, 45·ft/fy %) of b·h; a slab supported on its edges (face panel, heel between
+// counterforts) may take 0.15 % in place of 0.20 % with 400 and 500 MPa bars.
+enum class MinimumSteel { kCantileverSlab, kSupportedSlab, kBeam };
+
+// The minimum ratio of a section, percent of b·h, for the wall's grades (GB 50010-2010 §8.5.1).
+float MinimumRatioPercent(const CRetainingWall& wall, MinimumSteel rule);
 
 // One designed section: the call as given and the values its report lines print, in order.
 // Lengths of the call in m and moments in kN·m; everything else in mm, mm², percent.
@@ -44,23 +49,49 @@ struct ReinforcementResult {
     bool designed = false;
     float h0 = 0;          // effective depth
     float designArea = 0;  // As for M alone
-    // ρ below the minimum: the minimum-ratio lines print ratio and the area becomes 0.0015·b·h0.
+    // ρ below the minimum: the minimum-ratio lines print ratio and the area becomes ρmin·b·h.
     bool minimumRatio = false;
-    float ratio = 0;       // ρ of the design area, percent
-    float area = 0;        // As printed: design or minimum area × 1.05^passes
-    int passes = 0;        // raises of the area by 5 % for the crack width
-    float crackWidth = 0;  // ωmax at the printed area, never below 0
-    float crackLimit = 0;  // ωlim
+    float ratio = 0;           // ρ of the design area, percent of b·h
+    float minimumPercent = 0;  // ρmin of GB 50010-2010 §8.5.1, percent of b·h
+    float minimumArea = 0;     // ρmin·b·h, mm²
+    float area = 0;            // As printed: design or minimum area × 1.05^passes
+    int passes = 0;            // raises of the area by 5 % for the crack width
+    float crackWidth = 0;      // ωmax at the printed area, never below 0
+    float crackLimit = 0;      // ωlim
     // False when the area grew to the whole concrete section without meeting ωlim: the report says
     // the crack limit cannot be met with this section instead of printing area and width.
     bool crackLimitMet = false;
+};
+
+// The shear check of one section (GB 50010-2010 §6.3): a slab without stirrups (§6.3.3) or the
+// counterfort as a beam (§6.3.1 section size, §6.3.4 stirrups). kN (per metre for a slab), mm²/m.
+struct ShearResult {
+    bool checked = false;  // a shear is defined at this section
+    bool beam = false;
+    float V = 0;            // design shear
+    float Vc = 0;           // slab: 0.7·βh·ft·b·h0; beam: 0.7·ft·b·h0
+    float betaH = 1;        // slab: (800/h0)^(1/4)
+    float limit = 0;        // beam: 0.25 (0.2)·βc·fc·b·h0
+    bool sectionOk = true;  // beam: V within the limit
+    bool stirrupsNeeded = false;
+    float stirrups = 0;   // beam: Asv/s, mm²/m, at least the minimum ratio when stirrups are needed
+    bool ok = false;      // slab: V ≤ Vc; beam: the section's size suffices (stirrups carry the rest)
+    int combination = 0;  // the basic combination that gives V
 };
 
 // One call of the design in a wall's sequence, under a short stable name ("stem", "toe", ...).
 struct DesignedSection {
     std::string_view name;
     ReinforcementResult result;
+    ShearResult shear = {};
 };
+
+// A slab strip 1000 mm wide of depth h (m) under the design shear V (kN/m), without stirrups.
+ShearResult CheckSlabShear(const CRetainingWall& wall, float h, float V);
+
+// The counterfort, web width b (its thickness) and depth h (m), under V (kN): the section's limit and
+// the stirrups beyond the concrete's share.
+ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float V);
 
 // A base-slab section whose moments are not defined: the base resultant lies outside the base.
 ReinforcementResult WithoutBasePressure(float h);
@@ -68,6 +99,7 @@ ReinforcementResult WithoutBasePressure(float h);
 // Designs the section with the cover, bar diameter, crack limit, grades and (for kTee) counterfort
 // thickness of the wall record. h, bf, hf in m; M, Mk in kN·m (per metre run for a strip).
 ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind kind, float h, float M,
-                                        float Mk, float bf = 0, float hf = 0);
+                                        float Mk, float bf = 0, float hf = 0,
+                                        MinimumSteel rule = MinimumSteel::kCantileverSlab);
 
 }  // namespace wall

@@ -1,6 +1,7 @@
 // Flexural reinforcement and crack width against GB 50010-2010 worked examples and hand calculations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "rcdesign/FlexureFormulas.h"
@@ -24,7 +25,7 @@ CRetainingWall Wall(int concrete, int rebar, float cover, float bar, float crack
     return w;
 }
 
-constexpr int kC20 = 1, kC25 = 2, kC30 = 3, kHRB335 = 1;
+constexpr int kC20 = 1, kC25 = 2, kC30 = 3, kC50 = 7, kHRB335 = 1, kHRB400 = 2, kHRB500 = 3;
 
 TEST(RcMaterials, GradeIndicesGiveTheCodeTableValues) {
     // GB 50010-2010 Tables 4.1.4-1 (fc), 4.1.3-2 (ftk), 4.2.3-1 (fy), 4.2.5 (Es).
@@ -71,36 +72,38 @@ TEST(RcFormulas, TextbookCrackWidthExample) {
 TEST(RcReinforcement, StripWithDefaultStemDepth) {
     // h = 0.35 m, c = 20, deq = 10: as = 25, h0 = 325 mm (default cantilever stem).
     // references.md: b = 1000, h0 = 325, C25 (fc 11.9), HRB335 (fy 300), M = 50 kN·m -> As = 523.45 mm².
-    // ρ = 100·523.45/325000 = 0.161 % >= 0.15. Crack width at Mk = 35 by hand: ρte = 523.45/175000 -> 0.01,
-    // σs = 35e6/(0.87·523.45·325) = 236.48, ψ = 1.1 - 0.65·1.78/2.3648 = 0.6107,
-    // ω = 1.9·0.6107·236.48/2e5·(38 + 80) = 0.1619 mm <= 0.20: the design area is printed unchanged.
+    // On the whole depth ρ = 100·523.45/350000 = 0.1496 % < ρmin = max(0.20, 45·1.27/300 = 0.1905) = 0.20 %
+    // (GB 50010-2010 §8.5.1, a cantilever slab): As = 0.002·1000·350 = 700 mm². Crack width at Mk = 35:
+    // ρte = 700/175000 -> 0.01, σs = 35e6/(0.87·700·325) = 176.83, ψ = 1.1 - 0.65·1.78/1.7683 = 0.4457,
+    // ω = 1.9·0.4457·176.83/2e5·(38 + 80) = 0.08835 mm <= 0.20.
     ReinforcementResult r =
         DesignReinforcement(Wall(kC25, kHRB335, 20, 10, 0.2f), SectionKind::kStrip, 0.35f, 50, 35);
     ASSERT_TRUE(r.gradesKnown);
     ASSERT_TRUE(r.designed);
     EXPECT_FLOAT_EQ(r.h0, 325);
     EXPECT_NEAR(r.designArea, 523.45, 0.01);
-    EXPECT_FALSE(r.minimumRatio);
-    EXPECT_NEAR(r.ratio, 0.161, 0.001);
+    EXPECT_TRUE(r.minimumRatio);
+    EXPECT_NEAR(r.ratio, 0.1496, 0.0001);
+    EXPECT_FLOAT_EQ(r.minimumPercent, 0.2f);
     EXPECT_EQ(r.passes, 0);
-    EXPECT_EQ(r.area, r.designArea);
-    EXPECT_NEAR(r.crackWidth, 0.1619, 0.0002);
+    EXPECT_NEAR(r.area, 700, 1e-3);
+    EXPECT_NEAR(r.crackWidth, 0.08835, 0.0002);
     EXPECT_TRUE(r.crackLimitMet);
 }
 
 TEST(RcReinforcement, SmallMomentTakesTheMinimumRatio) {
     // M = 10 kN·m on the same strip: As = (1 - √(1 - 2·10e6/(11.9·1000·325²)))·11.9·1000·325/300
-    // = 102.98 mm², ρ = 0.0317 % < 0.15 -> As = 0.0015·1000·325 = 487.5 mm².
-    // Mk = 7: σs = 7e6/(0.87·487.5·325) = 50.78, ψ = 1.1 - 0.65·1.78/(0.01·50.78) = -1.178, bounded to
-    // 0.2: ω = 1.9·0.2·50.78/2e5·(1.9·20 + 0.08·10/0.01) = 0.01139 mm.
+    // = 102.98 mm², ρ = 0.02942 % of b·h < 0.20 -> As = 700 mm².
+    // Mk = 7: σs = 7e6/(0.87·700·325) = 35.366, ψ = 1.1 - 0.65·1.78/(0.01·35.366) < 0.2, bounded to
+    // 0.2: ω = 1.9·0.2·35.366/2e5·(1.9·20 + 0.08·10/0.01) = 0.007929 mm.
     ReinforcementResult r =
         DesignReinforcement(Wall(kC25, kHRB335, 20, 10, 0.2f), SectionKind::kStrip, 0.35f, 10, 7);
     ASSERT_TRUE(r.designed);
     EXPECT_NEAR(r.designArea, 102.98, 0.01);
     EXPECT_TRUE(r.minimumRatio);
-    EXPECT_NEAR(r.ratio, 0.0317, 0.0001);
-    EXPECT_FLOAT_EQ(r.area, 487.5f);
-    EXPECT_NEAR(r.crackWidth, 0.01139, 0.00002);
+    EXPECT_NEAR(r.ratio, 0.02942, 0.0001);
+    EXPECT_FLOAT_EQ(r.area, 700.0f);
+    EXPECT_NEAR(r.crackWidth, 0.007929, 0.00002);
     EXPECT_TRUE(r.crackLimitMet);
 }
 
@@ -241,8 +244,57 @@ TEST(RcReinforcement, NoTensionUnderTheCharacteristicMomentMeansNoCrack) {
         EXPECT_EQ(r.passes, 0);
         EXPECT_EQ(r.crackWidth, 0);
         EXPECT_TRUE(r.crackLimitMet);
-        EXPECT_EQ(r.area, r.designArea);
+        EXPECT_EQ(r.area, std::max(r.designArea, r.minimumArea));
     }
+}
+
+// GB 50010-2010 §8.5.1: max(0.20 %, 45·ft/fy %) for beams and cantilever slabs; slabs on supports with
+// 400 or 500 MPa bars may take 0.15 % in place of 0.20 %.
+TEST(RcReinforcement, MinimumRatioByClause) {
+    struct Row {
+        int concrete, rebar;
+        MinimumSteel rule;
+        double percent;
+    };
+    const Row rows[] = {
+        {kC25, kHRB335, MinimumSteel::kCantileverSlab, 0.20},             // 45·1.27/300 = 0.1905
+        {kC50, kHRB335, MinimumSteel::kCantileverSlab, 45 * 1.89 / 300},  // 0.2835
+        {kC20, kHRB400, MinimumSteel::kSupportedSlab, 0.15},              // 45·1.10/360 = 0.1375
+        {kC20, kHRB400, MinimumSteel::kCantileverSlab, 0.20},
+        {kC30, kHRB400, MinimumSteel::kSupportedSlab, 45 * 1.43 / 360},  // 0.17875
+        {kC20, kHRB335, MinimumSteel::kSupportedSlab, 0.20},             // 335 MPa bars: no allowance
+        {kC20, kHRB500, MinimumSteel::kSupportedSlab, 0.15},             // 45·1.10/435 = 0.1138
+        {kC20, kHRB500, MinimumSteel::kBeam, 0.20},
+    };
+    for (const Row& row : rows)
+        EXPECT_NEAR(MinimumRatioPercent(Wall(row.concrete, row.rebar, 20, 10, 0.2f), row.rule), row.percent,
+                    1e-5)
+            << row.concrete << " " << row.rebar;
+}
+
+// Shear by hand. Slabs without stirrups (§6.3.3): h = 0.6, h0 = 575 < 800 so βh = 1, C25 (ft 1.27):
+// 0.7·1.27·1000·575 = 511.175 kN/m; h = 1.2, h0 = 1175, βh = (800/1175)^¼ = 0.908372,
+// 0.7·0.908372·1.27·1000·1175 = 948.85 kN/m. The default counterfort's foot (§6.3.1, §6.3.4): b = 200,
+// h = 3.0, h0 = 2975, flange 0.3 (hw = 2675, hw/b = 13.4 ≥ 6), C20 (fc 9.6, ft 1.10), HRB335:
+// limit 0.2·9.6·200·2975 = 1142.4 kN, concrete 0.7·1.10·200·2975 = 458.15 kN; under V = 789.66 kN
+// the stirrups Asv/s = (789660 − 458150)/(300·2975) = 0.371440 mm²/mm = 371.44 mm²/m.
+TEST(RcShear, SlabsAndCounterfortByHand) {
+    const ShearResult thin = CheckSlabShear(Wall(kC25, kHRB335, 20, 10, 0.2f), 0.6f, 400);
+    EXPECT_NEAR(thin.betaH, 1, 1e-6);
+    EXPECT_NEAR(thin.Vc, 511.175, 0.01);
+    EXPECT_TRUE(thin.ok);
+    const ShearResult thick = CheckSlabShear(Wall(kC25, kHRB335, 20, 10, 0.2f), 1.2f, 950);
+    EXPECT_NEAR(thick.betaH, 0.908372, 1e-5);
+    EXPECT_NEAR(thick.Vc, 948.85, 0.02);
+    EXPECT_FALSE(thick.ok);
+    const ShearResult cf = CheckBeamShear(Wall(kC20, kHRB335, 20, 10, 0.2f, 0.2f), 3.0f, 0.3f, 789.66f);
+    EXPECT_TRUE(cf.beam);
+    EXPECT_NEAR(cf.limit, 1142.4, 0.05);
+    EXPECT_NEAR(cf.Vc, 458.15, 0.01);
+    EXPECT_TRUE(cf.sectionOk);
+    EXPECT_TRUE(cf.stirrupsNeeded);
+    EXPECT_NEAR(cf.stirrups, 371.44, 0.05);
+    EXPECT_TRUE(cf.ok);
 }
 
 }  // namespace

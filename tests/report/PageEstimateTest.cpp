@@ -54,8 +54,8 @@ TEST(PageEstimate, DefaultReports) {
     const Row rows[] = {
         {kGravity, kCoulomb, 4},
         {kShelf, kRankine, 5},
-        {kCantilever, kRankine, 5},
-        {kCounterfort, kRankine, 7},
+        {kCantilever, kRankine, 7},
+        {kCounterfort, kRankine, 9},
     };
     for (const Row& r : rows) {
         WallCase c = DefaultCase(r.type);
