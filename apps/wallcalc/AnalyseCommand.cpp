@@ -206,7 +206,10 @@ Json VerdictJson(const wall::CaseResult& a) {
         if (!v.pass) failed.push_back(v.name);
         if (v.warning) warnings.push_back(v.name);
     }
-    return Json{{"allPass", failed.empty()}, {"failed", failed}, {"warnings", warnings}};
+    Json notChecked = Json::array();
+    for (const wall::CheckVerdict& v : wall::NotChecked(a)) notChecked.push_back(v.name);
+    return Json{
+        {"allPass", failed.empty()}, {"failed", failed}, {"warnings", warnings}, {"notChecked", notChecked}};
 }
 
 Json Analyse(const wall::WallCase& c) {

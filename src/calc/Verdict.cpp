@@ -95,6 +95,21 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
 
 }  // namespace
 
+std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
+    std::vector<CheckVerdict> out;
+    if (!r.Accepted()) return out;
+    const StabilityResult* s = r.gravity       ? &r.gravity->stability
+                               : r.shelf       ? &r.shelf->stability
+                               : r.cantilever  ? &r.cantilever->back.stability
+                               : r.counterfort ? &r.counterfort->back.stability
+                                               : nullptr;
+    if (s && !s->bearingChecked) {
+        CheckVerdict& v = out.emplace_back(CheckVerdict{"bearing", "地基承载力", "pk", 0, "≤", 0, true});
+        v.note = "未给出fa，未验算";
+    }
+    return out;
+}
+
 std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
     std::vector<CheckVerdict> out;
     if (!r.Accepted()) return out;

@@ -29,4 +29,8 @@ struct CheckVerdict {
 // be designed or reinforced within the limit fails).
 std::vector<CheckVerdict> CaseChecks(const CaseResult& r);
 
+// The checks the case gave no input for, with the reason in `note`: the bearing capacity when no fa
+// is given. They neither pass nor fail.
+std::vector<CheckVerdict> NotChecked(const CaseResult& r);
+
 }  // namespace wall

@@ -97,7 +97,7 @@ void CalcReport::Generate() {
     if (a.shelf) WriteShelfAnalysis(*a.shelf);
     if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
     if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
-    WriteVerdictSummary(*this, CaseChecks(a), CaseQuantities(c, a));
+    WriteVerdictSummary(*this, CaseChecks(a), NotChecked(a), CaseQuantities(c, a));
 
     WriteResultMessage();
     ShowFieldCodes(false);

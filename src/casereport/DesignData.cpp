@@ -96,7 +96,7 @@ void WriteDesignData(ReportWriter& w, const WallCase& c) {
 void WriteSoilData(ReportWriter& w, const WallCase& c) {
     const bool reinforced = c.wallType == kCantilever || c.wallType == kCounterfort;
     w.SetAlignment(0);
-    if (reinforced) w.WriteText("\n钢筋混凝土配筋计算依据:《混凝土结构设计规范》(GB 50010--2010)\n");
+    if (reinforced) w.WriteText("\n钢筋混凝土配筋计算依据：《混凝土结构设计规范》（GB 50010-2010）\n");
     w.WriteText(reinforced ? "\n4.土层信息:\n" : "\n3.土层信息:\n");
     w.SetAlignment(1);
     w.WriteText("土层参数表格\n");

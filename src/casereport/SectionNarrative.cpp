@@ -32,7 +32,7 @@ constexpr LabelSet kShelfLabels = {
     "\t土压力y方向分量：WriteSubScript(E1,y)=",
     "\t土压力x方向作用位置：WriteSubScript(Z1,x)=",
     "\t土压力y方向作用位置：WriteSubScript(Z1,y)=",
-    "%.2f kN",
+    "%.2f kN/m",
 };
 
 // A result line: a tab (inside the label), the label, the value and a line feed, in one call.

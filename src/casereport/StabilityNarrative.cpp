@@ -162,7 +162,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
                       {"\t∵WriteSubScript(e,0)>B/6\n\t∴基底地基土出现零应力区，最大应力值：",
                        "\t∵WriteSubScript(e,0)≤B/6\n\t∴基底地基土不出现零应力区，最大应力值：",
                        "\t基底压力最小值：", " kPa\n\n"});
-    if (s.bearingChecked) Bearing(w, s);
+    if (s.bearingChecked)
+        Bearing(w, s);
+    else
+        w.WriteText("\t地基承载力：未给出修正后的地基承载力特征值WriteSubScript(f,a)，未验算。\n\n");
 }
 
 }  // namespace

@@ -42,24 +42,36 @@ std::string Computed(const CheckVerdict& v) {
 
 std::string Required(const CheckVerdict& v) {
     if (v.warning) return "";
+    // A section without a result has nothing to compare.
+    if (!v.note.empty() && v.name.rfind("section.", 0) == 0) return "—";
     return std::string(v.relation) + Format("%.2f", v.required) + Unit(v);
 }
 
 }  // namespace
 
-std::string VerdictSentence(const std::vector<CheckVerdict>& checks) {
-    std::string failed, warned;
+std::string VerdictSentence(const std::vector<CheckVerdict>& checks,
+                            const std::vector<CheckVerdict>& notChecked) {
+    std::string failed, warned, left;
     for (const CheckVerdict& v : checks) {
         if (!v.pass) failed += (failed.empty() ? "" : "、") + v.title;
         if (v.warning) warned += (warned.empty() ? "" : "、") + v.title;
     }
-    std::string sentence = failed.empty() ? "全部验算满足。" : "以下验算不满足：" + failed + "。";
+    for (const CheckVerdict& v : notChecked) left += (left.empty() ? "" : "、") + v.title;
+    std::string sentence = !failed.empty() ? "以下验算不满足：" + failed + "。"
+                           : left.empty()  ? "全部验算满足。"
+                                           : "已验算项目全部满足；未验算：" + left + "。";
     if (!warned.empty()) sentence += "请注意：" + warned + "。";
     return sentence;
 }
 
-void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks, const Quantities& q) {
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& given,
+                         const std::vector<CheckVerdict>& notChecked, const Quantities& q) {
     Heading(w, "\n7、验算结论");
+    std::vector<CheckVerdict> checks = given;
+    for (CheckVerdict v : notChecked) {
+        v.relation = "";
+        checks.push_back(std::move(v));
+    }
     // The text width: 593.5 pt less two margins of 89.85.
     static constexpr std::array<float, 4> kWidths = {140, 158, 70, 44};
     w.AddTable(static_cast<int>(checks.size()) + 1, 4, kWidths, 36);
@@ -71,10 +83,12 @@ void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& check
     }
     for (std::size_t i = 0; i < checks.size(); ++i) {
         const CheckVerdict& v = checks[i];
-        const std::array<std::string, 4> row = {v.title, Computed(v), Required(v),
-                                                v.warning ? "警告"
-                                                : v.pass  ? "满足"
-                                                          : "不满足"};
+        const bool left = i >= given.size();
+        const std::array<std::string, 4> row = {v.title, Computed(v), left ? "—" : Required(v),
+                                                left        ? "未验算"
+                                                : v.warning ? "警告"
+                                                : v.pass    ? "满足"
+                                                            : "不满足"};
         for (int col = 0; col < 4; ++col) {
             w.WriteText(row[col]);
             if (!(i + 1 == checks.size() && col == 3)) w.NextCell(col == 3 ? 0 : 1);
@@ -82,7 +96,7 @@ void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& check
     }
     w.LeaveTable();
     w.SetAlignment(0);
-    w.WriteText("\t" + VerdictSentence(checks) + "\n");
+    w.WriteText("\t" + VerdictSentence(given, notChecked) + "\n");
     w.WriteText(Format("\t每延米墙体%s工程量：%.3f m³（截面面积 %.3f m²）", q.reinforced ? "混凝土" : "圬工",
                        q.volumePerMetre, q.area));
     if (q.reinforced) w.WriteText(Format("；钢筋用量估算：%.1f kg/m", q.steelPerMetre));

@@ -10,12 +10,15 @@
 
 namespace wall {
 
-// "全部验算满足。", or "以下验算不满足：" followed by the failed checks' titles; then "请注意：" and the
-// titles of the warnings, if any.
-std::string VerdictSentence(const std::vector<CheckVerdict>& checks);
+// "全部验算满足。" (with checks left out: "已验算项目全部满足；未验算：" and their titles), or
+// "以下验算不满足：" followed by the failed checks' titles; then "请注意：" and the titles of the
+// warnings, if any.
+std::string VerdictSentence(const std::vector<CheckVerdict>& checks,
+                            const std::vector<CheckVerdict>& notChecked = {});
 
-// "7、验算结论": a ruled table of check, computed value, required value and "满足", "不满足" or
-// "警告", then the sentence.
-void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks, const Quantities& q);
+// "7、验算结论": a ruled table of check, computed value, required value and "满足", "不满足", "警告" or
+// "未验算", then the sentence.
+void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks,
+                         const std::vector<CheckVerdict>& notChecked, const Quantities& q);
 
 }  // namespace wall

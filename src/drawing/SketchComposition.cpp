@@ -324,7 +324,7 @@ void AddGroundAndSurcharge(DrawingCanvas& canvas, const CSoil& soil, float arrow
         const float ex = static_cast<float>(D + soil.m_fLoadWidth * 1000 * std::cos(phi));
         const float ey = static_cast<float>(sy + soil.m_fLoadWidth * 1000 * std::sin(phi));
         canvas.AddLoadArrows(kLoadColour, sx, sy, ex, ey, arrowLength, 400, Deg(phi) + 90, 5,
-                             "BP=" + Format("%0.1f", soil.m_fLoadPressure), 600);
+                             "q=" + Format("%0.1f kPa", soil.m_fLoadPressure), 600);
     }
 }
 

@@ -10,6 +10,9 @@ constexpr const char* kIdentificationLine1 =
     "公司名称_______________项目名称_______________构件编号_______________\n";
 constexpr const char* kIdentificationLine2 =
     "设 计 人_______________校 对 人_______________日    期_______________\n";
+// The signatures a calculation needs before it is issued: checked, and approved.
+constexpr const char* kIdentificationLine3 =
+    "审 核 人_______________审 定 人_______________日    期_______________\n";
 
 // More cells than any report table needs; a larger request is a caller's mistake.
 constexpr long kMaxTableCells = 100000;
@@ -69,6 +72,8 @@ void ReportWriter::WriteTitleBlock() {
     TypeText(kIdentificationLine1);
     TypeParagraph();
     TypeText(kIdentificationLine2);
+    TypeParagraph();
+    TypeText(kIdentificationLine3);
     TypeParagraph();
 
     // Header and footer text in the word processor's header size (9 pt); the main text's format

@@ -118,7 +118,7 @@ TEST(DesignData, SoilDataOfCounterfortAndGravity) {
         WriteSoilData(w, DefaultCase(type));
         std::string expected =
             type == kCounterfort
-                ? "\n钢筋混凝土配筋计算依据:《混凝土结构设计规范》(GB 50010--2010)\n\n4.土层信息:\n"
+                ? "\n钢筋混凝土配筋计算依据：《混凝土结构设计规范》（GB 50010-2010）\n\n4.土层信息:\n"
                 : "\n3.土层信息:\n";
         expected +=
             "土层参数表格\n"

@@ -170,7 +170,7 @@ TEST(Preview, DimensionsOfTheDefaultGravityWall) {
     DrawingCanvas canvas;
     ComposePreview(canvas, DefaultCase(kGravity));
     // Top width 2000, height 10000, slope run 5000 and rise 1000; no toe or heel dimensions.
-    for (const char* t : {"2000", "10000", "5000", "1000", "BP=10.0", "1:0.25", "0.25:1"})
+    for (const char* t : {"2000", "10000", "5000", "1000", "q=10.0 kPa", "1:0.25", "0.25:1"})
         EXPECT_NE(FindText(canvas, t), nullptr) << t;
     EXPECT_EQ(canvas.Texts().size(), 4u + 3 + 7);  // 4 dimensions, 3 labels, the surcharge's 7
 }
@@ -208,7 +208,7 @@ TEST(Preview, SurchargePlacement) {
         c.soil.m_fLoadPressure = r.pressure;
         DrawingCanvas canvas;
         ComposePreview(canvas, c);
-        EXPECT_EQ(FindText(canvas, "BP=10.0") != nullptr, r.drawn);
+        EXPECT_EQ(FindText(canvas, "q=10.0 kPa") != nullptr, r.drawn);
         if (r.drawn) {
             // First arrow of the row points at S from 600 above it (perpendicular to the slope).
             const double phi =

@@ -25,8 +25,9 @@ TEST(ReportLayout, TitleBlockParagraphsAndFormats) {
     w.SetConfig(config);
     w.WriteTitleBlock();
     const auto& body = w.Doc().body;
-    // title, empty, line 1, empty, line 2, empty, then the paragraph writing continues in.
-    ASSERT_EQ(body.size(), 7u);
+    // title, empty, line 1, empty, line 2, empty, line 3 (审核, 审定), empty, then the paragraph
+    // writing continues in.
+    ASSERT_EQ(body.size(), 9u);
     const auto& title = std::get<Paragraph>(body[0]);
     EXPECT_EQ(title.alignment, Alignment::kCenter);
     const auto& run = std::get<TextRun>(title.content.at(0));
@@ -40,6 +41,8 @@ TEST(ReportLayout, TitleBlockParagraphsAndFormats) {
     EXPECT_TRUE(std::get<Paragraph>(body[3]).content.empty());
     EXPECT_EQ(Describe(std::get<Paragraph>(body[4])),
               "设 计 人_______________校 对 人_______________日    期_______________");
+    EXPECT_EQ(Describe(std::get<Paragraph>(body[6])),
+              "审 核 人_______________审 定 人_______________日    期_______________");
     // The identification lines keep the default format.
     const auto& line = std::get<TextRun>(std::get<Paragraph>(body[2]).content.at(0));
     EXPECT_FALSE(line.format.bold);
@@ -67,7 +70,7 @@ TEST(ReportLayout, TitleBlockParagraphsAndFormats) {
 
     // Writing goes on in the main text after the block, in the default format.
     w.WriteSectionHeading("一", "设计资料");
-    EXPECT_EQ(Describe(std::get<Paragraph>(w.Doc().body[6])), "一<宋体>、设计资料");
+    EXPECT_EQ(Describe(std::get<Paragraph>(w.Doc().body[8])), "一<宋体>、设计资料");
 }
 
 TEST(ReportLayout, LayoutTableCellsAndLeaving) {

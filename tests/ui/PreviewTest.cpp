@@ -47,8 +47,8 @@ TEST_F(Preview, FollowsTheSlopeTable) {
     EXPECT_TRUE(HasText(*d, "5000"));
     EditCell(d->SoilPage()->SlopeGrid(), 1, 1, "7");
     EXPECT_TRUE(HasText(*d, "7000"));
-    // The surcharge label "BP=" with "%0.1f" of the pressure.
-    EXPECT_TRUE(HasText(*d, "BP=10.0"));
+    // The surcharge label "q=" with "%0.1f" of the pressure and its unit.
+    EXPECT_TRUE(HasText(*d, "q=10.0 kPa"));
 }
 
 // The sketch area shows the preview: on black, some pixels are lit.
