@@ -296,7 +296,7 @@ ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, co
     const double rho = kPi / 4 + phi / 2;
     r.planeAngle = static_cast<float>(rho);
     if (!std::isfinite(Ka) || !std::isfinite(k) || !std::isfinite(c0)) {
-        r.status = PressureStatus::kNoFailurePlane;
+        r.status = beta > phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
         return r;
     }
 

@@ -13,6 +13,10 @@ std::string_view PressureStatusMessage(PressureStatus status) {
         case PressureStatus::kNoFailurePlane:
             return "库伦土压力的破裂面无解（坡面下倾过陡），请检查坡面线段的水平长度(m)、竖直长度(m)"
                    "和墙体高度H(m)";
+        case PressureStatus::kSlopeTooSteep:
+            return "朗肯土压力假想墙背顶处的填土坡角大于填土内摩擦角，土压力系数无解，请检查坡面线段的坡线仰"
+                   "角(度)"
+                   "和内摩擦角(度)";
     }
     return "未知的土压力计算状态";
 }

@@ -14,6 +14,9 @@ enum class PressureStatus {
     // Coulomb's trial wedge: the ground falls away so steeply against the wall height that the
     // failure plane's tangent takes the root of a negative number. Nothing is stored.
     kNoFailurePlane,
+    // Rankine: the ground at the top of the vertical back rises more steeply than φ; the active
+    // coefficient takes the root of cos²β − cos²φ < 0.
+    kSlopeTooSteep,
 };
 
 // The message shown when a case is refused for this status; empty for kOk.

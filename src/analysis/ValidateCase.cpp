@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/Ground.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/WallSection.h"
@@ -179,71 +180,34 @@ struct Checker {
                        {{kFrontSlope, w.m_fFrontSlope}, {BackSlopeLabel(t), w.m_fBackSlope}}, kTopWidth);
     }
 
-    void SlopeTooSteep(const KernelBlock& kb) {
-        const float beta = kb.slopeAngle, phi = kb.soilFriction;
-        const float betaDeg = AsShown(c.soil.m_afSlope[0][kSlopeAngle]);
-        const float phiDeg = AsShown(c.soil.m_afLayer[0][kLayerFriction]);
-        if (beta > phi)
-            Add(kSlopeAngleLabel,
-                Format("坡面线段1的%s%.2f°大于填土%s%.2f°，土压力系数公式中根号下为负，无解",
-                       kSlopeAngleLabel, betaDeg, kSoilFriction, phiDeg));
-        else
-            Add(kWallFriction, Format("%s与墙背倾角使库伦土压力系数公式中根号下为负，无解", kWallFriction));
-    }
-
-    // Coulomb's planar-slope coefficient: the root of sin(φ+δ)·sin(φ−β)/(cos(α+δ)·cos(α−β)).
+    // Coulomb's coefficient of a shelf's lower back: the root of sin(φ+δ)·sin(φ−β)/(cos(α+δ)·cos(α−β)).
     bool CoulombRootNegative(const KernelBlock& kb, float alpha) {
         const float phi = kb.soilFriction, delta = kb.wallFriction, beta = kb.slopeAngle;
         return Sin(phi + delta) * Sin(phi - beta) / (Cos(alpha + delta) * Cos(alpha - beta)) < 0;
     }
 
-    // Rankine's sloping-ground coefficient: the root of cos²β − cos²φ.
-    bool RankineRootNegative(const KernelBlock& kb) {
-        const double cosB = Cos(kb.slopeAngle), cosP = Cos(kb.soilFriction);
-        return (cosB + cosP) * (cosB - cosP) < 0;
-    }
-
+    // The ground itself must stand: a slope segment steeper than the backfill's friction angle has no
+    // active state (Rankine's coefficient takes the root of cos²β − cos²φ, and the analyses count no
+    // cohesion in Coulomb's wedges, where a slope that steep slides by itself). Every segment in use
+    // enters the analyses, so each is checked.
     void Pressure(const KernelBlock& kb) {
         const CSoil& s = c.soil;
-        const int t = c.wallType;
-        const float phi = kb.soilFriction, beta = kb.slopeAngle;
-        if (t == kShelf) {
-            // Both walls take Coulomb's planar-slope coefficient.
-            if (CoulombRootNegative(kb, Atan(c.wall.m_fBackSlope)) ||
-                CoulombRootNegative(kb, Atan(c.wall.m_fLowerBackSlope)))
-                SlopeTooSteep(kb);
-            return;
+        const float phiDeg = AsShown(s.m_afLayer[0][kLayerFriction]);
+        const GroundSurface g = GroundOf(s);
+        const size_t before = findings.size();
+        for (int i = 1; i < g.count; ++i) {
+            const double angle =
+                std::atan2(g.points[i].y - g.points[i - 1].y, g.points[i].x - g.points[i - 1].x);
+            const double betaDeg = angle * 180 / 3.14159265358979;
+            if (betaDeg > phiDeg + 1e-4)
+                Add(kSlopeAngleLabel, Format("坡面线段%d的%s%.2f°大于填土%s%.2f°，坡面不能自稳，土压力无解",
+                                             i, kSlopeAngleLabel, betaDeg, kSoilFriction, phiDeg));
         }
-        if (t == kGravity || t == kSemiGravity) {
-            if (s.m_nTheory == kCoulomb) {
-                const bool noLoad = std::fabs(s.m_fLoadWidth) < 1e-6f || std::fabs(s.m_fLoadPressure) < 1e-6f;
-                if (s.m_nSlopeSegs == 1 && noLoad) {
-                    if (CoulombRootNegative(kb, kb.backAngle)) SlopeTooSteep(kb);
-                } else if (!(phi > 0)) {
-                    Add(kSoilFriction, Format("%s应大于0：库伦土压力的破裂面计算除以tanφ", kSoilFriction));
-                }
-                return;
-            }
-            // Rankine: the sloping-ground formulas run for the whole wall or for the part above
-            // the section (which sees the slope run rewritten by the whole-wall computation).
-            const double tanA = Tan(kb.backAngle);
-            const bool slopingWhole = beta > 1e-6f && kb.backHeight * tanA < kb.slopeRun;
-            KernelBlock cut = kb;
-            CutGravitySection(c, cut);
-            const float runAtSection =
-                slopingWhole && s.m_nSlopeSegs == 1 ? static_cast<float>(kb.backHeight * tanA) : kb.slopeRun;
-            const bool slopingSection = beta > 1e-6f && cut.backHeight * tanA < runAtSection;
-            if ((slopingWhole || slopingSection) && RankineRootNegative(kb)) SlopeTooSteep(kb);
-            return;
-        }
-        // Reinforced-concrete walls: Coulomb on the imaginary back, Rankine on the heel's vertical.
-        if (s.m_nTheory == kCoulomb) {
-            if (beta > phi) SlopeTooSteep(kb);
-            return;
-        }
-        const float B2 = c.wall.m_fHeelWidth, b = kb.slopeRun;
-        const bool level = beta < 1e-6f || b < B2 || std::fabs(B2 - b) < 1e-4f;
-        if (!level && RankineRootNegative(kb)) SlopeTooSteep(kb);
+        if (findings.size() != before) return;
+        // A shelf wall's lower back takes Coulomb's coefficient, whose root the back's angle and δ may
+        // leave.
+        if (c.wallType == kShelf && CoulombRootNegative(kb, Atan(c.wall.m_fLowerBackSlope)))
+            Add(kWallFriction, Format("%s与下墙背倾角使库伦土压力系数公式中根号下为负，无解", kWallFriction));
     }
 };
 

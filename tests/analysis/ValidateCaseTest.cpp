@@ -52,7 +52,24 @@ TEST(ValidateCase, FaultsNameTheirFields) {
          kShelf,
          [](WallCase& c) { c.soil.m_afLayer[0][kLayerUnitWeight] = 0; },
          {"重度(kN/m3)"}},
-        // Coulomb's planar-slope coefficient takes √sin(φ − β).
+        // A slope steeper than φ cannot stand, under either theory, and wherever it lies: a short steep
+        // berm over the back face or a second segment.
+        {"short steep berm",
+         kGravity,
+         [](WallCase& c) {
+             test::SetGround(c, 1, 45, 1);
+             c.soil.m_fLoadPressure = 10;
+             c.soil.m_fLoadWidth = 4;
+         },
+         {"坡线仰角(度)"}},
+        {"steep second segment, Coulomb",
+         kGravity,
+         [](WallCase& c) {
+             c.soil.m_nTheory = kCoulomb;
+             test::SetGround(c, 2, 20);
+             test::SetSegment(c, 1, 2, 35);
+         },
+         {"坡线仰角(度)"}},
         {"Coulomb slope steeper than φ",
          kGravity,
          [](WallCase& c) {
@@ -281,20 +298,6 @@ TEST(ValidateCase, UnusualInputsPassAndCompute) {
              c.soil.m_fLoadWidth = 0;
          }},
         {"two segments", kGravity, [](WallCase& c) { test::SetGround(c, 2, 11.31f); }},
-        // A short berm steeper than φ that ends over the back face: the level-ground formulas run
-        // for the wall and for the section, so nothing takes a negative root.
-        {"short steep berm", kGravity,
-         [](WallCase& c) {
-             test::SetGround(c, 1, 45, 1);
-             c.soil.m_fLoadPressure = 10;
-             c.soil.m_fLoadWidth = 4;
-         }},
-        // Steep slope with two segments under Coulomb: the wedge formulas have no √sin(φ − β).
-        {"steep two-segment slope, Coulomb", kGravity,
-         [](WallCase& c) {
-             c.soil.m_nTheory = kCoulomb;
-             test::SetGround(c, 2, 35, 1);
-         }},
         {"lower back leaning into the fill", kShelf, [](WallCase& c) { c.wall.m_fLowerBackSlope = 0.2f; }},
     };
     for (const AllowedRow& row : rows) {
