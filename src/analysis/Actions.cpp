@@ -9,13 +9,14 @@ ActionSums SumActions(const ActionList& actions) {
         if (a.Horizontal()) {
             s.thrustY += a.Fy;
             s.thrustX += a.Fx;
-        } else {
+        } else if (!a.FavourableVariable()) {
             s.weights += a.Fy;
         }
         s.vertical += a.Fy;
-        s.resisting += a.Fy * a.x;
+        s.baseResisting += a.Fy * a.x;
+        if (!a.FavourableVariable()) s.resisting += a.Fy * a.x;
     }
-    s.net = s.resisting;
+    s.net = s.baseResisting;
     for (const Action& a : actions) {
         if (!a.Horizontal()) continue;
         s.overturning += a.Fx * a.y;

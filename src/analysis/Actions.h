@@ -31,6 +31,9 @@ struct Action {
 
     // A weight or load acts vertically only; a thrust has both components (one may be zero).
     bool Horizontal() const { return kind == ActionKind::kEarthPressure; }
+    // A variable load whose weight only holds the wall: left out where it would raise a safety factor
+    // (GB 55001-2021 §3.1.13: a favourable variable action takes 0), counted on the base.
+    bool FavourableVariable() const { return kind == ActionKind::kSurchargeLoad; }
 };
 
 // At most a handful of forces act on one wall; a fixed array keeps the analysis free of allocation.
@@ -64,14 +67,16 @@ class ActionList {
 };
 
 // The actions' sums in list order, in single precision as every analysis adds them.
+// The factors leave out the favourable variable loads; the base takes every action.
 struct ActionSums {
-    float weights = 0;      // ΣFy of the vertical-only actions (G)
-    float thrustY = 0;      // ΣFy of the thrusts
-    float thrustX = 0;      // ΣFx
-    float vertical = 0;     // ΣFy of all, in list order
-    float resisting = 0;    // ΣFy·x
-    float overturning = 0;  // ΣFx·y
-    float net = 0;          // ΣFy·x − ΣFx·y, subtracted term by term
+    float weights = 0;        // ΣFy of the vertical-only actions (G), favourable variable loads left out
+    float thrustY = 0;        // ΣFy of the thrusts
+    float thrustX = 0;        // ΣFx
+    float vertical = 0;       // ΣFy of all, in list order
+    float resisting = 0;      // ΣFy·x, favourable variable loads left out
+    float overturning = 0;    // ΣFx·y
+    float net = 0;            // ΣFy·x − ΣFx·y of all, subtracted term by term
+    float baseResisting = 0;  // ΣFy·x of all
 };
 
 ActionSums SumActions(const ActionList& actions);

@@ -9,8 +9,8 @@
 
 namespace wall {
 
-WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
-    WedgeLoad r;
+BackFaceLoads BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
+    BackFaceLoads r;
     const GroundSurface g = GroundOf(c.soil);
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
@@ -40,10 +40,8 @@ WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
     const double length = g.strip.LengthWithin(X[0], X[5]);
     const double Wq = g.strip.q * length;
     const double xq = (std::max(g.strip.from, static_cast<double>(X[0])) + length / 2) - X[4];
-    const double W = Ws0 + Wq;
-    if (!(W > 1e-5)) return r;
-    r.Ws = static_cast<float>(W);
-    r.xs = static_cast<float>((Ws0 * xs0 + Wq * xq) / W);
+    if (Ws0 > 1e-5) r.soil = {static_cast<float>(Ws0), static_cast<float>(xs0)};
+    if (Wq > 1e-5) r.load = {static_cast<float>(Wq), static_cast<float>(xq)};
     return r;
 }
 
@@ -69,7 +67,9 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = X[5] - X[4];
     r.Zy = static_cast<float>(r.thrust.point.y - Y[4]);
 
-    r.wedge = BackfillWedgeLoad(c, kb);
+    const BackFaceLoads face = BackfillWedgeLoad(c, kb);
+    r.wedge = face.soil;
+    r.load = face.load;
     if (std::fabs(r.Ey) > 1e-5f || std::fabs(r.wedge.Ws) > 1e-5f) {
         r.Zx = (r.Ey * r.Zx + r.wedge.Ws * r.wedge.xs) / (r.Ey + r.wedge.Ws);
         r.Ey = r.Ey + r.wedge.Ws;
@@ -78,6 +78,10 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     kb.pressureY = r.Ey;
     kb.armX = r.Zx;
     kb.armY = r.Zy;
+    if (r.load.Ws > 0) {
+        kb.armX = (r.Ey * r.Zx + r.load.Ws * r.load.xs) / (r.Ey + r.load.Ws);
+        kb.pressureY = r.Ey + r.load.Ws;
+    }
     return r;
 }
 

@@ -23,17 +23,23 @@ struct RankineResult {
     float E1 = 0;               // soil part, never below 0
     float E1Computed = 0;  // the closed form's value: negative where cohesion outweighs the soil's weight
     float E = 0;           // soil and surcharge
-    WedgeLoad wedge;       // soil and surcharge over the back face, added to Ey
+    WedgeLoad wedge;       // soil over the back face, added to Ey
+    WedgeLoad load;        // the part of the strip surcharge over the back face: a load of its own
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
 };
 
 // The soil standing over the back face between the face and the vertical through the bottom back
-// corner, up to the ground as entered, and the part of the strip surcharge on it. A back leaning away
-// from the fill carries none.
-WedgeLoad BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb);
+// corner, up to the ground as entered (`soil`), and the part of the strip surcharge on it (`load`).
+// A back leaning away from the fill carries none.
+struct BackFaceLoads {
+    WedgeLoad soil;
+    WedgeLoad load;
+};
+BackFaceLoads BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb);
 
-// Computes Ex, Ey, Zx, Zy (the wedge load included in Ey and Zx) and stores them in pressureX,
-// pressureY, armX, armY.
+// Computes Ex, Ey, Zx, Zy (the soil over the back face included in Ey and Zx, the strip on it apart)
+// and stores them in pressureX, pressureY, armX, armY with the strip's part added there too, as the
+// wall-body section takes it.
 RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

@@ -46,6 +46,7 @@ void SlidingFactor(double resisting, double driving, StabilityResult& r) {
 // imaginary back of a reinforced-concrete wall), so Kq and Kh see the same thrust.
 void SlidingAlongBase(float G, float Ex, float Ey, float alpha0, float mu, StabilityResult& r) {
     const double V = static_cast<double>(G) + Ey;
+    r.slidingNormal = static_cast<float>(V * Cos(alpha0) + Ex * Sin(alpha0));
     SlidingFactor((V * Cos(alpha0) + Ex * Sin(alpha0)) * mu, Ex * Cos(alpha0) - V * Sin(alpha0), r);
 }
 
@@ -99,6 +100,9 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const Actio
     const ActionSums sum = SumActions(actions);
     SlidingAlongBase(sum.weights, sum.thrustX, sum.thrustY, r.alpha0, r.mu, r);
     OverturningFactor(sum.resisting, sum.overturning, r);
+    r.baseMoment = sum.baseResisting;
+    for (const Action& a : actions)
+        r.favourableLoads = r.favourableLoads || (a.FavourableVariable() && a.Fy != 0);
     if (r.alpha0 != 0) {
         BasePressure(r.baseSpan / Cos(r.alpha0), sum.vertical * Cos(r.alpha0) + sum.thrustX * Sin(r.alpha0),
                      sum.net, r);

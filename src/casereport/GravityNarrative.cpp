@@ -25,6 +25,11 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.pressure.Ey);
     ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.pressure.Zx);
     ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.pressure.Zy);
+    if (r.theory == kRankine && r.rankine.load.Ws > 0) {
+        // The strip standing over the back face: a variable load of its own.
+        ResultLine(*this, "墙背上的面荷载：WriteSubScript(W,q)=", "%.2f kN/m", r.rankine.load.Ws);
+        ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,wq)=", "%.2f m", r.rankine.load.xs);
+    }
     WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);

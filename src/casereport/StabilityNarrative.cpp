@@ -17,6 +17,9 @@ struct Sums {
     Expr vertical;                 // ΣG + ΣEy
     Expr horizontal;               // ΣEx
     bool horizontalIsSum = false;  // a shelf wall's two thrusts
+    Expr baseResisting;            // with the favourable variable loads, for the base
+    Expr baseVertical;
+    Expr loads;  // those loads' moments alone
 };
 
 // The terms in list order: every force's vertical part with its arm resists, every thrust's
@@ -24,9 +27,18 @@ struct Sums {
 Sums SumsOf(const ActionList& actions) {
     Sums s;
     bool anyVertical = false, anyHorizontal = false;
+    bool anyBase = false, anyLoad = false;
     for (const Action& a : actions) {
         const Expr v = Q(Symbol(a.fySymbol), a.Fy);
         const Expr moment = v * Q(Symbol(a.xSymbol), a.x);
+        s.baseResisting = anyBase ? s.baseResisting + moment : moment;
+        s.baseVertical = anyBase ? s.baseVertical + v : v;
+        anyBase = true;
+        if (a.FavourableVariable()) {
+            s.loads = anyLoad ? s.loads + moment : moment;
+            anyLoad = true;
+            continue;
+        }
         s.resisting = anyVertical ? s.resisting + moment : moment;
         s.vertical = anyVertical ? s.vertical + v : v;
         anyVertical = true;
@@ -53,6 +65,10 @@ std::string Verdict(float factor, double required, bool ok, const char* check) {
 
 void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     Heading(w, "3、抗倾覆稳定验算");
+    if (s.favourableLoads)
+        w.WriteText(
+            "\t墙踵（墙背）上的面荷载对抗倾覆、抗滑移有利，按可变荷载有利时不计（GB 55001-2021 第3.1.13条），"
+            "只计入基底压力。\n");
     // The two moments are printed once, here; the factor and the eccentricity use their values.
     Heading(w, "\t抗倾覆力矩（对墙趾）：");
     WriteFormula(w, kResisting, sums.resisting, F("%.2f", s.resistingMoment), " kN·m/m\n");
@@ -83,7 +99,8 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         const Expr horizontal = sums.horizontalIsSum ? Brackets(sums.horizontal) : sums.horizontal;
         w.WriteText(Format("\t基底倾角：WriteSubScript(α,0)=%.2f°\n", s.alpha0 * 180 / 3.14159265358979));
         Heading(w, "\t基底法向合力：");
-        WriteFormula(w, "N", Brackets(sums.vertical) * cosA + horizontal * sinA, F("%.2f", s.N), " kN/m\n");
+        WriteFormula(w, "N", Brackets(sums.vertical) * cosA + horizontal * sinA, F("%.2f", s.slidingNormal),
+                     " kN/m\n");
         Heading(w, "\t沿基底的滑动力：");
         WriteFormula(w, "T", horizontal * cosA - Brackets(sums.vertical) * sinA, F("%.2f", s.slidingForce),
                      " kN/m\n");
@@ -99,7 +116,7 @@ void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     Heading(w, "\t挡土墙抗滑移稳定安全系数：");
-    const Expr e = inclined ? Fraction(Q("μ", s.mu) * Q("N", s.N), Q("T", s.slidingForce))
+    const Expr e = inclined ? Fraction(Q("μ", s.mu) * Q("N", s.slidingNormal), Q("T", s.slidingForce))
                             : Fraction(Q("μ", s.mu) * Brackets(sums.vertical), sums.horizontal);
     WriteFormula(w, "WriteSubScript(K,h)", e, "",
                  Verdict(s.Kh, s.requiredSliding, s.slidingOk, "抗滑移稳定"));
@@ -137,7 +154,14 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     w.WriteText(F("\t基底宽度：B=%.2f m\n", s.B));
     if (!inclined) {
         Heading(w, "\t基底法向合力：");
-        WriteFormula(w, "N", sums.vertical, F("%.2f", s.N), " kN/m\n");
+        WriteFormula(w, "N", sums.baseVertical, F("%.2f", s.N), " kN/m\n");
+    } else if (s.favourableLoads) {
+        w.WriteText(F("\t基底法向合力（计入面荷载）：N=%.2f kN/m\n", s.N));
+    }
+    if (s.favourableLoads) {
+        Heading(w, "\t计入面荷载的竖向力矩：");
+        WriteFormula(w, "WriteSubScript(M,y)'", Q(kResisting, s.resistingMoment) + sums.loads,
+                     F("%.2f", s.baseMoment), " kN·m/m\n");
     }
     if (!(s.N > 0)) {
         // Without a compressive resultant there is no eccentricity to print.
@@ -145,9 +169,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     const Expr half = Fraction(Q("B", s.B), K("2"));
-    const Expr arm =
-        Fraction(Q(kResisting, s.resistingMoment) - Q(kOverturning, s.overturningMoment), Q("N", s.N));
-    const float moment = s.resistingMoment - s.overturningMoment;
+    const Expr resisting =
+        s.favourableLoads ? Q("WriteSubScript(M,y)'", s.baseMoment) : Q(kResisting, s.resistingMoment);
+    const Expr arm = Fraction(resisting - Q(kOverturning, s.overturningMoment), Q("N", s.N));
+    const float moment = s.baseMoment - s.overturningMoment;
     Heading(w, "\t基底合力的偏心距：");
     WriteFormula(w, "WriteSubScript(e,0)", s.B / 2 - moment / s.N >= 0 ? half - arm : arm - half,
                  F("%.2f", s.e0), " m\n\n");

@@ -99,8 +99,11 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
             r.heelCombination = static_cast<int>(i);
         }
     }
-    r.sigmaW = best;
     r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + (own + loads.Wq) / B2 - r.slab.standard.pEnd;
+    // The stress is a difference of loads and pressure: where the combinations leave it below the
+    // characteristic one in magnitude, the characteristic stress with the larger permanent factor.
+    const float floor = kBasicCombinations[0].permanent * r.sigmaWk;
+    r.sigmaW = std::fabs(floor) > std::fabs(best) ? floor : best;
     r.heelQ = r.sigmaW * L / 2;
     r.heelMidM = r.sigmaW * L * L / 20;
     r.heelMidMk = r.sigmaWk * L * L / 20;

@@ -30,8 +30,8 @@ GravityWallResult Analyse(const WallCase& c, KernelBlock& kb) {
 // top down to 0.593333 − (0.8 − 1.033333·tan 60°) = 1.583118 m, with q·Ka·cosβ = 3.544145 kPa:
 // Eq = 5.610798 at 1.583118/2 below the top. E = 473.307: Ex = 464.117, Ey = 92.823. s = −1.866667:
 // Zy = (467.696·2.286667 + 5.6108·(12.46 − 0.791559 − 1.866667))/473.307 = 2.375754.
-// Wedge over the back face, ground up to the vertical at t: soil t·12.46/2 = 18.48233 m² · 17 = 314.20,
-// surcharge 29.667: Ey = 92.823 + 343.867.
+// Wedge over the back face, ground up to the vertical at t: soil t·12.46/2 = 18.48233 m² · 17 = 314.20
+// (Ey = 92.823 + 314.200); the strip's 29.667 kN/m there is a load of its own at t/2 = 1.483 from P0.
 // Section at half of H: 5.933333 deep, width 2 + 0.25·5.933333 + 0.25·5.933333 = 4.966667;
 // W1 = (2 + 4.966667)/2·5.933333·24 = 496.027.
 TEST(GravityWallAnalysis, DefaultGravityWallByHand) {
@@ -45,7 +45,9 @@ TEST(GravityWallAnalysis, DefaultGravityWallByHand) {
     EXPECT_TRUE(r.rankine.sloping);
     EXPECT_NEAR(r.rankine.Ka, 0.361433, 2e-6);
     EXPECT_NEAR(r.pressure.Ex, 464.117, 0.01);
-    EXPECT_NEAR(r.pressure.Ey, 92.823 + 343.867, 0.01);
+    EXPECT_NEAR(r.pressure.Ey, 92.823 + 314.200, 0.01);
+    EXPECT_NEAR(r.rankine.load.Ws, 29.667, 1e-3);
+    EXPECT_NEAR(r.rankine.load.xs, 4.5 + 1.483333, 1e-4);
     EXPECT_NEAR(r.pressure.Zy, 2.375754, 1e-4);
     EXPECT_NEAR(r.pressure.E, std::hypot(r.pressure.Ex, r.pressure.Ey), 1e-3);
     EXPECT_NEAR(r.stability.B, 7.696460, 1e-4);

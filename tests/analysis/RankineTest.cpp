@@ -121,7 +121,7 @@ TEST(BackfillWedgeLoad, SlopeBeyondTheBackFace) {
     test::SetGround(c, 2, 11.31f);
     c.soil.m_afSlope[0][kSlopeRise] = 1;
     KernelBlock kb = test::LoadedBlock(c);
-    WedgeLoad w = BackfillWedgeLoad(c, kb);
+    WedgeLoad w = BackfillWedgeLoad(c, kb).soil;
     EXPECT_NEAR(w.Ws, 67.392, 1e-3);
     EXPECT_NEAR(w.xs, 2.8, 1e-5);
 }
@@ -130,7 +130,7 @@ TEST(BackfillWedgeLoad, SlopeBeyondTheBackFace) {
 // rises on at 1:2: soil triangle 3.6 at 2.8, slope triangle 1·0.5/2 = 0.25 at 2 + 2/3, rectangle
 // 0.2·0.5 = 0.1 at 3.1 and the second segment's triangle 0.2·0.1/2 = 0.01 at 3.133333.
 // Surcharge q = 10 from d = 0.5 over the face: (1.2 − 0.5)·10 = 7 at 2 + 0.5 + 0.35 = 2.85.
-// Soil: 3.96·18 = 71.28 at 11.088/3.96 = 2.8; Ws = 78.28 at (71.28·2.8 + 7·2.85)/78.28 = 2.804471.
+// Soil: 3.96·18 = 71.28 at 11.088/3.96 = 2.8; the strip's 7 kN/m at 2.85 apart from it.
 TEST(BackfillWedgeLoad, SlopeEndingOverTheBackFaceWithSurcharge) {
     WallCase c = RankineWall(30, 0, 0.2f);
     test::SetGround(c, 2, 26.57f);
@@ -138,9 +138,11 @@ TEST(BackfillWedgeLoad, SlopeEndingOverTheBackFaceWithSurcharge) {
     c.soil.m_afSlope[0][kSlopeRise] = 0.5f;
     test::SetLoad(c, 10, 4, 0.5f);
     KernelBlock kb = test::LoadedBlock(c);
-    WedgeLoad w = BackfillWedgeLoad(c, kb);
-    EXPECT_NEAR(w.Ws, 78.28, 1e-3);
-    EXPECT_NEAR(w.xs, 2.804471, 1e-5);
+    const BackFaceLoads w = BackfillWedgeLoad(c, kb);
+    EXPECT_NEAR(w.soil.Ws, 71.28, 1e-3);
+    EXPECT_NEAR(w.soil.xs, 2.8, 1e-5);
+    EXPECT_NEAR(w.load.Ws, 7, 1e-4);
+    EXPECT_NEAR(w.load.xs, 2.85, 1e-5);
 }
 
 // A strip surcharge bears on the back between the lines from its edges at 45° + φ/2 (60° here) with

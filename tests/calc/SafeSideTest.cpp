@@ -1,0 +1,133 @@
+// Properties every wall type and theory keeps on the safe side, over random cases: a surcharge never
+// lowers a thrust nor raises a safety factor, and q → 0 is continuous; no design moment below its
+// characteristic one; every area at least its clause's minimum.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "calc/CalculateCase.h"
+#include "case/CaseDefaults.h"
+#include "rcdesign/ReinforcementDesign.h"
+
+namespace wall {
+namespace {
+
+// Ex of the whole wall (the shelf's two thrusts added).
+double Thrust(const CaseResult& r) {
+    if (r.gravity) return r.gravity->pressure.Ex;
+    if (r.shelf) return r.shelf->pressure.Ex + r.shelf->pressure.E2x;
+    if (r.cantilever) return r.cantilever->back.Ex;
+    return r.counterfort->back.Ex;
+}
+
+const StabilityResult& Stability(const CaseResult& r) {
+    if (r.gravity) return r.gravity->stability;
+    if (r.shelf) return r.shelf->stability;
+    if (r.cantilever) return r.cantilever->back.stability;
+    return r.counterfort->back.stability;
+}
+
+struct Random {
+    std::mt19937 rng{20261210};
+    float Uniform(double a, double b) {
+        return static_cast<float>(std::uniform_real_distribution<double>(a, b)(rng));
+    }
+};
+
+// A default case of the type and theory, its ground and strip varied within what a page allows.
+WallCase RandomCase(Random& r, int type, int theory) {
+    WallCase c = DefaultCase(type);
+    c.soil.m_nTheory = theory;
+    c.wall.m_fHeight *= r.Uniform(0.7, 1.2);
+    const float run = AsShown(r.Uniform(1, 8));
+    const float draw = r.Uniform(-10, 20), angle = draw < 0 ? 0 : draw;
+    c.soil.m_afSlope[0][kSlopeRun] = run;
+    c.soil.m_afSlope[0][kSlopeRise] = AsShown(static_cast<float>(run * std::tan(angle * 3.14159265 / 180)));
+    UpdateSlopeRow(c.soil.m_afSlope[0]);
+    c.soil.m_fLoadOffset = r.Uniform(0, 6);
+    c.soil.m_fLoadWidth = r.Uniform(0.2, 6);
+    c.soil.m_fLoadPressure = r.Uniform(1, 40);
+    return c;
+}
+
+TEST(SafeSide, SurchargeNeverLowersTheThrust) {
+    Random rnd;
+    int compared = 0;
+    for (int n = 0; n < 150; ++n) {
+        const int type = n % kWallTypeCount, theory = (n / kWallTypeCount) % 2;
+        WallCase c = RandomCase(rnd, type, theory);
+        WallCase bare = c;
+        bare.soil.m_fLoadPressure = 0;
+        WallCase light = c;
+        light.soil.m_fLoadPressure = 1e-3f;
+        WallCase wider = c;
+        wider.soil.m_fLoadWidth += 1;
+        WallCase closer = c;
+        closer.soil.m_fLoadOffset = std::max(0.0f, c.soil.m_fLoadOffset - 1);
+        const CaseResult rc = CalculateCase(c), rb = CalculateCase(bare), rl = CalculateCase(light),
+                         rw = CalculateCase(wider), rn = CalculateCase(closer);
+        if (!rc.Accepted() || !rb.Accepted() || !rl.Accepted() || !rw.Accepted() || !rn.Accepted()) continue;
+        ++compared;
+        SCOPED_TRACE(::testing::Message() << "case " << n << " type " << type << " theory " << theory);
+        const double tol = 1e-4 * Thrust(rb) + 1e-4;
+        EXPECT_GE(Thrust(rc), Thrust(rb) - tol);
+        EXPECT_GE(Thrust(rw), Thrust(rc) - tol);
+        // Closer, a strip stays on Coulomb's wedges; under Rankine a part may come to stand on the heel or
+        // back face, where it loads the base and not the back. (A shelf's lower back takes the band of
+        // its extended back, which moves up onto the upper wall as the strip comes closer.)
+        if (theory == kCoulomb && type != kShelf) {
+            EXPECT_GE(Thrust(rn), Thrust(rc) - tol);
+        }
+        // Under Rankine on level ground, wherever it stands, it never makes the wall safer than without
+        // it: on a heel or back face it is left out of the factors.
+        const bool level = std::fabs(c.soil.m_afSlope[0][kSlopeRise]) < 1e-6f;
+        if (theory == kRankine && type != kShelf && level) {
+            for (const CaseResult* loaded : {&rc, &rw, &rn}) {
+                const StabilityResult& s = Stability(*loaded);
+                const StabilityResult& s0 = Stability(rb);
+                if (!s0.noOverturningTendency && !s.noOverturningTendency) {
+                    EXPECT_LE(s.Kq, s0.Kq * (1 + 1e-4));
+                }
+                if (!s0.noSlidingTendency && !s.noSlidingTendency) {
+                    EXPECT_LE(s.Kh, s0.Kh * (1 + 1e-4));
+                }
+            }
+        }
+        // q → 0 gives the unloaded result (1 kN/m of thrust per 1000 kPa at most).
+        EXPECT_NEAR(Thrust(rl), Thrust(rb), 1e-3 * Thrust(rb) + 1e-3);
+    }
+    EXPECT_GT(compared, 100);
+}
+
+TEST(SafeSide, DesignNeverBelowCharacteristicAndAreasAtLeastTheMinimum) {
+    Random rnd;
+    int designed = 0;
+    for (int n = 0; n < 120; ++n) {
+        const int type = n % 2 ? kCantilever : kCounterfort, theory = (n / 2) % 2;
+        WallCase c = RandomCase(rnd, type, theory);
+        c.wall.m_fToeWidth *= rnd.Uniform(0.2, 1.5);
+        c.wall.m_fHeelWidth *= rnd.Uniform(0.5, 1.5);
+        c.wall.m_nRebarGrade = n % 4;
+        const CaseResult r = CalculateCase(c);
+        if (!r.Accepted()) continue;
+        SCOPED_TRACE(::testing::Message() << "case " << n);
+        auto check = [&](const auto& sections) {
+            for (const DesignedSection& d : sections) {
+                const ReinforcementResult& s = d.result;
+                if (!s.loadsKnown || !s.designed) continue;
+                ++designed;
+                EXPECT_GE(std::fabs(s.M), std::fabs(s.Mk) - 1e-3) << d.name;
+                const double b = s.kind == SectionKind::kStrip ? 1000 : c.wall.m_fCfThickness * 1000;
+                EXPECT_GE(s.area, s.minimumPercent / 100 * b * s.h * 1000 * (1 - 1e-5)) << d.name;
+                EXPECT_GE(s.minimumPercent, 0.15f) << d.name;
+            }
+        };
+        if (r.cantilever) check(r.cantilever->sections);
+        if (r.counterfort) check(r.counterfort->sections);
+    }
+    EXPECT_GT(designed, 300);
+}
+
+}  // namespace
+}  // namespace wall
