@@ -2,14 +2,14 @@
 # Speed of batch runs: the analysis of one case on one thread (batch_bench, every wall type), and
 # whole `wallcalc batch` runs over a CSV of ROWS counterfort cases (height and top width varied) on
 # every core. Prints the figures; fails when the analysis of a wall type's case runs below
-# WALLCALC_BATCH_MIN_RATE cases/s (200000) or a run's median wall-clock time is above
+# WALLCALC_BATCH_MIN_RATE cases/s (150000) or a run's median wall-clock time is above
 # WALLCALC_BATCH_LIMIT_S seconds (3).
 #   bench/batch.sh BUILD_DIR [ROWS] [RUNS]      ROWS defaults to 100000, RUNS to 3
 set -euo pipefail
 build=${1:?usage: bench/batch.sh BUILD_DIR [ROWS] [RUNS]}
 rows=${2:-100000}
 runs=${3:-3}
-min_rate=${WALLCALC_BATCH_MIN_RATE:-200000}
+min_rate=${WALLCALC_BATCH_MIN_RATE:-150000}
 limit=${WALLCALC_BATCH_LIMIT_S:-3}
 wallcalc=$build/bin/wallcalc
 bench=$build/bin/batch_bench

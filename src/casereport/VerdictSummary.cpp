@@ -43,7 +43,8 @@ std::string Computed(const CheckVerdict& v) {
 std::string Required(const CheckVerdict& v) {
     if (v.warning) return "";
     // A section without a result has nothing to compare.
-    if (!v.note.empty() && v.name.rfind("section.", 0) == 0) return "—";
+    const bool shear = v.name.size() > 6 && v.name.compare(v.name.size() - 6, 6, ".shear") == 0;
+    if (!v.note.empty() && v.name.rfind("section.", 0) == 0 && !shear) return "—";
     return std::string(v.relation) + Format("%.2f", v.required) + Unit(v);
 }
 
