@@ -23,41 +23,33 @@ double PressureAt(const BasePressures& p, double B, double x) {
     return fromEdge < p.contact ? p.sigmaMax * (1 - fromEdge / p.contact) : 0;
 }
 
-// ∫ p(x)·|x − about| dx over [a, b]; the integrand is quadratic on each side of the contact's end,
-// so Simpson's rule on each piece is exact.
-double PressureMoment(const BasePressures& p, double B, double a, double b, double about) {
+// ∫ p(x)·w(x) dx over [a, b] for a weight w of at most first degree: the integrand is quadratic on
+// each side of the contact's end, so Simpson's rule on each piece is exact.
+template <class Weight>
+double PressureIntegral(const BasePressures& p, double B, double a, double b, Weight w) {
     double cuts[3] = {a, b, b};
     if (p.zeroStressZone) {
         const double end = p.towardsHeel ? B - p.contact : p.contact;
         if (end > a && end < b) cuts[1] = end;
     }
-    double m = 0;
+    double sum = 0;
     for (int i = 0; i < 2; ++i) {
         const double x0 = cuts[i], x1 = cuts[i + 1];
         if (!(x1 > x0)) continue;
-        auto f = [&](double x) { return PressureAt(p, B, x) * std::fabs(x - about); };
+        auto f = [&](double x) { return PressureAt(p, B, x) * w(x); };
         // Just inside the piece, so a jump at its end is read from the right side.
         const double e = (x1 - x0) * 1e-9;
-        m += (x1 - x0) * (f(x0 + e) + 4 * f((x0 + x1) / 2) + f(x1 - e)) / 6;
+        sum += (x1 - x0) * (f(x0 + e) + 4 * f((x0 + x1) / 2) + f(x1 - e)) / 6;
     }
-    return m;
+    return sum;
 }
 
-// ∫ p(x) dx over [a, b]: linear on each side of the contact's end.
+// The moment of the pressure over [a, b] about a point outside it, and its force.
+double PressureMoment(const BasePressures& p, double B, double a, double b, double about) {
+    return PressureIntegral(p, B, a, b, [about](double x) { return std::fabs(x - about); });
+}
 double PressureForce(const BasePressures& p, double B, double a, double b) {
-    double cuts[3] = {a, b, b};
-    if (p.zeroStressZone) {
-        const double end = p.towardsHeel ? B - p.contact : p.contact;
-        if (end > a && end < b) cuts[1] = end;
-    }
-    double f = 0;
-    for (int i = 0; i < 2; ++i) {
-        const double x0 = cuts[i], x1 = cuts[i + 1];
-        if (!(x1 > x0)) continue;
-        const double e = (x1 - x0) * 1e-9;
-        f += (x1 - x0) * (PressureAt(p, B, x0 + e) + PressureAt(p, B, x1 - e)) / 2;
-    }
-    return f;
+    return PressureIntegral(p, B, a, b, [](double) { return 1.0; });
 }
 
 // σmax, σmin, the contact and the pressures and moments at the roots from Mv, Mh and G.
