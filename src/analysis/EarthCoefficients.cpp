@@ -22,8 +22,4 @@ float RankineSlopingCoefficient(float beta, float phi) {
     return (cosB - root) / (cosB + root);
 }
 
-float SurchargeFactor(float beta, float alpha) {
-    return Cos(beta) * Cos(alpha) / Cos(alpha - beta);
-}
-
 }  // namespace wall

@@ -16,8 +16,4 @@ float RankineLevelCoefficient(float phi);
 // (cosβ − √(cos²β − cos²φ)) / (cosβ + √(cos²β − cos²φ)). Not a number for β > φ.
 float RankineSlopingCoefficient(float beta, float phi);
 
-// Factor of a surface load's pressure on a back at α under ground rising at β: cosβ·cosα/cos(α − β)
-// (the load per horizontal metre turned into the equivalent soil height on the slope).
-float SurchargeFactor(float beta, float alpha);
-
 }  // namespace wall

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+#include "analysis/EarthCoefficients.h"
+
 namespace wall {
 namespace {
 
@@ -279,15 +281,12 @@ ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, co
     const double beta = ground.AngleAt(back.top.x);
     double Ka, k, c0;  // σ = max(0, k·z − c0)
     if (beta > 1e-6) {
-        const double cosB = std::cos(beta), cosP = std::cos(phi);
-        const double root = std::sqrt((cosB + cosP) * (cosB - cosP));
-        Ka = (cosB - root) / (cosB + root);
-        k = gamma * Ka * cosB;
+        Ka = RankineSlopingCoefficient(static_cast<float>(beta), soil.phi);
+        k = gamma * Ka * std::cos(beta);
         c0 = c > 0 ? (1 - Ka) * c / std::tan(phi) : 0;
         r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H);
     } else {
-        const double t = std::tan(kPi / 4 - phi / 2);
-        Ka = t * t;
+        Ka = RankineLevelCoefficient(soil.phi);
         k = gamma * Ka;
         c0 = 2 * c * std::sqrt(Ka);
         r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H + (c > 0 ? 2 * c * c / gamma : 0));
