@@ -104,6 +104,7 @@ SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb) {
 SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb) {
     SectionResult r;
     r.cut = CutGravitySection(c, kb);
+    r.depth = kb.backHeight;
     WeightAbove(kb, r);
     if (c.soil.m_nTheory == kCoulomb) {
         r.status = CoulombActivePressure(c, kb).status;
@@ -120,6 +121,7 @@ SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrus
     SectionResult r;
     r.cut = SectionCut::kAtStep;
     CutAtPlatform(c, kb);
+    r.depth = kb.backHeight;
     WeightAbove(kb, r);
     // The upper-wall thrust acts at thrustHeight above the platform on the upper back face.
     kb.armY = thrustHeight;

@@ -15,9 +15,10 @@ enum class SectionCut {
 struct SectionResult {
     PressureStatus status = PressureStatus::kOk;
     SectionCut cut = SectionCut::kAtStep;
-    float W1 = 0;   // weight of the part above the section
-    float Zw1 = 0;  // its arm from the section's front point
-    float E = 0;    // √(Ex² + Ey²) of the pressure on the part above
+    float depth = 0;  // of the section below the wall's top back corner
+    float W1 = 0;     // weight of the part above the section
+    float Zw1 = 0;    // its arm from the section's front point
+    float E = 0;      // √(Ex² + Ey²) of the pressure on the part above
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
     float B1 = 0;  // section width
     float e1 = 0;  // signed eccentricity

@@ -1,6 +1,7 @@
 // Wall-body section: weight and pressure above it, eccentricity, normal and shear stresses.
 #include "casereport/SectionNarrative.h"
 
+#include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
 
 namespace wall {
@@ -44,8 +45,12 @@ void Line(ReportWriter& w, const char* label, const char* fmt, float v) {
 
 void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLabels labels) {
     const LabelSet& l = labels == SectionLabels::kShelf ? kShelfLabels : kGravityLabels;
-    w.WriteText(s.cut == SectionCut::kAtHalfHeight ? "\t取距离墙顶二分之一墙高处截面进行应力验算\n"
-                                                   : "\t取墙身断面形状突变处截面进行应力验算\n");
+    // Where the section is and how wide: a half-height cut is at half the back's height, which an
+    // inclined base makes more than half the wall's.
+    w.WriteText(s.cut == SectionCut::kAtHalfHeight
+                    ? F("\t取距离墙顶%.2f m处（墙背高度的一半）截面进行应力验算，", s.depth)
+                    : F("\t取墙身断面形状突变处（距离墙顶%.2f m）截面进行应力验算，", s.depth));
+    w.WriteText(F("截面宽度WriteSubScript(B,1)=%.2f m\n", s.B1));
 
     w.WriteText("\t(1) 截面上部挡土墙自重计算\n");
     Line(w, l.weight, "%.2f kN/m", s.W1);
@@ -58,42 +63,35 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     Line(w, l.xArm, "%.2f m", s.Zx);
     Line(w, l.yArm, "%.2f m", s.Zy);
 
-    w.WriteText("\t(3) 截面上的合力偏心距\n\t\t\tWriteSubScript(e,1)=");
-    w.WriteEquation("EQ \\F(WriteSubScript(B,1),2)");
-    w.WriteText("-");
-    w.WriteEquation(
-        "EQ "
-        "\\F(WriteSubScript(W,1)WriteSubScript(Z,1w)+WriteSubScript(E,1y)WriteSubScript(Z,1x)-WriteSubScript("
-        "E,1x)"
-        "WriteSubScript(Z,1y),WriteSubScript(W,1)+WriteSubScript(E,1y))");
-    w.WriteText(F("=%.2f m", s.e1) + "\n");
+    const Expr W1 = Q("WriteSubScript(W,1)", s.W1), Zw1 = Q("WriteSubScript(Z,1w)", s.Zw1);
+    const Expr E1x = Q("WriteSubScript(E,1x)", s.Ex), E1y = Q("WriteSubScript(E,1y)", s.Ey);
+    const Expr Z1x = Q("WriteSubScript(Z,1x)", s.Zx), Z1y = Q("WriteSubScript(Z,1y)", s.Zy);
+    const Expr B1 = Q("WriteSubScript(B,1)", s.B1), e1 = Q("WriteSubScript(e,1)", s.e1);
+    const Expr N = W1 + E1y;
+
+    w.WriteText("\t(3) 截面上的合力偏心距\n");
+    WriteFormula(w, "WriteSubScript(e,1)",
+                 Fraction(B1, K("2")) - Fraction(W1 * Zw1 + E1y * Z1x - E1x * Z1y, N), F("%.2f", s.e1),
+                 " m\n");
 
     w.WriteText("\t(4) 截面上的法向应力验算\n");
-    w.WriteText("\t\t\tWriteSubScript(σ,max)=");
-    w.WriteEquation("EQ \\F(WriteSubScript(W,1)+WriteSubScript(E,1y),WriteSubScript(B,1))");
-    w.WriteText("(1+");
-    w.WriteEquation("EQ \\F(6WriteSubScript(e,1),WriteSubScript(B,1))");
-    w.WriteText(")=");
-    w.WriteText(Compared(s.sigmaMax, s.allowCompress) + " kPa");
-    w.WriteText(StressPasses(s.sigmaMax, s.allowCompress)
-                    ? F("≤[σ]=%.2f kPa    满足要求！\n", s.allowCompress)
-                    : F("＞[σ]=%.2f kPa    不满足要求！\n", s.allowCompress));
-    w.WriteText("\t\t\tWriteSubScript(σ,min)=");
-    w.WriteEquation("EQ \\F(WriteSubScript(W,1)+WriteSubScript(E,1y),WriteSubScript(B,1))");
-    w.WriteText("(1-");
-    w.WriteEquation("EQ \\F(6WriteSubScript(e,1),WriteSubScript(B,1))");
-    w.WriteText(")=");
-    w.WriteText(F("%.2f kPa\n", s.sigmaMin));
+    const bool compression = StressPasses(s.sigmaMax, s.allowCompress);
+    WriteFormula(w, "WriteSubScript(σ,max)", Fraction(N, B1) * Brackets(K("1") + Fraction(K("6") * e1, B1)),
+                 "",
+                 Compared(s.sigmaMax, s.allowCompress) + " kPa" +
+                     (compression ? F("≤[σ]=%.2f kPa    满足要求！\n", s.allowCompress)
+                                  : F("＞[σ]=%.2f kPa    不满足要求！\n", s.allowCompress)));
+    WriteFormula(w, "WriteSubScript(σ,min)", Fraction(N, B1) * Brackets(K("1") - Fraction(K("6") * e1, B1)),
+                 F("%.2f", s.sigmaMin), " kPa\n");
     // Masonry takes next to no tension: the reader must see it, the summary warns of it.
     if (s.sigmaMin < 0) w.WriteText("\t截面出现拉应力。\n");
 
     w.WriteText("\t(5) 截面上的切向应力验算\n");
-    w.WriteText("\t\t\tWriteSubScript(τ,1)=");
-    w.WriteEquation("EQ \\F(WriteSubScript(E,1x),WriteSubScript(B,1))");
-    w.WriteText("=");
-    w.WriteText(Compared(s.tau1, s.allowShear) + " kPa");
-    w.WriteText(StressPasses(s.tau1, s.allowShear) ? F("≤[τ]=%.2f kPa    满足要求！", s.allowShear)
-                                                   : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear));
+    const bool shear = StressPasses(s.tau1, s.allowShear);
+    WriteFormula(w, "WriteSubScript(τ,1)", Fraction(E1x, B1), "",
+                 Compared(s.tau1, s.allowShear) + " kPa" +
+                     (shear ? F("≤[τ]=%.2f kPa    满足要求！", s.allowShear)
+                            : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear)));
 }
 
 }  // namespace wall
