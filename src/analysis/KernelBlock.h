@@ -25,11 +25,6 @@ struct KernelBlock {
     float wallFriction = 0;    // δ
     float wallUnitWeight = 0;  // kN/m3
     float baseFriction = 0;    // μ
-    float slopeRun = 0;        // b, first slope segment
-    float slopeRise = 0;       // a
-    float loadOffset = 0;      // d
-    float loadWidth = 0;       // l0 (BQ)
-    float loadPressure = 0;    // q (BP)
     float slopeAngle = 0;      // β
     float soilCohesion = 0;    // c
     float soilFriction = 0;    // φ

@@ -23,12 +23,7 @@ void LoadKernelBlock(const WallCase& c, KernelBlock& kb) {
     kb.backHeight = std::fabs(kb.outline.y[5]);
 
     const float* slope = s.m_afSlope[0];
-    kb.slopeRun = AsShown(slope[kSlopeRun]);
-    kb.slopeRise = AsShown(slope[kSlopeRise]);
     kb.slopeAngle = 3.1415925 * AsShown(slope[kSlopeAngle]) / 180;
-    kb.loadOffset = s.m_fLoadOffset;
-    kb.loadWidth = s.m_fLoadWidth;
-    kb.loadPressure = s.m_fLoadPressure;
 
     const float* layer = s.m_afLayer[0];
     kb.soilUnitWeight = AsShown(layer[kLayerUnitWeight]);

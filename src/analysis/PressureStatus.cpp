@@ -7,11 +7,8 @@ std::string_view PressureStatusMessage(PressureStatus status) {
     switch (status) {
         case PressureStatus::kOk:
             return {};
-        case PressureStatus::kWedgeTooSteep:
-            return "填土内摩擦角、墙背倾角与墙背摩擦角之和超过90°，库伦土压力无解，请检查墙背倾斜坡度(1:m)、"
-                   "墙背与填土之间的摩擦角δ(°)和内摩擦角(度)";
         case PressureStatus::kNoFailurePlane:
-            return "库伦土压力的破裂面无解（坡面下倾过陡），请检查坡面线段的水平长度(m)、竖直长度(m)"
+            return "土压力无解（找不到闭合的破裂楔体），请检查坡面线段的水平长度(m)、竖直长度(m)"
                    "和墙体高度H(m)";
         case PressureStatus::kSlopeTooSteep:
             return "朗肯土压力假想墙背顶处的填土坡角大于填土内摩擦角，土压力系数无解，请检查坡面线段的坡线仰"

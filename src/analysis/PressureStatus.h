@@ -7,12 +7,8 @@ namespace wall {
 
 enum class PressureStatus {
     kOk,
-    // Coulomb's trial wedge: φ + α + δ above 90°, no failure plane exists. The pressure fields of
-    // the block are left untouched, so the caller must refuse the case rather than go on with
-    // whatever an earlier calculation left there.
-    kWedgeTooSteep,
-    // Coulomb's trial wedge: the ground falls away so steeply against the wall height that the
-    // failure plane's tangent takes the root of a negative number. Nothing is stored.
+    // No finite thrust came out (a back of no height, or no wedge closing on the ground). Nothing is
+    // stored, so the caller refuses the case rather than go on with an earlier case's pressure.
     kNoFailurePlane,
     // Rankine: the ground at the top of the vertical back rises more steeply than φ; the active
     // coefficient takes the root of cos²β − cos²φ < 0.

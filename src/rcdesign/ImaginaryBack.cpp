@@ -15,8 +15,6 @@ namespace wall {
 
 namespace {
 
-constexpr float kPi = 3.14159f;
-
 // What one theory gives: the thrust with its diagram and direction, the stem loads, the heel's soil.
 struct BackPressure {
     ThrustResult thrust;
@@ -101,10 +99,6 @@ BackPressure Rankine(const KernelBlock& kb, const GroundSurface& g) {
 }
 
 }  // namespace
-
-float FirstSlopeAngle(const CSoil& soil) {
-    return AsShown(soil.m_afSlope[0][kSlopeAngle]) * kPi / 180;
-}
 
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     LoadKernelBlock(c, kb);

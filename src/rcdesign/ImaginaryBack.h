@@ -42,7 +42,5 @@ struct ImaginaryBackResult {
 // Zx, Zy, extraWeight and extraWeightArm, and runs the stability computation.
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb);
 
-// Elevation angle of the first slope segment as the slope page shows it, in radians (π as 3.14159).
-float FirstSlopeAngle(const CSoil& soil);
 
 }  // namespace wall
