@@ -42,5 +42,4 @@ struct ImaginaryBackResult {
 // Zx, Zy, extraWeight and extraWeightArm, and runs the stability computation.
 ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb);
 
-
 }  // namespace wall
