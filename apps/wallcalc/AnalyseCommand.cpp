@@ -162,6 +162,10 @@ Json SectionsJson(const std::array<wall::DesignedSection, N>& sections) {
                  {"M", r.M},
                  {"Mk", r.Mk},
                  {"As", r.area},
+                 {"bars", r.bars.found ? Json(wall::BarLabel(r.bars)) : Json()},
+                 {"AsProvided", r.bars.found ? Json(r.bars.area) : Json()},
+                 {"xi", r.designed ? Json(r.xi) : Json()},
+                 {"xiB", r.designed ? Json(r.xiB) : Json()},
                  {"omega", r.crackWidth},
                  {"minimumRatio", r.minimumRatio},
                  {"rhoMin", r.minimumPercent},
@@ -169,7 +173,7 @@ Json SectionsJson(const std::array<wall::DesignedSection, N>& sections) {
                  {"Vc", s.shear.checked ? Json(s.shear.beam ? s.shear.limit : s.shear.Vc) : Json()},
                  {"shearOk", s.shear.checked ? Json(s.shear.ok) : Json()},
                  {"stirrups", s.shear.checked && s.shear.stirrupsNeeded ? Json(s.shear.stirrups) : Json()},
-                 {"designed", r.designed && r.crackLimitMet}});
+                 {"designed", r.designed && r.crackLimitMet && r.bars.found}});
     }
     return list;
 }

@@ -81,7 +81,7 @@ void Sections(Scan& s, const std::array<DesignedSection, N>& sections) {
         const ReinforcementResult& r = d.result;
         s.Check(kReinforcedInputs, {{"M", r.M}, {"Mk", r.Mk}, {"h", r.h}});
         if (r.designed && r.crackLimitMet)
-            s.Check(kReinforcedInputs, {{"As", r.area}, {"ωmax", r.crackWidth}});
+            s.Check(kReinforcedInputs, {{"As", r.area}, {"ωmax", r.crackWidth}, {"ξ", r.xi}});
     }
 }
 

@@ -9,11 +9,12 @@
 namespace wall {
 namespace {
 
-// As in mm² (per metre of a strip) over `length` m of bar per metre of wall, as kg.
+// As provided (the chosen bars, or the required area without them) in mm² (per metre of a strip) over
+// `length` m of bar per metre of wall, as kg.
 double SteelOf(const DesignedSection& s, double length) {
     const ReinforcementResult& r = s.result;
     if (!r.loadsKnown || !r.gradesKnown || !r.designed) return 0;
-    return r.area * 1e-6 * length * kSteelDensity;
+    return (r.bars.found ? r.bars.area : r.area) * 1e-6 * length * kSteelDensity;
 }
 
 }  // namespace

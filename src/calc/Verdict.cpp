@@ -71,16 +71,21 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
         const ReinforcementResult& r = d.result;
         CheckVerdict& v = out.emplace_back(CheckVerdict{
             "section." + std::string(d.name), SectionTitle(d.name) + "配筋及裂缝", "ωmax", r.crackWidth, "≤",
-            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet});
-        v.area = r.area;
+            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet && r.bars.found});
+        v.area = r.bars.found ? r.bars.area : r.area;
+        v.bars = BarLabel(r.bars);
         if (!r.loadsKnown)
             v.note = "基底合力在基底以外，求不出基底压力";
         else if (!r.gradesKnown)
             v.note = "混凝土或钢筋等级不在可选范围内";
+        else if (r.overReinforced)
+            v.note = "截面超筋（ξ＞ξb）";
         else if (!r.designed)
             v.note = "截面无法配筋";
         else if (!r.crackLimitMet)
             v.note = "裂缝宽度无法满足限值";
+        else if (!r.bars.found)
+            v.note = "所需钢筋超过双排Φ32@100";
         const ShearResult& sh = d.shear;
         if (!sh.checked) continue;
         // A slab against its concrete's share; the counterfort against its section's limit, the

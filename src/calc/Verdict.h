@@ -19,7 +19,8 @@ struct CheckVerdict {
     double required = 0;
     bool pass = false;
     bool warning = false;   // passes, but the reader should look: a masonry section in tension
-    double area = 0;        // a reinforced section's As, mm²
+    double area = 0;        // a reinforced section's As provided, mm²
+    std::string bars = {};  // and its bars, "Φ14@125"
     std::string note = {};  // when set, `value` is not defined and this says why the check came out as it did
 };
 

@@ -1,6 +1,7 @@
 // Reinforcement, crack-width and base-slab report lines.
 #include "casereport/RcNarrative.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "casereport/Formula.h"
@@ -136,6 +137,129 @@ void WriteShearResult(ReportWriter& w, const ShearResult& s) {
               s.Vc));
 }
 
+namespace {
+
+Expr Root(const Expr& a) {
+    return {"√" + Brackets(a).sym, "√" + Brackets(a).num};
+}
+Expr Squared(const Expr& a) {
+    return {a.sym + "²", a.num + "²"};
+}
+// A moment in kN·m as N·mm.
+Expr Moment(const char* symbol, float value) {
+    return {symbol, Format("%.2f×10⁶", static_cast<double>(value))};
+}
+
+// fc, ft, ftk, fy, Es and the section's b, h, as, h0 at the chosen bars.
+void WriteMaterialsAndSection(ReportWriter& w, const ReinforcementResult& r) {
+    w.WriteText(F("\t材料：WriteSubScript(f,c)=%.2f N/mm²，", r.fc) +
+                F("WriteSubScript(f,t)=%.2f N/mm²，", r.ft) + F("WriteSubScript(f,tk)=%.2f N/mm²；", r.ftk) +
+                F("WriteSubScript(f,y)=%.0f N/mm²，", r.fy) + F("WriteSubScript(E,s)=%.0f N/mm²；", r.Es) +
+                F("WriteSubScript(α,1)=%.2f，", r.alpha1) +
+                F("WriteSubScript(ξ,b)=%.3f（GB 50010-2010 第6.2.6、6.2.7条）\n", r.xiB));
+    const bool tee = r.kind == SectionKind::kTee;
+    std::string section = tee ? F("\t截面：腹板宽b=%.0f mm，", r.b) + F("h=%.0f mm，", r.h * 1000) +
+                                    F("翼缘宽WriteSubScript(b,f)'=%.0f mm，", r.bf * 1000) +
+                                    F("翼缘厚WriteSubScript(h,f)'=%.0f mm", r.hf * 1000)
+                              : F("\t截面：b=%.0f mm，", r.b) + F("h=%.0f mm", r.h * 1000);
+    w.WriteText(section + "\n");
+}
+
+// αs, ξ against ξb and As of M at an effective depth, in the rectangle's formulas (a T-section's
+// as its clause gives them).
+void WriteFlexure(ReportWriter& w, const ReinforcementResult& r, float as, float h0, float alphaS, float xi,
+                  float area, const std::string& barNote) {
+    w.WriteText(F("\t受拉钢筋合力点至截面边缘的距离：WriteSubScript(a,s)=%.2f mm", as) + barNote +
+                F("，WriteSubScript(h,0)=h-WriteSubScript(a,s)=%.2f mm\n", h0));
+    const Expr a1fc = N(r.alpha1, "%.2f") * Q("WriteSubScript(f,c)", r.fc);
+    const Expr h0e = Q("WriteSubScript(h,0)", h0);
+    const bool tee = r.kind == SectionKind::kTee;
+    if (!tee) {
+        WriteFormula(w, "WriteSubScript(α,s)",
+                     Fraction(Moment("M", r.M), a1fc * Q("b", r.b, "%.0f") * Squared(h0e)), F("%.4f", alphaS),
+                     "\n");
+    } else if (r.inFlange) {
+        w.WriteText(
+            "\t中和轴位于翼缘内，按宽度为WriteSubScript(b,f)'的矩形截面计算（GB 50010-2010 第6.2.11条）：\n");
+        WriteFormula(
+            w, "WriteSubScript(α,s)",
+            Fraction(Moment("M", r.M), a1fc * Q("WriteSubScript(b,f)'", r.bf * 1000, "%.0f") * Squared(h0e)),
+            F("%.4f", alphaS), "\n");
+    } else {
+        w.WriteText("\t中和轴位于腹板内，扣除翼缘挑出部分承担的弯矩（GB 50010-2010 第6.2.11条）：\n");
+        w.WriteText(
+            F("\t\tWriteSubScript(α,s)=(M-WriteSubScript(α,1)WriteSubScript(f,c)(WriteSubScript(b,f)'-b)"
+              "WriteSubScript(h,f)'(WriteSubScript(h,0)-WriteSubScript(h,f)'/2))/(WriteSubScript(α,1)"
+              "WriteSubScript(f,c)bWriteSupScript(WriteSubScript(h,0),2))=%.4f\n",
+              alphaS));
+    }
+    const Expr xiExpr = K("1") - Root(K("1") - K("2") * Q("WriteSubScript(α,s)", alphaS, "%.4f"));
+    WriteFormula(w, "ξ", xiExpr, F("%.4f", xi),
+                 F(xi <= r.xiB ? "≤WriteSubScript(ξ,b)=%.3f\n" : "＞WriteSubScript(ξ,b)=%.3f\n", r.xiB));
+    if (xi > r.xiB) return;
+    if (!tee)
+        WriteFormula(w, "WriteSubScript(A,s)",
+                     Fraction(a1fc * Q("b", r.b, "%.0f") * Q("ξ", xi, "%.4f") * h0e,
+                              Q("WriteSubScript(f,y)", r.fy, "%.0f")),
+                     F("%.2f", area), " WriteSupScript(mm,2)\n");
+    else
+        w.WriteText(F(
+            "\t\tWriteSubScript(A,s)=%.2f WriteSupScript(mm,2)（T形截面，计入扶壁斜截面受拉边的长度系数）\n",
+            area));
+}
+
+// σs, ρte, ψ and ωmax of the chosen bars (GB 50010-2010 §7.1.2, §7.1.4).
+void WriteCrackWidth(ReportWriter& w, const ReinforcementResult& r) {
+    const float As = r.bars.area;
+    w.WriteText(F("\t裂缝宽度验算（GB 50010-2010 第7.1.2条，WriteSubScript(d,eq)=%.0f mm）：\n", r.deq));
+    if (!(r.Mk > 0)) {
+        w.WriteText("\t\t标准组合下截面不受拉，不产生裂缝。\n");
+    } else {
+        const Expr AsE = Q("WriteSubScript(A,s)", As), h0e = Q("WriteSubScript(h,0)", r.barH0);
+        WriteFormula(w, "WriteSubScript(σ,s)",
+                     Fraction(Moment("WriteSubScript(M,k)", r.Mk), K("0.87") * h0e * AsE),
+                     F("%.2f", r.sigmaS), " N/mm²\n");
+        const bool tee = r.kind == SectionKind::kTee;
+        const float Ate = 0.5f * r.b * r.h * 1000 + (tee ? (r.bf - r.b / 1000) * 1000 * r.hf * 1000 : 0);
+        const float raw = As / Ate;
+        if (!tee)
+            WriteFormula(w, "WriteSubScript(ρ,te)",
+                         Fraction(AsE, K("0.5") * Q("b", r.b, "%.0f") * Q("h", r.h * 1000, "%.0f")),
+                         F("%.4f", raw), raw < 0.01f ? "＜0.01，取WriteSubScript(ρ,te)=0.01\n" : "\n");
+        else
+            w.WriteText(F("\t\tWriteSubScript(ρ,te)=WriteSubScript(A,s)/WriteSubScript(A,te)=%.4f", raw) +
+                        (raw < 0.01f ? "＜0.01，取WriteSubScript(ρ,te)=0.01\n" : "\n"));
+        const float psiRaw = 1.1f - 0.65f * r.ftk / (r.rhoTe * r.sigmaS);
+        WriteFormula(w, "ψ",
+                     K("1.1") - Fraction(K("0.65") * Q("WriteSubScript(f,tk)", r.ftk),
+                                         Q("WriteSubScript(ρ,te)", r.rhoTe, "%.4f") *
+                                             Q("WriteSubScript(σ,s)", r.sigmaS)),
+                     F("%.4f", psiRaw),
+                     psiRaw < 0.2f   ? "＜0.2，取ψ=0.2\n"
+                     : psiRaw > 1.0f ? "＞1.0，取ψ=1.0\n"
+                                     : "\n");
+        WriteFormula(
+            w, "WriteSubScript(ω,max)",
+            K("1.9") * Q("ψ", r.psi, "%.4f") *
+                Fraction(Q("WriteSubScript(σ,s)", r.sigmaS), Q("WriteSubScript(E,s)", r.Es, "%.0f")) *
+                Brackets(K("1.9") * Q("WriteSubScript(c,s)", r.cover) +
+                         Fraction(K("0.08") * Q("WriteSubScript(d,eq)", r.deq, "%.0f"),
+                                  Q("WriteSubScript(ρ,te)", r.rhoTe, "%.4f"))),
+            F("%.4f", r.crackWidth), " mm\n");
+    }
+    // The sentence the verdict table and earlier reports share.
+    w.WriteText("\t当钢筋配筋面积");
+    w.WriteSubScript("A", "s");
+    w.WriteText(F("=%.2f", As));
+    w.WriteSupScript("mm", "2");
+    w.WriteText("时，最大裂缝宽度\n\t\t\t");
+    w.WriteText("WriteSubScript(ω,max)=");
+    w.WriteText(Compared(r.crackWidth, r.crackLimit) + " mm");
+    w.WriteText(F("≤%.2f mm\n", r.crackLimit));
+}
+
+}  // namespace
+
 void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
     if (!r.loadsKnown) {
         w.WriteText(std::string(kNoBasePressureText));
@@ -145,33 +269,59 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
         w.WriteText(std::string(kUnknownGradeText));
         return;
     }
+    if (r.overReinforced) {
+        WriteMaterialsAndSection(w, r);
+        WriteFlexure(w, r, r.as, r.h0, r.alphaS, r.xi, 0, "");
+        w.WriteText(std::string(kOverReinforcedText));
+        return;
+    }
     if (!r.designed) {
         w.WriteText(std::string(kNotDesignableText));
         return;
     }
+    WriteMaterialsAndSection(w, r);
+    const bool bars = r.bars.found;
+    const std::string barNote = bars ? Format("（按所选钢筋Φ%.0f%s）", static_cast<double>(r.bars.diameter),
+                                              r.bars.rows > 1 ? "双排" : "")
+                                     : "";
+    WriteFlexure(w, r, bars ? r.barAs : r.as, bars ? r.barH0 : r.h0, bars ? r.barAlphaS : r.alphaS,
+                 bars ? r.barXi : r.xi, bars ? r.barDesignArea : r.designArea, barNote);
     // The ratio of the area the moment needs, on the whole depth, against the clause's minimum.
-    if (r.minimumRatio) {
+    const float design = bars ? r.barDesignArea : r.designArea;
+    const float ratio = 100 * design / (r.b * r.h * 1000);
+    if (design < r.minimumArea) {
         w.WriteText("\t抗弯拉筋构造配筋：配筋率ρ=");
-        w.WriteText(Compared(r.ratio, r.minimumPercent) + "%");
+        w.WriteText(Compared(ratio, r.minimumPercent) + "%");
         w.WriteText(
             F("＜WriteSubScript(ρ,min)=%.2f%%（GB 50010-2010 第8.5.1条），", r.minimumPercent) +
             F("取WriteSubScript(A,s)=WriteSubScript(ρ,min)bh=%.2f WriteSupScript(mm,2)\n", r.minimumArea));
     } else {
-        w.WriteText(F("\t配筋率ρ=%.2f%%", r.ratio) +
+        w.WriteText(F("\t配筋率ρ=%.2f%%", ratio) +
                     F("≥WriteSubScript(ρ,min)=%.2f%%（GB 50010-2010 第8.5.1条）\n", r.minimumPercent));
     }
     if (!r.crackLimitMet) {
         w.WriteText(std::string(kCrackLimitNotMetText));
         return;
     }
-    w.WriteText("\t当钢筋配筋面积");
-    w.WriteSubScript("A", "s");
-    w.WriteText(F("=%.2f", r.area));
-    w.WriteSupScript("mm", "2");
-    w.WriteText("时，最大裂缝宽度\n\t\t\t");
-    w.WriteText("WriteSubScript(ω,max)=");
-    w.WriteText(Compared(r.crackWidth, r.crackLimit) + " mm");
-    w.WriteText(F("≤%.2f mm\n", r.crackLimit));
+    if (r.passes > 0)
+        w.WriteText(
+            F("\t按裂缝宽度控制，所需钢筋面积增至WriteSubScript(A,s)=%.2f WriteSupScript(mm,2)\n", r.area));
+    if (!bars) {
+        w.WriteText(std::string(kNoBarsText));
+        return;
+    }
+    const char* per = r.kind == SectionKind::kTee ? "" : "/m";
+    const float need = std::max({r.area, r.barDesignArea, r.minimumArea});
+    w.WriteText("\t选配钢筋：" + BarLabel(r.bars) +
+                F("，实配WriteSubScript(A,s)=%.2f WriteSupScript(mm,2)", r.bars.area) + per +
+                F("≥%.2f WriteSupScript(mm,2)", need) + per + "\n");
+    WriteCrackWidth(w, r);
+    if (r.distribution.found)
+        w.WriteText(F("\t分布钢筋（GB 50010-2010 第9.1.7条）：不小于受力钢筋的15%%及0.15%%bh，需%.2f "
+                      "WriteSupScript(mm,2)/m，",
+                      r.distributionArea) +
+                    "选配" + BarLabel(r.distribution) +
+                    F("（%.2f WriteSupScript(mm,2)/m）\n", r.distribution.area));
 }
 
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {

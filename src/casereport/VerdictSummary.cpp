@@ -36,7 +36,9 @@ std::string Symbol(const std::string& s) {
 std::string Computed(const CheckVerdict& v) {
     if (!v.note.empty()) return v.note;
     std::string text = Symbol(v.symbol) + "=" + Compared(static_cast<float>(v.value), v.required) + Unit(v);
-    if (v.symbol == "ωmax") text = Format("WriteSubScript(A,s)=%.2f mm²，", v.area) + text;
+    if (v.symbol == "ωmax")
+        text = Format("WriteSubScript(A,s)=%.2f mm²", v.area) + (v.bars.empty() ? "" : "（" + v.bars + "）") +
+               "，" + text;
     return text;
 }
 

@@ -48,6 +48,29 @@ constexpr std::array<RebarStrength, kRebarGrades.size()> kRebarStrengths = {{
     {435.0f, 200000.0f},  // HRB500
 }};
 
+// The equivalent rectangular stress block (GB 50010-2010 §6.2.6) and the relative balanced depth
+// (§6.2.7): α1 1.0 up to C50 and 0.94 at C80, β1 0.80 up to C50 and 0.74 at C80, linear between;
+// εcu = 0.0033 − (fcu,k − 50)·10⁻⁵, not above 0.0033 (eq. 6.2.1-5); ξb = β1/(1 + fy/(Es·εcu))
+// (eq. 6.2.7-1).
+struct StressBlock {
+    float alpha1 = 1;
+    float beta1 = 0.8f;
+    float epsilonCu = 0.0033f;
+    float xiB = 0;
+};
+
+inline StressBlock StressBlockOf(int concreteGrade, const RebarStrength& rebar) {
+    // fcu,k is the grade's number: C15 .. C80 in steps of 5.
+    const float fcuk = 15 + 5 * static_cast<float>(concreteGrade);
+    const float over = fcuk > 50 ? (fcuk - 50) / 30 : 0;
+    StressBlock s;
+    s.alpha1 = 1 - 0.06f * over;
+    s.beta1 = 0.8f - 0.06f * over;
+    s.epsilonCu = fcuk > 50 ? 0.0033f - (fcuk - 50) * 1e-5f : 0.0033f;
+    s.xiB = s.beta1 / (1 + rebar.fy / (rebar.Es * s.epsilonCu));
+    return s;
+}
+
 // The strengths of a grade index, or nothing for an index outside the list (a case file may carry one).
 inline std::optional<ConcreteStrength> ConcreteOfGrade(int index) {
     if (index < 0 || index >= static_cast<int>(kConcreteStrengths.size())) return std::nullopt;

@@ -20,6 +20,12 @@ constexpr float kAreaGrowth = 1.05f;
 // guards against an area that cannot grow at all.
 constexpr int kMaxPasses = 4000;
 
+struct Flexure {
+    float area = 0;
+    bool inFlange = false;
+    float alphaS = 0, xi = 0;
+};
+
 float RequiredArea(SectionKind kind, float M, float fc, float fy, float b, float h, float h0, float bf,
                    float hf) {
     if (kind == SectionKind::kStrip) return RectangularSteelArea(M, fc, b, h0, fy);
@@ -99,6 +105,16 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
         r.gradesKnown = false;
         return r;
     }
+    const StressBlock block = StressBlockOf(wall.m_nConcreteGrade, *rebar);
+    r.fc = concrete->fc;
+    r.ft = concrete->ft;
+    r.ftk = concrete->ftk;
+    r.fy = rebar->fy;
+    r.Es = rebar->Es;
+    r.alpha1 = block.alpha1;
+    r.xiB = block.xiB;
+    // The block's α1·fc stands for fc in every formula of the section.
+    const float fc = block.alpha1 * concrete->fc;
 
     // Inside: mm, N, N/mm², N·mm.
     const float c = wall.m_fCover;
@@ -107,14 +123,39 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
     const float as = BarCentroidDepth(c, deq);
     const float h0 = hMm - as;
     const float b = kind == SectionKind::kStrip ? kStripWidth : wall.m_fCfThickness * 1000;
+    r.b = b;
+    r.cover = c;
+    r.as = as;
     r.h0 = h0;
 
     // A section with no depth beyond the bars, or a web of no width, cannot be designed; letting it
     // through would give a negative minimum area and an endless crack loop.
     if (!(h0 > 0) || !(b > 0)) return r;
 
-    float As = RequiredArea(kind, M * 1e6f, concrete->fc, rebar->fy, b, hMm, h0, bfMm, hfMm);
+    const float MN = M * 1e6f;
+    // The flexural steel at an effective depth, with αs and ξ as the report prints them: over the
+    // web less the flange's share, or over bf where the flange alone carries M.
+    auto flexureAt = [&](float depth0) {
+        Flexure f;
+        f.area = RequiredArea(kind, MN, fc, rebar->fy, b, hMm, depth0, bfMm, hfMm);
+        f.inFlange = kind == SectionKind::kTee && !(MN > FlangeCapacity(fc, bfMm, hfMm, depth0));
+        const float share =
+            kind == SectionKind::kTee && !f.inFlange ? fc * (bfMm - b) * hfMm * (depth0 - hfMm / 2) : 0;
+        f.alphaS = (MN - share) / (fc * (f.inFlange ? bfMm : b) * depth0 * depth0);
+        f.xi = 1 - std::sqrt(std::max(0.0f, 1 - 2 * f.alphaS));
+        return f;
+    };
+    const Flexure flexure = flexureAt(h0);
+    float As = flexure.area;
     if (!std::isfinite(As) || As < 0) return r;
+    // A compression zone deeper than the balanced one crushes before the steel yields (§6.2.10).
+    r.alphaS = flexure.alphaS;
+    r.xi = flexure.xi;
+    r.inFlange = flexure.inFlange;
+    if (r.xi > r.xiB) {
+        r.overReinforced = true;
+        return r;
+    }
     r.designed = true;
     r.designArea = As;
     // GB 50010-2010 §8.5.1: the ratio on the whole depth b·h (a T-section's compression flange aside).
@@ -126,29 +167,73 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
         As = r.minimumArea;
     }
 
-    // Crack width under Mk, raising the area by 5 % until it is acceptable. No tension under the
-    // characteristic moment means no crack.
+    // Crack width under Mk at an area, effective depth and deq. No tension under the characteristic
+    // moment means no crack.
     const float MkN = Mk * 1e6f;
-    const float depth = h0 + as;
-    const float wholeSection = b * depth + (bfMm - b) * hfMm;
-    float omega = 0;
-    if (MkN > 0 || std::isnan(MkN)) {
-        for (;;) {
-            float rhoTe = EffectiveTensionRatio(As, b, depth, bfMm, hfMm);
-            float sigmaS = CrackSteelStress(MkN, As, h0);
-            float psi = StrainNonUniformity(concrete->ftk, rhoTe, sigmaS);
-            omega = MaxCrackWidth(psi, sigmaS, rebar->Es, c, deq, rhoTe);
-            if (!(omega > r.crackLimit)) break;
-            // The whole concrete section as steel is the end of the road.
-            if (!(As < wholeSection) || r.passes >= kMaxPasses) break;
-            As *= kAreaGrowth;
-            ++r.passes;
-        }
+    struct Crack {
+        float sigmaS = 0, rhoTe = 0, psi = 0, omega = 0;
+    };
+    auto crackAt = [&](float area, float depth0, float d) {
+        Crack k;
+        if (!(MkN > 0 || std::isnan(MkN))) return k;
+        k.rhoTe = EffectiveTensionRatio(area, b, hMm, bfMm, hfMm);
+        k.sigmaS = CrackSteelStress(MkN, area, depth0);
+        k.psi = StrainNonUniformity(concrete->ftk, k.rhoTe, k.sigmaS);
+        k.omega = MaxCrackWidth(k.psi, k.sigmaS, rebar->Es, c, d, k.rhoTe);
+        return k;
+    };
+
+    // The required area: raised by 5 % until the crack width at the entered deq is acceptable.
+    const float wholeSection = b * hMm + (bfMm - b) * hfMm;
+    Crack crack = crackAt(As, h0, deq);
+    while (crack.omega > r.crackLimit) {
+        // The whole concrete section as steel is the end of the road.
+        if (!(As < wholeSection) || r.passes >= kMaxPasses) break;
+        As *= kAreaGrowth;
+        ++r.passes;
+        crack = crackAt(As, h0, deq);
     }
-    r.crackLimitMet = omega <= r.crackLimit;
-    if (omega < 0) omega = 0;
     r.area = As;
-    r.crackWidth = omega;
+    r.crackLimitMet = crack.omega <= r.crackLimit;
+    r.deq = deq;
+    r.sigmaS = crack.sigmaS;
+    r.rhoTe = crack.rhoTe;
+    r.psi = crack.psi;
+    r.crackWidth = r.areaCrackWidth = std::max(0.0f, crack.omega);
+    if (!r.crackLimitMet) return r;
+
+    // The bars: the smallest usual layout that provides the area, the area its own effective depth
+    // needs and the crack limit at its own diameter.
+    BarLayout layouts[kMaxBarLayouts];
+    const int n = kind == SectionKind::kStrip ? SlabBarLayouts(layouts) : CountedBarLayouts(layouts, b, c);
+    const float nu = rebar->fy < 300 ? 0.7f : 1.0f;  // plain HPB300 bars
+    for (int i = 0; i < n; ++i) {
+        const BarLayout& l = layouts[i];
+        if (l.area < As) continue;
+        // Two layers put the centroid between them, one bar and a spacing of 25 mm (§9.2.1) apart.
+        const float barAs = c + (l.rows == 2 ? l.diameter + std::max(25.0f, l.diameter) / 2 : l.diameter / 2);
+        const float barH0 = hMm - barAs;
+        if (!(barH0 > 0)) continue;
+        const Flexure f = flexureAt(barH0);
+        if (!(f.xi <= r.xiB) || !(l.area >= std::max(f.area, r.minimumArea))) continue;
+        const float d = std::max(deq, l.diameter / nu);
+        const Crack k = crackAt(l.area, barH0, d);
+        if (!(k.omega <= r.crackLimit)) continue;
+        r.bars = l;
+        r.barAs = barAs;
+        r.barH0 = barH0;
+        r.barAlphaS = f.alphaS;
+        r.barXi = f.xi;
+        r.barDesignArea = f.area;
+        r.deq = d;
+        r.sigmaS = k.sigmaS;
+        r.rhoTe = k.rhoTe;
+        r.psi = k.psi;
+        r.crackWidth = std::max(0.0f, k.omega);
+        break;
+    }
+    if (!r.bars.found) return r;
+    if (kind == SectionKind::kStrip) r.distribution = DistributionBars(r.bars.area, hMm, r.distributionArea);
     return r;
 }
 

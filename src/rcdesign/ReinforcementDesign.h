@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "case/WallCase.h"
+#include "rcdesign/BarChoice.h"
 
 namespace wall {
 
@@ -17,6 +18,9 @@ constexpr std::string_view kNotDesignableText =
     "混凝土强度不满足强度要求或墙体尺寸不满足构造要求，无法进行配筋计算！\n";
 constexpr std::string_view kCrackLimitNotMetText =
     "\t钢筋面积增至整个混凝土截面仍不能满足裂缝控制宽度要求，本截面无法满足裂缝控制要求！\n";
+constexpr std::string_view kOverReinforcedText =
+    "\t相对受压区高度ξ超过界限值WriteSubScript(ξ,b)，截面超筋，应加大截面或提高混凝土强度等级！\n";
+constexpr std::string_view kNoBarsText = "\t所需钢筋超过双排Φ32@100，应加大截面！\n";
 constexpr std::string_view kUnknownGradeText = "混凝土或钢筋等级不在可选范围内，无法进行配筋计算！\n";
 constexpr std::string_view kNoBasePressureText =
     "\t基底合力作用点位于基底以外，求不出基底压力，本截面无法进行配筋计算！\n";
@@ -47,19 +51,46 @@ struct ReinforcementResult {
     // False: the concrete or the section cannot take M (negative or undefined area, or no effective
     // depth); the report prints its one-sentence message instead of the lines below.
     bool designed = false;
-    float h0 = 0;          // effective depth
-    float designArea = 0;  // As for M alone
+    // The materials (N/mm²) and the section (mm) the lines print.
+    float fc = 0, ft = 0, ftk = 0, fy = 0, Es = 0;
+    float alpha1 = 1;  // GB 50010-2010 §6.2.6
+    float xiB = 0;     // ξb, §6.2.7
+    float b = 0;       // strip width or web width
+    float cover = 0;   // c, the crack width's cs
+    float as = 0;      // c + deq/2
+    float h0 = 0;      // effective depth
+    // Of M: αs = M/(α1·fc·b·h0²) (a T-section's flange share taken off first, or over bf when the
+    // neutral axis lies in the flange) and ξ = 1 − √(1 − 2αs).
+    bool inFlange = false;  // T-section: the flange alone carries M
+    float alphaS = 0, xi = 0;
+    bool overReinforced = false;  // ξ > ξb: not designed
+    float designArea = 0;         // As for M alone
     // ρ below the minimum: the minimum-ratio lines print ratio and the area becomes ρmin·b·h.
     bool minimumRatio = false;
     float ratio = 0;           // ρ of the design area, percent of b·h
     float minimumPercent = 0;  // ρmin of GB 50010-2010 §8.5.1, percent of b·h
     float minimumArea = 0;     // ρmin·b·h, mm²
-    float area = 0;            // As printed: design or minimum area × 1.05^passes
-    int passes = 0;            // raises of the area by 5 % for the crack width
-    float crackWidth = 0;      // ωmax at the printed area, never below 0
+    float area = 0;            // As required: design or minimum area × 1.05^passes
+    int passes = 0;            // raises of the area by 5 % for the crack width (at the entered deq)
+    float areaCrackWidth = 0;  // ωmax at `area` and the entered deq, never below 0
     float crackLimit = 0;      // ωlim
-    // False when the area grew to the whole concrete section without meeting ωlim: the report says
-    // the crack limit cannot be met with this section instead of printing area and width.
+    // The bars chosen: the smallest usual layout providing `area`, and the area its own diameter's
+    // effective depth needs, with a crack width within ωlim at its diameter (deq = d/ν, ν = 0.7 for
+    // plain bars, GB 50010-2010 Table 7.1.2-2, never below the entered deq). Not found: the section
+    // needs more than two layers of Φ32@100 and fails.
+    BarLayout bars;
+    // The flexure again at the chosen bars' own centroid: as, h0, αs, ξ and As for M.
+    float barAs = 0, barH0 = 0, barAlphaS = 0, barXi = 0, barDesignArea = 0;
+    float deq = 0;         // of the crack width
+    float sigmaS = 0;      // σs = Mk/(0.87·h0·As), §7.1.4
+    float rhoTe = 0;       // ρte = As/Ate, §7.1.2
+    float psi = 0;         // ψ = 1.1 − 0.65·ftk/(ρte·σs), §7.1.2
+    float crackWidth = 0;  // ωmax at the chosen bars (at the required area without them), never below 0
+    // Distribution steel of a slab across its main bars (GB 50010-2010 §9.1.7); none for a T-section.
+    float distributionArea = 0;
+    BarLayout distribution;
+    // False when the area grew to the whole concrete section without meeting ωlim, or no usual bars
+    // meet it: the report says the crack limit cannot be met with this section.
     bool crackLimitMet = false;
 };
 

@@ -33,6 +33,8 @@ std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
         case kShelf:
             return {"m_fTopWidth", "m_fHeelWidth"};
         case kCantilever:
+            // The stem's thickness too: its depth bounds the moment it can take (ξ ≤ ξb).
+            return {"m_fTopWidth", "m_fToeWidth", "m_fHeelWidth"};
         case kCounterfort:
             return {"m_fToeWidth", "m_fHeelWidth"};
         default:
@@ -48,7 +50,10 @@ VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step) {
     double k = std::ceil(min / step - 1e-9);
     if (lower.kind == BoundKind::kOpen && k * step <= min + 1e-12) k += 1;
     v.min = k * step;
-    v.max = std::max<double>(c.wall.m_fHeight, FieldValue(c, f));
+    // Up to the wall's height; a cantilever's stem up to a quarter of it (stems are a tenth or so), which
+    // keeps the three-field grid within reach at the dialog's step.
+    const bool stem = c.wallType == kCantilever && f.name == "m_fTopWidth";
+    v.max = std::max<double>(stem ? c.wall.m_fHeight / 4 : c.wall.m_fHeight, FieldValue(c, f));
     v.max = std::floor(v.max / step + 1e-9) * step;
     return v;
 }

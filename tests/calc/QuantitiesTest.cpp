@@ -18,10 +18,10 @@ TEST(Quantities, DefaultWallsByHand) {
     const Row rows[] = {
         // The outline's 51.533333 m² (see the gravity wall's hand analysis).
         {"gravity", kGravity, kRankine, 51.5333, -1},
-        // Stem 0.35 × (7 − 0.6) + base (1.5 + 0.35 + 2.7) × 0.6 = 4.97 m². Steel from the designed areas
-        // (As 6346.15, 1200 (the minimum 0.20 %·600), 1292.08 mm²/m over the stem height 6.4 m, the toe
-        // 1.5 m and the heel 2.7 m): (6346.15·6.4 + 1200·1.5 + 1292.08·2.7)·1e-6·7850 = 360.35 kg/m.
-        {"cantilever, Coulomb", kCantilever, kCoulomb, 4.97, 360.35},
+        // Stem 0.35 × (7 − 0.6) + base (1.5 + 0.35 + 2.7) × 0.6 = 4.97 m². Steel from the bars provided
+        // (Φ32@100 8042.48, Φ14@125 1231.50, Φ16@150 1340.41 mm²/m over the stem height 6.4 m, the toe
+        // 1.5 m and the heel 2.7 m): (8042.48·6.4 + 1231.50·1.5 + 1340.41·2.7)·1e-6·7850 = 446.97 kg/m.
+        {"cantilever, Coulomb", kCantilever, kCoulomb, 4.97, 446.97},
         // Stem 0.3 × 7.4 + base 4.5 × 0.6 = 4.92 m², counterfort ½ × 2.7 × 7.4 × 0.2 / 3 = 0.666 m².
         {"counterfort", kCounterfort, kRankine, 5.586, -1},
     };

@@ -45,7 +45,7 @@ Interval Number(const std::string& text) {
     return {v - half, v + half};
 }
 
-// + - × / and brackets over printed numbers, as the report writes its substituted formulas.
+// + - × /, √, ², 10⁶ and brackets over printed numbers, as the report writes its substituted formulas.
 class Evaluator {
   public:
     explicit Evaluator(std::string text) : s_(std::move(text)) {}
@@ -84,8 +84,19 @@ class Evaluator {
                 return v;
         }
     }
+    // A power: a factor, squared by a trailing "²".
     Interval Factor() {
+        Interval v = Base();
+        while (Take("²")) v = v * v;
+        return v;
+    }
+    Interval Base() {
         if (Take("-")) return Interval{0, 0} - Factor();
+        if (Take("10⁶")) return {1e6, 1e6};
+        if (Take("√")) {
+            const Interval v = Factor();
+            return {std::sqrt(std::max(0.0, v.lo)), std::sqrt(std::max(0.0, v.hi))};
+        }
         if (Take("(")) {
             const Interval v = Sum();
             ok_ = ok_ && Take(")");

@@ -87,7 +87,7 @@ TEST(RcReinforcement, StripWithDefaultStemDepth) {
     EXPECT_FLOAT_EQ(r.minimumPercent, 0.2f);
     EXPECT_EQ(r.passes, 0);
     EXPECT_NEAR(r.area, 700, 1e-3);
-    EXPECT_NEAR(r.crackWidth, 0.08835, 0.0002);
+    EXPECT_NEAR(r.areaCrackWidth, 0.08835, 0.0002);
     EXPECT_TRUE(r.crackLimitMet);
 }
 
@@ -103,7 +103,7 @@ TEST(RcReinforcement, SmallMomentTakesTheMinimumRatio) {
     EXPECT_TRUE(r.minimumRatio);
     EXPECT_NEAR(r.ratio, 0.02942, 0.0001);
     EXPECT_FLOAT_EQ(r.area, 700.0f);
-    EXPECT_NEAR(r.crackWidth, 0.007929, 0.00002);
+    EXPECT_NEAR(r.areaCrackWidth, 0.007929, 0.00002);
     EXPECT_TRUE(r.crackLimitMet);
 }
 
@@ -131,7 +131,7 @@ TEST(RcReinforcement, CrackWidthGrowsTheAreaByFivePercentSteps) {
         EXPECT_NEAR(r.designArea, 804.4, 0.05);
         EXPECT_EQ(r.passes, row.passes);
         EXPECT_NEAR(r.area, 804.4 * std::pow(1.05, row.passes), 0.1);
-        EXPECT_NEAR(r.crackWidth, row.width, 0.0001);
+        EXPECT_NEAR(r.areaCrackWidth, row.width, 0.0001);
         EXPECT_TRUE(r.crackLimitMet);
     }
 }
@@ -145,7 +145,8 @@ TEST(RcReinforcement, TeeSectionFlangeAndWebBranches) {
     //   As = 500e6/(0.980768·300·1175) = 1446.25 -> ×1.094318 = 1582.66 mm², ρ = 100·1582.66/(1175·200) =
     //   0.673 %.
     // M = 3500 > Mf: αs = (3500e6 - 9.6·800·300·1025)/(9.6·200·1175²) = 0.429455, ξ = 1 - √(1 - 0.858910)
-    //   = 0.624381, As = (9.6·200·0.624381·1175 + 9.6·800·300)/300 = 12375.35 -> ×1.094318 = 13542.56 mm².
+    //   = 0.624381 > ξb = 0.8/(1 + 300/(2e5·0.0033)) = 0.550 (GB 50010-2010 §6.2.7): over-reinforced, the
+    //   concrete crushes before the steel yields, no design (it would have been 13542.56 mm²).
     // M = 4000: αs = 0.618 > 0.5, the root of a negative number: no design.
     struct Row {
         float M;
@@ -153,11 +154,12 @@ TEST(RcReinforcement, TeeSectionFlangeAndWebBranches) {
         double area;
     };
     const CRetainingWall wall = Wall(kC20, kHRB335, 20, 10, 10.0f, 0.2f);
-    for (Row row : {Row{500, true, 1582.66}, Row{3500, true, 13542.56}, Row{4000, false, 0}}) {
+    for (Row row : {Row{500, true, 1582.66}, Row{3500, false, 0}, Row{4000, false, 0}}) {
         SCOPED_TRACE(row.M);
         ReinforcementResult r =
             DesignReinforcement(wall, SectionKind::kTee, 1.2f, row.M, row.M / 1.35f, 1.0f, 0.3f);
         EXPECT_EQ(r.designed, row.designed);
+        EXPECT_EQ(r.overReinforced, row.M == 3500);
         if (row.designed) {
             EXPECT_NEAR(r.designArea, row.area, row.area * 2e-5);
         }
@@ -298,3 +300,59 @@ TEST(RcShear, SlabsAndCounterfortByHand) {
 }
 
 }  // namespace
+
+namespace wall {
+namespace {
+
+// ξb = β1/(1 + fy/(Es·εcu)) (GB 50010-2010 eq. 6.2.7-1) as the textbooks tabulate it: HRB335 0.550 and
+// HRB400 0.518 up to C50, HPB300 0.576; C60 with HRB400: β1 = 0.78, εcu = 0.0032, ξb = 0.499.
+TEST(RcReinforcement, BalancedDepthOfTheGrades) {
+    struct Row {
+        int concrete, rebar;
+        float xiB, alpha1;
+    };
+    const Row rows[] = {{kC25, kHRB335, 0.550f, 1.0f},
+                        {kC50, kHRB400, 0.518f, 1.0f},
+                        {kC25, 0, 0.576f, 1.0f},
+                        {9, kHRB400, 0.499f, 0.98f}};
+    for (const Row& row : rows) {
+        const StressBlock s = StressBlockOf(row.concrete, *RebarOfGrade(row.rebar));
+        EXPECT_NEAR(s.xiB, row.xiB, 0.0006) << row.concrete << " " << row.rebar;
+        EXPECT_NEAR(s.alpha1, row.alpha1, 1e-6);
+    }
+}
+
+// The 350 mm strip of StripWithDefaultStemDepth needs the minimum 700 mm²/m. The usual layouts by area:
+// Φ12@180 628.3 < 700 ≤ Φ12@150 754.0 < Φ14@200 769.7 < Φ10@100 785.4, so Φ12@150. With its own centroid
+// as = 20 + 6 = 26, h0 = 324, M = 50 needs 525 < 700. Crack width at deq = 12: ρte = 754/175000 -> 0.01,
+// σs = 35e6/(0.87·753.98·324) = 164.68, ψ = 1.1 − 0.65·1.78/1.6468 = 0.3974, ω = 1.9·0.3974·164.68/2e5·
+// (38 + 0.08·12/0.01) = 0.08332 mm. Distribution steel (§9.1.7): max(0.15·754, 0.0015·1000·350) = 525;
+// Φ10@150 gives 523.6, short, so Φ12@200 = 565.5.
+TEST(RcReinforcement, BarChoiceByHand) {
+    ReinforcementResult r =
+        DesignReinforcement(Wall(kC25, kHRB335, 20, 10, 0.2f), SectionKind::kStrip, 0.35f, 50, 35);
+    ASSERT_TRUE(r.bars.found);
+    EXPECT_EQ(BarLabel(r.bars), "Φ12@150");
+    EXPECT_NEAR(r.bars.area, 753.98, 0.01);
+    EXPECT_FLOAT_EQ(r.barH0, 324);
+    EXPECT_NEAR(r.sigmaS, 164.68, 0.01);
+    EXPECT_NEAR(r.psi, 0.3974, 0.0001);
+    EXPECT_NEAR(r.crackWidth, 0.08332, 0.00002);
+    EXPECT_NEAR(r.distributionArea, 525, 0.01);
+    EXPECT_EQ(BarLabel(r.distribution), "Φ12@200");
+
+    // Over the property: across moments, the bars provide the required area and meet the crack limit.
+    for (float M = 20; M < 400; M *= 1.37f) {
+        const ReinforcementResult s =
+            DesignReinforcement(Wall(kC25, kHRB335, 20, 10, 0.2f), SectionKind::kStrip, 0.5f, M, M / 1.3f);
+        SCOPED_TRACE(M);
+        ASSERT_TRUE(s.bars.found);
+        EXPECT_GE(s.bars.area, s.area);
+        EXPECT_GE(s.bars.area, s.barDesignArea);
+        EXPECT_LE(s.crackWidth, s.crackLimit);
+        EXPECT_LE(s.barXi, s.xiB);
+    }
+}
+
+}  // namespace
+}  // namespace wall

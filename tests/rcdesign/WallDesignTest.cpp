@@ -51,7 +51,7 @@ TEST(RcCantilever, SmallWallSequence) {
     }
     EXPECT_NEAR(r.sections[0].result.designArea, 884.03, 0.05);
     EXPECT_NEAR(r.sections[0].result.area, 1000, 0.01);
-    EXPECT_NEAR(r.sections[0].result.crackWidth, 0.1422, 0.0002);
+    EXPECT_NEAR(r.sections[0].result.areaCrackWidth, 0.1422, 0.0002);
 }
 
 TEST(RcCantilever, NegativeHeelMomentIsDesignedWithItsMagnitude) {

@@ -1,0 +1,74 @@
+// Bars of usual sizes that provide a required area.
+#include "rcdesign/BarChoice.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace wall {
+namespace {
+
+constexpr std::array<float, 10> kDiameters = {10, 12, 14, 16, 18, 20, 22, 25, 28, 32};
+constexpr std::array<float, 6> kSpacings = {200, 180, 150, 125, 120, 100};
+constexpr std::array<float, 5> kDistributionDiameters = {8, 10, 12, 14, 16};
+constexpr std::array<float, 5> kDistributionSpacings = {250, 200, 150, 125, 100};
+
+// By area; at equal area the fewer, larger bars.
+bool Before(const BarLayout& a, const BarLayout& b) {
+    if (a.area != b.area) return a.area < b.area;
+    return a.diameter > b.diameter;
+}
+
+}  // namespace
+
+std::string BarLabel(const BarLayout& l) {
+    if (!l.found) return {};
+    const std::string d = std::to_string(static_cast<int>(l.diameter));
+    if (l.count > 0) return std::to_string(l.count) + "Φ" + d + (l.rows > 1 ? "（两排）" : "");
+    const std::string one = "Φ" + d + "@" + std::to_string(static_cast<int>(l.spacing));
+    return l.rows > 1 ? std::to_string(l.rows) + "×" + one : one;
+}
+
+float BarArea(float diameter) {
+    return static_cast<float>(3.14159265358979 * diameter * diameter / 4);
+}
+
+int SlabBarLayouts(BarLayout (&out)[kMaxBarLayouts]) {
+    int n = 0;
+    for (int rows = 1; rows <= 2; ++rows)
+        for (float d : kDiameters)
+            for (float s : kSpacings) {
+                // Two layers only of the larger bars: a second layer of thin bars is not usual.
+                if (rows == 2 && d < 20) continue;
+                if (n < kMaxBarLayouts) out[n++] = {true, d, s, rows, 0, rows * BarArea(d) * 1000 / s};
+            }
+    std::sort(out, out + n, Before);
+    return n;
+}
+
+int CountedBarLayouts(BarLayout (&out)[kMaxBarLayouts], float b, float cover) {
+    int n = 0;
+    for (float d : kDiameters) {
+        if (d < 16) continue;
+        const float clear = std::max(25.0f, d);
+        const int perLayer = static_cast<int>(std::floor((b - 2 * cover + clear) / (d + clear)));
+        for (int count = 2; count <= 16 && count <= 2 * perLayer; ++count)
+            if (n < kMaxBarLayouts)
+                out[n++] = {true, d, 0, count > perLayer ? 2 : 1, count, count * BarArea(d)};
+    }
+    std::sort(out, out + n, Before);
+    return n;
+}
+
+BarLayout DistributionBars(float mainArea, float h, float& required) {
+    required = std::max(0.15f * mainArea, 0.0015f * 1000 * h);
+    BarLayout best;
+    for (float d : kDistributionDiameters)
+        for (float s : kDistributionSpacings) {
+            const BarLayout l = {true, d, s, 1, 0, BarArea(d) * 1000 / s};
+            if (l.area >= required && (!best.found || Before(l, best))) best = l;
+        }
+    return best;
+}
+
+}  // namespace wall
