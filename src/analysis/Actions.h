@@ -8,10 +8,11 @@
 namespace wall {
 
 enum class ActionKind {
-    kWallWeight,     // the wall's own weight
-    kSoilWeight,     // soil resting on a heel or a shelf platform
-    kSurchargeLoad,  // the part of a strip surcharge standing on a heel
-    kEarthPressure,  // an earth-pressure thrust on a back (real or imaginary)
+    kWallWeight,       // the wall's own weight
+    kSoilWeight,       // soil resting on a heel or a shelf platform
+    kSurchargeLoad,    // the part of a strip surcharge standing on a heel
+    kEarthPressure,    // an earth-pressure thrust on a back (real or imaginary)
+    kSurchargeThrust,  // the strip surcharge's part of a thrust, where the soil's part is an action apart
 };
 
 // One force per metre of wall. Fx pushes towards the toe, Fy acts downwards; (x, y) is the point of
@@ -30,10 +31,15 @@ struct Action {
     float y = 0;   // m
 
     // A weight or load acts vertically only; a thrust has both components (one may be zero).
-    bool Horizontal() const { return kind == ActionKind::kEarthPressure; }
-    // A variable load whose weight only holds the wall: left out where it would raise a safety factor
-    // (GB 55001-2021 §3.1.13: a favourable variable action takes 0), counted on the base.
-    bool FavourableVariable() const { return kind == ActionKind::kSurchargeLoad; }
+    bool Horizontal() const {
+        return kind == ActionKind::kEarthPressure || kind == ActionKind::kSurchargeThrust;
+    }
+    // A variable load's vertical force, which only holds the wall: left out where it would raise a
+    // safety factor (GB 55001-2021 §3.1.13: a favourable variable action takes 0), counted on the base.
+    // A surcharge's thrust still pushes with its horizontal part.
+    bool FavourableVariable() const {
+        return kind == ActionKind::kSurchargeLoad || kind == ActionKind::kSurchargeThrust;
+    }
 };
 
 // At most a handful of forces act on one wall; a fixed array keeps the analysis free of allocation.
@@ -66,11 +72,31 @@ class ActionList {
     Action m_overflow{};
 };
 
+// The symbols of a thrust's two components and its point.
+struct ThrustSymbols {
+    const char* fx;
+    const char* fy;
+    const char* x;
+    const char* y;
+};
+
+// One thrust as its components and point (kN/m, m from the toe).
+struct ThrustPart {
+    float Fx = 0, Fy = 0, x = 0, y = 0;
+};
+
+// Adds a thrust: one action when the surcharge has no part in it, else the soil's part and the
+// surcharge's (kSurchargeThrust) under their own symbols, so that the surcharge's vertical component
+// never raises a factor.
+void AddThrust(ActionList& list, const ThrustSymbols& whole, const ThrustPart& total,
+               const ThrustSymbols& soil, const ThrustPart& soilPart, const ThrustSymbols& load,
+               const ThrustPart& loadPart);
+
 // The actions' sums in list order, in single precision as every analysis adds them.
 // The factors leave out the favourable variable loads; the base takes every action.
 struct ActionSums {
     float weights = 0;        // ΣFy of the vertical-only actions (G), favourable variable loads left out
-    float thrustY = 0;        // ΣFy of the thrusts
+    float thrustY = 0;        // ΣFy of the thrusts, a surcharge's part left out
     float thrustX = 0;        // ΣFx
     float vertical = 0;       // ΣFy of all, in list order
     float resisting = 0;      // ΣFy·x, favourable variable loads left out

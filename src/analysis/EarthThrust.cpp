@@ -204,6 +204,18 @@ Point WallBack::At(double depth) const {
     return {top.x + (bottom.x - top.x) * t, top.y + (bottom.y - top.y) * t};
 }
 
+ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin) {
+    const DiagramThrust d = t.diagram.Thrust(part);
+    ThrustPart p;
+    if (!(d.force > 0)) return p;
+    const Point at = t.back.At(d.depth);
+    p.Fx = static_cast<float>(d.force * std::cos(angle));
+    p.Fy = static_cast<float>(d.force * std::sin(angle));
+    p.x = static_cast<float>(at.x - origin.x);
+    p.y = static_cast<float>(at.y - origin.y);
+    return p;
+}
+
 double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho) {
     const double alpha = back.Angle();
     const double k = WedgeFactor(rho, soil.phi, alpha, soil.delta);
@@ -215,6 +227,7 @@ double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Back
 
 ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil) {
     ThrustResult r;
+    r.backfill = soil;
     const double H = back.Height(), alpha = back.Angle();
     // Planes rise from the back's foot between the friction angle (no thrust) and the back itself.
     const double lo = soil.phi, hi = std::min(kPi / 2 + alpha, kPi / 2 + soil.phi + alpha + soil.delta);
@@ -272,6 +285,7 @@ ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, co
 
 ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil) {
     ThrustResult r;
+    r.backfill = soil;
     const double H = back.Height();
     if (!(H > 0)) {
         r.status = PressureStatus::kNoFailurePlane;

@@ -2,6 +2,7 @@
 // by trial wedges, Rankine's on a vertical back; a strip surcharge by the same rule in both.
 #pragma once
 
+#include "analysis/Actions.h"
 #include "analysis/Ground.h"
 #include "analysis/PressureDiagram.h"
 #include "analysis/PressureStatus.h"
@@ -42,6 +43,7 @@ struct ThrustResult {
     bool soilClipped = false;  // Rankine: cohesion took the soil's pressure below zero near the top
     float soilComputed = 0;    // Rankine: the soil's thrust as the closed form gives it, tension included
     PressureDiagram diagram;   // thrust per metre of depth along the back
+    Backfill backfill;         // the soil it was found for
 };
 
 // Coulomb's active thrust, inclined at δ to the back's normal, found as the largest thrust of the
@@ -60,6 +62,10 @@ ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, co
 // zero. A strip surcharge adds q·Ka·cosβ between the lines drawn from its edges at 45° + φ/2 to the
 // back (the local-load rule of the soil-mechanics texts, and GB 50330-2013 Appendix B.0.2).
 ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil);
+
+// One part of a thrust (the soil's or the surcharge's) as an action's components, inclined at `angle`
+// (rad) above the horizontal, at its own point on the back, measured from `origin` (the toe).
+ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin);
 
 // Coulomb's trial wedge at one plane angle ρ from the horizontal (for tests and the search): the
 // thrust of the wedge of soil and strip between the back, the ground and the plane from the back's foot.

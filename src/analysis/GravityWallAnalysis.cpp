@@ -17,7 +17,11 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         r.coulomb = CoulombActivePressure(c, kb);
         r.status = r.coulomb.status;
         if (r.status != PressureStatus::kOk) return r;
-        r.stability = ComputeStability(c, kb, WallActions(c, kb));
+        const double angle = OutlineBack(kb).Angle() + kb.wallFriction;
+        const Point toe = {kb.outline.x[4], kb.outline.y[4]};
+        const ThrustParts parts = {PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kSoil, angle, toe),
+                                   PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kLoad, angle, toe)};
+        r.stability = ComputeStability(c, kb, WallActions(c, kb, parts));
     } else {
         r.rankine = RankineActivePressure(c, kb);
         r.status = r.rankine.status;
@@ -28,16 +32,26 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         if (r.rankine.load.Ws > 0)
             actions.Add({ActionKind::kSurchargeLoad, "", "Wq", "Zwq", "", 0, r.rankine.load.Ws,
                          r.rankine.load.xs, 0});
-        actions.Add({ActionKind::kEarthPressure, "Ex", "Ey", "Zx", "Zy", r.rankine.Ex, r.rankine.Ey,
-                     r.rankine.Zx, r.rankine.Zy});
+        // The surcharge's part of the thrust apart from the soil's, which carries the soil over the face.
+        const double beta = r.rankine.beta;
+        const Point toe = {kb.outline.x[4], kb.outline.y[4]};
+        const ThrustPart load = PartOfThrust(r.rankine.thrust, PressureDiagram::Part::kLoad, beta, toe);
+        ThrustPart soil = PartOfThrust(r.rankine.thrust, PressureDiagram::Part::kSoil, beta, toe);
+        if (soil.Fy + r.rankine.wedge.Ws != 0) {
+            soil.x =
+                (soil.Fy * soil.x + r.rankine.wedge.Ws * r.rankine.wedge.xs) / (soil.Fy + r.rankine.wedge.Ws);
+            soil.Fy += r.rankine.wedge.Ws;
+        }
+        AddThrust(actions, {"Ex", "Ey", "Zx", "Zy"}, {r.rankine.Ex, r.rankine.Ey, r.rankine.Zx, r.rankine.Zy},
+                  {"Esx", "Esy", "Zsx", "Zsy"}, soil, {"Eqx", "Eqy", "Zqx", "Zqy"}, load);
         r.stability = ComputeStability(c, kb, actions);
     }
 
-    const Action* thrust = r.stability.actions.Find(ActionKind::kEarthPressure);
-    r.pressure.Ex = thrust->Fx;
-    r.pressure.Ey = thrust->Fy;
-    r.pressure.Zx = thrust->x;
-    r.pressure.Zy = thrust->y;
+    // The whole thrust, whichever parts the stability took it in.
+    r.pressure.Ex = r.theory == kCoulomb ? r.coulomb.Ex : r.rankine.Ex;
+    r.pressure.Ey = r.theory == kCoulomb ? r.coulomb.Ey : r.rankine.Ey;
+    r.pressure.Zx = r.theory == kCoulomb ? r.coulomb.Zx : r.rankine.Zx;
+    r.pressure.Zy = r.theory == kCoulomb ? r.coulomb.Zy : r.rankine.Zy;
     r.pressure.E = Sqrt(r.pressure.Ex * r.pressure.Ex + r.pressure.Ey * r.pressure.Ey);
 
     r.section = ChooseGravitySection(c, kb);

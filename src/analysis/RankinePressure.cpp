@@ -56,6 +56,7 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     if (r.status != PressureStatus::kOk) return r;
     const double beta = g.AngleAt(X[5]);
     r.sloping = beta > 1e-6;
+    r.beta = static_cast<float>(beta);
     r.Ka = r.thrust.Ka;
     r.effectiveHeight = r.thrust.height;
     r.E1 = r.thrust.soil;

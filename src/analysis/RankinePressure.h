@@ -18,6 +18,7 @@ struct RankineResult {
     PressureStatus status = PressureStatus::kOk;
     ThrustResult thrust;   // on the vertical through P5, from the ground down to P5
     bool sloping = false;  // the ground at the vertical's top slopes: the thrust is parallel to it
+    float beta = 0;        // rad: the thrust's angle above the horizontal
     float Ka = 0;
     float effectiveHeight = 0;  // of the vertical, up to the ground
     float E1 = 0;               // soil part, never below 0

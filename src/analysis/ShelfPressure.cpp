@@ -67,9 +67,15 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.Ey = static_cast<float>(r.E1 * std::sin(alpha1 + delta));
     r.Zy = static_cast<float>(r.upper.point.y - Y[4]);
     r.Zx = static_cast<float>(r.upper.point.x - X[4]);
+    r.upperSoil = PartOfThrust(r.upper, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
+    r.upperLoad = PartOfThrust(r.upper, PressureDiagram::Part::kLoad, alpha1 + delta, {X[4], Y[4]});
 
     // Lower wall: the soil above the platform acts on it as a uniform load γ·h1.
     r.Ka2 = CoulombCoefficient(phi, alpha2, delta, beta);
+    r.phi = phi;
+    r.delta = delta;
+    r.alpha2 = alpha2;
+    r.beta2 = beta;
     const float Ka2 = r.Ka2;
     r.E2s = 0.5f * Ka2 * gamma * h2 * h2 + Ka2 * gamma * h1 * h2;
     const float Ms = (h2 / 2 + s) * Ka2 * gamma * h1 * h2 + (h2 / 3 + s) * 0.5f * Ka2 * gamma * h2 * h2;
@@ -95,6 +101,17 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.E2y = r.E2 * Sin(alpha2 + delta);
     const Point at = OnLowerBack(kb, r.Z2y - s);
     r.Z2x = static_cast<float>(at.x - X[4]);
+    if (r.Eq2 > 0) {
+        // Each part at its own height on the lower back.
+        const float soilY = r.E2s > 0 ? Ms / r.E2s : h2 / 3 + s;
+        const Point soilAt = OnLowerBack(kb, soilY - s), loadAt = OnLowerBack(kb, Zq - s);
+        r.lowerSoil = {static_cast<float>(r.E2s * Cos(alpha2 + delta)),
+                       static_cast<float>(r.E2s * Sin(alpha2 + delta)), static_cast<float>(soilAt.x - X[4]),
+                       soilY};
+        r.lowerLoad = {static_cast<float>(r.Eq2 * Cos(alpha2 + delta)),
+                       static_cast<float>(r.Eq2 * Sin(alpha2 + delta)), static_cast<float>(loadAt.x - X[4]),
+                       Zq};
+    }
 
     kb.pressureX = r.Ex;
     kb.pressureY = r.Ey;

@@ -22,11 +22,15 @@ struct ShelfPressureResult {
     ThrustResult upper;      // the upper back's thrust by trial wedges, with its diagram
     // Lower wall, below the platform.
     float Ka2 = 0;
-    float h2 = 0;  // lower wall height
+    float phi = 0, delta = 0;     // rad, of Ka2's formula
+    float alpha2 = 0, beta2 = 0;  // rad: the lower back's angle and the ground's at the top
+    float h2 = 0;                 // lower wall height
     float E2 = 0;
     float Eq2 = 0;  // the surcharge's part of it
     float E2s = 0;  // the soil's part: the soil above the platform as a uniform load γ·h1
     float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
+    // The soil's and the surcharge's parts of each thrust, from the toe (components and points).
+    ThrustPart upperSoil, upperLoad, lowerSoil, lowerLoad;
     // Soil standing on the platform.
     float extraWeight = 0;
     float extraWeightArm = 0;

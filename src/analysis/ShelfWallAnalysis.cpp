@@ -13,7 +13,9 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     r.pressure = ShelfPressure(c, kb);
     if (r.pressure.status != PressureStatus::kOk) return r;
 
-    r.stability = ComputeStability(c, kb, WallActions(c, kb));
+    const ShelfPressureResult& p = r.pressure;
+    r.stability =
+        ComputeStability(c, kb, WallActions(c, kb, {p.upperSoil, p.upperLoad}, {p.lowerSoil, p.lowerLoad}));
     r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);
     return r;
 }

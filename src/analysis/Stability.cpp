@@ -63,11 +63,6 @@ float BaseInclination(const WallCase& c) {
                                                           : 0.0f;
 }
 
-Action Thrust(const char* fx, const char* fy, const char* x, const char* y, float Ex, float Ey, float Zx,
-              float Zy) {
-    return {ActionKind::kEarthPressure, fx, fy, x, y, Ex, Ey, Zx, Zy};
-}
-
 }  // namespace
 
 bool FactorPasses(float factor, double required) {
@@ -75,19 +70,24 @@ bool FactorPasses(float factor, double required) {
     return std::isfinite(factor) && (factor > required || std::fabs(factor - required) < 1e-5);
 }
 
-ActionList WallActions(const WallCase& c, const KernelBlock& kb) {
+ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper,
+                       const ThrustParts& lower) {
     ActionList list;
     list.Add({ActionKind::kWallWeight, "", "W", "Zw", "", 0, kb.wallWeight, kb.wallWeightArm, 0});
+    const ThrustPart total = {kb.pressureX, kb.pressureY, kb.armX, kb.armY};
     if (c.wallType == kShelf) {
         list.Add({ActionKind::kSoilWeight, "", "Ws", "Zws", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
-        list.Add(Thrust("Ea1x", "Ea1y", "Z1x", "Z1y", kb.pressureX, kb.pressureY, kb.armX, kb.armY));
-        list.Add(Thrust("Ea2x", "Ea2y", "Z2x", "Z2y", kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX,
-                        kb.lowerArmY));
+        AddThrust(list, {"Ea1x", "Ea1y", "Z1x", "Z1y"}, total, {"Es1x", "Es1y", "Zs1x", "Zs1y"}, upper.soil,
+                  {"Eq1x", "Eq1y", "Zq1x", "Zq1y"}, upper.load);
+        AddThrust(list, {"Ea2x", "Ea2y", "Z2x", "Z2y"},
+                  {kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX, kb.lowerArmY},
+                  {"Es2x", "Es2y", "Zs2x", "Zs2y"}, lower.soil, {"Eq2x", "Eq2y", "Zq2x", "Zq2y"}, lower.load);
         return list;
     }
     if (c.wallType == kCantilever || c.wallType == kCounterfort)
         list.Add({ActionKind::kSoilWeight, "", "W1", "Zw1", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
-    list.Add(Thrust("Ex", "Ey", "Zx", "Zy", kb.pressureX, kb.pressureY, kb.armX, kb.armY));
+    AddThrust(list, {"Ex", "Ey", "Zx", "Zy"}, total, {"Esx", "Esy", "Zsx", "Zsy"}, upper.soil,
+              {"Eqx", "Eqy", "Zqx", "Zqy"}, upper.load);
     return list;
 }
 

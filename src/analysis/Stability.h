@@ -57,8 +57,15 @@ bool FactorPasses(float factor, double required);
 
 // The actions of the block's present state by wall type, with the symbols the report prints: the wall
 // weight W; the soil on a shelf's platform (Ws) or a heel (W1); the thrust (E, or the shelf's upper
-// Ea1 and lower Ea2).
-ActionList WallActions(const WallCase& c, const KernelBlock& kb);
+// Ea1 and lower Ea2), split into the soil's and the surcharge's parts where the surcharge has one.
+// A thrust's soil and surcharge parts; with no surcharge part the thrust is one action of the block's
+// totals.
+struct ThrustParts {
+    ThrustPart soil;
+    ThrustPart load;
+};
+ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper = {},
+                       const ThrustParts& lower = {});
 
 // Computes Kq, Kh, B, e0, σmax, σmin from the wall's actions and the block's outline and base
 // friction, and stores them in overturningFactor, slidingFactor, baseWidth, eccentricity, stressMax,

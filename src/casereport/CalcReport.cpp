@@ -5,6 +5,7 @@
 
 #include "casereport/DesignData.h"
 #include "casereport/VerdictSummary.h"
+#include "drawing/PressureSketch.h"
 #include "drawing/SketchFiles.h"
 
 namespace wall {
@@ -19,23 +20,36 @@ SketchLoads LoadingSketchLoads(const CaseResult& r) {
                                                : nullptr;
     SketchLoads l;
     if (!s) return l;
-    int thrusts = 0;
+    // Each thrust whole: a surcharge's part joins the soil's part before it, at their resultant.
+    ThrustPart thrusts[2];
+    int n = -1;
     for (const Action& a : s->actions) {
         if (a.kind == ActionKind::kWallWeight) {
             l.W = a.Fy;
             l.Zw = a.x;
-        } else if (a.kind == ActionKind::kEarthPressure && thrusts++ == 0) {
-            l.Ex = a.Fx;
-            l.Ey = a.Fy;
-            l.Zx = a.x;
-            l.Zy = a.y;
-        } else if (a.kind == ActionKind::kEarthPressure) {
-            l.hasLower = true;
-            l.lowerEx = a.Fx;
-            l.lowerEy = a.Fy;
-            l.lowerZx = a.x;
-            l.lowerZy = a.y;
         }
+        if (!a.Horizontal()) continue;
+        if (a.kind == ActionKind::kEarthPressure && ++n >= 2) break;
+        if (n < 0) continue;
+        ThrustPart& t = thrusts[n];
+        const float Fx = t.Fx + a.Fx, Fy = t.Fy + a.Fy;
+        t.y = Fx != 0 ? (t.Fx * t.y + a.Fx * a.y) / Fx : a.y;
+        t.x = Fy != 0 ? (t.Fy * t.x + a.Fy * a.x) / Fy : a.x;
+        t.Fx = Fx;
+        t.Fy = Fy;
+    }
+    if (n >= 0) {
+        l.Ex = thrusts[0].Fx;
+        l.Ey = thrusts[0].Fy;
+        l.Zx = thrusts[0].x;
+        l.Zy = thrusts[0].y;
+    }
+    if (n >= 1) {
+        l.hasLower = true;
+        l.lowerEx = thrusts[1].Fx;
+        l.lowerEy = thrusts[1].Fy;
+        l.lowerZx = thrusts[1].x;
+        l.lowerZy = thrusts[1].y;
     }
     return l;
 }
@@ -61,8 +75,23 @@ void CalcReport::InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt) {
     PastePicture(pic);
 }
 
-void CalcReport::WriteLoadingSketch() {
+void CalcReport::WriteLoadingSketch(const PressureDiagram* diagram) {
     ComposeReportSketch(m_loadSketch, m_in.wallCase, LoadingSketchLoads(m_in.result));
+    if (diagram && diagram->size() > 1) {
+        // The sketch and the diagram side by side across the text width of the page (593.5 − 2 × 89.85
+        // pt), each less its cell's margins.
+        ComposePressureDiagram(m_pressureSketch, *diagram);
+        AddLayoutTable(1, 263.8f, 150.0f);
+        SetAlignment(1);
+        InsertCanvasPicture(m_loadSketch, 263.8 - 10.8);
+        NextCell(1);
+        InsertCanvasPicture(m_pressureSketch, 150.0 - 10.8);
+        TypeParagraph();
+        WriteText("土压力分布图");
+        LeaveTable();
+        SetAlignment(0);
+        return;
+    }
     // The text width of the page: 593.5 - 2 x 89.85 pt.
     InsertCanvasPicture(m_loadSketch, 413.8);
     // The picture stands in a paragraph of its own, so the result lines start below it.

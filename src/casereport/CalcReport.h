@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/PressureDiagram.h"
 #include "calc/CaseResult.h"
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
@@ -44,8 +45,9 @@ class CalcReport : public ReportWriter {
     // The picture of a canvas at the insertion point, with the 1 % margin, at most `maxWidthPt` wide.
     void InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt);
 
-    // Composes the loading sketch and inserts it; then leaves the table and aligns left.
-    void WriteLoadingSketch();
+    // Composes the loading sketch and inserts it, with the pressure diagram of the back beside it when
+    // one is given; then leaves the table and aligns left.
+    void WriteLoadingSketch(const PressureDiagram* diagram = nullptr);
 
     void WriteGravityAnalysis(const GravityWallResult& r);
     void WriteShelfAnalysis(const ShelfWallResult& r);
@@ -56,6 +58,7 @@ class CalcReport : public ReportWriter {
     CaseReportInput m_in;
     DrawingCanvas m_preview;
     DrawingCanvas m_loadSketch;
+    DrawingCanvas m_pressureSketch;
 };
 
 }  // namespace wall

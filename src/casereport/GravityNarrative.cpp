@@ -1,14 +1,15 @@
 // The calculation part of a gravity or semi-gravity wall's report.
 #include "casereport/CalcReport.h"
 #include "casereport/NarrativeLines.h"
+#include "casereport/PressureNarrative.h"
 #include "casereport/SectionNarrative.h"
 #include "casereport/StabilityNarrative.h"
 
 namespace wall {
 
 void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
-    WriteText(r.theory == kCoulomb ? "按库伦土压力理论计算,计算过程如下：\n\n"
-                                   : "按朗肯土压力理论计算,计算过程如下：\n\n");
+    WriteText(r.theory == kCoulomb ? "按库伦土压力理论计算，计算过程如下：\n\n"
+                                   : "按朗肯土压力理论计算，计算过程如下：\n\n");
     SetAlignment(0);
     Heading(*this, "1、挡土墙自重计算");
     ResultLine(*this, "挡土墙总重：W=", "%.2f kN/m", r.W);
@@ -16,9 +17,11 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     // The heading's line feed is the one the stability computation writes.
     WriteText("\n2、土压力计算");
     WriteText("\n");
-    WriteLoadingSketch();
+    WriteLoadingSketch(r.theory == kCoulomb ? &r.coulomb.thrust.diagram : &r.rankine.thrust.diagram);
     LeaveTable();
     SetAlignment(0);
+    WriteThrustDerivation(*this, r.theory == kCoulomb ? r.coulomb.thrust : r.rankine.thrust,
+                          GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
     if (r.theory == kRankine && r.rankine.E1Computed < 0) ClippedThrustLine(*this, r.rankine.E1Computed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.pressure.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.pressure.Ex);

@@ -150,18 +150,13 @@ Expr Moment(const char* symbol, float value) {
     return {symbol, Format("%.2f×10⁶", static_cast<double>(value))};
 }
 
-// fc, ft, ftk, fy, Es and the section's b, h, as, h0 at the chosen bars.
-void WriteMaterialsAndSection(ReportWriter& w, const ReinforcementResult& r) {
-    w.WriteText(F("\t材料：WriteSubScript(f,c)=%.2f N/mm²，", r.fc) +
-                F("WriteSubScript(f,t)=%.2f N/mm²，", r.ft) + F("WriteSubScript(f,tk)=%.2f N/mm²；", r.ftk) +
-                F("WriteSubScript(f,y)=%.0f N/mm²，", r.fy) + F("WriteSubScript(E,s)=%.0f N/mm²；", r.Es) +
-                F("WriteSubScript(α,1)=%.2f，", r.alpha1) +
-                F("WriteSubScript(ξ,b)=%.3f（GB 50010-2010 第6.2.6、6.2.7条）\n", r.xiB));
+// The section's b and h (a T-section's flange too).
+void WriteSection(ReportWriter& w, const ReinforcementResult& r) {
     const bool tee = r.kind == SectionKind::kTee;
-    std::string section = tee ? F("\t截面：腹板宽b=%.0f mm，", r.b) + F("h=%.0f mm，", r.h * 1000) +
-                                    F("翼缘宽WriteSubScript(b,f)'=%.0f mm，", r.bf * 1000) +
-                                    F("翼缘厚WriteSubScript(h,f)'=%.0f mm", r.hf * 1000)
-                              : F("\t截面：b=%.0f mm，", r.b) + F("h=%.0f mm", r.h * 1000);
+    const std::string section = tee ? F("\t截面：腹板宽b=%.0f mm，", r.b) + F("h=%.0f mm，", r.h * 1000) +
+                                          F("翼缘宽WriteSubScript(b,f)'=%.0f mm，", r.bf * 1000) +
+                                          F("翼缘厚WriteSubScript(h,f)'=%.0f mm", r.hf * 1000)
+                                    : F("\t截面：b=%.0f mm，", r.b) + F("h=%.0f mm", r.h * 1000);
     w.WriteText(section + "\n");
 }
 
@@ -260,6 +255,15 @@ void WriteCrackWidth(ReportWriter& w, const ReinforcementResult& r) {
 
 }  // namespace
 
+void WriteMaterials(ReportWriter& w, const ReinforcementResult& r) {
+    if (!r.gradesKnown) return;
+    w.WriteText(F("\t材料：WriteSubScript(f,c)=%.2f N/mm²，", r.fc) +
+                F("WriteSubScript(f,t)=%.2f N/mm²，", r.ft) + F("WriteSubScript(f,tk)=%.2f N/mm²；", r.ftk) +
+                F("WriteSubScript(f,y)=%.0f N/mm²，", r.fy) + F("WriteSubScript(E,s)=%.0f N/mm²；", r.Es) +
+                F("WriteSubScript(α,1)=%.2f，", r.alpha1) +
+                F("WriteSubScript(ξ,b)=%.3f（GB 50010-2010 第6.2.6、6.2.7条）\n", r.xiB));
+}
+
 void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
     if (!r.loadsKnown) {
         w.WriteText(std::string(kNoBasePressureText));
@@ -270,7 +274,7 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
         return;
     }
     if (r.overReinforced) {
-        WriteMaterialsAndSection(w, r);
+        WriteSection(w, r);
         WriteFlexure(w, r, r.as, r.h0, r.alphaS, r.xi, 0, "");
         w.WriteText(std::string(kOverReinforcedText));
         return;
@@ -279,7 +283,7 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
         w.WriteText(std::string(kNotDesignableText));
         return;
     }
-    WriteMaterialsAndSection(w, r);
+    WriteSection(w, r);
     const bool bars = r.bars.found;
     const std::string barNote = bars ? Format("（按所选钢筋Φ%.0f%s）", static_cast<double>(r.bars.diameter),
                                               r.bars.rows > 1 ? "双排" : "")

@@ -11,6 +11,9 @@ namespace wall {
 // and the crack width; or the one sentence saying why the section could not be designed.
 void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r);
 
+// The materials every section of a wall shares: fc, ft, ftk, fy, Es, α1 and ξb.
+void WriteMaterials(ReportWriter& w, const ReinforcementResult& r);
+
 // The shear check of a section, where one is defined: the slab's V against 0.7·βh·ft·b·h0, or the
 // counterfort's V against the section's limit, with the stirrups it needs.
 void WriteShearResult(ReportWriter& w, const ShearResult& s);

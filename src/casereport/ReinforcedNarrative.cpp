@@ -1,6 +1,7 @@
 // The calculation part of a cantilever or counterfort wall's report.
 #include "casereport/CalcReport.h"
 #include "casereport/NarrativeLines.h"
+#include "casereport/PressureNarrative.h"
 #include "casereport/RcNarrative.h"
 #include "casereport/StabilityNarrative.h"
 
@@ -39,7 +40,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
                                    : "\t用墙踵的竖直面作为假想墙背，按朗肯理论计算：\n");
     // The line feed of the stability computation.
     WriteText("\n");
-    WriteLoadingSketch();
+    WriteLoadingSketch(&r.thrust.diagram);
     ResultLine(*this, "墙踵上的土重：WriteSubScript(W,1)=", "%.2f kN/m", r.W1);
     ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,w1)=", "%.2f m", r.Zw1);
     if (r.Wq > 0) {
@@ -48,6 +49,7 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
         ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,wq)=", "%.2f m", r.Zwq);
     }
     Heading(*this, "\n2、土压力计算");
+    WriteThrustDerivation(*this, r.thrust, GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
     if (r.soilThrustClipped) ClippedThrustLine(*this, r.soilThrustComputed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.Ex);
@@ -60,6 +62,7 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteImaginaryBack(r.back);
     WriteStabilityReport(*this, r.back.stability);
     Heading(*this, "6、墙身截面强度验算");
+    WriteMaterials(*this, r.sections[0].result);
 
     Heading(*this, "\n1）立板截面强度验算");
     WriteText(
@@ -95,6 +98,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteImaginaryBack(r.back);
     WriteStabilityReport(*this, r.back.stability);
     Heading(*this, "6、墙身截面强度验算");
+    WriteMaterials(*this, r.sections[0].result);
 
     // Face panel, horizontal.
     Heading(*this, "\n1）墙面板截面强度验算");

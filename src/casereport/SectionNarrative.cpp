@@ -52,11 +52,11 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
                     : F("\t取墙身断面形状突变处（距离墙顶%.2f m）截面进行应力验算，", s.depth));
     w.WriteText(F("截面宽度WriteSubScript(B,1)=%.2f m\n", s.B1));
 
-    w.WriteText("\t(1) 截面上部挡土墙自重计算\n");
+    w.WriteText("\t（1）截面上部挡土墙自重计算\n");
     Line(w, l.weight, "%.2f kN/m", s.W1);
     Line(w, l.weightArm, "%.2f m", s.Zw1);
 
-    w.WriteText("\t(2) 截面上部主动土压力计算\n");
+    w.WriteText("\t（2）截面上部主动土压力计算\n");
     Line(w, l.total, l.force, s.E);
     Line(w, l.x, l.force, s.Ex);
     Line(w, l.y, l.force, s.Ey);
@@ -69,12 +69,12 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     const Expr B1 = Q("WriteSubScript(B,1)", s.B1), e1 = Q("WriteSubScript(e,1)", s.e1);
     const Expr N = W1 + E1y;
 
-    w.WriteText("\t(3) 截面上的合力偏心距\n");
+    w.WriteText("\t（3）截面上的合力偏心距\n");
     WriteFormula(w, "WriteSubScript(e,1)",
                  Fraction(B1, K("2")) - Fraction(W1 * Zw1 + E1y * Z1x - E1x * Z1y, N), F("%.2f", s.e1),
                  " m\n");
 
-    w.WriteText("\t(4) 截面上的法向应力验算\n");
+    w.WriteText("\t（4）截面上的法向应力验算\n");
     const bool compression = StressPasses(s.sigmaMax, s.allowCompress);
     WriteFormula(w, "WriteSubScript(σ,max)", Fraction(N, B1) * Brackets(K("1") + Fraction(K("6") * e1, B1)),
                  "",
@@ -86,7 +86,7 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     // Masonry takes next to no tension: the reader must see it, the summary warns of it.
     if (s.sigmaMin < 0) w.WriteText("\t截面出现拉应力。\n");
 
-    w.WriteText("\t(5) 截面上的切向应力验算\n");
+    w.WriteText("\t（5）截面上的切向应力验算\n");
     const bool shear = StressPasses(s.tau1, s.allowShear);
     WriteFormula(w, "WriteSubScript(τ,1)", Fraction(E1x, B1), "",
                  Compared(s.tau1, s.allowShear) + " kPa" +

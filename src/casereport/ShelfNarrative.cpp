@@ -4,6 +4,7 @@
 #include "casereport/CalcReport.h"
 #include "casereport/Formula.h"
 #include "casereport/NarrativeLines.h"
+#include "casereport/PressureNarrative.h"
 #include "casereport/SectionNarrative.h"
 #include "casereport/StabilityNarrative.h"
 
@@ -33,13 +34,12 @@ Expr WithSurcharge(const Expr& soil, const char* symbol, float Eq) {
 }
 
 // Subsections (1) and (2) of the earth pressure: upper and lower wall.
-void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
+void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p, const GroundSurface& g) {
     const Expr h1 = Q("WriteSubScript(h,1)", p.h1), h2 = Q("WriteSubScript(h,2)", p.h2);
     const Expr Ka1 = Q("WriteSubScript(K,a1)", p.Ka1, "%.3f"), Ka2 = Q("WriteSubScript(K,a2)", p.Ka2, "%.3f");
 
-    w.WriteText("\t(1)上段主动土压力计算\n");
-    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a1)\n\t\t");
-    w.WriteText(F("WriteSubScript(K,a1)=%.3f \n", p.Ka1));
+    w.WriteText("\t（1）上段主动土压力计算\n");
+    WriteThrustDerivation(w, p.upper, g, kCoulomb, "WriteSubScript(K,a1)");
     if (std::fabs(p.Eq1) >= 0.005f)
         w.WriteText(F("\t面荷载产生的上段土压力：WriteSubScript(E,q1)=%.2fkN/m \n", p.Eq1));
     Heading(w, "\t上段的总主动土压力：");
@@ -48,9 +48,9 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p) {
                  "kN/m \n");
     Components(w, "1", p.Ex, p.Ey, p.Zx, p.Zy);
 
-    w.WriteText("\t(2)下段主动土压力计算\n");
-    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)\n\t\t");
-    w.WriteText(F("WriteSubScript(K,a2)=%.3f \n", p.Ka2));
+    w.WriteText("\t（2）下段主动土压力计算\n");
+    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)：\n");
+    WriteCoulombCoefficient(w, "WriteSubScript(K,a2)", p.phi, p.alpha2, p.delta, p.beta2, p.Ka2);
     if (std::fabs(p.Eq2) >= 0.005f)
         w.WriteText(F("\t面荷载产生的下段土压力：WriteSubScript(E,q2)=%.2fkN/m \n", p.Eq2));
     Heading(w, "\t下段的总主动土压力（上段填土作为均布荷载γWriteSubScript(h,1)）：");
@@ -71,10 +71,10 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     ResultLine(*this, "挡土墙重力荷载作用位置：WriteSubScript(Z,w)=", "%.2f m", r.Zw);
     Heading(*this, "\n2、土压力计算");
     WriteText(
-        "\t以衡重台为界分成两段计算，上段主动土压力为WriteSubScript(E,a1),下段主动土压力为WriteSubScript(E,"
+        "\t以衡重台为界分成两段计算，上段主动土压力为WriteSubScript(E,a1)，下段主动土压力为WriteSubScript(E,"
         "a2)。\n");
-    WriteShelfPressure(*this, r.pressure);
-    WriteLoadingSketch();
+    WriteShelfPressure(*this, r.pressure, GroundOf(m_in.wallCase.soil));
+    WriteLoadingSketch(&r.pressure.upper.diagram);
     // The line feed of the stability computation.
     WriteText("\n");
     WriteStabilityReport(*this, r.stability);

@@ -67,8 +67,9 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     Heading(w, "3、抗倾覆稳定验算");
     if (s.favourableLoads)
         w.WriteText(
-            "\t墙踵（墙背）上的面荷载对抗倾覆、抗滑移有利，按可变荷载有利时不计（GB 55001-2021 第3.1.13条），"
-            "只计入基底压力。\n");
+            "\t面荷载的竖向作用（墙踵或墙背上的面荷载，面荷载土压力的竖向分量）对抗倾覆、抗滑移有利，"
+            "按可变荷载有利时不计（GB 55001-2021 "
+            "第3.1.13条），只计入基底压力；面荷载土压力的水平分量计入。\n");
     // The two moments are printed once, here; the factor and the eccentricity use their values.
     Heading(w, "\t抗倾覆力矩（对墙趾）：");
     WriteFormula(w, kResisting, sums.resisting, F("%.2f", s.resistingMoment), " kN·m/m\n");
@@ -197,6 +198,19 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
 
 void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
     const Sums sums = SumsOf(s.actions);
+    // A thrust the surcharge has a part in enters the checks as its two parts.
+    bool split = false;
+    for (const Action& a : s.actions) split = split || a.kind == ActionKind::kSurchargeThrust;
+    if (split) {
+        w.WriteText("\t土压力分为填土部分和面荷载部分计入验算：\n");
+        for (const Action& a : s.actions) {
+            if (!a.Horizontal()) continue;
+            w.WriteText(
+                Format("\t\t%s：", a.kind == ActionKind::kSurchargeThrust ? "面荷载部分" : "填土部分") +
+                Symbol(a.fxSymbol) + F("=%.2f kN/m，", a.Fx) + Symbol(a.fySymbol) + F("=%.2f kN/m，", a.Fy) +
+                Symbol(a.xSymbol) + F("=%.2f m，", a.x) + Symbol(a.ySymbol) + F("=%.2f m\n", a.y));
+        }
+    }
     Overturning(w, s, sums);
     Sliding(w, s, sums);
     Foundation(w, s, sums);

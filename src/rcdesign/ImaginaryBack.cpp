@@ -116,7 +116,10 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     kb.extraWeight = p.loads.heelWeight;
     kb.extraWeightArm = p.loads.heelWeightArm;
 
-    ActionList actions = WallActions(c, kb);
+    const Point toe = {kb.outline.x[4], kb.outline.y[4]};
+    const ThrustParts parts = {PartOfThrust(t, PressureDiagram::Part::kSoil, p.loads.thrustAngle, toe),
+                               PartOfThrust(t, PressureDiagram::Part::kLoad, p.loads.thrustAngle, toe)};
+    ActionList actions = WallActions(c, kb, parts);
     if (p.loads.heelLoad > 0) {
         // The strip standing on the heel: a load of its own, after the heel's soil.
         ActionList withLoad;

@@ -35,15 +35,18 @@ TEST(CalculateCase, SlidingTakesTheThrustAsComputed) {
         double Kh;
     };
     const Row rows[] = {
-        // (W + Ws + Ey)·μ/Ex = (119.28 + 146.88 + 221.36)·0.45/178.67: the thrust on the imaginary back.
-        {"cantilever, Coulomb", kCantilever, kCoulomb, 1.228},
+        // (W + W1 + Esy)·μ/(Esx + Eqx) = (119.28 + 134.29 + 191.40)·0.45/(154.48 + 17.09): the thrust on the
+        // imaginary back, the strip's part pushing with its horizontal component only (GB 55001-2021
+        // §3.1.13: its vertical part, favourable, is left out).
+        {"cantilever, Coulomb", kCantilever, kCoulomb, 1.1671},
         // (W + W1 + Ey)·μ/Ex = (119.28 + 306.15 + 34.97)·0.45/174.86: Rankine's thrust parallel to the
         // ground and the soil on the heel; the strip standing on the heel (27 kN/m) only holds the wall
         // and is left out (GB 55001-2021 §3.1.13).
         {"cantilever, Rankine", kCantilever, kRankine, 1.1848},
-        // Base at 1:4 (α0 = 14.04°): N = (1236.80 + 407.02)·cos α0 + 464.12·sin α0 = 1707.31,
-        // T = 464.12·cos α0 − 1643.82·sin α0 = 51.57; 0.6·N/T (the strip over the back face left out).
-        {"gravity, Rankine, inclined base", kGravity, kRankine, 19.86},
+        // Base at 1:4 (α0 = 14.04°): N = (1236.80 + 405.92)·cos α0 + (458.61 + 5.50)·sin α0 = 1706.23,
+        // T = 464.11·cos α0 − 1642.72·sin α0 = 51.83; 0.6·N/T = 19.75 (the strip over the back face and its
+        // thrust's vertical part left out).
+        {"gravity, Rankine, inclined base", kGravity, kRankine, 19.75},
     };
     for (const Row& row : rows) {
         WallCase c = DefaultCase(row.wallType);

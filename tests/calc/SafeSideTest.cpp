@@ -54,7 +54,7 @@ WallCase RandomCase(Random& r, int type, int theory) {
 TEST(SafeSide, SurchargeNeverLowersTheThrust) {
     Random rnd;
     int compared = 0;
-    for (int n = 0; n < 150; ++n) {
+    for (int n = 0; n < 300; ++n) {
         const int type = n % kWallTypeCount, theory = (n / kWallTypeCount) % 2;
         WallCase c = RandomCase(rnd, type, theory);
         WallCase bare = c;
@@ -79,14 +79,17 @@ TEST(SafeSide, SurchargeNeverLowersTheThrust) {
         if (theory == kCoulomb && type != kShelf) {
             EXPECT_GE(Thrust(rn), Thrust(rc) - tol);
         }
-        // Under Rankine on level ground, wherever it stands, it never makes the wall safer than without
-        // it: on a heel or back face it is left out of the factors.
+        // Wherever it stands, it never makes the wall safer than without it: its weight on a heel or back
+        // face and its thrust's vertical part are left out of the factors, its thrust's horizontal part
+        // pushes. For sliding on every wall; for overturning under Rankine on level ground (the trial
+        // wedge's plane with a strip can lift the thrust's centroid, so a Coulomb moment may still fall).
         const bool level = std::fabs(c.soil.m_afSlope[0][kSlopeRise]) < 1e-6f;
-        if (theory == kRankine && type != kShelf && level) {
+        const bool moments = theory == kRankine && type != kShelf && level;
+        {
             for (const CaseResult* loaded : {&rc, &rw, &rn}) {
                 const StabilityResult& s = Stability(*loaded);
                 const StabilityResult& s0 = Stability(rb);
-                if (!s0.noOverturningTendency && !s.noOverturningTendency) {
+                if (moments && !s0.noOverturningTendency && !s.noOverturningTendency) {
                     EXPECT_LE(s.Kq, s0.Kq * (1 + 1e-4));
                 }
                 if (!s0.noSlidingTendency && !s.noSlidingTendency) {
@@ -97,7 +100,7 @@ TEST(SafeSide, SurchargeNeverLowersTheThrust) {
         // q → 0 gives the unloaded result (1 kN/m of thrust per 1000 kPa at most).
         EXPECT_NEAR(Thrust(rl), Thrust(rb), 1e-3 * Thrust(rb) + 1e-3);
     }
-    EXPECT_GT(compared, 100);
+    EXPECT_GT(compared, 200);
 }
 
 TEST(SafeSide, DesignNeverBelowCharacteristicAndAreasAtLeastTheMinimum) {

@@ -118,11 +118,11 @@ TEST(DesignData, SoilDataOfCounterfortAndGravity) {
         WriteSoilData(w, DefaultCase(type));
         std::string expected =
             type == kCounterfort
-                ? "\n钢筋混凝土配筋计算依据：《混凝土结构设计规范》（GB 50010-2010）\n\n4.土层信息:\n"
-                : "\n3.土层信息:\n";
+                ? "\n钢筋混凝土配筋计算依据：《混凝土结构设计规范》（GB 50010-2010）\n\n4、土层信息：\n"
+                : "\n3、土层信息：\n";
         expected +=
             "土层参数表格\n"
-            "土层序号    重度(kN/m3)     粘聚力 (kPa)    内摩擦角(度)\r\n"
+            "土层序号    重度(kN/m3)    粘聚力(kPa)    内摩擦角(度)\r\n"
             "1    17.00    0.00    30.00";
         EXPECT_EQ(host.echo, expected) << type;
     }

@@ -45,7 +45,8 @@ Interval Number(const std::string& text) {
     return {v - half, v + half};
 }
 
-// + - × /, √, ², 10⁶ and brackets over printed numbers, as the report writes its substituted formulas.
+// + - × /, √, ², 10⁶, cos, sin, tan of degrees and brackets over printed numbers, as the report writes its
+// substituted formulas.
 class Evaluator {
   public:
     explicit Evaluator(std::string text) : s_(std::move(text)) {}
@@ -93,6 +94,26 @@ class Evaluator {
     Interval Base() {
         if (Take("-")) return Interval{0, 0} - Factor();
         if (Take("10⁶")) return {1e6, 1e6};
+        // cos, sin, tan (and their squares) of an angle in degrees; over so short an interval they are
+        // monotonic, so the ends bound the value.
+        static const struct {
+            const char* name;
+            double (*f)(double);
+            bool squared;
+        } functions[] = {{"cos²", [](double x) { return std::cos(x); }, true},
+                         {"sin²", [](double x) { return std::sin(x); }, true},
+                         {"tan²", [](double x) { return std::tan(x); }, true},
+                         {"cos", [](double x) { return std::cos(x); }, false},
+                         {"sin", [](double x) { return std::sin(x); }, false},
+                         {"tan", [](double x) { return std::tan(x); }, false}};
+        for (const auto& fn : functions)
+            if (Take(fn.name)) {
+                const Interval a = Factor();
+                const double k = 3.14159265358979323846 / 180;
+                double lo = fn.f(a.lo * k), hi = fn.f(a.hi * k);
+                if (fn.squared) lo *= lo, hi *= hi;
+                return {std::min(lo, hi), std::max(lo, hi)};
+            }
         if (Take("√")) {
             const Interval v = Factor();
             return {std::sqrt(std::max(0.0, v.lo)), std::sqrt(std::max(0.0, v.hi))};
@@ -109,7 +130,9 @@ class Evaluator {
             ok_ = false;
             return {};
         }
-        return Number(s_.substr(start, at_ - start));
+        const Interval v = Number(s_.substr(start, at_ - start));
+        Take("°");
+        return v;
     }
     std::string s_;
     std::size_t at_ = 0;

@@ -52,10 +52,10 @@ TEST(PageEstimate, DefaultReports) {
         int pages;
     };
     const Row rows[] = {
-        {kGravity, kCoulomb, 4},
-        {kShelf, kRankine, 5},
-        {kCantilever, kRankine, 7},
-        {kCounterfort, kRankine, 9},
+        {kGravity, kCoulomb, 5},
+        {kShelf, kRankine, 6},
+        {kCantilever, kRankine, 10},
+        {kCounterfort, kRankine, 18},
     };
     for (const Row& r : rows) {
         WallCase c = DefaultCase(r.type);
