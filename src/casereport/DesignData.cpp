@@ -97,9 +97,9 @@ void WriteSoilData(ReportWriter& w, const WallCase& c) {
     const bool reinforced = c.wallType == kCantilever || c.wallType == kCounterfort;
     w.SetAlignment(0);
     if (reinforced) w.WriteText("\n钢筋混凝土配筋计算依据：《混凝土结构设计规范》（GB 50010-2010）\n");
-    w.WriteText(reinforced ? "\n4、土层信息：\n" : "\n3、土层信息：\n");
+    Heading(w, reinforced ? "\n4、土层信息：" : "\n3、土层信息：");
     w.SetAlignment(1);
-    w.WriteText("土层参数表格\n");
+    Heading(w, "土层参数表格");
     GridText g = LayerGridText(c.soil);
     static constexpr float kWidths[7] = {58.0f, 88.0f, 80.0f, 84.0f, 62.6f, 62.6f, 70.5f};
     w.AddTable(g.rows, g.columns, std::span<const float>(kWidths, static_cast<size_t>(g.columns)), 36);

@@ -46,7 +46,7 @@ bool LoadBand(const PressureDiagram& d, float& from, float& to) {
 }
 
 void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
-    w.WriteText("\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：\n");
+    Heading(w, "\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：");
     const PressureDiagram& d = t.diagram;
     // A value, or its jump where two nodes share a depth.
     auto value = [](float above, float below) {

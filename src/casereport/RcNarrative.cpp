@@ -55,19 +55,19 @@ void WriteRootPressures(ReportWriter& w, const BaseSlabResult& s, const BasePres
         const Expr spread = Brackets(max - min);
         const Expr heelShare = p.towardsHeel ? Fraction(B - B2, B) : Fraction(B2, B);
         const Expr toeShare = p.towardsHeel ? Fraction(B1, B) : Fraction(B - B1, B);
-        w.WriteText(t.pd);
+        Heading(w, std::string_view(t.pd).substr(0, std::string_view(t.pd).size() - 1));
         WriteFormula(w, "pd", min + spread * heelShare, F("%.2f", p.pd), " kPa\n");
-        w.WriteText(t.pb);
+        Heading(w, std::string_view(t.pb).substr(0, std::string_view(t.pb).size() - 1));
         WriteFormula(w, "pb", min + spread * toeShare, F("%.2f", p.pb), " kPa\n");
         return;
     }
     const Expr Lc = Q("WriteSubScript(L,c)", p.contact);
-    w.WriteText(p.towardsHeel ? "\t基底自墙踵端起的受压长度：\n" : "\t基底自墙趾端起的受压长度：\n");
+    Heading(w, p.towardsHeel ? "\t基底自墙踵端起的受压长度：" : "\t基底自墙趾端起的受压长度：");
     WriteFormula(w, "WriteSubScript(L,c)", K("3") * Brackets(Fraction(B, K("2")) - Q("e", p.e)),
                  F("%.2f", p.contact), " m\n");
     // Distance of each root from the loaded edge, and the pressure there.
     auto root = [&](const char* label, const char* symbol, const Expr& distance, float value) {
-        w.WriteText(label);
+        Heading(w, std::string_view(label).substr(0, std::string_view(label).size() - 1));
         if (value > 0)
             WriteFormula(w, symbol, max * Brackets(K("1") - Fraction(distance, Lc)), F("%.2f", value),
                          " kPa\n");
@@ -181,7 +181,7 @@ void WriteFlexure(ReportWriter& w, const ReinforcementResult& r, float as, float
             Fraction(Moment("M", r.M), a1fc * Q("WriteSubScript(b,f)'", r.bf * 1000, "%.0f") * Squared(h0e)),
             F("%.4f", alphaS), "\n");
     } else {
-        w.WriteText("\t中和轴位于腹板内，扣除翼缘挑出部分承担的弯矩（GB 50010-2010 第6.2.11条）：\n");
+        Heading(w, "\t中和轴位于腹板内，扣除翼缘挑出部分承担的弯矩（GB 50010-2010 第6.2.11条）：");
         w.WriteText(
             F("\t\tWriteSubScript(α,s)=(M-WriteSubScript(α,1)WriteSubScript(f,c)(WriteSubScript(b,f)'-b)"
               "WriteSubScript(h,f)'(WriteSubScript(h,0)-WriteSubScript(h,f)'/2))/(WriteSubScript(α,1)"
@@ -206,7 +206,7 @@ void WriteFlexure(ReportWriter& w, const ReinforcementResult& r, float as, float
 // σs, ρte, ψ and ωmax of the chosen bars (GB 50010-2010 §7.1.2, §7.1.4).
 void WriteCrackWidth(ReportWriter& w, const ReinforcementResult& r) {
     const float As = r.bars.area;
-    w.WriteText(F("\t裂缝宽度验算（GB 50010-2010 第7.1.2条，WriteSubScript(d,eq)=%.0f mm）：\n", r.deq));
+    Heading(w, F("\t裂缝宽度验算（GB 50010-2010 第7.1.2条，WriteSubScript(d,eq)=%.0f mm）：", r.deq));
     if (!(r.Mk > 0)) {
         w.WriteText("\t\t标准组合下截面不受拉，不产生裂缝。\n");
     } else {

@@ -49,7 +49,7 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p, const Gro
     Components(w, "1", p.Ex, p.Ey, p.Zx, p.Zy);
 
     w.WriteText("\t（2）下段主动土压力计算\n");
-    w.WriteText("\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)：\n");
+    Heading(w, "\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)：");
     WriteCoulombCoefficient(w, "WriteSubScript(K,a2)", p.phi, p.alpha2, p.delta, p.beta2, p.Ka2);
     if (std::fabs(p.Eq2) >= 0.005f)
         w.WriteText(F("\t面荷载产生的下段土压力：WriteSubScript(E,q2)=%.2fkN/m \n", p.Eq2));

@@ -202,7 +202,7 @@ void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
     bool split = false;
     for (const Action& a : s.actions) split = split || a.kind == ActionKind::kSurchargeThrust;
     if (split) {
-        w.WriteText("\t土压力分为填土部分和面荷载部分计入验算：\n");
+        Heading(w, "\t土压力分为填土部分和面荷载部分计入验算：");
         for (const Action& a : s.actions) {
             if (!a.Horizontal()) continue;
             w.WriteText(

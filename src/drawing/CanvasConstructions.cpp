@@ -1,4 +1,5 @@
 // Composite constructions of the canvas: aligned text, arrows, rows of load arrows, dimensions.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -73,7 +74,11 @@ void DrawingCanvas::AddLoadArrows(int colour, float x1, float y1, float x2, floa
     const double dx = arrowLength * std::cos(a), dy = arrowLength * std::sin(a);
     AddLine(static_cast<short>(colour), 1, static_cast<float>(x1 + dx), static_cast<float>(y1 + dy),
             static_cast<float>(x2 + dx), static_cast<float>(y2 + dy));
-    const double mx = (static_cast<double>(x1) + x2) / 2, my = (static_cast<double>(y1) + y2) / 2;
+    // The label centred over the row, but clear of the row's start by a text height and a half: a row
+    // starting at the wall would put a wide label over the wall top's dimension.
+    const double half = L / 2, width = static_cast<double>(label.size()) * textHeight / 2;
+    const double along = std::max(half, std::min(width / 2 + 1.5 * textHeight, L));
+    const double mx = x1 + along * std::cos(phi), my = y1 + along * std::sin(phi);
     AddText(2, static_cast<float>(mx + dx), static_cast<float>(my + dy), angle - 90, 1,
             static_cast<float>(textHeight), static_cast<float>(textHeight / 2), 0, label, 2, 1);
 }
