@@ -14,6 +14,8 @@ namespace {
 // A factor or pressure that is not defined for the case is null, with the flag that says why.
 void StabilityJson(Json& j, const wall::StabilityResult& s) {
     j["Kq"] = s.noOverturningTendency ? Json() : Json(s.Kq);
+    j["KqWithLoad"] = s.noOverturningTendency ? Json() : Json(s.KqWithLoad);
+    j["overturningWithoutLoad"] = s.overturningWithoutLoad;
     j["Kh"] = s.noSlidingTendency ? Json() : Json(s.Kh);
     j["B"] = s.B;
     j["e0"] = s.e0;

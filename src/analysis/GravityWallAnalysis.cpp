@@ -21,7 +21,21 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         const Point toe = {kb.outline.x[4], kb.outline.y[4]};
         const ThrustParts parts = {PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kSoil, angle, toe),
                                    PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kLoad, angle, toe)};
-        r.stability = ComputeStability(c, kb, WallActions(c, kb, parts));
+        const ActionList actions = WallActions(c, kb, parts);
+        // The wall without the strip, whose trial wedge may lean the thrust lower.
+        GroundSurface bare = GroundOf(c.soil);
+        if (bare.strip.Present()) {
+            bare.strip = {};
+            const ThrustResult t0 = CoulombThrust(OutlineBack(kb), bare, BlockBackfill(kb));
+            const ThrustPart p0 = PartOfThrust(t0, PressureDiagram::Part::kSoil, angle, toe);
+            ActionList thrusts;
+            thrusts.Add({ActionKind::kEarthPressure, "E0x", "E0y", "Z0x", "Z0y", p0.Fx, p0.Fy, p0.x, p0.y});
+            const ActionList unloaded = WithoutSurcharge(actions, thrusts);
+            r.stability =
+                ComputeStability(c, kb, actions, t0.status == PressureStatus::kOk ? &unloaded : nullptr);
+        } else {
+            r.stability = ComputeStability(c, kb, actions);
+        }
     } else {
         r.rankine = RankineActivePressure(c, kb);
         r.status = r.rankine.status;

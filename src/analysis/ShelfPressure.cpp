@@ -69,6 +69,13 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = static_cast<float>(r.upper.point.x - X[4]);
     r.upperSoil = PartOfThrust(r.upper, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
     r.upperLoad = PartOfThrust(r.upper, PressureDiagram::Part::kLoad, alpha1 + delta, {X[4], Y[4]});
+    if (g.strip.Present()) {
+        GroundSurface bare = g;
+        bare.strip = {};
+        const ThrustResult t0 = CoulombThrust(upper, bare, BlockBackfill(kb));
+        r.hasBare = t0.status == PressureStatus::kOk;
+        r.upperBare = PartOfThrust(t0, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
+    }
 
     // Lower wall: the soil above the platform acts on it as a uniform load γ·h1.
     r.Ka2 = CoulombCoefficient(phi, alpha2, delta, beta);

@@ -31,6 +31,9 @@ struct ShelfPressureResult {
     float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
     // The soil's and the surcharge's parts of each thrust, from the toe (components and points).
     ThrustPart upperSoil, upperLoad, lowerSoil, lowerLoad;
+    // Under a strip: the upper thrust on the ground without it (its trial wedge may lean lower).
+    bool hasBare = false;
+    ThrustPart upperBare;
     // Soil standing on the platform.
     float extraWeight = 0;
     float extraWeightArm = 0;

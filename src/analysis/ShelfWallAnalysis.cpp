@@ -14,8 +14,21 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     if (r.pressure.status != PressureStatus::kOk) return r;
 
     const ShelfPressureResult& p = r.pressure;
-    r.stability =
-        ComputeStability(c, kb, WallActions(c, kb, {p.upperSoil, p.upperLoad}, {p.lowerSoil, p.lowerLoad}));
+    const ActionList actions = WallActions(c, kb, {p.upperSoil, p.upperLoad}, {p.lowerSoil, p.lowerLoad});
+    if (!p.hasBare) {
+        r.stability = ComputeStability(c, kb, actions);
+    } else {
+        // Without the strip: the upper thrust of the bare ground, the lower one's soil part.
+        const ThrustPart& u = p.upperBare;
+        const ThrustPart l =
+            p.Eq2 > 0 ? p.lowerSoil
+                      : ThrustPart{kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX, kb.lowerArmY};
+        ActionList thrusts;
+        thrusts.Add({ActionKind::kEarthPressure, "E01x", "E01y", "Z01x", "Z01y", u.Fx, u.Fy, u.x, u.y});
+        thrusts.Add({ActionKind::kEarthPressure, "E02x", "E02y", "Z02x", "Z02y", l.Fx, l.Fy, l.x, l.y});
+        const ActionList unloaded = WithoutSurcharge(actions, thrusts);
+        r.stability = ComputeStability(c, kb, actions, &unloaded);
+    }
     r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);
     return r;
 }

@@ -91,7 +91,21 @@ ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustPar
     return list;
 }
 
-StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions) {
+ActionList WithoutSurcharge(const ActionList& loaded, const ActionList& thrusts) {
+    ActionList out;
+    std::size_t next = 0;
+    for (const Action& a : loaded) {
+        if (a.FavourableVariable()) continue;
+        if (a.kind == ActionKind::kEarthPressure)
+            out.Add(next < thrusts.size() ? thrusts[next++] : a);
+        else
+            out.Add(a);
+    }
+    return out;
+}
+
+StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions,
+                                 const ActionList* unloaded) {
     StabilityResult r;
     r.actions = actions;
     r.alpha0 = BaseInclination(c);
@@ -100,6 +114,18 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const Actio
     const ActionSums sum = SumActions(actions);
     SlidingAlongBase(sum.weights, sum.thrustX, sum.thrustY, r.alpha0, r.mu, r);
     OverturningFactor(sum.resisting, sum.overturning, r);
+    r.KqWithLoad = r.Kq;
+    if (unloaded && !r.noOverturningTendency) {
+        const ActionSums u = SumActions(*unloaded);
+        const float Kq = u.overturning > 0 ? (u.resisting > 0 ? u.resisting / u.overturning : 0) : r.Kq;
+        if (Kq < r.Kq) {
+            r.overturningWithoutLoad = true;
+            r.unloaded = *unloaded;
+            r.unloadedResisting = u.resisting;
+            r.unloadedOverturning = u.overturning;
+            r.Kq = Kq;
+        }
+    }
     r.baseMoment = sum.baseResisting;
     for (const Action& a : actions)
         r.favourableLoads = r.favourableLoads || (a.FavourableVariable() && a.Fy != 0);

@@ -33,6 +33,13 @@ struct StabilityResult {
     float slidingNormal = 0;  // the normal force sliding is resisted by (favourable variable loads left out)
     bool favourableLoads = false;  // a surcharge stands on a heel or back face: left out of Kq and Kh
     float resistingForce = 0;
+    // The strip surcharge is a variable action: where the wall overturns more readily without it (a
+    // trial wedge's plane under a strip can raise the thrust's centroid), the check takes the wall
+    // without it (GB 55001-2021 §3.1.13). Kq is then that factor; KqWithLoad the loaded one.
+    bool overturningWithoutLoad = false;
+    ActionList unloaded;  // the actions without the surcharge, when they govern
+    float unloadedResisting = 0, unloadedOverturning = 0;
+    float KqWithLoad = 0;
     // N ≤ 0 or e0 ≥ B/2: the base cannot balance the resultant. No pressures (left 0); the
     // foundation check fails.
     bool resultantOutsideBase = false;
@@ -55,15 +62,16 @@ struct StabilityResult {
 // The pass rule of the safety factors: above the required value or within 1e-5 of it.
 bool FactorPasses(float factor, double required);
 
-// The actions of the block's present state by wall type, with the symbols the report prints: the wall
-// weight W; the soil on a shelf's platform (Ws) or a heel (W1); the thrust (E, or the shelf's upper
-// Ea1 and lower Ea2), split into the soil's and the surcharge's parts where the surcharge has one.
 // A thrust's soil and surcharge parts; with no surcharge part the thrust is one action of the block's
 // totals.
 struct ThrustParts {
     ThrustPart soil;
     ThrustPart load;
 };
+
+// The actions of the block's present state by wall type, with the symbols the report prints: the wall
+// weight W; the soil on a shelf's platform (Ws) or a heel (W1); the thrust (E, or the shelf's upper
+// Ea1 and lower Ea2), split into the soil's and the surcharge's parts where the surcharge has one.
 ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper = {},
                        const ThrustParts& lower = {});
 
@@ -71,6 +79,12 @@ ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustPar
 // friction, and stores them in overturningFactor, slidingFactor, baseWidth, eccentricity, stressMax,
 // stressMin. A gravity or shelf wall's base is inclined by its counter-slope; a semi-gravity,
 // cantilever or counterfort wall's base is level.
-StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions);
+// The actions without the strip surcharge: its loads and thrust parts dropped, each remaining thrust
+// replaced in order by the next of `thrusts` (the thrusts found on the ground without the strip).
+ActionList WithoutSurcharge(const ActionList& loaded, const ActionList& thrusts);
+
+// `unloaded`: the actions without the surcharge, when it may lower the overturning factor.
+StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions,
+                                 const ActionList* unloaded = nullptr);
 
 }  // namespace wall

@@ -85,9 +85,33 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
         return;
     }
     Heading(w, "\t挡土墙抗倾覆稳定安全系数：");
+    const Expr factor = Fraction(Q(kResisting, s.resistingMoment), Q(kOverturning, s.overturningMoment));
+    if (!s.overturningWithoutLoad) {
+        WriteFormula(w, "WriteSubScript(K,q)", factor, "",
+                     Verdict(s.Kq, s.requiredOverturning, s.overturningOk, "抗倾覆稳定"));
+        return;
+    }
+    // Without the strip the trial wedge's plane lies elsewhere and the wall overturns more readily.
+    WriteFormula(w, "WriteSubScript(K,q)", factor, F("%.2f", s.KqWithLoad), "\n");
+    w.WriteText(
+        "\t不计面荷载时破裂面位置改变，抗倾覆更不利；面荷载为可变荷载，有利时不计（GB 55001-2021 "
+        "第3.1.13条），按不计面荷载验算：\n");
+    for (const Action& a : s.unloaded) {
+        if (!a.Horizontal()) continue;
+        w.WriteText("\t\t" + Symbol(a.fxSymbol) + F("=%.2f kN/m，", a.Fx) + Symbol(a.fySymbol) +
+                    F("=%.2f kN/m，", a.Fy) + Symbol(a.xSymbol) + F("=%.2f m，", a.x) + Symbol(a.ySymbol) +
+                    F("=%.2f m\n", a.y));
+    }
+    const Sums u = SumsOf(s.unloaded);
+    Heading(w, "\t不计面荷载的抗倾覆力矩：");
+    WriteFormula(w, "WriteSubScript(M,y1)", u.resisting, F("%.2f", s.unloadedResisting), " kN·m/m\n");
+    Heading(w, "\t不计面荷载的倾覆力矩：");
+    WriteFormula(w, "WriteSubScript(M,01)", u.overturning, F("%.2f", s.unloadedOverturning), " kN·m/m\n");
+    Heading(w, "\t挡土墙抗倾覆稳定安全系数（不计面荷载）：");
     WriteFormula(w, "WriteSubScript(K,q)",
-                 Fraction(Q(kResisting, s.resistingMoment), Q(kOverturning, s.overturningMoment)), "",
-                 Verdict(s.Kq, s.requiredOverturning, s.overturningOk, "抗倾覆稳定"));
+                 Fraction(Q("WriteSubScript(M,y1)", s.unloadedResisting),
+                          Q("WriteSubScript(M,01)", s.unloadedOverturning)),
+                 "", Verdict(s.Kq, s.requiredOverturning, s.overturningOk, "抗倾覆稳定"));
 }
 
 void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {

@@ -174,6 +174,9 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         int wallType, theory;
         float height;  // 0: the default
         float fa = 0;  // the bearing check's allowable pressure; 0: none
+        // A strip far out on level ground whose trial wedge lifts the thrust: the wall without it is
+        // checked for overturning (offset, width, q; 0: the default strip).
+        float offset = 0, width = 0, q = 0;
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -190,6 +193,8 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // The bearing check's lines.
         {"gravity with fa", kGravity, kRankine, 0, 200},
         {"counterfort with fa", kCounterfort, kRankine, 0, 150},
+        {"gravity, strip far out", kGravity, kCoulomb, 7.557f, 0, 5.1021f, 1.4863f, 32.923f},
+        {"cantilever, strip far out", kCantilever, kCoulomb, 8.3735f, 0, 5.8808f, 1.1696f, 6.4389f},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -198,6 +203,18 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         c.soil.m_nTheory = row.theory;
         if (row.height > 0) c.wall.m_fHeight = row.height;
         c.settings.fa = row.fa;
+        if (row.q > 0) {
+            c.soil.m_afSlope[0][kSlopeRun] = row.wallType == kGravity ? 4.42f : 7.87f;
+            c.soil.m_afSlope[0][kSlopeRise] = 0;
+            UpdateSlopeRow(c.soil.m_afSlope[0]);
+            c.soil.m_fLoadOffset = row.offset;
+            c.soil.m_fLoadWidth = row.width;
+            c.soil.m_fLoadPressure = row.q;
+            const CaseResult r = CalculateCase(c);
+            ASSERT_TRUE(r.Accepted());
+            EXPECT_TRUE(r.gravity ? r.gravity->stability.overturningWithoutLoad
+                                  : r.cantilever->back.stability.overturningWithoutLoad);
+        }
         EXPECT_GE(CheckSubstitutedLines(test::ReportText(c, CalculateCase(c), dir.path())), 5);
     }
 }
