@@ -68,6 +68,7 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
     r.pressure.Zy = r.theory == kCoulomb ? r.coulomb.Zy : r.rankine.Zy;
     r.pressure.E = Sqrt(r.pressure.Ex * r.pressure.Ex + r.pressure.Ey * r.pressure.Ey);
 
+    r.toe = CheckSemiGravityToe(c, r.stability);
     r.section = ChooseGravitySection(c, kb);
     r.status = r.section.status;
     return r;

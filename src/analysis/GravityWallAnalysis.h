@@ -6,6 +6,7 @@
 #include "analysis/PressureStatus.h"
 #include "analysis/RankinePressure.h"
 #include "analysis/Stability.h"
+#include "analysis/ToeCheck.h"
 #include "analysis/WallSection.h"
 #include "case/WallCase.h"
 
@@ -28,6 +29,7 @@ struct GravityWallResult {
     PressureLines pressure;     // 2、土压力计算
     StabilityResult stability;  // 3 to 5
     SectionResult section;      // 6、墙身应力验算
+    ToeResult toe;              // a semi-gravity wall's toe, in section 6
 };
 
 // Runs the analysis of wall types 0 and 1 on the block, whose outline must already be built for

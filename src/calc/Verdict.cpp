@@ -121,6 +121,8 @@ std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
     if (r.gravity) {
         Stability(out, r.gravity->stability);
         Section(out, r.gravity->section);
+        const ToeResult& t = r.gravity->toe;
+        if (t.checked) out.push_back({"toe", "墙趾根部弯曲拉应力", "σt", t.sigmaT, "≤", t.allow, t.ok});
     }
     if (r.shelf) {
         Stability(out, r.shelf->stability);

@@ -107,4 +107,13 @@ void WriteFormula(ReportWriter& w, std::string_view lhs, const Expr& e, std::str
     w.WriteText("=" + std::string(result) + std::string(tail));
 }
 
+Expr Root(const Expr& a) {
+    const Expr b = Brackets(a);
+    return {"√" + b.sym, "√" + b.num};
+}
+
+Expr Squared(const Expr& a) {
+    return {a.sym + "²", a.num + "²"};
+}
+
 }  // namespace wall

@@ -31,6 +31,9 @@ Expr operator-(const Expr& a, const Expr& b);
 // Symbols multiply by juxtaposition, values with "×".
 Expr operator*(const Expr& a, const Expr& b);
 Expr Brackets(const Expr& a);
+// √(a) and a² on both sides.
+Expr Root(const Expr& a);
+Expr Squared(const Expr& a);
 Expr Fraction(const Expr& numerator, const Expr& denominator);
 
 // "\t\t<lhs>=<sym>" on one line and "\t\t  =<num>=<result><tail>" on the next, so a long formula

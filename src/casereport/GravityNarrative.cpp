@@ -36,6 +36,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);
+    if (r.toe.checked) WriteToeReport(*this, r.toe);
 }
 
 }  // namespace wall

@@ -139,12 +139,6 @@ void WriteShearResult(ReportWriter& w, const ShearResult& s) {
 
 namespace {
 
-Expr Root(const Expr& a) {
-    return {"√" + Brackets(a).sym, "√" + Brackets(a).num};
-}
-Expr Squared(const Expr& a) {
-    return {a.sym + "²", a.num + "²"};
-}
 // A moment in kN·m as N·mm.
 Expr Moment(const char* symbol, float value) {
     return {symbol, Format("%.2f×10⁶", static_cast<double>(value))};

@@ -94,4 +94,41 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
                             : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear)));
 }
 
+void WriteToeReport(ReportWriter& w, const ToeResult& t) {
+    Heading(w, "\n\t（6）墙趾根部弯曲拉应力验算");
+    w.WriteText(F("\t墙趾宽WriteSubScript(B,1)=%.2f m，", t.B1) +
+                F("端部高WriteSubScript(H,1)=%.2f m，", t.H1) +
+                F("根部高WriteSubScript(H,2)=%.2f m；", t.H2) +
+                F("墙趾端部基底压力WriteSubScript(p,1)=%.2f kPa，", t.pEdge) +
+                F("根部基底压力WriteSubScript(p,2)=%.2f kPa\n", t.pRoot));
+    const Expr B1 = Q("WriteSubScript(B,1)", t.B1);
+    Heading(w, "\t基底压力对墙趾根部的弯矩：");
+    if (t.linear)
+        WriteFormula(w, "WriteSubScript(M,p)",
+                     Fraction(Squared(B1) * Brackets(K("2") * Q("WriteSubScript(p,1)", t.pEdge) +
+                                                     Q("WriteSubScript(p,2)", t.pRoot)),
+                              K("6")),
+                     F("%.2f", t.Mp), " kN·m/m\n");
+    else
+        w.WriteText(
+            F("\t\t基底受压长度止于墙趾范围内，按受压范围积分：WriteSubScript(M,p)=%.2f kN·m/m\n", t.Mp));
+    Heading(w, "\t墙趾自重对根部的弯矩：");
+    WriteFormula(
+        w, "WriteSubScript(M,w)",
+        Fraction(Q("γ", t.gamma) * Squared(B1) *
+                     Brackets(K("2") * Q("WriteSubScript(H,1)", t.H1) + Q("WriteSubScript(H,2)", t.H2)),
+                 K("6")),
+        F("%.2f", t.Mw), " kN·m/m\n");
+    Heading(w, "\t墙趾根部的弯曲拉应力：");
+    WriteFormula(w, "WriteSubScript(σ,t)",
+                 Fraction(K("6") * Brackets(Q("WriteSubScript(M,p)", t.Mp) - Q("WriteSubScript(M,w)", t.Mw)),
+                          Squared(Q("WriteSubScript(H,2)", t.H2))),
+                 "",
+                 Compared(t.sigmaT, t.sigmaT < 0 ? -t.allow : t.allow) +
+                     (t.sigmaT < 0 ? " kPa（墙趾上缘受拉），|WriteSubScript(σ,t)|" : " kPa") +
+                     (t.ok ? F("≤[τ]=%.2f kPa，满足！", t.allow)
+                           : F("＞[τ]=%.2f kPa，不满足！应加高墙趾或按钢筋混凝土配筋。", t.allow)) +
+                     "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
+}
+
 }  // namespace wall

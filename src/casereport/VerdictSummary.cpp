@@ -12,8 +12,8 @@ namespace {
 std::string Unit(const CheckVerdict& v) {
     if (v.symbol == "ωmax") return " mm";
     if (v.symbol == "e0") return " m";
-    if (v.symbol == "σmax" || v.symbol == "σmin" || v.symbol == "τ1" || v.symbol == "pk" ||
-        v.symbol == "pkmax")
+    if (v.symbol == "σmax" || v.symbol == "σmin" || v.symbol == "σt" || v.symbol == "τ1" ||
+        v.symbol == "pk" || v.symbol == "pkmax")
         return " kPa";
     return "";
 }
@@ -21,10 +21,9 @@ std::string Unit(const CheckVerdict& v) {
 // The symbol in report markup: "Kq" as K with a subscript q.
 std::string Symbol(const std::string& s) {
     static const std::pair<const char*, const char*> scripted[] = {
-        {"Kq", "WriteSubScript(K,q)"},      {"Kh", "WriteSubScript(K,h)"},
-        {"e0", "WriteSubScript(e,0)"},      {"σmax", "WriteSubScript(σ,max)"},
-        {"σmin", "WriteSubScript(σ,min)"},  {"τ1", "WriteSubScript(τ,1)"},
-        {"ωmax", "WriteSubScript(ω,max)"},  {"pk", "WriteSubScript(p,k)"},
+        {"Kq", "WriteSubScript(K,q)"},      {"Kh", "WriteSubScript(K,h)"},     {"e0", "WriteSubScript(e,0)"},
+        {"σmax", "WriteSubScript(σ,max)"},  {"σmin", "WriteSubScript(σ,min)"}, {"σt", "WriteSubScript(σ,t)"},
+        {"τ1", "WriteSubScript(τ,1)"},      {"ωmax", "WriteSubScript(ω,max)"}, {"pk", "WriteSubScript(p,k)"},
         {"pkmax", "WriteSubScript(p,kmax)"}};
     for (const auto& [plain, markup] : scripted)
         if (s == plain) return markup;

@@ -37,6 +37,9 @@ std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
             return {"m_fTopWidth", "m_fToeWidth", "m_fHeelWidth"};
         case kCounterfort:
             return {"m_fToeWidth", "m_fHeelWidth"};
+        case kSemiGravity:
+            // The toe's depth at the face too: it bounds the toe's bending tension.
+            return {"m_fTopWidth", "m_fHeelHeight"};
         default:
             return {"m_fTopWidth"};
     }
