@@ -24,7 +24,8 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         const ActionList actions = WallActions(c, kb, parts);
         // The wall without the strip, whose trial wedge may lean the thrust lower.
         GroundSurface bare = GroundOf(c.soil);
-        if (bare.strip.Present()) {
+        // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
+        if (bare.strip.Present() && r.coulomb.thrust.load > 0) {
             bare.strip = {};
             const ThrustResult t0 = CoulombThrust(OutlineBack(kb), bare, BlockBackfill(kb));
             const ThrustPart p0 = PartOfThrust(t0, PressureDiagram::Part::kSoil, angle, toe);

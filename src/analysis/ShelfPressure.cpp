@@ -69,7 +69,8 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = static_cast<float>(r.upper.point.x - X[4]);
     r.upperSoil = PartOfThrust(r.upper, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
     r.upperLoad = PartOfThrust(r.upper, PressureDiagram::Part::kLoad, alpha1 + delta, {X[4], Y[4]});
-    if (g.strip.Present()) {
+    // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
+    if (g.strip.Present() && r.upper.load > 0) {
         GroundSurface bare = g;
         bare.strip = {};
         const ThrustResult t0 = CoulombThrust(upper, bare, BlockBackfill(kb));

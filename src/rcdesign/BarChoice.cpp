@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace wall {
 namespace {
@@ -33,42 +34,69 @@ float BarArea(float diameter) {
     return static_cast<float>(3.14159265358979 * diameter * diameter / 4);
 }
 
-int SlabBarLayouts(BarLayout (&out)[kMaxBarLayouts]) {
-    int n = 0;
-    for (int rows = 1; rows <= 2; ++rows)
-        for (float d : kDiameters)
-            for (float s : kSpacings) {
-                // Two layers only of the larger bars: a second layer of thin bars is not usual.
-                if (rows == 2 && d < 20) continue;
-                if (n < kMaxBarLayouts) out[n++] = {true, d, s, rows, 0, rows * BarArea(d) * 1000 / s};
-            }
-    std::sort(out, out + n, Before);
-    return n;
+std::span<const BarLayout> SlabBarLayouts() {
+    // The same table for every section: built and sorted once.
+    struct Table {
+        std::array<BarLayout, kMaxBarLayouts> layouts{};
+        int n = 0;
+    };
+    static const Table table = [] {
+        Table t;
+        for (int rows = 1; rows <= 2; ++rows)
+            for (float d : kDiameters)
+                for (float s : kSpacings) {
+                    // Two layers only of the larger bars: a second layer of thin bars is not usual.
+                    if (rows == 2 && d < 20) continue;
+                    if (t.n < kMaxBarLayouts)
+                        t.layouts[t.n++] = {true, d, s, rows, 0, rows * BarArea(d) * 1000 / s};
+                }
+        std::sort(t.layouts.begin(), t.layouts.begin() + t.n, Before);
+        return t;
+    }();
+    return {table.layouts.data(), static_cast<std::size_t>(table.n)};
 }
 
-int CountedBarLayouts(BarLayout (&out)[kMaxBarLayouts], float b, float cover) {
-    int n = 0;
-    for (float d : kDiameters) {
-        if (d < 16) continue;
-        const float clear = std::max(25.0f, d);
-        const int perLayer = static_cast<int>(std::floor((b - 2 * cover + clear) / (d + clear)));
-        for (int count = 2; count <= 16 && count <= 2 * perLayer; ++count)
-            if (n < kMaxBarLayouts)
-                out[n++] = {true, d, 0, count > perLayer ? 2 : 1, count, count * BarArea(d)};
+std::span<const BarLayout> CountedBarLayouts(float b, float cover) {
+    // Every counterfort of a wall has the same web and cover: the last table is kept, per thread.
+    struct Table {
+        float b = -1, cover = -1;
+        std::array<BarLayout, kMaxBarLayouts> layouts{};
+        int n = 0;
+    };
+    thread_local Table table;
+    if (table.b != b || table.cover != cover) {
+        table.b = b;
+        table.cover = cover;
+        table.n = 0;
+        for (float d : kDiameters) {
+            if (d < 16) continue;
+            const float clear = std::max(25.0f, d);
+            const int perLayer = static_cast<int>(std::floor((b - 2 * cover + clear) / (d + clear)));
+            for (int count = 2; count <= 16 && count <= 2 * perLayer; ++count)
+                if (table.n < kMaxBarLayouts)
+                    table.layouts[table.n++] = {
+                        true, d, 0, count > perLayer ? 2 : 1, count, count * BarArea(d)};
+        }
+        std::sort(table.layouts.begin(), table.layouts.begin() + table.n, Before);
     }
-    std::sort(out, out + n, Before);
-    return n;
+    return {table.layouts.data(), static_cast<std::size_t>(table.n)};
 }
 
 BarLayout DistributionBars(float mainArea, float h, float& required) {
     required = std::max(0.15f * mainArea, 0.0015f * 1000 * h);
-    BarLayout best;
-    for (float d : kDistributionDiameters)
-        for (float s : kDistributionSpacings) {
-            const BarLayout l = {true, d, s, 1, 0, BarArea(d) * 1000 / s};
-            if (l.area >= required && (!best.found || Before(l, best))) best = l;
-        }
-    return best;
+    // The layouts by area, once; the first that provides the area.
+    static const std::array<BarLayout, kDistributionDiameters.size() * kDistributionSpacings.size()> table =
+        [] {
+            std::array<BarLayout, kDistributionDiameters.size() * kDistributionSpacings.size()> t{};
+            std::size_t n = 0;
+            for (float d : kDistributionDiameters)
+                for (float s : kDistributionSpacings) t[n++] = {true, d, s, 1, 0, BarArea(d) * 1000 / s};
+            std::sort(t.begin(), t.end(), Before);
+            return t;
+        }();
+    for (const BarLayout& l : table)
+        if (l.area >= required) return l;
+    return {};
 }
 
 }  // namespace wall

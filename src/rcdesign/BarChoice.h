@@ -2,6 +2,7 @@
 // number of bars, and a slab's distribution steel.
 #pragma once
 
+#include <span>
 #include <string>
 
 namespace wall {
@@ -24,15 +25,14 @@ std::string BarLabel(const BarLayout& l);
 float BarArea(float diameter);
 
 // The slab layouts of the usual diameters (10 to 32 mm) and spacings (100 to 200 mm, GB 50010-2010
-// §9.1.3 allows up to 1.5h and 250 mm), one layer or two, by ascending area. Fills `out`, returns how
-// many.
+// §9.1.3 allows up to 1.5h and 250 mm), one layer or two, by ascending area.
 constexpr int kMaxBarLayouts = 160;
-int SlabBarLayouts(BarLayout (&out)[kMaxBarLayouts]);
+std::span<const BarLayout> SlabBarLayouts();
 
 // Counted layouts for a beam of web width b and cover c: 2 to 16 bars of 16 to 32 mm in one layer, or
 // two where one does not hold them at a clear spacing of max(25 mm, d) (GB 50010-2010 §9.2.1), by
 // ascending area.
-int CountedBarLayouts(BarLayout (&out)[kMaxBarLayouts], float b, float cover);
+std::span<const BarLayout> CountedBarLayouts(float b, float cover);
 
 // Distribution steel of a one-way slab across its main bars (GB 50010-2010 §9.1.7): per metre at
 // least 15 % of the main steel and 0.15 % of b·h, bars of at least 6 mm at most 250 mm apart. The

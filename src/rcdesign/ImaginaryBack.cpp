@@ -68,7 +68,8 @@ BackPressure Coulomb(const WallCase& c, const KernelBlock& kb, const GroundSurfa
     BackPressure p;
     const WallBack back{{X[0], Y[0]}, {X[5], Y[5]}};
     p.thrust = CoulombThrust(back, g, BlockBackfill(kb));
-    if (g.strip.Present()) {
+    // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
+    if (g.strip.Present() && p.thrust.load > 0) {
         GroundSurface bare = g;
         bare.strip = {};
         p.bare = CoulombThrust(back, bare, BlockBackfill(kb));

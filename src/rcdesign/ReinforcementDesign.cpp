@@ -2,6 +2,7 @@
 #include "rcdesign/ReinforcementDesign.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "rcdesign/FlexureFormulas.h"
@@ -25,6 +26,23 @@ struct Flexure {
     bool inFlange = false;
     float alphaS = 0, xi = 0;
 };
+
+// Flexures already found, by bar centroid depth.
+struct FlexureCache {
+    std::array<float, 24> key{};
+    std::array<Flexure, 24> value{};
+    std::size_t n = 0;
+};
+
+template <class Compute>
+const Flexure& FlexureAtCentroid(FlexureCache& cache, float as, Compute compute) {
+    for (std::size_t i = 0; i < cache.n; ++i)
+        if (cache.key[i] == as) return cache.value[i];
+    const std::size_t i = cache.n < cache.key.size() ? cache.n++ : cache.key.size() - 1;
+    cache.key[i] = as;
+    cache.value[i] = compute();
+    return cache.value[i];
+}
 
 float RequiredArea(SectionKind kind, float M, float fc, float fy, float b, float h, float h0, float bf,
                    float hf) {
@@ -204,17 +222,18 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
 
     // The bars: the smallest usual layout that provides the area, the area its own effective depth
     // needs and the crack limit at its own diameter.
-    BarLayout layouts[kMaxBarLayouts];
-    const int n = kind == SectionKind::kStrip ? SlabBarLayouts(layouts) : CountedBarLayouts(layouts, b, c);
+    const std::span<const BarLayout> layouts =
+        kind == SectionKind::kStrip ? SlabBarLayouts() : CountedBarLayouts(b, c);
     const float nu = rebar->fy < 300 ? 0.7f : 1.0f;  // plain HPB300 bars
-    for (int i = 0; i < n; ++i) {
-        const BarLayout& l = layouts[i];
+    FlexureCache flexureCache;
+    for (const BarLayout& l : layouts) {
         if (l.area < As) continue;
         // Two layers put the centroid between them, one bar and a spacing of 25 mm (§9.2.1) apart.
         const float barAs = c + (l.rows == 2 ? l.diameter + std::max(25.0f, l.diameter) / 2 : l.diameter / 2);
         const float barH0 = hMm - barAs;
         if (!(barH0 > 0)) continue;
-        const Flexure f = flexureAt(barH0);
+        // The flexure depends on the centroid alone: a few diameters and layer counts among the layouts.
+        const Flexure& f = FlexureAtCentroid(flexureCache, barAs, [&] { return flexureAt(barH0); });
         if (!(f.xi <= r.xiB) || !(l.area >= std::max(f.area, r.minimumArea))) continue;
         const float d = std::max(deq, l.diameter / nu);
         const Crack k = crackAt(l.area, barH0, d);
