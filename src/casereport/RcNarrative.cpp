@@ -168,8 +168,9 @@ void WriteFlexure(ReportWriter& w, const ReinforcementResult& r, float as, float
                      Fraction(Moment("M", r.M), a1fc * Q("b", r.b, "%.0f") * Squared(h0e)), F("%.4f", alphaS),
                      "\n");
     } else if (r.inFlange) {
-        w.WriteText(
-            "\t中和轴位于翼缘内，按宽度为WriteSubScript(b,f)'的矩形截面计算（GB 50010-2010 第6.2.11条）：\n");
+        Heading(
+            w,
+            "\t中和轴位于翼缘内，按宽度为WriteSubScript(b,f)'的矩形截面计算（GB 50010-2010 第6.2.11条）：");
         WriteFormula(
             w, "WriteSubScript(α,s)",
             Fraction(Moment("M", r.M), a1fc * Q("WriteSubScript(b,f)'", r.bf * 1000, "%.0f") * Squared(h0e)),
@@ -325,11 +326,11 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {
     Heading(w, "\n2）底板截面强度验算");
     for (const BasePressures& p : s.design) {
-        w.WriteText(
-            Format(" 按承载能力极限状态下荷载效应的基本组合 %s（%s）\n", p.factors.name, p.factors.source));
+        Heading(w,
+                Format(" 按承载能力极限状态下荷载效应的基本组合 %s（%s）", p.factors.name, p.factors.source));
         WriteCombination(w, s, p, kDesign);
     }
-    w.WriteText(" 按正常使用极限状态下荷载效应的标准组合\n");
+    Heading(w, " 按正常使用极限状态下荷载效应的标准组合");
     WriteCombination(w, s, s.standard, kStandard);
 }
 

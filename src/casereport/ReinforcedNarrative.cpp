@@ -74,7 +74,7 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     WriteShearResult(*this, r.sections[0].shear);
 
     WriteBaseSlabReport(*this, r.slab);
-    WriteText(" 配筋计算及裂缝验算\n");
+    Heading(*this, " 配筋计算及裂缝验算");
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
     if (known) FavourableRule(*this);
@@ -102,7 +102,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
 
     // Face panel, horizontal.
     Heading(*this, "\n1）墙面板截面强度验算");
-    WriteText(" （1）墙面板的水平内力\n");
+    Heading(*this, " （1）墙面板的水平内力");
     LabelValue(*this, "\t替代土压力图形中，面板的法向土压应力值：WriteSubScript(σ,pj)=", "%.2f kPa\n",
                r.sigmaPj);
     LabelValue(*this, "\t扶壁之间的净距：L=", "%.2f m\n", r.L);
@@ -117,7 +117,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     WriteShearResult(*this, r.sections[1].shear);
 
     // Face panel, vertical.
-    WriteText(" （2）墙面板的竖向内力\n");
+    Heading(*this, " （2）墙面板的竖向内力");
     LabelValue(*this, "\t最大正弯矩设计值：WriteSubScript(M,正)=", "%.2f kN·m/m \n", r.panelPosM);
     LabelValue(*this, "\t最大正弯矩标准值：WriteSubScript(Mk,正)=", "%.2f kN·m/m \n", r.panelPosMk);
     WriteReinforcementResult(*this, r.sections[2].result);
@@ -130,11 +130,11 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
 
     // Base slab, toe and heel.
     WriteBaseSlabReport(*this, r.slab);
-    WriteText(" 配筋计算及裂缝验算\n");
+    Heading(*this, " 配筋计算及裂缝验算");
     // Without base pressures there are no slab moments to print, only the reason.
     const bool known = r.slab.PressuresKnown();
     if (known) FavourableRule(*this);
-    WriteText(" （1）墙趾板\n");
+    Heading(*this, " （1）墙趾板");
     if (known) {
         LabelValue(*this, "\t墙趾板根部点的弯矩设计值：Mb=", "%.2f kN·m/m", r.slab.Mb);
         WriteText(TensionFace(r.slab.Mb, false, r.slab.toe.combination) + "\n");
@@ -142,7 +142,7 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     }
     WriteReinforcementResult(*this, r.sections[4].result);
     WriteShearResult(*this, r.sections[4].shear);
-    WriteText(" （2）墙踵板\n");
+    Heading(*this, " （2）墙踵板");
     if (known) {
         LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
         LabelValue(*this, "\t墙踵板边缘的总竖向应力标准值：WriteSubScript(σ,wk)=", "%.2f kPa\n", r.sigmaWk);
