@@ -29,6 +29,7 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
         const ActionList unloaded = WithoutSurcharge(actions, thrusts);
         r.stability = ComputeStability(c, kb, actions, &unloaded);
     }
+    r.platform = CheckShelfPlatform(c, kb.outline);
     r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);
     return r;
 }

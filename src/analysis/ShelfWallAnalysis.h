@@ -4,6 +4,7 @@
 #include "analysis/KernelBlock.h"
 #include "analysis/ShelfPressure.h"
 #include "analysis/Stability.h"
+#include "analysis/ToeCheck.h"
 #include "analysis/WallSection.h"
 #include "case/WallCase.h"
 
@@ -15,6 +16,7 @@ struct ShelfWallResult {
     ShelfPressureResult pressure;  // 2、土压力计算, (1) and (2)
     StabilityResult stability;     // 3 to 5
     SectionResult section;         // 6、墙身应力验算, at the platform
+    PlatformResult platform;       // the platform's overhang, in section 6
 };
 
 // Runs the analysis of wall type 2 on the block, whose outline must already be built for the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/Stability.h"
+#include "analysis/geometry/WallOutline.h"
 #include "case/WallCase.h"
 
 namespace wall {
@@ -28,5 +29,23 @@ struct ToeResult {
 };
 
 ToeResult CheckSemiGravityToe(const WallCase& c, const StabilityResult& s);
+
+// A shelf wall's platform where it overhangs the lower back (the lower back leaning in under it): a
+// cantilever L = X6 − X5 long whose depth grows from 0 at the platform's edge to h2 over the lower
+// back's foot. The soil standing on it up to the ground, the part of the strip on it (unfavourable
+// here, so counted) and its own weight bend its upper face into tension at the root: σt = 6M/h2²,
+// compared with [τ] as the toe's is.
+struct PlatformResult {
+    bool checked = false;  // the lower back leans in under the platform
+    float L = 0, h2 = 0;
+    float Ms = 0;  // the soil on it, kN·m/m
+    float Mq = 0;  // the strip on it
+    float Mw = 0;  // its own weight: γ·L·h2/2 at L/3
+    float M = 0;
+    float sigmaT = 0, allow = 0;
+    bool ok = false;
+};
+
+PlatformResult CheckShelfPlatform(const WallCase& c, const WallOutline& o);
 
 }  // namespace wall

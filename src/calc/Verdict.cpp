@@ -127,6 +127,9 @@ std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
     if (r.shelf) {
         Stability(out, r.shelf->stability);
         Section(out, r.shelf->section);
+        const PlatformResult& p = r.shelf->platform;
+        if (p.checked)
+            out.push_back({"platform", "衡重台悬臂弯曲拉应力", "σt", p.sigmaT, "≤", p.allow, p.ok});
     }
     if (r.cantilever) {
         Stability(out, r.cantilever->back.stability);

@@ -131,4 +131,24 @@ void WriteToeReport(ReportWriter& w, const ToeResult& t) {
                      "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
 }
 
+void WritePlatformReport(ReportWriter& w, const PlatformResult& p) {
+    Heading(w, "\n\t（6）衡重台悬臂弯曲拉应力验算");
+    w.WriteText(F("\t衡重台伸出下墙背墙脚的长度L=%.2f m，", p.L) +
+                F("根部（下墙背墙脚处竖直截面）高WriteSubScript(h,2)=%.2f m；", p.h2) +
+                F("台上填土的弯矩WriteSubScript(M,s)=%.2f kN·m/m，", p.Ms) +
+                F("面荷载的弯矩WriteSubScript(M,q)=%.2f kN·m/m，", p.Mq) +
+                F("自重的弯矩WriteSubScript(M,w)=%.2f kN·m/m\n", p.Mw));
+    Heading(w, "\t衡重台根部的弯曲拉应力（上缘受拉）：");
+    WriteFormula(
+        w, "WriteSubScript(σ,t)",
+        Fraction(K("6") * Brackets(Q("WriteSubScript(M,s)", p.Ms) + Q("WriteSubScript(M,q)", p.Mq) +
+                                   Q("WriteSubScript(M,w)", p.Mw)),
+                 Squared(Q("WriteSubScript(h,2)", p.h2))),
+        "",
+        Compared(p.sigmaT, p.allow) +
+            (p.ok ? F(" kPa≤[τ]=%.2f kPa，满足！", p.allow)
+                  : F(" kPa＞[τ]=%.2f kPa，不满足！应减小下墙背的仰斜或按钢筋混凝土配筋。", p.allow)) +
+            "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
+}
+
 }  // namespace wall

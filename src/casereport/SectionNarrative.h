@@ -13,6 +13,9 @@ enum class SectionLabels { kGravity, kShelf };
 // "6、墙身应力验算\n" first.
 void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLabels labels);
 
+// A shelf wall's platform overhanging the lower back: its root moment and bending tension against [τ].
+void WritePlatformReport(ReportWriter& w, const PlatformResult& p);
+
 // A semi-gravity wall's toe: its root moment and bending tension against [τ].
 void WriteToeReport(ReportWriter& w, const ToeResult& t);
 

@@ -80,6 +80,7 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kShelf);
+    if (r.platform.checked) WritePlatformReport(*this, r.platform);
 }
 
 }  // namespace wall

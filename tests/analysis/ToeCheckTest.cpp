@@ -62,3 +62,34 @@ TEST(ToeCheck, RootMomentAndTensionByHand) {
 
 }  // namespace
 }  // namespace wall
+
+namespace wall {
+namespace {
+
+// The default shelf wall on level ground: the platform overhangs the lower back (1:−0.25) by
+// L = 0.25·h2; the soil on it stands h1 high, so Ms = γ·h1·L²/2, its own weight Mw = γw·L²·h2/6, and a
+// strip from the back over the whole overhang adds q·(b² − a²)/2 of its part on it.
+TEST(ToeCheck, ShelfPlatformOnLevelGroundByHand) {
+    WallCase c = DefaultCase(kShelf);
+    c.soil.m_afSlope[0][kSlopeRise] = 0;
+    UpdateSlopeRow(c.soil.m_afSlope[0]);
+    c.soil.m_fLoadOffset = 0;
+    c.soil.m_fLoadWidth = 30;
+    c.soil.m_fLoadPressure = 10;
+    const WallOutline o = BuildWallOutline(c);
+    const double L = o.x[6] - o.x[5], h2 = o.y[6] - o.y[5], h1 = -o.y[6];
+    ASSERT_GT(L, 0.5);
+    EXPECT_NEAR(L, 0.25 * h2, 1e-4);
+    const double gamma = c.soil.m_afLayer[0][kLayerUnitWeight], gw = c.wall.m_fUnitWeight;
+    const PlatformResult p = CheckShelfPlatform(c, o);
+    ASSERT_TRUE(p.checked);
+    EXPECT_NEAR(p.Ms, gamma * h1 * L * L / 2, 1e-3);
+    EXPECT_NEAR(p.Mw, gw * L * L * h2 / 6, 1e-3);
+    // The strip reaches from x = 0 past the overhang: its whole length over [x5, x6].
+    const double a = o.x[5], b = o.x[6];
+    EXPECT_NEAR(p.Mq, 10 * ((b - a) * (b - a)) / 2, 1e-3);
+    EXPECT_NEAR(p.sigmaT, 6 * (p.Ms + p.Mq + p.Mw) / (h2 * h2), 1e-3);
+}
+
+}  // namespace
+}  // namespace wall
