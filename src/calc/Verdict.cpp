@@ -85,7 +85,7 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
         else if (!r.crackLimitMet)
             v.note = "裂缝宽度无法满足限值";
         else if (!r.bars.found)
-            v.note = "所需钢筋超过双排Φ32@100";
+            v.note = r.kind == SectionKind::kTee ? "扶壁腹板内放不下所需钢筋" : "所需钢筋超过双排Φ32@100";
         const ShearResult& sh = d.shear;
         if (!sh.checked) continue;
         // A slab against its concrete's share; the counterfort against its section's limit, the

@@ -210,15 +210,12 @@ void WriteCrackWidth(ReportWriter& w, const ReinforcementResult& r) {
                      Fraction(Moment("WriteSubScript(M,k)", r.Mk), K("0.87") * h0e * AsE),
                      F("%.2f", r.sigmaS), " N/mm²\n");
         const bool tee = r.kind == SectionKind::kTee;
-        const float Ate = 0.5f * r.b * r.h * 1000 + (tee ? (r.bf - r.b / 1000) * 1000 * r.hf * 1000 : 0);
-        const float raw = As / Ate;
-        if (!tee)
-            WriteFormula(w, "WriteSubScript(ρ,te)",
-                         Fraction(AsE, K("0.5") * Q("b", r.b, "%.0f") * Q("h", r.h * 1000, "%.0f")),
-                         F("%.4f", raw), raw < 0.01f ? "＜0.01，取WriteSubScript(ρ,te)=0.01\n" : "\n");
-        else
-            w.WriteText(F("\t\tWriteSubScript(ρ,te)=WriteSubScript(A,s)/WriteSubScript(A,te)=%.4f", raw) +
-                        (raw < 0.01f ? "＜0.01，取WriteSubScript(ρ,te)=0.01\n" : "\n"));
+        // Ate = 0.5·b·h: a counterfort's flange is in compression (GB 50010-2010 §7.1.2).
+        const float raw = As / (0.5f * r.b * r.h * 1000);
+        if (tee) w.WriteText("\t\t翼缘（墙面板）位于受压区，WriteSubScript(A,te)=0.5bh：\n");
+        WriteFormula(w, "WriteSubScript(ρ,te)",
+                     Fraction(AsE, K("0.5") * Q("b", r.b, "%.0f") * Q("h", r.h * 1000, "%.0f")),
+                     F("%.4f", raw), raw < 0.01f ? "＜0.01，取WriteSubScript(ρ,te)=0.01\n" : "\n");
         const float psiRaw = 1.1f - 0.65f * r.ftk / (r.rhoTe * r.sigmaS);
         WriteFormula(w, "ψ",
                      K("1.1") - Fraction(K("0.65") * Q("WriteSubScript(f,tk)", r.ftk),
@@ -306,7 +303,7 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
         w.WriteText(
             F("\t按裂缝宽度控制，所需钢筋面积增至WriteSubScript(A,s)=%.2f WriteSupScript(mm,2)\n", r.area));
     if (!bars) {
-        w.WriteText(std::string(kNoBarsText));
+        w.WriteText(std::string(r.kind == SectionKind::kTee ? kNoTeeBarsText : kNoBarsText));
         return;
     }
     const char* per = r.kind == SectionKind::kTee ? "" : "/m";

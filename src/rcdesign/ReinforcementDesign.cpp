@@ -194,7 +194,9 @@ ReinforcementResult DesignReinforcement(const CRetainingWall& wall, SectionKind 
     auto crackAt = [&](float area, float depth0, float d) {
         Crack k;
         if (!(MkN > 0 || std::isnan(MkN))) return k;
-        k.rhoTe = EffectiveTensionRatio(area, b, hMm, bfMm, hfMm);
+        // A counterfort's flange, the face panel, lies in the compression zone: Ate has no flange part
+        // (GB 50010-2010 §7.1.2: bf and hf there are a tension flange's).
+        k.rhoTe = EffectiveTensionRatio(area, b, hMm, b, 0);
         k.sigmaS = CrackSteelStress(MkN, area, depth0);
         k.psi = StrainNonUniformity(concrete->ftk, k.rhoTe, k.sigmaS);
         k.omega = MaxCrackWidth(k.psi, k.sigmaS, rebar->Es, c, d, k.rhoTe);

@@ -21,6 +21,9 @@ constexpr std::string_view kCrackLimitNotMetText =
 constexpr std::string_view kOverReinforcedText =
     "\t相对受压区高度ξ超过界限值WriteSubScript(ξ,b)，截面超筋，应加大截面或提高混凝土强度等级！\n";
 constexpr std::string_view kNoBarsText = "\t所需钢筋超过双排Φ32@100，应加大截面！\n";
+constexpr std::string_view kNoTeeBarsText =
+    "\t扶壁腹板内两排钢筋（直径16至32 mm、净距不小于25 "
+    "mm和钢筋直径）仍不能满足配筋和裂缝要求，应加厚扶壁！\n";
 constexpr std::string_view kUnknownGradeText = "混凝土或钢筋等级不在可选范围内，无法进行配筋计算！\n";
 constexpr std::string_view kNoBasePressureText =
     "\t基底合力作用点位于基底以外，求不出基底压力，本截面无法进行配筋计算！\n";

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The PDF report from the outside, for every wall type's default case: the report's lines in order
-in pdftotext's output, every font embedded, fractions stacked, and the page count within one of
+in pdftotext's output, every font embedded, fractions stacked, and the page count within one (or a tenth) of
 LibreOffice's rendering of the same report's .docx."""
 import os
 import re
@@ -91,7 +91,9 @@ for wall_type in ("gravity", "semi-gravity", "shelf", "cantilever", "counterfort
                        check=True, capture_output=True)
         ours, theirs = pages(pdf), pages(os.path.join(lo, wall_type + ".pdf"))
         print(f"{wall_type}: {ours} pages, LibreOffice {theirs}")
-        check(abs(ours - theirs) <= 1, f"{wall_type}: {ours} pages against LibreOffice's {theirs}")
+        # The layouts agree line for line only roughly (equation heights differ a little), so the
+        # difference may grow with the length: one page, or one in ten.
+        check(abs(ours - theirs) <= max(1, round(0.1 * theirs)), f"{wall_type}: {ours} pages against LibreOffice's {theirs}")
 
 # -o X.pdf alone writes the PDF and no .docx; a missing module or font would be an error.
 only = os.path.join(work, "only.pdf")

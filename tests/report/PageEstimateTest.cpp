@@ -55,7 +55,7 @@ TEST(PageEstimate, DefaultReports) {
         {kGravity, kCoulomb, 5},
         {kShelf, kRankine, 6},
         {kCantilever, kRankine, 10},
-        {kCounterfort, kRankine, 18},
+        {kCounterfort, kRankine, 19},
     };
     for (const Row& r : rows) {
         WallCase c = DefaultCase(r.type);
