@@ -51,7 +51,9 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
     float lastValueY = text * 2, lastDepthY = text * 2;
     for (int i = 0; i < diagram.size(); ++i) {
         const DiagramNode& n = diagram[i];
-        const bool jump = i + 1 < diagram.size() && diagram[i + 1].depth == n.depth;
+        // Two nodes at one depth: a jump where their totals differ, a kink of one value where not.
+        const bool pair = i + 1 < diagram.size() && diagram[i + 1].depth == n.depth;
+        const bool jump = pair && diagram[i + 1].soil + diagram[i + 1].load != n.soil + n.load;
         const float y = -n.depth * 1000;
         const float total =
             jump ? std::max(n.soil + n.load, diagram[i + 1].soil + diagram[i + 1].load) : n.soil + n.load;
@@ -67,7 +69,7 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
                            Format("z=%.2f", static_cast<double>(n.depth)), 1, 2);
             lastDepthY = y;
         }
-        if (jump) ++i;
+        if (pair) ++i;
     }
 }
 
