@@ -25,18 +25,19 @@ ActionSums SumActions(const ActionList& actions) {
     return s;
 }
 
+Action ThrustAction(ActionKind kind, const ThrustSymbols& s, const ThrustPart& p) {
+    return {kind, s.fx, s.fy, s.x, s.y, p.Fx, p.Fy, p.x, p.y};
+}
+
 void AddThrust(ActionList& list, const ThrustSymbols& whole, const ThrustPart& total,
                const ThrustSymbols& soil, const ThrustPart& soilPart, const ThrustSymbols& load,
                const ThrustPart& loadPart) {
     if (!(loadPart.Fx != 0 || loadPart.Fy != 0)) {
-        list.Add({ActionKind::kEarthPressure, whole.fx, whole.fy, whole.x, whole.y, total.Fx, total.Fy,
-                  total.x, total.y});
+        list.Add(ThrustAction(ActionKind::kEarthPressure, whole, total));
         return;
     }
-    list.Add({ActionKind::kEarthPressure, soil.fx, soil.fy, soil.x, soil.y, soilPart.Fx, soilPart.Fy,
-              soilPart.x, soilPart.y});
-    list.Add({ActionKind::kSurchargeThrust, load.fx, load.fy, load.x, load.y, loadPart.Fx, loadPart.Fy,
-              loadPart.x, loadPart.y});
+    list.Add(ThrustAction(ActionKind::kEarthPressure, soil, soilPart));
+    list.Add(ThrustAction(ActionKind::kSurchargeThrust, load, loadPart));
 }
 
 }  // namespace wall

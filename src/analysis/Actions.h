@@ -85,6 +85,9 @@ struct ThrustPart {
     float Fx = 0, Fy = 0, x = 0, y = 0;
 };
 
+// A thrust of a kind (kEarthPressure or kSurchargeThrust) under its symbols.
+Action ThrustAction(ActionKind kind, const ThrustSymbols& s, const ThrustPart& p);
+
 // Adds a thrust: one action when the surcharge has no part in it, else the soil's part and the
 // surcharge's (kSurchargeThrust) under their own symbols, so that the surcharge's vertical component
 // never raises a factor.

@@ -204,6 +204,14 @@ Point WallBack::At(double depth) const {
     return {top.x + (bottom.x - top.x) * t, top.y + (bottom.y - top.y) * t};
 }
 
+bool CoulombThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& ground, ThrustResult& bare) {
+    if (!ground.strip.Present() || !(loaded.load > 0)) return false;
+    GroundSurface g = ground;
+    g.strip = {};
+    bare = CoulombThrust(loaded.back, g, loaded.backfill);
+    return bare.status == PressureStatus::kOk;
+}
+
 ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin) {
     const DiagramThrust d = t.diagram.Thrust(part);
     ThrustPart p;

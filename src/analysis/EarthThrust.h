@@ -63,6 +63,11 @@ ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, co
 // back (the local-load rule of the soil-mechanics texts, and GB 50330-2013 Appendix B.0.2).
 ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil);
 
+// Coulomb's thrust on the same back and soil with the strip taken away, where the strip stands on the
+// loaded thrust's governing wedge; elsewhere the governing plane is the bare ground's already and there
+// is nothing to compare (false). A strip is a variable action: the wall may be worse off without it.
+bool CoulombThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& ground, ThrustResult& bare);
+
 // One part of a thrust (the soil's or the surcharge's) as an action's components, inclined at `angle`
 // (rad) above the horizontal, at its own point on the back, measured from `origin` (the toe).
 ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin);

@@ -22,18 +22,13 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         const ThrustParts parts = {PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kSoil, angle, toe),
                                    PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kLoad, angle, toe)};
         const ActionList actions = WallActions(c, kb, parts);
-        // The wall without the strip, whose trial wedge may lean the thrust lower.
-        GroundSurface bare = GroundOf(c.soil);
-        // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
-        if (bare.strip.Present() && r.coulomb.thrust.load > 0) {
-            bare.strip = {};
-            const ThrustResult t0 = CoulombThrust(OutlineBack(kb), bare, BlockBackfill(kb));
-            const ThrustPart p0 = PartOfThrust(t0, PressureDiagram::Part::kSoil, angle, toe);
-            ActionList thrusts;
-            thrusts.Add({ActionKind::kEarthPressure, "E0x", "E0y", "Z0x", "Z0y", p0.Fx, p0.Fy, p0.x, p0.y});
-            const ActionList unloaded = WithoutSurcharge(actions, thrusts);
-            r.stability =
-                ComputeStability(c, kb, actions, t0.status == PressureStatus::kOk ? &unloaded : nullptr);
+        // The wall without the strip, whose trial wedge may put the thrust lower.
+        ThrustResult bare;
+        if (CoulombThrustWithoutStrip(r.coulomb.thrust, GroundOf(c.soil), bare)) {
+            const ActionList unloaded =
+                WithoutSurcharge(actions, {"E0x", "E0y", "Z0x", "Z0y"},
+                                 PartOfThrust(bare, PressureDiagram::Part::kSoil, angle, toe));
+            r.stability = ComputeStability(c, kb, actions, &unloaded);
         } else {
             r.stability = ComputeStability(c, kb, actions);
         }

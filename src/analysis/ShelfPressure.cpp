@@ -69,14 +69,10 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.Zx = static_cast<float>(r.upper.point.x - X[4]);
     r.upperSoil = PartOfThrust(r.upper, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
     r.upperLoad = PartOfThrust(r.upper, PressureDiagram::Part::kLoad, alpha1 + delta, {X[4], Y[4]});
-    // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
-    if (g.strip.Present() && r.upper.load > 0) {
-        GroundSurface bare = g;
-        bare.strip = {};
-        const ThrustResult t0 = CoulombThrust(upper, bare, BlockBackfill(kb));
-        r.hasBare = t0.status == PressureStatus::kOk;
-        r.upperBare = PartOfThrust(t0, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
-    }
+    ThrustResult bare;
+    r.hasBare = CoulombThrustWithoutStrip(r.upper, g, bare);
+    if (r.hasBare)
+        r.upperBare = PartOfThrust(bare, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
 
     // Lower wall: the soil above the platform acts on it as a uniform load γ·h1.
     r.Ka2 = CoulombCoefficient(phi, alpha2, delta, beta);

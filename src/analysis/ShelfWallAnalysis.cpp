@@ -18,15 +18,8 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     if (!p.hasBare) {
         r.stability = ComputeStability(c, kb, actions);
     } else {
-        // Without the strip: the upper thrust of the bare ground, the lower one's soil part.
-        const ThrustPart& u = p.upperBare;
-        const ThrustPart l =
-            p.Eq2 > 0 ? p.lowerSoil
-                      : ThrustPart{kb.lowerPressureX, kb.lowerPressureY, kb.lowerArmX, kb.lowerArmY};
-        ActionList thrusts;
-        thrusts.Add({ActionKind::kEarthPressure, "E01x", "E01y", "Z01x", "Z01y", u.Fx, u.Fy, u.x, u.y});
-        thrusts.Add({ActionKind::kEarthPressure, "E02x", "E02y", "Z02x", "Z02y", l.Fx, l.Fy, l.x, l.y});
-        const ActionList unloaded = WithoutSurcharge(actions, thrusts);
+        // Without the strip: the upper thrust of the bare ground; the lower one keeps its soil part.
+        const ActionList unloaded = WithoutSurcharge(actions, {"E01x", "E01y", "Z01x", "Z01y"}, p.upperBare);
         r.stability = ComputeStability(c, kb, actions, &unloaded);
     }
     r.platform = CheckShelfPlatform(c, kb.outline);

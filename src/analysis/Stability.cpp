@@ -91,15 +91,14 @@ ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustPar
     return list;
 }
 
-ActionList WithoutSurcharge(const ActionList& loaded, const ActionList& thrusts) {
+ActionList WithoutSurcharge(const ActionList& loaded, const ThrustSymbols& symbols, const ThrustPart& bare) {
     ActionList out;
-    std::size_t next = 0;
+    bool replaced = false;
     for (const Action& a : loaded) {
         if (a.FavourableVariable()) continue;
-        if (a.kind == ActionKind::kEarthPressure)
-            out.Add(next < thrusts.size() ? thrusts[next++] : a);
-        else
-            out.Add(a);
+        const bool first = a.kind == ActionKind::kEarthPressure && !replaced;
+        out.Add(first ? ThrustAction(ActionKind::kEarthPressure, symbols, bare) : a);
+        replaced = replaced || first;
     }
     return out;
 }

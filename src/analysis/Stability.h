@@ -75,15 +75,16 @@ struct ThrustParts {
 ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper = {},
                        const ThrustParts& lower = {});
 
+// The actions without the strip surcharge: its loads and thrust parts dropped, and the first thrust
+// (the one whose trial wedge the strip stood on) replaced by `bare`, the thrust of the ground without
+// it; a shelf's lower thrust keeps its soil part, which the strip does not change.
+ActionList WithoutSurcharge(const ActionList& loaded, const ThrustSymbols& symbols, const ThrustPart& bare);
+
 // Computes Kq, Kh, B, e0, σmax, σmin from the wall's actions and the block's outline and base
 // friction, and stores them in overturningFactor, slidingFactor, baseWidth, eccentricity, stressMax,
 // stressMin. A gravity or shelf wall's base is inclined by its counter-slope; a semi-gravity,
-// cantilever or counterfort wall's base is level.
-// The actions without the strip surcharge: its loads and thrust parts dropped, each remaining thrust
-// replaced in order by the next of `thrusts` (the thrusts found on the ground without the strip).
-ActionList WithoutSurcharge(const ActionList& loaded, const ActionList& thrusts);
-
-// `unloaded`: the actions without the surcharge, when it may lower the overturning factor.
+// cantilever or counterfort wall's base is level. `unloaded`: the actions without the strip, where
+// they may give the smaller overturning factor.
 StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const ActionList& actions,
                                  const ActionList* unloaded = nullptr);
 

@@ -94,6 +94,22 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
                             : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear)));
 }
 
+namespace {
+
+// σt = 6M/h² of a plain cantilever against [τ]: below 0 its upper face is in tension. Masonry's
+// flexural tension across the bed joints equals its shear strength (GB 50003-2011 Table 3.2.2).
+void WriteBendingTension(ReportWriter& w, const Expr& moments, const Expr& depth, float sigmaT, float allow,
+                         bool ok, const char* remedy) {
+    WriteFormula(
+        w, "WriteSubScript(σ,t)", Fraction(K("6") * Brackets(moments), Squared(depth)), "",
+        Compared(sigmaT, sigmaT < 0 ? -allow : allow) +
+            (sigmaT < 0 ? " kPa（上缘受拉），|WriteSubScript(σ,t)|" : " kPa") +
+            (ok ? F("≤[τ]=%.2f kPa，满足！", allow) : F("＞[τ]=%.2f kPa，不满足！", allow) + remedy) +
+            "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
+}
+
+}  // namespace
+
 void WriteToeReport(ReportWriter& w, const ToeResult& t) {
     Heading(w, "\n\t（6）墙趾根部弯曲拉应力验算");
     w.WriteText(F("\t墙趾宽WriteSubScript(B,1)=%.2f m，", t.B1) +
@@ -120,15 +136,9 @@ void WriteToeReport(ReportWriter& w, const ToeResult& t) {
                  K("6")),
         F("%.2f", t.Mw), " kN·m/m\n");
     Heading(w, "\t墙趾根部的弯曲拉应力：");
-    WriteFormula(w, "WriteSubScript(σ,t)",
-                 Fraction(K("6") * Brackets(Q("WriteSubScript(M,p)", t.Mp) - Q("WriteSubScript(M,w)", t.Mw)),
-                          Squared(Q("WriteSubScript(H,2)", t.H2))),
-                 "",
-                 Compared(t.sigmaT, t.sigmaT < 0 ? -t.allow : t.allow) +
-                     (t.sigmaT < 0 ? " kPa（墙趾上缘受拉），|WriteSubScript(σ,t)|" : " kPa") +
-                     (t.ok ? F("≤[τ]=%.2f kPa，满足！", t.allow)
-                           : F("＞[τ]=%.2f kPa，不满足！应加高墙趾或按钢筋混凝土配筋。", t.allow)) +
-                     "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
+    WriteBendingTension(w, Q("WriteSubScript(M,p)", t.Mp) - Q("WriteSubScript(M,w)", t.Mw),
+                        Q("WriteSubScript(H,2)", t.H2), t.sigmaT, t.allow, t.ok,
+                        "应加高墙趾或按钢筋混凝土配筋。");
 }
 
 void WritePlatformReport(ReportWriter& w, const PlatformResult& p) {
@@ -139,16 +149,9 @@ void WritePlatformReport(ReportWriter& w, const PlatformResult& p) {
                 F("面荷载的弯矩WriteSubScript(M,q)=%.2f kN·m/m，", p.Mq) +
                 F("自重的弯矩WriteSubScript(M,w)=%.2f kN·m/m\n", p.Mw));
     Heading(w, "\t衡重台根部的弯曲拉应力（上缘受拉）：");
-    WriteFormula(
-        w, "WriteSubScript(σ,t)",
-        Fraction(K("6") * Brackets(Q("WriteSubScript(M,s)", p.Ms) + Q("WriteSubScript(M,q)", p.Mq) +
-                                   Q("WriteSubScript(M,w)", p.Mw)),
-                 Squared(Q("WriteSubScript(h,2)", p.h2))),
-        "",
-        Compared(p.sigmaT, p.allow) +
-            (p.ok ? F(" kPa≤[τ]=%.2f kPa，满足！", p.allow)
-                  : F(" kPa＞[τ]=%.2f kPa，不满足！应减小下墙背的仰斜或按钢筋混凝土配筋。", p.allow)) +
-            "（砌体沿通缝的弯曲抗拉强度与抗剪强度相同，GB 50003-2011 表3.2.2）\n");
+    WriteBendingTension(
+        w, Q("WriteSubScript(M,s)", p.Ms) + Q("WriteSubScript(M,q)", p.Mq) + Q("WriteSubScript(M,w)", p.Mw),
+        Q("WriteSubScript(h,2)", p.h2), p.sigmaT, p.allow, p.ok, "应减小下墙背的仰斜或按钢筋混凝土配筋。");
 }
 
 }  // namespace wall

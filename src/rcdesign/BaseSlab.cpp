@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/BaseContact.h"
 #include "analysis/Polygon.h"
 
 namespace wall {
@@ -12,44 +13,11 @@ namespace {
 
 // Pressure at x from the toe: a trapezoid over the whole base, or a triangle over the contact
 // length from the edge the resultant leans to.
-double PressureAt(const BasePressures& p, double B, double x) {
-    if (p.resultantOutsideBase) return 0;
-    if (!p.zeroStressZone) {
-        const double toe = p.towardsHeel ? p.sigmaMin : p.sigmaMax;
-        const double heel = p.towardsHeel ? p.sigmaMax : p.sigmaMin;
-        return toe + (heel - toe) * x / B;
-    }
-    const double fromEdge = p.towardsHeel ? B - x : x;
-    return fromEdge < p.contact ? p.sigmaMax * (1 - fromEdge / p.contact) : 0;
-}
-
-// ∫ p(x)·w(x) dx over [a, b] for a weight w of at most first degree: the integrand is quadratic on
-// each side of the contact's end, so Simpson's rule on each piece is exact.
-template <class Weight>
-double PressureIntegral(const BasePressures& p, double B, double a, double b, Weight w) {
-    double cuts[3] = {a, b, b};
-    if (p.zeroStressZone) {
-        const double end = p.towardsHeel ? B - p.contact : p.contact;
-        if (end > a && end < b) cuts[1] = end;
-    }
-    double sum = 0;
-    for (int i = 0; i < 2; ++i) {
-        const double x0 = cuts[i], x1 = cuts[i + 1];
-        if (!(x1 > x0)) continue;
-        auto f = [&](double x) { return PressureAt(p, B, x) * w(x); };
-        // Just inside the piece, so a jump at its end is read from the right side.
-        const double e = (x1 - x0) * 1e-9;
-        sum += (x1 - x0) * (f(x0 + e) + 4 * f((x0 + x1) / 2) + f(x1 - e)) / 6;
-    }
-    return sum;
-}
-
-// The moment of the pressure over [a, b] about a point outside it, and its force.
-double PressureMoment(const BasePressures& p, double B, double a, double b, double about) {
-    return PressureIntegral(p, B, a, b, [about](double x) { return std::fabs(x - about); });
-}
-double PressureForce(const BasePressures& p, double B, double a, double b) {
-    return PressureIntegral(p, B, a, b, [](double) { return 1.0; });
+// The distribution of a combination's pressures (none where the resultant leaves the base: every
+// pressure 0).
+BaseContact ContactOf(const BasePressures& p, double B) {
+    if (p.resultantOutsideBase) return {B, 0, 0, 0, false, true};
+    return {B, p.sigmaMax, p.sigmaMin, p.contact, p.towardsHeel, p.zeroStressZone};
 }
 
 // σmax, σmin, the contact and the pressures and moments at the roots from Mv, Mh and G.
@@ -73,13 +41,14 @@ void Pressures(float B, float B1, float B2, BasePressures& p) {
         p.sigmaMin = 0;
     }
     const double root = B - B2;  // the heel's root from the toe
-    p.pd = static_cast<float>(PressureAt(p, B, root));
-    p.pb = static_cast<float>(PressureAt(p, B, B1));
-    p.pEnd = static_cast<float>(PressureAt(p, B, B));
-    p.heelMoment = static_cast<float>(PressureMoment(p, B, root, B, root));
-    p.toeMoment = static_cast<float>(PressureMoment(p, B, 0, B1, B1));
-    p.heelForce = static_cast<float>(PressureForce(p, B, root, B));
-    p.toeForce = static_cast<float>(PressureForce(p, B, 0, B1));
+    const BaseContact c = ContactOf(p, B);
+    p.pd = static_cast<float>(BasePressureAt(c, root));
+    p.pb = static_cast<float>(BasePressureAt(c, B1));
+    p.pEnd = static_cast<float>(BasePressureAt(c, B));
+    p.heelMoment = static_cast<float>(BasePressureMoment(c, root, B, root));
+    p.toeMoment = static_cast<float>(BasePressureMoment(c, 0, B1, B1));
+    p.heelForce = static_cast<float>(BasePressureForce(c, root, B));
+    p.toeForce = static_cast<float>(BasePressureForce(c, 0, B1));
 }
 
 BasePressures Combination(const BaseLoads& l, const LoadCombination& f, float B, float B1, float B2) {

@@ -18,7 +18,8 @@ namespace {
 // What one theory gives: the thrust with its diagram and direction, the stem loads, the heel's soil.
 struct BackPressure {
     ThrustResult thrust;
-    ThrustResult bare;  // Coulomb under a strip: the thrust on the same back without it
+    ThrustResult bare;  // Coulomb under a strip on its wedge: the thrust on the same back without it
+    bool hasBare = false;
     StemLoads loads;
     float armX = 0;  // Ey's line of action from the toe
 };
@@ -68,12 +69,7 @@ BackPressure Coulomb(const WallCase& c, const KernelBlock& kb, const GroundSurfa
     BackPressure p;
     const WallBack back{{X[0], Y[0]}, {X[5], Y[5]}};
     p.thrust = CoulombThrust(back, g, BlockBackfill(kb));
-    // A strip off the governing wedge leaves its plane the bare ground's: nothing to compare.
-    if (g.strip.Present() && p.thrust.load > 0) {
-        GroundSurface bare = g;
-        bare.strip = {};
-        p.bare = CoulombThrust(back, bare, BlockBackfill(kb));
-    }
+    p.hasBare = CoulombThrustWithoutStrip(p.thrust, g, p.bare);
     // The thrust on a back in the soil inclines at φ to its normal.
     p.loads.thrustAngle = Atan(B2 / H) + kb.soilFriction;
     // The stem's part: from the back's top down to the top of the base slab.
@@ -140,14 +136,11 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     }
     // Under a strip the trial wedge's plane moves; the wall without it may overturn more readily.
     ActionList unloaded;
-    const bool bare = p.bare.status == PressureStatus::kOk && p.bare.E > 0;
-    if (bare) {
-        const ThrustPart p0 = PartOfThrust(p.bare, PressureDiagram::Part::kSoil, p.loads.thrustAngle, toe);
-        ActionList thrusts;
-        thrusts.Add({ActionKind::kEarthPressure, "E0x", "E0y", "Z0x", "Z0y", p0.Fx, p0.Fy, p0.x, p0.y});
-        unloaded = WithoutSurcharge(actions, thrusts);
-    }
-    r.stability = ComputeStability(c, kb, actions, bare ? &unloaded : nullptr);
+    if (p.hasBare)
+        unloaded =
+            WithoutSurcharge(actions, {"E0x", "E0y", "Z0x", "Z0y"},
+                             PartOfThrust(p.bare, PressureDiagram::Part::kSoil, p.loads.thrustAngle, toe));
+    r.stability = ComputeStability(c, kb, actions, p.hasBare ? &unloaded : nullptr);
     r.W = kb.wallWeight;
     r.Zw = kb.wallWeightArm;
     r.W1 = kb.extraWeight;
