@@ -19,7 +19,8 @@ ActionSums SumActions(const ActionList& actions) {
     s.net = s.baseResisting;
     for (const Action& a : actions) {
         if (!a.Horizontal()) continue;
-        s.overturning += a.Fx * a.y;
+        if (a.Overturns()) s.overturning += a.Fx * a.y;
+        s.baseOverturning += a.Fx * a.y;
         s.net -= a.Fx * a.y;
     }
     return s;

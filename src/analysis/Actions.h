@@ -40,6 +40,9 @@ struct Action {
     bool FavourableVariable() const {
         return kind == ActionKind::kSurchargeLoad || kind == ActionKind::kSurchargeThrust;
     }
+    // A thrust's moment about the toe counts as overturning, except a variable one acting below the
+    // toe (a base inclined down to the heel), whose moment would hold the wall: it takes 0 there too.
+    bool Overturns() const { return Horizontal() && !(FavourableVariable() && Fx * y < 0); }
 };
 
 // At most a handful of forces act on one wall; a fixed array keeps the analysis free of allocation.
@@ -98,14 +101,15 @@ void AddThrust(ActionList& list, const ThrustSymbols& whole, const ThrustPart& t
 // The actions' sums in list order, in single precision as every analysis adds them.
 // The factors leave out the favourable variable loads; the base takes every action.
 struct ActionSums {
-    float weights = 0;        // ΣFy of the vertical-only actions (G), favourable variable loads left out
-    float thrustY = 0;        // ΣFy of the thrusts, a surcharge's part left out
-    float thrustX = 0;        // ΣFx
-    float vertical = 0;       // ΣFy of all, in list order
-    float resisting = 0;      // ΣFy·x, favourable variable loads left out
-    float overturning = 0;    // ΣFx·y
-    float net = 0;            // ΣFy·x − ΣFx·y of all, subtracted term by term
-    float baseResisting = 0;  // ΣFy·x of all
+    float weights = 0;          // ΣFy of the vertical-only actions (G), favourable variable loads left out
+    float thrustY = 0;          // ΣFy of the thrusts, a surcharge's part left out
+    float thrustX = 0;          // ΣFx
+    float vertical = 0;         // ΣFy of all, in list order
+    float resisting = 0;        // ΣFy·x, favourable variable loads left out
+    float overturning = 0;      // ΣFx·y, a variable thrust's moment below the toe left out
+    float baseOverturning = 0;  // ΣFx·y of all
+    float net = 0;              // ΣFy·x − ΣFx·y of all, subtracted term by term
+    float baseResisting = 0;    // ΣFy·x of all
 };
 
 ActionSums SumActions(const ActionList& actions);

@@ -224,6 +224,10 @@ ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, doubl
     return p;
 }
 
+double DepthAlongPlane(const WallBack& back, Point q, double rho) {
+    return DepthOf(back, q, Direction(rho));
+}
+
 double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho) {
     const double alpha = back.Angle();
     const double k = WedgeFactor(rho, soil.phi, alpha, soil.delta);
@@ -243,45 +247,85 @@ ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, co
         r.status = PressureStatus::kNoFailurePlane;
         return r;
     }
-    // E(ρ) = (γ·A + q·L)·sin(ρ − φ)/cos(ρ − φ − α − δ), expanded so one sine and cosine of ρ serve.
+    // E(ρ) = (γ·A + q·L)·sin(ρ − φ)/cos(ρ − φ − α − δ), expanded and divided through by sin ρ: the
+    // plane is searched by its run per unit rise u = cot ρ, which serves the wedge and the factor alike
+    // with no sine or cosine to take.
     const double sp = std::sin(static_cast<double>(soil.phi)), cp = std::cos(static_cast<double>(soil.phi));
     const double sw = std::sin(soil.phi + alpha + soil.delta), cw = std::cos(soil.phi + alpha + soil.delta);
-    auto thrust = [&](double rho) {
-        const Point d = Direction(rho);
-        const double k = (d.y * cp - d.x * sp) / (d.x * cw + d.y * sw);
+    auto thrust = [&](double u) {
+        const double k = (cp - u * sp) / (u * cw + sw);
         if (!(k > 0)) return 0.0;
-        const WedgeContent w = Wedge(back, ground, back.bottom, d);
+        const WedgeContent w = Wedge(back, ground, back.bottom, {u, 1});
         return w.closed ? k * (soil.gamma * w.area + ground.strip.q * w.strip) : 0.0;
     };
+    const double uLo = 1 / std::tan(hi), uHi = 1 / std::tan(lo);
 
     // A scan, the planes through every vertex and strip edge (where the thrust has a corner), then a
-    // golden-section search around the best of them.
-    Numbers rhos;
+    // golden-section search around every peak of the scan and on each side of a corner towards which
+    // the thrust rises: a corner may part two peaks, while between samples the thrust is smooth. The
+    // largest is kept, so that a load never finds less than the ground alone.
+    Numbers us, corners;
     constexpr int kScan = 12;
-    for (int i = 1; i < kScan; ++i) rhos.push_back(lo + (hi - lo) * i / kScan);
+    // Evenly spaced in ρ, by cot(x + h) = (cot x·cot h − 1)/(cot x + cot h) rather than a tangent each.
+    const double cotStep = 1 / std::tan((hi - lo) / kScan);
+    for (double u = uHi; us.size() < kScan - 1;) {
+        u = (u * cotStep - 1) / (u + cotStep);
+        us.push_back(u);
+    }
     auto through = [&](Point q) {
-        const double rho = std::atan2(q.y - back.bottom.y, q.x - back.bottom.x);
-        if (rho > lo && rho < hi) rhos.push_back(rho);
+        if (!(q.y > back.bottom.y)) return;
+        const double u = (q.x - back.bottom.x) / (q.y - back.bottom.y);
+        if (u > uLo && u < uHi) {
+            us.push_back(u);
+            corners.push_back(u);
+        }
     };
     for (int i = 0; i < ground.count; ++i)
         if (ground.points[i].x > back.top.x) through(ground.points[i]);
     if (ground.strip.Present())
         for (double x : {ground.strip.from, ground.strip.to})
             if (x > back.top.x) through({x, ground.HeightAt(x)});
-    std::sort(rhos.begin(), rhos.end());
-    size_t best = 0;
-    double bestE = -1;
-    for (size_t i = 0; i < rhos.size(); ++i) {
-        const double e = thrust(rhos[i]);
-        if (e > bestE) {
-            bestE = e;
-            best = i;
+    std::sort(us.begin(), us.end());
+    Numbers e;
+    for (double u : us) e.push_back(thrust(u));
+    double best = us[0], bestE = -1;
+    for (size_t i = 0; i < us.size(); ++i)
+        if (e[i] > bestE) {
+            bestE = e[i];
+            best = us[i];
         }
+    // The intervals to search: around each smooth peak, then beside each corner where the thrust rises
+    // away from it, unless a peak's interval holds that side already.
+    std::array<std::pair<double, double>, GroundSurface::kMaxPoints + 64> spans;
+    size_t nSpans = 0;
+    auto search = [&](double a, double b) {
+        for (size_t j = 0; j < nSpans; ++j)
+            if (spans[j].first <= a && b <= spans[j].second) return;
+        if (nSpans < spans.size()) spans[nSpans++] = {a, b};
+        double refinedE = 0;
+        const double at = GoldenMax(thrust, a, b, refinedE);
+        if (refinedE > bestE) {
+            bestE = refinedE;
+            best = at;
+        }
+    };
+    auto isCorner = [&](size_t i) {
+        return std::find(corners.begin(), corners.end(), us[i]) != corners.end();
+    };
+    auto before = [&](size_t i) { return i > 0 ? us[i - 1] : uLo; };
+    auto after = [&](size_t i) { return i + 1 < us.size() ? us[i + 1] : uHi; };
+    for (size_t i = 0; i < us.size(); ++i) {
+        const bool peak = (i == 0 || e[i] > e[i - 1]) && (i + 1 == us.size() || e[i] >= e[i + 1]);
+        if (peak && !isCorner(i)) search(before(i), after(i));
     }
-    const double a = best > 0 ? rhos[best - 1] : lo, b = best + 1 < rhos.size() ? rhos[best + 1] : hi;
-    double refinedE = 0;
-    double rho = GoldenMax(thrust, a, b, refinedE);
-    if (!(refinedE >= bestE)) rho = rhos[best];
+    for (size_t i = 0; i < us.size(); ++i) {
+        if (!isCorner(i)) continue;
+        // Either side of a corner the thrust may rise to a peak that no sample shows.
+        constexpr double kStep = 1e-7;
+        if (thrust(us[i] - kStep) > e[i]) search(before(i), us[i]);
+        if (thrust(us[i] + kStep) > e[i]) search(us[i], after(i));
+    }
+    const double rho = std::atan2(1.0, best);
 
     const double k = WedgeFactor(rho, soil.phi, alpha, soil.delta);
     r.planeAngle = static_cast<float>(rho);

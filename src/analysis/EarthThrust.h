@@ -72,6 +72,10 @@ bool CoulombThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& 
 // (rad) above the horizontal, at its own point on the back, measured from `origin` (the toe).
 ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin);
 
+// The depth below the back's top at which the line through q parallel to a plane rising at ρ (rad from
+// the horizontal) meets the back, or its extension below the foot.
+double DepthAlongPlane(const WallBack& back, Point q, double rho);
+
 // Coulomb's trial wedge at one plane angle ρ from the horizontal (for tests and the search): the
 // thrust of the wedge of soil and strip between the back, the ground and the plane from the back's foot.
 double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho);

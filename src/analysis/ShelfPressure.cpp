@@ -1,6 +1,7 @@
 // Shelf wall: Coulomb pressure on the upper and lower back faces, soil on the platform.
 #include "analysis/ShelfPressure.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/CoulombPressure.h"
@@ -16,7 +17,11 @@ WallBack ExtendedLowerBack(const KernelBlock& kb, const GroundSurface& g) {
     const double x6 = kb.outline.x[6], y6 = kb.outline.y[6];
     const double dxdy = (x6 - x5) / (y6 - y5);  // along the back, per metre upwards
     double y = g.HeightAt(x6);
-    for (int i = 0; i < 40; ++i) y = g.HeightAt(x5 + (y - y5) * dxdy);
+    for (int i = 0; i < 40; ++i) {
+        const double next = g.HeightAt(x5 + (y - y5) * dxdy);
+        if (next == y) break;
+        y = next;
+    }
     return {{x5 + (y - y5) * dxdy, y}, {x5, y5}};
 }
 
@@ -83,20 +88,45 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     const float Ka2 = r.Ka2;
     r.E2s = 0.5f * Ka2 * gamma * h2 * h2 + Ka2 * gamma * h1 * h2;
     const float Ms = (h2 / 2 + s) * Ka2 * gamma * h1 * h2 + (h2 / 3 + s) * 0.5f * Ka2 * gamma * h2 * h2;
-    // The strip's band on the extended lower back, below the platform.
+    // The strip's part on the lower back extended up to the ground: the rise of that back's trial-wedge
+    // thrust under the strip, spread evenly over the band between the lines through the strip's edges
+    // parallel to the unloaded ground's failure plane, of which the lower wall takes the part below the
+    // platform. The plane does not turn with the load, so a wider or heavier strip only lengthens the
+    // band and raises the rise: the lower wall's share never falls as the strip grows. A strip beyond
+    // that plane which still lifts the thrust (its wedge reaching out to it) is taken at the foot.
     float Zq = 0;
     if (g.strip.Present()) {
         const WallBack extended = ExtendedLowerBack(kb, g);
-        const ThrustResult e = CoulombThrust(extended, g, BlockBackfill(kb));
-        if (e.status == PressureStatus::kOk) {
-            const float platform = static_cast<float>(extended.top.y - Y[6]);
-            const DiagramThrust whole = e.diagram.Thrust(PressureDiagram::Part::kLoad);
-            const DiagramThrust above = e.diagram.Thrust(PressureDiagram::Part::kLoad, platform);
-            r.Eq2 = whole.force - above.force;
-            if (r.Eq2 > 0) {
-                const double depth = (whole.force * whole.depth - above.force * above.depth) / r.Eq2;
-                Zq = static_cast<float>(extended.top.y - depth - Y[4]);
+        GroundSurface unloaded = g;
+        unloaded.strip = {};
+        const ThrustResult bare = CoulombThrust(extended, unloaded, BlockBackfill(kb));
+        const double H = extended.Height(), platform = extended.top.y - Y[6];
+        const double near = std::max(g.strip.from, extended.top.x);
+        double za = 0, zb = 0, share = 0, depth = 0;
+        if (bare.status == PressureStatus::kOk && g.strip.to > near) {
+            za = std::clamp(DepthAlongPlane(extended, {near, g.HeightAt(near)}, bare.planeAngle), 0.0, H);
+            zb = std::clamp(DepthAlongPlane(extended, {g.strip.to, g.HeightAt(g.strip.to)}, bare.planeAngle),
+                            za, H);
+            share = za >= platform ? 1 : 0;
+            depth = za;
+            if (zb - za > 1e-9) {
+                const double below = std::max(za, platform);
+                share = std::max(0.0, zb - below) / (zb - za);
+                depth = (below + zb) / 2;
             }
+        }
+        // A band wholly above the platform leaves the lower wall without a share: no rise to find.
+        const ThrustResult loaded =
+            share > 0 ? CoulombThrust(extended, g, BlockBackfill(kb)) : ThrustResult{};
+        const double rise = static_cast<double>(loaded.E) - bare.E;
+        if (share > 0 && loaded.status == PressureStatus::kOk && rise > 0) {
+            r.Eq2 = static_cast<float>(share * rise);
+            r.riseE = static_cast<float>(rise);
+            r.plane = bare.planeAngle;
+            r.bandTop = static_cast<float>(za);
+            r.bandBottom = static_cast<float>(zb);
+            r.platformDepth = static_cast<float>(platform);
+            if (r.Eq2 > 0) Zq = static_cast<float>(extended.top.y - depth - Y[4]);
         }
     }
     r.E2 = r.E2s + r.Eq2;

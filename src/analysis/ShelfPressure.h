@@ -27,6 +27,9 @@ struct ShelfPressureResult {
     float h2 = 0;                 // lower wall height
     float E2 = 0;
     float Eq2 = 0;  // the surcharge's part of it
+    // How Eq2 was found on the extended lower back: the strip's rise of its thrust, the unloaded failure
+    // plane (rad), the band's depths below the extended back's top and the platform's depth.
+    float riseE = 0, plane = 0, bandTop = 0, bandBottom = 0, platformDepth = 0;
     float E2s = 0;  // the soil's part: the soil above the platform as a uniform load γ·h1
     float E2x = 0, E2y = 0, Z2x = 0, Z2y = 0;
     // The soil's and the surcharge's parts of each thrust, from the toe (components and points).
@@ -45,7 +48,8 @@ struct ShelfPressureResult {
 // wedges' thrust under the ground and strip as entered. The lower back carries the soil by Coulomb's
 // coefficient with the soil above the platform as a uniform load γ·h1, and the part of the strip's
 // band that falls below the platform on the lower back extended up to the ground (the extended-back
-// method), with the failure plane of that extended back.
+// method): the strip's rise of that back's thrust, spread between lines parallel to the failure plane
+// of the ground without it.
 ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb);
 
 }  // namespace wall

@@ -126,8 +126,9 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const Actio
         }
     }
     r.baseMoment = sum.baseResisting;
+    r.baseOverturningMoment = sum.baseOverturning;
     for (const Action& a : actions)
-        r.favourableLoads = r.favourableLoads || (a.FavourableVariable() && a.Fy != 0);
+        r.favourableLoads = r.favourableLoads || (a.FavourableVariable() && (a.Fy != 0 || !a.Overturns()));
     if (r.alpha0 != 0) {
         BasePressure(r.baseSpan / Cos(r.alpha0), sum.vertical * Cos(r.alpha0) + sum.thrustX * Sin(r.alpha0),
                      sum.net, r);

@@ -29,7 +29,8 @@ struct StabilityResult {
     // The resisting actions. One of zero or less while the driving one is positive fails its check
     // with the factor taken as 0 rather than printed negative.
     float resistingMoment = 0;
-    float baseMoment = 0;     // ΣFy·x of every action, the surcharge on a heel or back face included
+    float baseMoment = 0;  // ΣFy·x of every action, the surcharge on a heel or back face included
+    float baseOverturningMoment = 0;  // ΣFx·y of every action, a surcharge's thrust below the toe included
     float slidingNormal = 0;  // the normal force sliding is resisted by (favourable variable loads left out)
     bool favourableLoads = false;  // a surcharge stands on a heel or back face: left out of Kq and Kh
     float resistingForce = 0;

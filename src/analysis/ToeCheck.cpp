@@ -23,7 +23,7 @@ ToeResult CheckSemiGravityToe(const WallCase& c, const StabilityResult& s) {
     r.gamma = w.m_fUnitWeight;
     r.allow = w.m_fAllowShear;
     // The stability's characteristic pressures, over the contact from the edge the resultant leans to.
-    const double xr = (s.baseMoment - s.overturningMoment) / static_cast<double>(s.N);
+    const double xr = (s.baseMoment - s.baseOverturningMoment) / static_cast<double>(s.N);
     const bool towardsHeel = xr > s.B / 2.0;
     // The contact 3(B/2 − e0) measured from the loaded edge, that is three times the resultant's distance.
     const double contact = s.partialContact ? 3 * (towardsHeel ? s.B - xr : xr) : s.B;

@@ -328,13 +328,14 @@ std::string FieldTitle(const CaseField& f, int wallType) {
 }
 
 std::string DomainFault(const CaseField& f, int wallType, double v) {
-    const std::string title = FieldTitle(f, wallType);
-    if (!std::isfinite(v)) return Format("%s 应为有限的数，当前为 %g", title.c_str(), v);
+    // The title only where there is a fault: every analysis checks every field.
+    if (!std::isfinite(v)) return Format("%s 应为有限的数，当前为 %g", FieldTitle(f, wallType).c_str(), v);
     if (!IsIntegerField(f) && std::fabs(v) > std::numeric_limits<float>::max())
-        return Format("%s 超出单精度数的范围，当前为 %g", title.c_str(), v);
+        return Format("%s 超出单精度数的范围，当前为 %g", FieldTitle(f, wallType).c_str(), v);
     // Lists of allowed values are checked with their own messages (CheckCaseRanges).
     const FieldDomain& d = f.domain;
     if (!d.allowed.empty() || InDomain(d, v)) return {};
+    const std::string title = FieldTitle(f, wallType);
     const char* relation = "";
     double bound = 0;
     if (d.lower.kind != BoundKind::kNone && !InDomain({d.lower, {}, {}}, v)) {

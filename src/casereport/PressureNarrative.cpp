@@ -48,15 +48,17 @@ bool LoadBand(const PressureDiagram& d, float& from, float& to) {
 void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
     Heading(w, "\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：");
     const PressureDiagram& d = t.diagram;
-    // A value, or its jump where two nodes share a depth.
+    // A value, or its jump where two nodes share a depth and the printed values differ.
     auto value = [](float above, float below) {
-        return above == below ? F("%.2f", above) : F("%.2f→", above) + F("%.2f", below);
+        const std::string a = F("%.2f", above), b = F("%.2f", below);
+        return a == b ? a : a + "→" + b;
     };
     for (int i = 0; i < d.size(); ++i) {
         const DiagramNode& n = d[i];
         const DiagramNode& m = i + 1 < d.size() && d[i + 1].depth == n.depth ? d[i + 1] : n;
         std::string line = F("\t\tz=%.2f m：填土", n.depth) + value(n.soil, m.soil);
-        if (n.load > 0 || m.load > 0) line += "，面荷载" + value(n.load, m.load);
+        const std::string load = value(n.load, m.load);
+        if (load != "0.00") line += "，面荷载" + load;
         w.WriteText(line + "\n");
         if (&m != &n) ++i;
     }

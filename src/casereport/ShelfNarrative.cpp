@@ -1,4 +1,5 @@
 // The calculation part of a shelf (balance-weight) wall's report.
+#include <algorithm>
 #include <cmath>
 
 #include "casereport/CalcReport.h"
@@ -33,6 +34,29 @@ Expr WithSurcharge(const Expr& soil, const char* symbol, float Eq) {
     return std::fabs(Eq) < 0.005f ? soil : soil + Q(symbol, Eq);
 }
 
+// The strip's part on the lower wall by the extended back: its rise of the extended back's thrust,
+// spread evenly over its band, of which the part below the platform.
+void WriteLowerSurcharge(ReportWriter& w, const ShelfPressureResult& p) {
+    w.WriteText(
+        Format("\t面荷载产生的下段土压力按延长墙背法计算：下墙背延长至地面，面荷载使其试算楔体主动土压力增加"
+               "ΔE=%.2f kN/m，沿墙背均匀分布在过荷载两端、平行于不计面荷载时的破裂面（θ=%.2f°）的直线与延长"
+               "墙背的交点之间",
+               static_cast<double>(p.riseE), static_cast<double>(p.plane) * 180 / 3.14159265358979));
+    const double band = static_cast<double>(p.bandBottom) - p.bandTop;
+    if (!(band > 1e-6)) {
+        w.WriteText("；荷载位于该破裂面以外，增加的土压力全部计入下墙，作用于墙踵：\n");
+        w.WriteText(F("\t\tWriteSubScript(E,q2)=ΔE=%.2f kN/m\n", p.Eq2));
+        return;
+    }
+    const float below = std::max(p.bandTop, p.platformDepth);
+    w.WriteText(Format("（距延长墙背顶z=%.2f至%.2f m），下墙取衡重台（z=%.2f m）以下的部分：\n",
+                       static_cast<double>(p.bandTop), static_cast<double>(p.bandBottom),
+                       static_cast<double>(p.platformDepth)));
+    const Expr share = Fraction(Q("WriteSubScript(z,2)", p.bandBottom) - Q("WriteSubScript(z,p)", below),
+                                Q("WriteSubScript(z,2)", p.bandBottom) - Q("WriteSubScript(z,1)", p.bandTop));
+    WriteFormula(w, "WriteSubScript(E,q2)", share * Q("ΔE", p.riseE), F("%.2f", p.Eq2), " kN/m\n");
+}
+
 // Subsections (1) and (2) of the earth pressure: upper and lower wall.
 void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p, const GroundSurface& g) {
     const Expr h1 = Q("WriteSubScript(h,1)", p.h1), h2 = Q("WriteSubScript(h,2)", p.h2);
@@ -51,8 +75,7 @@ void WriteShelfPressure(ReportWriter& w, const ShelfPressureResult& p, const Gro
     w.WriteText("\t（2）下段主动土压力计算\n");
     Heading(w, "\t按库伦理论公式计算主动土压力系数WriteSubScript(K,a2)：");
     WriteCoulombCoefficient(w, "WriteSubScript(K,a2)", p.phi, p.alpha2, p.delta, p.beta2, p.Ka2);
-    if (std::fabs(p.Eq2) >= 0.005f)
-        w.WriteText(F("\t面荷载产生的下段土压力：WriteSubScript(E,q2)=%.2fkN/m \n", p.Eq2));
+    if (std::fabs(p.Eq2) >= 0.005f) WriteLowerSurcharge(w, p);
     Heading(w, "\t下段的总主动土压力（上段填土作为均布荷载γWriteSubScript(h,1)）：");
     const Expr soil = Triangle(p, h2, h2, Ka2) + Q("γ", p.gamma) * h1 * h2 * Ka2;
     WriteFormula(w, "WriteSubScript(E,a2)", WithSurcharge(soil, "WriteSubScript(E,q2)", p.Eq2),

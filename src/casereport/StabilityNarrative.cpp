@@ -19,14 +19,16 @@ struct Sums {
     bool horizontalIsSum = false;  // a shelf wall's two thrusts
     Expr baseResisting;            // with the favourable variable loads, for the base
     Expr baseVertical;
-    Expr loads;  // those loads' moments alone
+    Expr loads;     // those loads' moments alone
+    Expr heldBack;  // moments of the surcharge's thrusts acting below the toe, left out of M0
+    bool anyHeldBack = false;
 };
 
 // The terms in list order: every force's vertical part with its arm resists, every thrust's
 // horizontal part with its height overturns.
 Sums SumsOf(const ActionList& actions) {
     Sums s;
-    bool anyVertical = false, anyHorizontal = false;
+    bool anyVertical = false, anyHorizontal = false, anyOverturning = false;
     bool anyBase = false, anyLoad = false;
     for (const Action& a : actions) {
         const Expr v = Q(Symbol(a.fySymbol), a.Fy);
@@ -46,10 +48,16 @@ Sums SumsOf(const ActionList& actions) {
     for (const Action& a : actions) {
         if (!a.Horizontal()) continue;
         const Expr h = Q(Symbol(a.fxSymbol), a.Fx);
-        const Expr moment = h * Q(Symbol(a.ySymbol), a.y);
         s.horizontalIsSum = anyHorizontal;
-        s.overturning = anyHorizontal ? s.overturning + moment : moment;
         s.horizontal = anyHorizontal ? s.horizontal + h : h;
+        const Expr moment = h * Q(Symbol(a.ySymbol), a.y);
+        if (a.Overturns()) {
+            s.overturning = anyOverturning ? s.overturning + moment : moment;
+            anyOverturning = true;
+        } else {
+            s.heldBack = s.anyHeldBack ? s.heldBack + moment : moment;
+            s.anyHeldBack = true;
+        }
         anyHorizontal = true;
     }
     return s;
@@ -70,6 +78,10 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
             "\t面荷载的竖向作用（墙踵或墙背上的面荷载，面荷载土压力的竖向分量）对抗倾覆、抗滑移有利，"
             "按可变荷载有利时不计（GB 55001-2021 "
             "第3.1.13条），只计入基底压力；面荷载土压力的水平分量计入。\n");
+    if (sums.anyHeldBack)
+        w.WriteText(
+            "\t面荷载土压力作用点低于墙趾，其对墙趾的力矩抗倾覆，按可变荷载有利时不计入倾覆力矩，"
+            "只计入基底压力。\n");
     // The two moments are printed once, here; the factor and the eccentricity use their values.
     Heading(w, "\t抗倾覆力矩（对墙趾）：");
     WriteFormula(w, kResisting, sums.resisting, F("%.2f", s.resistingMoment), " kN·m/m\n");
@@ -196,8 +208,15 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
     const Expr half = Fraction(Q("B", s.B), K("2"));
     const Expr resisting =
         s.favourableLoads ? Q("WriteSubScript(M,y)'", s.baseMoment) : Q(kResisting, s.resistingMoment);
-    const Expr arm = Fraction(resisting - Q(kOverturning, s.overturningMoment), Q("N", s.N));
-    const float moment = s.baseMoment - s.overturningMoment;
+    if (sums.anyHeldBack) {
+        Heading(w, "\t计入面荷载的倾覆力矩：");
+        WriteFormula(w, "WriteSubScript(M,0)'", Q(kOverturning, s.overturningMoment) + sums.heldBack,
+                     F("%.2f", s.baseOverturningMoment), " kN·m/m\n");
+    }
+    const Expr overturning = sums.anyHeldBack ? Q("WriteSubScript(M,0)'", s.baseOverturningMoment)
+                                              : Q(kOverturning, s.overturningMoment);
+    const Expr arm = Fraction(resisting - overturning, Q("N", s.N));
+    const float moment = s.baseMoment - s.baseOverturningMoment;
     Heading(w, "\t基底合力的偏心距：");
     WriteFormula(w, "WriteSubScript(e,0)", s.B / 2 - moment / s.N >= 0 ? half - arm : arm - half,
                  F("%.2f", s.e0), " m\n\n");

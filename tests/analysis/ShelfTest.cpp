@@ -137,9 +137,12 @@ TEST(ShelfWallAnalysis, DefaultCoefficientsByHand) {
 // the wedges from the platform's inner corner, E(ρ) = (γh1²·cotρ/2 + q·L(ρ))·tan(ρ − φ) with L the
 // strip on the wedge, maximised over ρ; the strip's band lies between d·tanρ and (d + l0)·tanρ (cut at
 // the platform) with q·tan(ρ − φ)/tanρ, the soil's rest at h1/3. Lower wall: the soil with the upper
-// soil as a load γh1 (120 at 1.733333), and the band of the lower back extended to the ground (x = 1,
-// H = 7) below the platform's depth 3. Maxima found independently by a scan and a ternary search:
-// upper ρ = 63.435° (d 0.5, l0 1) and 56.409° (d 1); lower 62.029°, 60.255°, 60.000°.
+// soil as a load γh1 (120 at 1.733333), and on the lower back extended to the ground (x = 1, H = 7) the
+// strip's rise of its thrust over γH²/6 = 147, spread evenly between the lines from the strip's edges
+// at the unloaded plane 60°, of which the part below the platform's depth 3: with the strip from 0 to
+// 2 m, (2·tan60° − 3)/(2·tan60°) = 0.133975 of 159.019258 − 147 at a depth of 3.232051. Maxima found
+// independently by a scan: upper ρ = 63.435° (d 0.5, l0 1) and 56.409° (d 1); lower 62.029°, 60.255°,
+// 60.000°. The widest strip gives q·Ka·h2 = 13.333, the uniform load's share.
 TEST(ShelfPressure, SurchargeOnBothWalls) {
     struct Row {
         std::string name;
@@ -149,8 +152,8 @@ TEST(ShelfPressure, SurchargeOnBothWalls) {
     const std::vector<Row> rows = {
         {"none", 0, 4, 0, 27, 1, 120, 208.0 / 120},
         {"upper only", 10, 1, 0.5f, 33.342829, 1.000000, 120.000000, 1.733333},
-        {"ending at the platform", 10, 2, 1, 31.644896, 0.960623, 122.544695, 1.772449},
-        {"reaching the lower wall", 10, 4, 1, 31.644896, 0.960623, 133.332628, 1.759999},
+        {"ending at the platform", 10, 2, 1, 31.644896, 0.960623, 121.610275, 1.760274},
+        {"reaching the lower wall", 10, 4, 1, 31.644896, 0.960623, 133.224594, 1.763368},
         {"below the base", 10, 10, 1, 31.644896, 0.960623, 133.333333, 1.760000},
     };
     for (const Row& row : rows) {

@@ -177,6 +177,7 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // A strip far out on level ground whose trial wedge lifts the thrust: the wall without it is
         // checked for overturning (offset, width, q; 0: the default strip).
         float offset = 0, width = 0, q = 0;
+        float run = 0, rise = 0;  // the ground's first segment under such a strip; 0: level to 4.42/7.87 m
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -195,6 +196,12 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         {"counterfort with fa", kCounterfort, kRankine, 0, 150},
         {"gravity, strip far out", kGravity, kCoulomb, 7.557f, 0, 5.1021f, 1.4863f, 32.923f},
         {"cantilever, strip far out", kCantilever, kCoulomb, 8.3735f, 0, 5.8808f, 1.1696f, 6.4389f},
+        // The strip's band below the toe's level on the inclined base: its moment holds the wall and is
+        // left out of M0, the base takes it.
+        {"gravity, strip's thrust below the toe", kGravity, kRankine, 7.0947f, 0, 5.9055f, 2.4735f, 17.33f,
+         1.05f, 0.17f},
+        // The strip reaching the shelf's lower wall through the extended back.
+        {"shelf, strip on the lower wall", kShelf, kCoulomb, 0, 0, 4, 6, 10, 7.87f, 0},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -204,16 +211,23 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         if (row.height > 0) c.wall.m_fHeight = row.height;
         c.settings.fa = row.fa;
         if (row.q > 0) {
-            c.soil.m_afSlope[0][kSlopeRun] = row.wallType == kGravity ? 4.42f : 7.87f;
-            c.soil.m_afSlope[0][kSlopeRise] = 0;
+            c.soil.m_afSlope[0][kSlopeRun] = row.run > 0 ? row.run : row.wallType == kGravity ? 4.42f : 7.87f;
+            c.soil.m_afSlope[0][kSlopeRise] = row.rise;
             UpdateSlopeRow(c.soil.m_afSlope[0]);
             c.soil.m_fLoadOffset = row.offset;
             c.soil.m_fLoadWidth = row.width;
             c.soil.m_fLoadPressure = row.q;
             const CaseResult r = CalculateCase(c);
             ASSERT_TRUE(r.Accepted());
-            EXPECT_TRUE(r.gravity ? r.gravity->stability.overturningWithoutLoad
-                                  : r.cantilever->back.stability.overturningWithoutLoad);
+            if (r.shelf) {
+                EXPECT_GT(r.shelf->pressure.Eq2, 0);
+            } else if (row.theory == kRankine) {
+                const StabilityResult& s = r.gravity->stability;
+                EXPECT_GT(s.overturningMoment, s.baseOverturningMoment);
+            } else {
+                EXPECT_TRUE(r.gravity ? r.gravity->stability.overturningWithoutLoad
+                                      : r.cantilever->back.stability.overturningWithoutLoad);
+            }
         }
         EXPECT_GE(CheckSubstitutedLines(test::ReportText(c, CalculateCase(c), dir.path())), 5);
     }
