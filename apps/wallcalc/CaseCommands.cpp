@@ -29,8 +29,8 @@ std::string RowWithUnits(const wall::WallCase& c, std::string_view table, int ro
     return text;
 }
 
-// Prints the fields a person reads: every scalar with its unit, the slope segments in use and the
-// first layer.
+// Prints the fields a person reads: every scalar with its unit, the slope segments and the layers in
+// use, the settings.
 void PrintCase(const wall::WallCase& c) {
     std::cout << "wallType " << c.wallType;
     if (c.wallType >= 0 && c.wallType < wall::kWallTypeCount)
@@ -42,11 +42,18 @@ void PrintCase(const wall::WallCase& c) {
         std::cout << f->name << " " << WithUnit(wall::FieldValue(c, *f), *f) << "\n";
     for (int r = 0; r < c.soil.m_nSlopeSegs && r < wall::kSlopeRowsMax; ++r)
         std::cout << "m_afSlope[" << r << "]" << RowWithUnits(c, "m_afSlope", r) << "\n";
-    std::cout << "m_afLayer[0]" << RowWithUnits(c, "m_afLayer", 0) << "\n";
+    for (int r = 0; r < wall::LayersInUse(c.soil); ++r)
+        std::cout << "m_afLayer[" << r << "]" << RowWithUnits(c, "m_afLayer", r) << "\n";
     const wall::CaseSettings& s = c.settings;
     std::cout << "checks.overturning " << s.overturning << "\nchecks.sliding " << s.sliding
               << "\nfoundation.fa " << (s.fa > 0 ? wall::Format("%g kPa", s.fa) : std::string("-"))
               << "\nfoundation.eccentricityLimit " << s.eccentricityLimit << "\n";
+    if (s.HasWaterBehind() || s.HasWaterFront()) {
+        std::cout << "water.behind " << (s.HasWaterBehind() ? wall::Format("%g m", s.waterBehind) : "-")
+                  << "\nwater.front " << (s.HasWaterFront() ? wall::Format("%g m", s.waterFront) : "-")
+                  << "\nwater.unitWeight " << s.waterUnitWeight << " kN/m3\nwater.combined "
+                  << s.waterCombined << "\n";
+    }
 }
 
 const RegisterCommand newCommand([](CLI::App& app) {

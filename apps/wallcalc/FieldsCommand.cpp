@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "Json.h"
+#include "case/CaseSettings.h"
 #include "case/FieldTable.h"
 #include "text/Format.h"
 
@@ -108,6 +109,9 @@ void PrintTable() {
                                 "：" + t.label,
                             "", ""});
     }
+    // The settings a binary case file cannot hold: the text format and `set` take them.
+    for (const wall::CaseSettingInfo& k : wall::CaseSettingInfos())
+        rows.push_back({std::string(k.name), k.title, k.unit, k.range});
     std::vector<std::size_t> widths(rows[0].size(), 0);
     for (const Row& r : rows)
         for (std::size_t i = 0; i < r.size(); ++i) widths[i] = std::max(widths[i], DisplayWidth(r[i]));
@@ -119,7 +123,8 @@ void PrintTable() {
         std::cout << line << "\n";
     }
     std::cout << wall::Format("\nr：表格行号，m_afSlope 为 0～%d，m_afLayer 为 0～%d。\n",
-                              wall::kSlopeRowsMax - 1, wall::kLayerRowsMax - 1);
+                              wall::kSlopeRowsMax - 1, wall::kLayerRowsMax - 1)
+              << "checks.*、foundation.*、water.* 只存于文本格式（.wall.json）；可不给出的项用 none 取消。\n";
 }
 
 Json BoundJson(const wall::Bound& b) {

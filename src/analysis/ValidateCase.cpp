@@ -29,6 +29,7 @@ const char* const kLowerBackSlope = FieldOf(&CRetainingWall::m_fLowerBackSlope).
 const char* const kCfSpacing = FieldOf(&CRetainingWall::m_fCfSpacing).label;
 const char* const kSlopeAngleLabel = FieldOf(&CSoil::m_afSlope, kSlopeAngle).label;
 const char* const kSoilFriction = FieldOf(&CSoil::m_afLayer, kLayerFriction).label;
+const char* const kSaturatedWeight = FieldOf(&CSoil::m_afLayer, kLayerSaturatedWeight).label;
 
 const char* HeelWidthLabel(int type) {
     return FieldLabel(FieldOf(&CRetainingWall::m_fHeelWidth), type);
@@ -109,6 +110,17 @@ struct Checker {
         if (!(w.m_fWallFriction <= phi))
             Add(kWallFriction, Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
                                       w.m_fWallFriction));
+        // A saturated soil is heavier than its water; the water in front no higher than the wall.
+        const CaseSettings& water = c.settings;
+        for (int r = 0; r < LayersInUse(c.soil); ++r) {
+            const float sat = AsShown(c.soil.m_afLayer[r][kLayerSaturatedWeight]);
+            if (sat != 0 && !(sat > water.waterUnitWeight))
+                Add(kSaturatedWeight, Format("土层%d的%s应大于水的重度 %g，当前为 %g", r + 1,
+                                             kSaturatedWeight, water.waterUnitWeight, sat));
+        }
+        if (water.HasWaterFront() && !(water.waterFront <= H))
+            Add("water.front",
+                Format("墙前水位距墙底高度(m) 应不大于%s %g，当前为 %g", kHeight, H, water.waterFront));
         if (t == kCounterfort) {
             const float L = w.m_fCfSpacing - w.m_fCfThickness;
             if (!(L > 0)) Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L));

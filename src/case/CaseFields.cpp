@@ -51,8 +51,9 @@ std::vector<DomainFinding> DomainFindings(const WallCase& c) {
         if (f.derived || f.place == FieldPlace::kHidden || !ShownForType(f, t) || !f.domain.allowed.empty())
             continue;
         // The tables are read as the slope page shows them, as the analyses read them.
-        const int rows =
-            f.place == FieldPlace::kSlopeGrid ? std::clamp(c.soil.m_nSlopeSegs, 0, kSlopeRowsMax) : 1;
+        const int rows = f.place == FieldPlace::kSlopeGrid ? std::clamp(c.soil.m_nSlopeSegs, 0, kSlopeRowsMax)
+                         : f.place == FieldPlace::kLayerGrid ? LayersInUse(c.soil)
+                                                             : 1;
         for (int r = 0; r < rows; ++r) {
             const double v =
                 f.column < 0 ? FieldValue(c, f) : AsShown(static_cast<float>(FieldValue(c, f, r)));
@@ -85,6 +86,9 @@ std::string CheckCaseRanges(const WallCase& c) {
 }
 
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view valueText) {
+    // A setting that may be absent is taken away by an empty value or "none".
+    if (IsCaseSettingName(name) && (valueText.empty() || valueText == "none"))
+        return ClearCaseSetting(c.settings, name);
     std::optional<double> parsed = StrictNumber(valueText);
     if (!parsed)
         return Format("%.*s 的值“%.*s”不是一个数", int(name.size()), name.data(), int(valueText.size()),

@@ -113,9 +113,15 @@ class Reader {
             const std::string where = std::string(group) + "." + key;
             if (!IsCaseSettingName(where)) return Unknown(where);
             double v = 0;
-            // fa may be null: no allowable pressure given.
-            if (!(where == "foundation.fa" && value.is_null()) && !Number(value, where, false, v))
-                return false;
+            // null: not given (fa, the water levels).
+            if (value.is_null()) {
+                if (std::string f = ClearCaseSetting(s, where); !f.empty()) {
+                    fault = f;
+                    return false;
+                }
+                continue;
+            }
+            if (!Number(value, where, false, v)) return false;
             if (std::string f = SetCaseSetting(s, where, v); !f.empty()) {
                 fault = f;
                 return false;
@@ -145,6 +151,18 @@ Json CaseToJson(const WallCase& c) {
     foundation["fa"] = c.settings.fa > 0 ? Json(c.settings.fa) : Json();
     foundation["eccentricityLimit"] = c.settings.eccentricityLimit;
     j["foundation"] = foundation;
+    // Written only where given, so a dry case's file reads as before.
+    const CaseSettings dry;
+    const CaseSettings& ws = c.settings;
+    if (ws.waterBehind != dry.waterBehind || ws.waterFront != dry.waterFront ||
+        ws.waterUnitWeight != dry.waterUnitWeight || ws.waterCombined != dry.waterCombined) {
+        Json water;
+        water["behind"] = ws.HasWaterBehind() ? Json(ws.waterBehind) : Json();
+        water["front"] = ws.HasWaterFront() ? Json(ws.waterFront) : Json();
+        water["unitWeight"] = ws.waterUnitWeight;
+        water["combined"] = static_cast<int>(ws.waterCombined);
+        j["water"] = water;
+    }
     return j;
 }
 
@@ -195,7 +213,7 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
             ok = r.Object(value, key) && r.Record(value, "wall", WallFieldsInRecordOrder(), c);
         else if (key == "soil")
             ok = r.Object(value, key) && r.Record(value, "soil", SoilScalarsInRecordOrder(), c);
-        else if (key == "checks" || key == "foundation")
+        else if (key == "checks" || key == "foundation" || key == "water")
             ok = r.Object(value, key) && r.Settings(value, key.c_str(), c.settings);
         else
             ok = r.Unknown(key);

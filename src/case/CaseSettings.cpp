@@ -2,6 +2,8 @@
 #include "case/CaseSettings.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "text/Format.h"
 
@@ -11,31 +13,73 @@ namespace {
 struct Setting {
     std::string_view name;
     const char* title;
+    const char* unit;
     float CaseSettings::*member;
     double lower, upper;
     bool lowerIncluded;
+    float absent;        // the value that means "not given"; NaN where it must be given
+    bool whole = false;  // 0 or 1
 };
 
+constexpr float kMustGive = std::numeric_limits<float>::quiet_NaN();
+
 constexpr Setting kSettings[] = {
-    {"checks.overturning", "抗倾覆稳定安全系数要求值", &CaseSettings::overturning, 1, 10, true},
-    {"checks.sliding", "抗滑移稳定安全系数要求值", &CaseSettings::sliding, 1, 10, true},
-    {"foundation.fa", "地基承载力特征值fa(kPa)", &CaseSettings::fa, 0, 1e5, true},
-    {"foundation.eccentricityLimit", "偏心距限值系数", &CaseSettings::eccentricityLimit, 0, 0.5, false},
+    {"checks.overturning", "抗倾覆稳定安全系数要求值", "", &CaseSettings::overturning, 1, 10, true,
+     kMustGive},
+    {"checks.sliding", "抗滑移稳定安全系数要求值", "", &CaseSettings::sliding, 1, 10, true, kMustGive},
+    {"foundation.fa", "地基承载力特征值fa(kPa)", "kPa", &CaseSettings::fa, 0, 1e5, true, 0},
+    {"foundation.eccentricityLimit", "偏心距限值系数", "", &CaseSettings::eccentricityLimit, 0, 0.5, false,
+     kMustGive},
+    {"water.behind", "墙后水位距墙顶深度(m)", "m", &CaseSettings::waterBehind, 0, 1e3, true, -1},
+    {"water.front", "墙前水位距墙底高度(m)", "m", &CaseSettings::waterFront, 0, 1e3, true, -1},
+    {"water.unitWeight", "水的重度γw(kN/m3)", "kN/m3", &CaseSettings::waterUnitWeight, 0, 100, false,
+     kMustGive},
+    {"water.combined", "水土合算（1）或分算（0）", "", &CaseSettings::waterCombined, 0, 1, true, kMustGive,
+     true},
 };
+
+static_assert(std::size(kSettings) == kCaseSettingNames.size());
+
+const Setting* Find(std::string_view name) {
+    for (const Setting& k : kSettings)
+        if (k.name == name) return &k;
+    return nullptr;
+}
 
 }  // namespace
 
 std::string SetCaseSetting(CaseSettings& s, std::string_view name, double v) {
-    for (const Setting& k : kSettings) {
-        if (k.name != name) continue;
-        const bool above = k.lowerIncluded ? v >= k.lower : v > k.lower;
-        if (!above || !(v <= k.upper))
-            return Format("%s（%.*s）应%s %g 且不大于 %g，当前为 %g", k.title, int(name.size()), name.data(),
-                          k.lowerIncluded ? "不小于" : "大于", k.lower, k.upper, v);
-        s.*k.member = static_cast<float>(v);
-        return {};
+    const Setting* k = Find(name);
+    if (!k) return Format("未知的字段：%.*s", int(name.size()), name.data());
+    if (k->whole && v != 0 && v != 1)
+        return Format("%s（%.*s）应为 0 或 1，当前为 %g", k->title, int(name.size()), name.data(), v);
+    const bool above = k->lowerIncluded ? v >= k->lower : v > k->lower;
+    if (!above || !(v <= k->upper))
+        return Format("%s（%.*s）应%s %g 且不大于 %g，当前为 %g", k->title, int(name.size()), name.data(),
+                      k->lowerIncluded ? "不小于" : "大于", k->lower, k->upper, v);
+    s.*k->member = static_cast<float>(v);
+    return {};
+}
+
+std::string ClearCaseSetting(CaseSettings& s, std::string_view name) {
+    const Setting* k = Find(name);
+    if (!k) return Format("未知的字段：%.*s", int(name.size()), name.data());
+    if (std::isnan(k->absent))
+        return Format("%s（%.*s）必须给出数值", k->title, int(name.size()), name.data());
+    s.*k->member = k->absent;
+    return {};
+}
+
+std::array<CaseSettingInfo, kCaseSettingNames.size()> CaseSettingInfos() {
+    std::array<CaseSettingInfo, kCaseSettingNames.size()> out;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const Setting& k = kSettings[i];
+        std::string range = k.whole ? std::string("{0, 1}")
+                                    : Format("%s%g, %g]", k.lowerIncluded ? "[" : "(", k.lower, k.upper);
+        if (!std::isnan(k.absent)) range += "，可不给出";
+        out[i] = {k.name, k.title, k.unit, range};
     }
-    return Format("未知的字段：%.*s", int(name.size()), name.data());
+    return out;
 }
 
 bool IsCaseSettingName(std::string_view name) {

@@ -10,12 +10,27 @@
 namespace wall {
 
 // The names, as the text format nests them and `wallcalc set` takes them.
-constexpr std::array<std::string_view, 4> kCaseSettingNames = {
-    "checks.overturning", "checks.sliding", "foundation.fa", "foundation.eccentricityLimit"};
+constexpr std::array<std::string_view, 8> kCaseSettingNames = {
+    "checks.overturning", "checks.sliding", "foundation.fa",    "foundation.eccentricityLimit",
+    "water.behind",       "water.front",    "water.unitWeight", "water.combined"};
 
 // Sets one of them, checked against its range: a required factor 1 ≤ K ≤ 10, fa ≥ 0 kPa (0: not
-// given), an eccentricity limit 0 < e ≤ 0.5. Returns the reason it was refused, or an empty string.
+// given), an eccentricity limit 0 < e ≤ 0.5, water levels ≥ 0 m, 0 < γw ≤ 100 kN/m³, the mode 0 or 1.
+// Returns the reason it was refused, or an empty string.
 std::string SetCaseSetting(CaseSettings& s, std::string_view name, double value);
+
+// Takes away a setting that may be absent (fa, the water levels): "not given", "no water". Returns the
+// reason it was refused (a setting that must have a value), or an empty string.
+std::string ClearCaseSetting(CaseSettings& s, std::string_view name);
+
+// One setting as `wallcalc fields` lists it: name, title, unit and range.
+struct CaseSettingInfo {
+    std::string_view name;
+    const char* title;
+    const char* unit;
+    std::string range;
+};
+std::array<CaseSettingInfo, kCaseSettingNames.size()> CaseSettingInfos();
 
 // Whether a name is one of them.
 bool IsCaseSettingName(std::string_view name);

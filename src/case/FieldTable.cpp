@@ -210,6 +210,8 @@ constexpr CaseField kFields[] = {
     WithDomain(LayerColumn(kLayerUnitWeight, "重度(kN/m3)", "kN/m3"), kPositive),
     WithDomain(LayerColumn(kLayerCohesion, " 粘聚力 (kPa)", "kPa"), kNonNegative),
     WithDomain(LayerColumn(kLayerFriction, "内摩擦角(度)", "°"), kFrictionAngle),
+    WithDomain(LayerColumn(kLayerThickness, "厚度(m)", "m"), kNonNegative),
+    WithDomain(LayerColumn(kLayerSaturatedWeight, "饱和重度(kN/m3)", "kN/m3"), kNonNegative),
 
     // The shapes of the grids and of their header labels, as a case file carries them.
     Soil("m_nSlopeCols", &S::m_nSlopeCols, "", "", 0, 0, 0, P::kHidden, 0),

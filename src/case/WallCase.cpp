@@ -26,4 +26,10 @@ float AsShown(float value) {
     return static_cast<float>(LeadingNumber(TwoDecimals(value)));
 }
 
+int LayersInUse(const CSoil& soil) {
+    for (int r = 0; r < kLayerRowsMax; ++r)
+        if (!(AsShown(soil.m_afLayer[r][kLayerThickness]) > 0)) return r + 1;
+    return kLayerRowsMax;
+}
+
 }  // namespace wall

@@ -59,8 +59,15 @@ constexpr int kLayerColumns = 8;
 
 // Slope table columns.
 enum SlopeColumn { kSlopeRun = 0, kSlopeRise = 1, kSlopeLength = 2, kSlopeAngle = 3 };
-// Layer table columns.
-enum LayerColumn { kLayerUnitWeight = 0, kLayerCohesion = 1, kLayerFriction = 2 };
+// Layer table columns. A thickness of 0 makes a layer reach down past the base, the last in use; a
+// saturated unit weight of 0 is the layer's γ.
+enum LayerColumn {
+    kLayerUnitWeight = 0,
+    kLayerCohesion = 1,
+    kLayerFriction = 2,
+    kLayerThickness = 3,
+    kLayerSaturatedWeight = 4
+};
 
 // Backfill: surcharge, theory, slope segments and soil layers.
 struct CSoil {
@@ -84,7 +91,15 @@ struct CaseSettings {
     float sliding = 1.3f;      // required factor against sliding
     float fa = 0;  // allowable bearing pressure after depth and width corrections, kPa; 0: not given
     float eccentricityLimit = 0.25f;  // e0 ≤ limit·B (GB 50007-2011 §6.7.5)
+    // Water: below zero, none.
+    float waterBehind = -1;      // depth of the water table below the wall's top, m
+    float waterFront = -1;       // height of the water in front of the wall above the base, m
+    float waterUnitWeight = 10;  // γw, kN/m³
+    float waterCombined = 0;     // 1: water and earth pressure together with γsat (GB 50007-2011 §9.3.3)
     bool operator==(const CaseSettings&) const = default;
+
+    bool HasWaterBehind() const { return waterBehind >= 0; }
+    bool HasWaterFront() const { return waterFront >= 0; }
 };
 
 struct WallCase {
@@ -108,5 +123,9 @@ void UpdateSlopeDerived(CSoil& soil);
 
 // A value as the tables show it, rounded to two decimals, and read back.
 float AsShown(float value);
+
+// The rows of the layer table in use: layer 1, 2, … down to the first of thickness 0 (which reaches
+// past the base), or every row. Values as the grid shows them.
+int LayersInUse(const CSoil& soil);
 
 }  // namespace wall
