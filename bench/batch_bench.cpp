@@ -38,7 +38,27 @@ void BM_CounterfortRow(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// The default gravity wall on five layers with water behind and in front, beside its one dry layer
+// (BM_CalculateCase/wallType:0): the layered analysis should stay within three times that.
+void BM_CalculateLayered(benchmark::State& state) {
+    wall::WallCase c = wall::DefaultCase(wall::kGravity);
+    for (int r = 0; r < 5; ++r) {
+        c.soil.m_afLayer[r][wall::kLayerUnitWeight] = 17.0f + r * 0.5f;
+        c.soil.m_afLayer[r][wall::kLayerFriction] = 30.0f - r;
+        c.soil.m_afLayer[r][wall::kLayerThickness] = r < 4 ? 2.0f : 0.0f;
+        c.soil.m_afLayer[r][wall::kLayerSaturatedWeight] = 20.0f + r * 0.2f;
+    }
+    c.settings.waterBehind = 3;
+    c.settings.waterFront = 1;
+    for (auto _ : state) {
+        wall::CaseResult r = wall::CalculateCase(c);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 BENCHMARK(BM_CalculateCase)->DenseRange(wall::kGravity, wall::kCounterfort)->ArgName("wallType");
+BENCHMARK(BM_CalculateLayered);
 BENCHMARK(BM_CounterfortRow);
 
 }  // namespace

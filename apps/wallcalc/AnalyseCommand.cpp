@@ -1,4 +1,5 @@
 // wallcalc analyse: calculates a case and prints its results.
+#include <cmath>
 #include <iostream>
 #include <string>
 
@@ -54,6 +55,27 @@ Json SectionJson(const wall::SectionResult& s) {
     return j;
 }
 
+// The earth and water pressure along the back, kPa per metre of vertical height: two points at a jump.
+Json DiagramJson(const wall::PressureDiagram& d) {
+    Json list = Json::array();
+    for (const wall::DiagramNode& n : d)
+        list.push_back(
+            {{"depth", n.depth}, {"soil", static_cast<double>(n.soil) + n.load}, {"water", n.water}});
+    return list;
+}
+
+Json WaterJson(const wall::WaterResult& w) {
+    Json j;
+    j["thrust"] = w.behind ? Json(std::hypot(w.PwX, w.PwY)) : Json(0);
+    j["thrustX"] = w.PwX;
+    j["thrustY"] = w.PwY;
+    j["arm"] = w.behind ? Json(w.y) : Json();
+    j["front"] = w.Pf;
+    j["uplift"] = w.U;
+    j["upliftArm"] = w.uplift ? Json(w.ux) : Json();
+    return j;
+}
+
 Json GravityJson(const wall::WallCase& c, const wall::GravityWallResult& r) {
     Json j;
     j["wallType"] = c.wallType;
@@ -66,6 +88,12 @@ Json GravityJson(const wall::WallCase& c, const wall::GravityWallResult& r) {
     j["Zy"] = r.pressure.Zy;
     j["E"] = r.pressure.E;
     j["soilThrustClipped"] = r.theory == wall::kRankine && r.rankine.E1Computed < 0;
+    // Layered ground or water: the diagram and the water's thrusts (E, Ex, Ey stay the earth's).
+    const wall::ThrustResult& t = r.theory == wall::kCoulomb ? r.coulomb.thrust : r.rankine.thrust;
+    if (t.layerCount > 0 || r.water.front || r.water.uplift) {
+        j["pressureDiagram"] = DiagramJson(t.diagram);
+        j["water"] = WaterJson(r.water);
+    }
     StabilityJson(j, r.stability);
     j["section"] = SectionJson(r.section);
     return j;

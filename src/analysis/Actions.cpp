@@ -6,6 +6,18 @@ namespace wall {
 ActionSums SumActions(const ActionList& actions) {
     ActionSums s;
     for (const Action& a : actions) {
+        if (a.Water()) {
+            // The base takes the same terms as the factors, so that M_y − M_0 is the net moment.
+            const bool behind = a.kind == ActionKind::kWaterBehind;
+            s.thrustX += a.Fx;
+            (behind ? s.thrustY : s.weights) += a.Fy;
+            s.vertical += a.Fy;
+            if (a.kind == ActionKind::kUplift) continue;
+            const float moment = a.kind == ActionKind::kWaterFront ? a.Fy * a.x - a.Fx * a.y : a.Fy * a.x;
+            s.resisting += moment;
+            s.baseResisting += moment;
+            continue;
+        }
         if (a.Horizontal()) {
             if (!a.FavourableVariable()) s.thrustY += a.Fy;
             s.thrustX += a.Fx;
@@ -18,10 +30,11 @@ ActionSums SumActions(const ActionList& actions) {
     }
     s.net = s.baseResisting;
     for (const Action& a : actions) {
-        if (!a.Horizontal()) continue;
-        if (a.Overturns()) s.overturning += a.Fx * a.y;
-        s.baseOverturning += a.Fx * a.y;
-        s.net -= a.Fx * a.y;
+        if (a.kind == ActionKind::kWaterFront || (!a.Horizontal() && !a.Water())) continue;
+        const float moment = a.kind == ActionKind::kUplift ? a.Fx * a.y - a.Fy * a.x : a.Fx * a.y;
+        if (a.Overturns() || a.Water()) s.overturning += moment;
+        s.baseOverturning += moment;
+        s.net -= moment;
     }
     return s;
 }

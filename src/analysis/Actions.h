@@ -13,6 +13,9 @@ enum class ActionKind {
     kSurchargeLoad,    // the part of a strip surcharge standing on a heel
     kEarthPressure,    // an earth-pressure thrust on a back (real or imaginary)
     kSurchargeThrust,  // the strip surcharge's part of a thrust, where the soil's part is an action apart
+    kWaterBehind,      // the water's pressure on the back, normal to it: overturns and drives sliding
+    kWaterFront,       // the water in front, pushing towards the backfill: resists both
+    kUplift,           // the water under the base, normal to it: lessens the normal force, overturns
 };
 
 // One force per metre of wall. Fx pushes towards the toe, Fy acts downwards; (x, y) is the point of
@@ -33,6 +36,10 @@ struct Action {
     // A weight or load acts vertically only; a thrust has both components (one may be zero).
     bool Horizontal() const {
         return kind == ActionKind::kEarthPressure || kind == ActionKind::kSurchargeThrust;
+    }
+    bool Water() const {
+        return kind == ActionKind::kWaterBehind || kind == ActionKind::kWaterFront ||
+               kind == ActionKind::kUplift;
     }
     // A variable load's vertical force, which only holds the wall: left out where it would raise a
     // safety factor (GB 55001-2021 §3.1.13: a favourable variable action takes 0), counted on the base.
@@ -99,15 +106,18 @@ void AddThrust(ActionList& list, const ThrustSymbols& whole, const ThrustPart& t
                const ThrustPart& loadPart);
 
 // The actions' sums in list order, in single precision as every analysis adds them.
-// The factors leave out the favourable variable loads; the base takes every action.
+// The factors leave out the favourable variable loads; the base takes every action. Water: the water
+// behind pushes like a thrust; the water in front resists (its moment with the resisting ones, its
+// push against ΣEx); the uplift lessens the normal force and its moment overturns.
 struct ActionSums {
-    float weights = 0;          // ΣFy of the vertical-only actions (G), favourable variable loads left out
-    float thrustY = 0;          // ΣFy of the thrusts, a surcharge's part left out
-    float thrustX = 0;          // ΣFx
-    float vertical = 0;         // ΣFy of all, in list order
-    float resisting = 0;        // ΣFy·x, favourable variable loads left out
-    float overturning = 0;      // ΣFx·y, a variable thrust's moment below the toe left out
-    float baseOverturning = 0;  // ΣFx·y of all
+    float weights = 0;      // ΣFy of the vertical-only actions (G), favourable variable loads left out
+    float thrustY = 0;      // ΣFy of the thrusts, a surcharge's part left out
+    float thrustX = 0;      // ΣFx
+    float vertical = 0;     // ΣFy of all, in list order
+    float resisting = 0;    // ΣFy·x, favourable variable loads left out
+    float overturning = 0;  // ΣFx·y, a variable thrust's moment below the toe left out; the water behind's
+                            // and the uplift's whole moment added
+    float baseOverturning = 0;  // ΣFx·y of all (the uplift's whole moment; the front water's resists)
     float net = 0;              // ΣFy·x − ΣFx·y of all, subtracted term by term
     float baseResisting = 0;    // ΣFy·x of all
 };

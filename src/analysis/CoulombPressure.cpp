@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/SoilProfile.h"
 
 namespace wall {
 
@@ -18,7 +19,7 @@ Backfill BlockBackfill(const KernelBlock& kb) {
 CoulombResult CoulombActivePressure(const WallCase& c, KernelBlock& kb) {
     CoulombResult r;
     const WallBack back = OutlineBack(kb);
-    r.thrust = CoulombThrust(back, GroundOf(c.soil), BlockBackfill(kb));
+    r.thrust = LayeredThrust(back, GroundOf(c.soil), ProfileOf(kb, kb.outline.y[0]), kCoulomb);
     r.status = r.thrust.status;
     if (r.status != PressureStatus::kOk) return r;
     const double alpha = back.Angle(), delta = kb.wallFriction;

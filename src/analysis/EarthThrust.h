@@ -2,6 +2,8 @@
 // by trial wedges, Rankine's on a vertical back; a strip surcharge by the same rule in both.
 #pragma once
 
+#include <array>
+
 #include "analysis/Actions.h"
 #include "analysis/Ground.h"
 #include "analysis/PressureDiagram.h"
@@ -29,6 +31,10 @@ struct Backfill {
     float delta = 0;     // δ, rad: friction between the back and the soil (Coulomb only)
 };
 
+// The most layers an analysis takes: more than enough behind a retaining wall, and the pressure
+// diagram's nodes stay within their fixed capacity.
+constexpr int kLayersAnalysed = 12;
+
 struct ThrustResult {
     PressureStatus status = PressureStatus::kOk;
     WallBack back;     // the back the thrust acts on
@@ -44,6 +50,16 @@ struct ThrustResult {
     float soilComputed = 0;    // Rankine: the soil's thrust as the closed form gives it, tension included
     PressureDiagram diagram;   // thrust per metre of depth along the back
     Backfill backfill;         // the soil it was found for
+    // In layered ground: each layer's part of the back (depths below its top), its coefficient and
+    // thrusts; and the water's horizontal thrust with its depth (the pressure acts normal to the back).
+    struct Layer {
+        int index;  // of the layer, from 0 at the top
+        float top, bottom, Ka, soil, load;
+    };
+    std::array<Layer, kLayersAnalysed> layers;  // the first layerCount are set
+    int layerCount = 0;
+    float water = 0;
+    float waterDepth = 0;
 };
 
 // Coulomb's active thrust, inclined at δ to the back's normal, found as the largest thrust of the

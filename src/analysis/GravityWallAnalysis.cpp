@@ -3,6 +3,7 @@
 
 #include "analysis/DoubleMath.h"
 #include "analysis/LoadKernelBlock.h"
+#include "analysis/SoilProfile.h"
 
 namespace wall {
 
@@ -21,10 +22,12 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         const Point toe = {kb.outline.x[4], kb.outline.y[4]};
         const ThrustParts parts = {PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kSoil, angle, toe),
                                    PartOfThrust(r.coulomb.thrust, PressureDiagram::Part::kLoad, angle, toe)};
-        const ActionList actions = WallActions(c, kb, parts);
+        ActionList actions = WallActions(c, kb, parts);
+        r.water = AddWaterActions(c, kb, r.coulomb.thrust, actions);
         // The wall without the strip, whose trial wedge may put the thrust lower.
         ThrustResult bare;
-        if (CoulombThrustWithoutStrip(r.coulomb.thrust, GroundOf(c.soil), bare)) {
+        if (LayeredThrustWithoutStrip(r.coulomb.thrust, GroundOf(c.soil), ProfileOf(kb, kb.outline.y[0]),
+                                      kCoulomb, bare)) {
             const ActionList unloaded =
                 WithoutSurcharge(actions, {"E0x", "E0y", "Z0x", "Z0y"},
                                  PartOfThrust(bare, PressureDiagram::Part::kSoil, angle, toe));
@@ -54,6 +57,7 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         }
         AddThrust(actions, {"Ex", "Ey", "Zx", "Zy"}, {r.rankine.Ex, r.rankine.Ey, r.rankine.Zx, r.rankine.Zy},
                   {"Esx", "Esy", "Zsx", "Zsy"}, soil, {"Eqx", "Eqy", "Zqx", "Zqy"}, load);
+        r.water = AddWaterActions(c, kb, r.rankine.thrust, actions);
         r.stability = ComputeStability(c, kb, actions);
     }
 

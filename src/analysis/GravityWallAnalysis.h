@@ -8,6 +8,7 @@
 #include "analysis/Stability.h"
 #include "analysis/ToeCheck.h"
 #include "analysis/WallSection.h"
+#include "analysis/WaterActions.h"
 #include "case/WallCase.h"
 
 namespace wall {
@@ -27,6 +28,7 @@ struct GravityWallResult {
     CoulombResult coulomb;  // the computation of the theory used
     RankineResult rankine;
     PressureLines pressure;     // 2、土压力计算
+    WaterResult water;          // the water's actions, where there is water
     StabilityResult stability;  // 3 to 5
     SectionResult section;      // 6、墙身应力验算
     ToeResult toe;              // a semi-gravity wall's toe, in section 6

@@ -1,6 +1,7 @@
 // The shared state of one wall analysis: outline, loaded inputs and results, all single precision.
 #pragma once
 
+#include "analysis/SoilLayers.h"
 #include "analysis/geometry/WallOutline.h"
 
 namespace wall {
@@ -29,6 +30,7 @@ struct KernelBlock {
     float soilCohesion = 0;    // c
     float soilFriction = 0;    // φ
     float soilUnitWeight = 0;  // γ
+    SoilProfile profile;       // every layer in use and the water table, layer 1 the above
     float pressureX = 0;       // Ex
     float pressureY = 0;       // Ey
     float armX = 0;            // Zx: Ey's line of action from the toe

@@ -5,6 +5,7 @@
 
 #include "analysis/DoubleMath.h"
 #include "analysis/Polygon.h"
+#include "analysis/SoilProfile.h"
 
 namespace wall {
 
@@ -29,6 +30,7 @@ void LoadKernelBlock(const WallCase& c, KernelBlock& kb) {
     kb.soilUnitWeight = AsShown(layer[kLayerUnitWeight]);
     kb.soilCohesion = AsShown(layer[kLayerCohesion]);
     kb.soilFriction = AsShown(layer[kLayerFriction]) * 3.1415925 / 180;
+    kb.profile = LoadProfile(c, kb);
 }
 
 }  // namespace wall

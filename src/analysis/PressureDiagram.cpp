@@ -12,6 +12,8 @@ double ValueOf(const DiagramNode& n, PressureDiagram::Part part) {
             return n.soil;
         case PressureDiagram::Part::kLoad:
             return n.load;
+        case PressureDiagram::Part::kWater:
+            return n.water;
         case PressureDiagram::Part::kTotal:
             break;
     }
@@ -20,9 +22,12 @@ double ValueOf(const DiagramNode& n, PressureDiagram::Part part) {
 
 }  // namespace
 
-void PressureDiagram::Add(float depth, float soil, float load) {
-    if (m_count == kMaxNodes) return;
-    m_nodes[m_count++] = {depth, soil, load};
+void PressureDiagram::Add(float depth, float soil, float load, float water) {
+    if (m_count == kMaxNodes) {
+        m_overflow = true;
+        return;
+    }
+    m_nodes[m_count++] = {depth, soil, load, water};
 }
 
 DiagramThrust PressureDiagram::Thrust(Part part, float cut) const {

@@ -6,6 +6,7 @@
 
 #include "analysis/CoulombPressure.h"
 #include "analysis/Polygon.h"
+#include "analysis/SoilProfile.h"
 
 namespace wall {
 
@@ -33,8 +34,15 @@ BackFaceLoads BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
     py[n++] = Y[5];
     // Clockwise from the top: the area comes out negative.
     const AreaCentroid soil = PolygonAreaCentroid(px, py, n);
-    const double Ws0 = std::fabs(soil.area) * kb.soilUnitWeight;
-    const double xs0 = soil.cx - X[4];
+    double Ws0 = std::fabs(soil.area) * kb.soilUnitWeight;
+    double xs0 = soil.cx - X[4];
+    // Layers or a water table: each band of the soil at its own weight (γsat below the water).
+    const SoilProfile profile = ProfileOf(kb, Y[0]);
+    if (profile.count > 1 || profile.water) {
+        const SoilWeight w = WeightInside(px, py, n, profile);
+        Ws0 = w.W;
+        xs0 = w.x - X[4];
+    }
 
     // Only the part of the strip standing over the face counts.
     const double length = g.strip.LengthWithin(X[0], X[5]);
@@ -51,7 +59,8 @@ RankineResult RankineActivePressure(const WallCase& c, KernelBlock& kb) {
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
     const WallBack back{{X[5], g.HeightAt(X[5])}, {X[5], Y[5]}};
-    r.thrust = RankineThrust(back, g, BlockBackfill(kb));
+    const SoilProfile profile = ProfileOf(kb, Y[0]);
+    r.thrust = LayeredThrust(back, g, profile, kRankine);
     r.status = r.thrust.status;
     if (r.status != PressureStatus::kOk) return r;
     const double beta = g.AngleAt(X[5]);

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "analysis/DoubleMath.h"
+#include "analysis/EarthThrust.h"
 #include "analysis/Ground.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/LoadKernelBlock.h"
@@ -110,9 +111,25 @@ struct Checker {
         if (!(w.m_fWallFriction <= phi))
             Add(kWallFriction, Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
                                       w.m_fWallFriction));
+        // Layers and water enter the gravity and semi-gravity analyses; the other types take one dry soil
+        // until their backs and heels carry them.
+        const int layers = LayersInUse(c.soil);
+        const bool layered = layers > 1 || c.settings.HasWaterBehind() || c.settings.HasWaterFront();
+        if (layered && t != kGravity && t != kSemiGravity)
+            Add("土层和地下水", Format("多层土和地下水目前只用于重力式和半重力式挡土墙；%s请只用一层干土",
+                                       std::string(kWallTypeNames[t]).c_str()));
+        if (layers > kLayersAnalysed)
+            Add("土层", Format("土层数为%d，计算最多取%d层：请合并相近的土层，或把最下一层的厚度填0", layers,
+                               kLayersAnalysed));
+        for (int r = 1; r < layers; ++r) {
+            const float phiR = AsShown(c.soil.m_afLayer[r][kLayerFriction]);
+            if (!(w.m_fWallFriction <= phiR))
+                Add(kWallFriction, Format("%s 应不大于土层%d的%s %g，当前为 %g", kWallFriction, r + 1,
+                                          kSoilFriction, phiR, w.m_fWallFriction));
+        }
         // A saturated soil is heavier than its water; the water in front no higher than the wall.
         const CaseSettings& water = c.settings;
-        for (int r = 0; r < LayersInUse(c.soil); ++r) {
+        for (int r = 0; r < layers; ++r) {
             const float sat = AsShown(c.soil.m_afLayer[r][kLayerSaturatedWeight]);
             if (sat != 0 && !(sat > water.waterUnitWeight))
                 Add(kSaturatedWeight, Format("土层%d的%s应大于水的重度 %g，当前为 %g", r + 1,

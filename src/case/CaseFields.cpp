@@ -47,12 +47,13 @@ const CaseField* ParseCell(std::string_view name, int& row, int& column) {
 std::vector<DomainFinding> DomainFindings(const WallCase& c) {
     std::vector<DomainFinding> out;
     const int t = c.wallType;
+    const int layers = LayersInUse(c.soil);
     for (const CaseField& f : CaseFieldTable()) {
         if (f.derived || f.place == FieldPlace::kHidden || !ShownForType(f, t) || !f.domain.allowed.empty())
             continue;
         // The tables are read as the slope page shows them, as the analyses read them.
         const int rows = f.place == FieldPlace::kSlopeGrid ? std::clamp(c.soil.m_nSlopeSegs, 0, kSlopeRowsMax)
-                         : f.place == FieldPlace::kLayerGrid ? LayersInUse(c.soil)
+                         : f.place == FieldPlace::kLayerGrid ? layers
                                                              : 1;
         for (int r = 0; r < rows; ++r) {
             const double v =

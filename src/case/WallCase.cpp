@@ -23,6 +23,8 @@ void UpdateSlopeDerived(CSoil& soil) {
 
 float AsShown(float value) {
     if (!std::isfinite(value)) return value;
+    // A whole number shows as itself ("17.00" reads back as 17): no text to make.
+    if (std::fabs(value) < 1e7f && value == std::trunc(value)) return value;
     return static_cast<float>(LeadingNumber(TwoDecimals(value)));
 }
 

@@ -1,5 +1,6 @@
 // The calculation part of a gravity or semi-gravity wall's report.
 #include "casereport/CalcReport.h"
+#include "casereport/LayerNarrative.h"
 #include "casereport/NarrativeLines.h"
 #include "casereport/PressureNarrative.h"
 #include "casereport/SectionNarrative.h"
@@ -20,8 +21,11 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
     WriteLoadingSketch(r.theory == kCoulomb ? &r.coulomb.thrust.diagram : &r.rankine.thrust.diagram);
     LeaveTable();
     SetAlignment(0);
-    WriteThrustDerivation(*this, r.theory == kCoulomb ? r.coulomb.thrust : r.rankine.thrust,
-                          GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
+    const ThrustResult& thrust = r.theory == kCoulomb ? r.coulomb.thrust : r.rankine.thrust;
+    if (thrust.layerCount > 0)
+        WriteLayeredDerivation(*this, thrust, m_in.wallCase, GroundOf(m_in.wallCase.soil), r.theory);
+    else
+        WriteThrustDerivation(*this, thrust, GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
     if (r.theory == kRankine && r.rankine.E1Computed < 0) ClippedThrustLine(*this, r.rankine.E1Computed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.pressure.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.pressure.Ex);
@@ -33,6 +37,7 @@ void CalcReport::WriteGravityAnalysis(const GravityWallResult& r) {
         ResultLine(*this, "墙背上的面荷载：WriteSubScript(W,q)=", "%.2f kN/m", r.rankine.load.Ws);
         ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,wq)=", "%.2f m", r.rankine.load.xs);
     }
+    WriteWaterActions(*this, r.water);
     WriteStabilityReport(*this, r.stability);
     Heading(*this, "6、墙身应力验算");
     WriteSectionStressReport(*this, r.section, SectionLabels::kGravity);

@@ -45,28 +45,6 @@ bool LoadBand(const PressureDiagram& d, float& from, float& to) {
     return any;
 }
 
-void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
-    Heading(w, "\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：");
-    const PressureDiagram& d = t.diagram;
-    // A value, or its jump where two nodes share a depth and the printed values differ.
-    auto value = [](float above, float below) {
-        const std::string a = F("%.2f", above), b = F("%.2f", below);
-        return a == b ? a : a + "→" + b;
-    };
-    for (int i = 0; i < d.size(); ++i) {
-        const DiagramNode& n = d[i];
-        const DiagramNode& m = i + 1 < d.size() && d[i + 1].depth == n.depth ? d[i + 1] : n;
-        std::string line = F("\t\tz=%.2f m：填土", n.depth) + value(n.soil, m.soil);
-        const std::string load = value(n.load, m.load);
-        if (load != "0.00") line += "，面荷载" + load;
-        w.WriteText(line + "\n");
-        if (&m != &n) ++i;
-    }
-    w.WriteText(F("\t填土部分的土压力（压力图面积）：WriteSubScript(E,1)=%.2f kN/m", t.soil) +
-                F("，面荷载部分：WriteSubScript(E,q)=%.2f kN/m", t.load) +
-                F("，合力作用点距墙背顶点的深度z=%.2f m\n", t.depth));
-}
-
 void WriteCoulomb(ReportWriter& w, const ThrustResult& t, const GroundSurface& g, const char* ka) {
     const Backfill& s = t.backfill;
     const double alpha = t.back.Angle();
@@ -156,6 +134,29 @@ void WriteRankine(ReportWriter& w, const ThrustResult& t, const GroundSurface& g
 }
 
 }  // namespace
+
+void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
+    Heading(w, "\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：");
+    const PressureDiagram& d = t.diagram;
+    // A value, or its jump where two nodes share a depth and the printed values differ.
+    auto value = [](float above, float below) {
+        const std::string a = F("%.2f", above), b = F("%.2f", below);
+        return a == b ? a : a + "→" + b;
+    };
+    for (int i = 0; i < d.size(); ++i) {
+        const DiagramNode& n = d[i];
+        const DiagramNode& m = i + 1 < d.size() && d[i + 1].depth == n.depth ? d[i + 1] : n;
+        std::string line = F("\t\tz=%.2f m：填土", n.depth) + value(n.soil, m.soil);
+        const std::string load = value(n.load, m.load), water = value(n.water, m.water);
+        if (load != "0.00") line += "，面荷载" + load;
+        if (water != "0.00") line += "，水压力" + water;
+        w.WriteText(line + "\n");
+        if (&m != &n) ++i;
+    }
+    w.WriteText(F("\t填土部分的土压力（压力图面积）：WriteSubScript(E,1)=%.2f kN/m", t.soil) +
+                F("，面荷载部分：WriteSubScript(E,q)=%.2f kN/m", t.load) +
+                F("，合力作用点距墙背顶点的深度z=%.2f m\n", t.depth));
+}
 
 void WriteCoulombCoefficient(ReportWriter& w, const char* symbol, float phi, float alpha, float delta,
                              float beta, float value) {

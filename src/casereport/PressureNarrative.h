@@ -12,6 +12,9 @@ namespace wall {
 void WriteCoulombCoefficient(ReportWriter& w, const char* symbol, float phi, float alpha, float delta,
                              float beta, float value);
 
+// The diagram's values at its nodes (soil, surcharge and water; a jump as "a→b") and its thrusts.
+void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t);
+
 // The derivation of a thrust on a back under the ground `g`, by the theory that found it (kCoulomb or
 // kRankine); `ka` is the coefficient's symbol in markup.
 void WriteThrustDerivation(ReportWriter& w, const ThrustResult& t, const GroundSurface& g, int theory,

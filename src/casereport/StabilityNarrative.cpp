@@ -25,20 +25,37 @@ struct Sums {
 };
 
 // The terms in list order: every force's vertical part with its arm resists, every thrust's
-// horizontal part with its height overturns.
+// horizontal part with its height overturns. The water behind is a thrust; the water in front resists
+// with its moment and against ΣEx; the uplift lessens the vertical forces and its moment overturns.
 Sums SumsOf(const ActionList& actions) {
     Sums s;
     bool anyVertical = false, anyHorizontal = false, anyOverturning = false;
     bool anyBase = false, anyLoad = false;
+    auto add = [](Expr& sum, bool& any, const Expr& term) {
+        sum = any ? sum + term : term;
+        any = true;
+    };
     for (const Action& a : actions) {
+        if (a.kind == ActionKind::kUplift) {
+            const Expr u = Q(Symbol(a.fySymbol), -a.Fy);
+            s.vertical = s.vertical - u;
+            s.baseVertical = s.baseVertical - u;
+            continue;
+        }
+        if (a.kind == ActionKind::kWaterFront) {
+            const Expr moment = Q(Symbol(a.fxSymbol), -a.Fx) * Q(Symbol(a.ySymbol), a.y);
+            add(s.resisting, anyVertical, moment);
+            s.baseResisting = anyBase ? s.baseResisting + moment : moment;
+            anyBase = true;
+            continue;
+        }
         const Expr v = Q(Symbol(a.fySymbol), a.Fy);
         const Expr moment = v * Q(Symbol(a.xSymbol), a.x);
         s.baseResisting = anyBase ? s.baseResisting + moment : moment;
         s.baseVertical = anyBase ? s.baseVertical + v : v;
         anyBase = true;
         if (a.FavourableVariable()) {
-            s.loads = anyLoad ? s.loads + moment : moment;
-            anyLoad = true;
+            add(s.loads, anyLoad, moment);
             continue;
         }
         s.resisting = anyVertical ? s.resisting + moment : moment;
@@ -46,17 +63,30 @@ Sums SumsOf(const ActionList& actions) {
         anyVertical = true;
     }
     for (const Action& a : actions) {
-        if (!a.Horizontal()) continue;
+        if (a.kind == ActionKind::kWaterFront) {
+            s.horizontal = s.horizontal - Q(Symbol(a.fxSymbol), -a.Fx);
+            s.horizontalIsSum = true;
+            continue;
+        }
+        if (a.kind == ActionKind::kUplift) {
+            add(s.overturning, anyOverturning, Q(Symbol(a.fySymbol), -a.Fy) * Q(Symbol(a.xSymbol), a.x));
+            if (a.Fx != 0) {
+                const Expr h = Q(Symbol(a.fxSymbol), a.Fx);
+                s.overturning = s.overturning + h * Q(Symbol(a.ySymbol), a.y);
+                s.horizontal = s.horizontal + h;
+                s.horizontalIsSum = true;
+            }
+            continue;
+        }
+        if (!a.Horizontal() && a.kind != ActionKind::kWaterBehind) continue;
         const Expr h = Q(Symbol(a.fxSymbol), a.Fx);
         s.horizontalIsSum = anyHorizontal;
         s.horizontal = anyHorizontal ? s.horizontal + h : h;
         const Expr moment = h * Q(Symbol(a.ySymbol), a.y);
-        if (a.Overturns()) {
-            s.overturning = anyOverturning ? s.overturning + moment : moment;
-            anyOverturning = true;
+        if (a.Overturns() || a.kind == ActionKind::kWaterBehind) {
+            add(s.overturning, anyOverturning, moment);
         } else {
-            s.heldBack = s.anyHeldBack ? s.heldBack + moment : moment;
-            s.anyHeldBack = true;
+            add(s.heldBack, s.anyHeldBack, moment);
         }
         anyHorizontal = true;
     }

@@ -176,3 +176,54 @@ TEST(GravityWallAnalysis, RectangularWallOfTheReferences) {
 
 }  // namespace
 }  // namespace wall
+
+namespace wall {
+namespace {
+
+// A rectangular wall 4 m wide and 6 m high (γ 22, μ 0.5), Rankine, sand γ 18, γsat 20, φ 30°, water 2 m
+// below the top, by hand. Earth: Ka = 1/3; 12 kPa at 2 m, (36 + 10·4)/3 = 25.333 kPa at 6 m;
+// E = 12 + 74.667 = 86.667 kN/m with 56 + 96 + 35.556 = 187.556 kN·m/m about the base. Water:
+// 10·4²/2 = 80 kN/m at 4/3 m. Uplift: heads 0 at the toe and 4 m at the heel, U = 10·4/2·4 = 80 kN/m at
+// 4·8/12 = 2.667 m. M0 = 187.556 + 106.667 + 213.333 = 507.556; My = 528·2 = 1056; Kq = 2.0806.
+// N = 528 − 80 = 448; T = 166.667; Kh = 0.5·448/166.667 = 1.3440. The net moment 548.444 puts the
+// resultant 1.2242 m from the toe: e0 = 0.7758 > B/6, σmax = 2·448/(3·1.2242) = 243.97 kPa.
+// Water in front, 1.5 m: 11.25 kN/m at 0.5 m resisting; the toe's head 1.5 m lifts U to 110 kN/m at
+// 4·(1.5 + 8)/(3·5.5) = 2.303 m: My = 1056 + 5.625, M0 = 187.556 + 106.667 + 253.333 = 547.556,
+// Kq = 1.9388; N = 418, T = 155.417, Kh = 1.3448.
+TEST(GravityWallAnalysis, WaterBehindAndInFrontByHand) {
+    struct Row {
+        const char* name;
+        float front;
+        double Kq, Kh, e0, sigmaMax;
+    };
+    const Row rows[] = {
+        {"water behind", -1, 2.0806, 1.3440, 0.7758, 243.97},
+        {"and in front", 1.5f, 1.9388, 1.3448, -1, -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WallCase c = test::RectangularWall(4, 6, 22);
+        c.wall.m_fBaseFriction = 0.5f;
+        c.soil.m_nTheory = kRankine;
+        test::SetSoil(c, 18, 0, 30);
+        c.soil.m_afLayer[0][kLayerSaturatedWeight] = 20;
+        test::SetGround(c, 1, 0);
+        test::SetLoad(c, 0, 0, 0);
+        c.settings.waterBehind = 2;
+        c.settings.waterFront = row.front;
+        KernelBlock kb;
+        const GravityWallResult r = Analyse(c, kb);
+        ASSERT_EQ(r.status, PressureStatus::kOk);
+        EXPECT_NEAR(r.pressure.Ex, 86.667, 1e-3);
+        EXPECT_NEAR(r.water.PwX, 80, 1e-4);
+        EXPECT_NEAR(r.stability.Kq, row.Kq, 1e-4);
+        EXPECT_NEAR(r.stability.Kh, row.Kh, 1e-4);
+        if (row.e0 > 0) {
+            EXPECT_NEAR(r.stability.e0, row.e0, 1e-4);
+            EXPECT_NEAR(r.stability.sigmaMax, row.sigmaMax, 1e-2);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wall

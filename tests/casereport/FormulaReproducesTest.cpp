@@ -178,6 +178,9 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // checked for overturning (offset, width, q; 0: the default strip).
         float offset = 0, width = 0, q = 0;
         float run = 0, rise = 0;  // the ground's first segment under such a strip; 0: level to 4.42/7.87 m
+        // Layered ground and water: layer 1's thickness (0: one layer), the water table's depth behind
+        // and the water's height in front (below 0: none).
+        float layer1 = 0, waterBehind = -1, waterFront = -1;
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -202,6 +205,9 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
          1.05f, 0.17f},
         // The strip reaching the shelf's lower wall through the extended back.
         {"shelf, strip on the lower wall", kShelf, kCoulomb, 0, 0, 4, 6, 10, 7.87f, 0},
+        // Two layers with water behind and in front, both theories.
+        {"gravity, layers and water, Rankine", kGravity, kRankine, 0, 0, 0, 0, 0, 0, 0, 3, 4, 1.5f},
+        {"gravity, layers and water, Coulomb", kGravity, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 3, 4, 1.5f},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -210,6 +216,16 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         c.soil.m_nTheory = row.theory;
         if (row.height > 0) c.wall.m_fHeight = row.height;
         c.settings.fa = row.fa;
+        if (row.layer1 > 0) {
+            c.soil.m_afLayer[0][kLayerThickness] = row.layer1;
+            c.soil.m_afLayer[0][kLayerSaturatedWeight] = 20;
+            c.soil.m_afLayer[1][kLayerUnitWeight] = 19;
+            c.soil.m_afLayer[1][kLayerCohesion] = 8;
+            c.soil.m_afLayer[1][kLayerFriction] = 26;
+            c.soil.m_afLayer[1][kLayerSaturatedWeight] = 21;
+        }
+        c.settings.waterBehind = row.waterBehind;
+        c.settings.waterFront = row.waterFront;
         if (row.q > 0) {
             c.soil.m_afSlope[0][kSlopeRun] = row.run > 0 ? row.run : row.wallType == kGravity ? 4.42f : 7.87f;
             c.soil.m_afSlope[0][kSlopeRise] = row.rise;

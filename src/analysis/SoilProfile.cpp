@@ -1,0 +1,277 @@
+// Layers and a water table behind a wall, and their thrust on a back.
+#include "analysis/SoilProfile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "analysis/EarthCoefficients.h"
+
+namespace wall {
+namespace {
+
+constexpr double kFar = std::numeric_limits<double>::infinity();
+
+// A layer's pressure per metre of depth below the upper part: max(0, k·σv − c0) of the vertical stress
+// σv, and k·q in the strip's band.
+struct LayerLaw {
+    double k = 0, c0 = 0, Ka = 0;
+};
+
+LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta) {
+    LayerLaw law;
+    if (theory == kCoulomb) {
+        law.Ka = law.k =
+            CoulombCoefficient(s.phi, static_cast<float>(alpha), s.delta, static_cast<float>(beta));
+        return law;
+    }
+    if (beta > 1e-6) {
+        law.Ka = RankineSlopingCoefficient(static_cast<float>(beta), s.phi);
+        law.k = law.Ka * std::cos(beta);
+        law.c0 = s.cohesion > 0 ? (1 - law.Ka) * s.cohesion / std::tan(static_cast<double>(s.phi)) : 0;
+    } else {
+        law.Ka = law.k = RankineLevelCoefficient(s.phi);
+        law.c0 = 2 * s.cohesion * std::sqrt(law.Ka);
+    }
+    return law;
+}
+
+}  // namespace
+
+const SoilLayer& SoilProfile::At(double depth) const {
+    for (int i = 0; i + 1 < count; ++i)
+        if (depth < layers[i].bottom) return layers[i];
+    return layers[count - 1];
+}
+
+double SoilProfile::UnitWeight(const SoilLayer& l, double depth) const {
+    if (!water || depth < waterDepth) return l.soil.gamma;
+    return combined ? l.gammaSat : l.gammaSat - gammaW;
+}
+
+SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile& profile) {
+    // Horizontal bands: the layers' boundaries and the water table cut the polygon.
+    std::array<double, kLayerRowsMax + 3> levels{};
+    size_t m = 0;
+    levels[m++] = std::numeric_limits<double>::infinity();
+    for (int i = 0; i + 1 < profile.count; ++i) levels[m++] = profile.topY - profile.layers[i].bottom;
+    if (profile.water) levels[m++] = profile.topY - profile.waterDepth;
+    levels[m++] = -std::numeric_limits<double>::infinity();
+    std::sort(levels.begin(), levels.begin() + m, std::greater<>());
+    SoilWeight w;
+    double moment = 0;
+    for (size_t b = 1; b < m; ++b) {
+        const double hi = levels[b - 1], lo = levels[b];
+        if (!(hi > lo)) continue;
+        // The polygon clipped to lo ≤ y ≤ hi, one half-plane at a time.
+        std::array<double, 2 * (GroundSurface::kMaxPoints + 8)> ax{}, ay{}, bx{}, by{};
+        int na = 0;
+        for (int i = 0; i < n && na < static_cast<int>(ax.size()); ++i) {
+            ax[na] = x[i];
+            ay[na++] = y[i];
+        }
+        auto clip = [&](double level, bool keepBelow) {
+            int nb = 0;
+            for (int i = 0; i < na; ++i) {
+                const int j = (i + 1) % na;
+                const bool inI = keepBelow ? ay[i] <= level : ay[i] >= level;
+                const bool inJ = keepBelow ? ay[j] <= level : ay[j] >= level;
+                if (inI && nb < static_cast<int>(bx.size())) {
+                    bx[nb] = ax[i];
+                    by[nb++] = ay[i];
+                }
+                if (inI != inJ && nb < static_cast<int>(bx.size())) {
+                    const double t = (level - ay[i]) / (ay[j] - ay[i]);
+                    bx[nb] = ax[i] + t * (ax[j] - ax[i]);
+                    by[nb++] = level;
+                }
+            }
+            ax = bx;
+            ay = by;
+            na = nb;
+        };
+        if (std::isfinite(hi)) clip(hi, true);
+        if (std::isfinite(lo)) clip(lo, false);
+        if (na < 3) continue;
+        double twice = 0, cx = 0;
+        for (int i = 0; i < na; ++i) {
+            const int j = (i + 1) % na;
+            const double cross = ax[i] * ay[j] - ax[j] * ay[i];
+            twice += cross;
+            cx += (ax[i] + ax[j]) * cross;
+        }
+        const double area = std::fabs(twice) / 2;
+        if (!(area > 0)) continue;
+        const double mid = std::isfinite(hi) && std::isfinite(lo) ? (hi + lo) / 2
+                           : std::isfinite(hi)                    ? hi - 1
+                                                                  : lo + 1;
+        const double depth = profile.topY - mid;
+        const SoilLayer& layer = profile.At(depth);
+        const double gamma = profile.water && depth > profile.waterDepth ? layer.gammaSat : layer.soil.gamma;
+        w.W += area * gamma;
+        moment += area * gamma * cx / (3 * twice);
+    }
+    w.x = w.W > 0 ? moment / w.W : 0;
+    return w;
+}
+
+SoilProfile ProfileOf(const KernelBlock& kb, double topY) {
+    SoilProfile p = kb.profile;
+    p.topY = topY;
+    return p;
+}
+
+SoilProfile LoadProfile(const WallCase& c, const KernelBlock& kb) {
+    SoilProfile p;
+    p.count = std::min(LayersInUse(c.soil), kLayersAnalysed);
+    double top = 0;
+    for (int r = 0; r < p.count; ++r) {
+        const float* row = c.soil.m_afLayer[r];
+        SoilLayer& l = p.layers[r];
+        l.soil = r == 0 ? Backfill{kb.soilUnitWeight, kb.soilCohesion, kb.soilFriction, kb.wallFriction}
+                        : Backfill{AsShown(row[kLayerUnitWeight]), AsShown(row[kLayerCohesion]),
+                                   AsShown(row[kLayerFriction]) * 3.1415925f / 180, kb.wallFriction};
+        const float sat = AsShown(row[kLayerSaturatedWeight]);
+        l.gammaSat = sat > 0 ? sat : l.soil.gamma;
+        l.top = top;
+        l.bottom = r + 1 < p.count ? top + AsShown(row[kLayerThickness]) : kFar;
+        top = l.bottom;
+    }
+    const CaseSettings& s = c.settings;
+    p.water = s.HasWaterBehind();
+    p.waterDepth = s.waterBehind;
+    p.gammaW = s.waterUnitWeight;
+    p.combined = s.waterCombined != 0;
+    return p;
+}
+
+ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const SoilProfile& p, int theory) {
+    const SoilLayer& first = p.layers[0];
+    auto single = [&](const WallBack& b) {
+        return theory == kCoulomb ? CoulombThrust(b, g, first.soil) : RankineThrust(b, g, first.soil);
+    };
+    const double H = back.Height();
+    // A depth on the back is `offset` less than the same level's depth below the wall's top.
+    const double offset = p.topY - back.top.y;
+    double zFirst = H;
+    if (p.count > 1) zFirst = std::min(zFirst, first.bottom - offset);
+    if (p.water) zFirst = std::min(zFirst, p.waterDepth - offset);
+    if (!(zFirst < H) || !(H > 0)) return single(back);
+    zFirst = std::max(zFirst, 0.0);
+
+    ThrustResult r;
+    r.backfill = first.soil;
+    r.back = back;
+    r.height = static_cast<float>(H);
+    double sigma = 0;  // the vertical stress at the top of the lower part
+    double rho = 0;    // the plane the strip's band is drawn at
+    if (zFirst > 0) {
+        const ThrustResult top = single({back.top, back.At(zFirst)});
+        if (top.status != PressureStatus::kOk) return top;
+        for (const DiagramNode& n : top.diagram) r.diagram.Add(n.depth, n.soil, n.load);
+        r.Ka = top.Ka;
+        r.planeAngle = top.planeAngle;
+        r.soilClipped = top.soilClipped;
+        r.soilComputed = top.soilComputed;
+        r.layers[0] = {0, 0, static_cast<float>(zFirst), top.Ka, top.soil, top.load};
+        r.layerCount = 1;
+        rho = top.planeAngle;
+        // Coulomb's upper pressure over its coefficient carries the ground's shape down; Rankine's is γ·z.
+        const float pz = top.diagram.At(PressureDiagram::Part::kSoil, static_cast<float>(zFirst));
+        sigma = theory == kCoulomb && top.Ka > 0 ? pz / top.Ka : first.soil.gamma * zFirst;
+    } else {
+        rho = 0.7853981633974483 + first.soil.phi / 2;  // no upper part: Rankine's plane
+    }
+
+    // The breaks below: layer boundaries, the water table and the band's ends.
+    const double alpha = back.Angle(), beta = std::max(0.0, g.AngleAt(back.top.x));
+    double zA = H, zB = H;
+    if (g.strip.Present() && g.strip.to > back.top.x) {
+        const double from = std::max(g.strip.from, back.top.x);
+        zA = std::clamp(DepthAlongPlane(back, {from, g.HeightAt(from)}, rho), 0.0, H);
+        zB = std::clamp(DepthAlongPlane(back, {g.strip.to, g.HeightAt(g.strip.to)}, rho), 0.0, H);
+    }
+    std::array<double, kLayerRowsMax + 6> z{};
+    size_t n = 0;
+    auto add = [&](double depth) {
+        if (depth > zFirst && depth < H && n < z.size()) z[n++] = depth;
+    };
+    z[n++] = zFirst;
+    z[n++] = H;
+    for (int i = 0; i + 1 < p.count; ++i) add(p.layers[i].bottom - offset);
+    if (p.water) add(p.waterDepth - offset);
+    add(zA);
+    add(zB);
+    std::sort(z.begin(), z.begin() + n);
+    n = static_cast<size_t>(std::unique(z.begin(), z.begin() + n) - z.begin());
+
+    const bool waterPushes = p.water && !p.combined;
+    auto waterAt = [&](double depth) {
+        return waterPushes ? static_cast<float>(p.gammaW * std::max(0.0, depth + offset - p.waterDepth))
+                           : 0.0f;
+    };
+    for (size_t i = 1; i < n; ++i) {
+        const double za = z[i - 1], zb = z[i];
+        const double mid = (za + zb) / 2 + offset;
+        const SoilLayer& layer = p.At(mid);
+        const int index = static_cast<int>(&layer - p.layers.data());
+        const LayerLaw law = LawOf(layer.soil, theory, alpha, beta);
+        if (!std::isfinite(law.k) || !std::isfinite(law.c0)) {
+            r.status =
+                beta > layer.soil.phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
+            return r;
+        }
+        const double gammaE = p.UnitWeight(layer, mid);
+        const double sa = sigma, sb = sigma + gammaE * (zb - za);
+        sigma = sb;
+        const double pa = law.k * sa - law.c0, pb = law.k * sb - law.c0;
+        const bool inBand = za >= zA && zb <= zB && zB > zA;
+        const float load = inBand ? static_cast<float>(g.strip.q * law.k) : 0.0f;
+        // Soil in tension does not pull: the pressure starts where the line turns positive.
+        double from = za;
+        if (pa < 0 && pb > 0) {
+            from = za + (zb - za) * -pa / (pb - pa);
+            r.diagram.Add(static_cast<float>(za), 0, load, waterAt(za));
+        }
+        r.soilClipped = r.soilClipped || pa < 0 || pb < 0;
+        const double pFrom = std::max(0.0, pa + (pb - pa) * (from - za) / (zb - za)), pTo = std::max(0.0, pb);
+        r.diagram.Add(static_cast<float>(from), static_cast<float>(pFrom), load, waterAt(from));
+        r.diagram.Add(static_cast<float>(zb), static_cast<float>(pTo), load, waterAt(zb));
+        // Each layer's part, one entry however many pieces it spans.
+        if (r.layerCount == 0 || r.layers[r.layerCount - 1].index != index)
+            r.layers[r.layerCount++] = {
+                index, static_cast<float>(za), static_cast<float>(zb), static_cast<float>(law.Ka), 0, 0};
+        ThrustResult::Layer& part = r.layers[r.layerCount - 1];
+        part.bottom = static_cast<float>(zb);
+        part.soil += static_cast<float>((pFrom + pTo) / 2 * (zb - from));
+        part.load += static_cast<float>(load * (zb - za));
+    }
+
+    const DiagramThrust soil = r.diagram.Thrust(PressureDiagram::Part::kSoil);
+    const DiagramThrust load = r.diagram.Thrust(PressureDiagram::Part::kLoad);
+    const DiagramThrust total = r.diagram.Thrust(PressureDiagram::Part::kTotal);
+    const DiagramThrust water = r.diagram.Thrust(PressureDiagram::Part::kWater);
+    r.soil = soil.force;
+    r.load = load.force;
+    r.E = total.force;
+    r.depth = total.force > 0 ? total.depth : static_cast<float>(2 * H / 3);
+    r.point = back.At(r.depth);
+    r.water = water.force;
+    r.waterDepth = water.depth;
+    if (!r.soilClipped) r.soilComputed = r.soil;
+    if (!std::isfinite(r.E) || !std::isfinite(r.depth) || !std::isfinite(r.water))
+        r.status = PressureStatus::kNoFailurePlane;
+    return r;
+}
+
+bool LayeredThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& ground,
+                               const SoilProfile& profile, int theory, ThrustResult& bare) {
+    if (!ground.strip.Present() || !(loaded.load > 0)) return false;
+    GroundSurface g = ground;
+    g.strip = {};
+    bare = LayeredThrust(loaded.back, g, profile, theory);
+    return bare.status == PressureStatus::kOk;
+}
+
+}  // namespace wall
