@@ -27,7 +27,7 @@ class PressureDiagram {
   public:
     // Three nodes for each layer an analysis takes (a jump and a tension crack), with room for the
     // upper part's wedge, the water table and a strip's band.
-    static constexpr int kMaxNodes = 72;
+    static constexpr int kMaxNodes = 64;
 
     // Appends a node; depths must not decrease. Nodes beyond the capacity are dropped (no diagram of
     // this program has that many).

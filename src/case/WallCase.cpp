@@ -23,8 +23,11 @@ void UpdateSlopeDerived(CSoil& soil) {
 
 float AsShown(float value) {
     if (!std::isfinite(value)) return value;
-    // A whole number shows as itself ("17.00" reads back as 17): no text to make.
-    if (std::fabs(value) < 1e7f && value == std::trunc(value)) return value;
+    // Within a thousandth of a hundredth the text's rounding cannot be in doubt: r/100 is then what
+    // "%.2f" prints and reads back (both round correctly), without making the text.
+    const double hundredths = static_cast<double>(value) * 100;
+    const double r = std::nearbyint(hundredths);
+    if (std::fabs(hundredths) < 1e12 && std::fabs(hundredths - r) < 1e-3) return static_cast<float>(r / 100);
     return static_cast<float>(LeadingNumber(TwoDecimals(value)));
 }
 

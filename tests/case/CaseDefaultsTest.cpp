@@ -1,6 +1,11 @@
 // Defaults of every wall type and of the soil page, against the table of defaults.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
 #include "case/CaseDefaults.h"
 
 using namespace wall;
@@ -101,6 +106,18 @@ TEST(CaseDefaults, ValuesAsShownKeepTwoDecimals) {
     EXPECT_EQ(AsShown(1.234f), 1.23f);
     EXPECT_EQ(AsShown(1.236f), 1.24f);
     EXPECT_EQ(AsShown(-0.25f), -0.25f);
+    // Over random values, most of them typed with two decimals or fewer, exactly what the text
+    // "%.2f" reads back as.
+    std::mt19937 rng(20261210);
+    for (int i = 0; i < 200000; ++i) {
+        const double scale = std::pow(10.0, std::uniform_int_distribution<int>(-3, 9)(rng));
+        double v = std::uniform_real_distribution<double>(-1, 1)(rng) * scale;
+        if (i % 2) v = std::round(v * 100) / 100;
+        const float f = static_cast<float>(v);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2f", static_cast<double>(f));
+        ASSERT_EQ(AsShown(f), static_cast<float>(std::strtod(text, nullptr))) << text;
+    }
 }
 
 }  // namespace
