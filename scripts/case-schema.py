@@ -22,6 +22,16 @@ SETTINGS = {
         "eccentricityLimit": {"type": "number", "exclusiveMinimum": 0, "maximum": 0.5, "default": 0.25,
                               "description": "基底合力偏心距限值 e0 ≤ eccentricityLimit·B"},
     },
+    "water": {
+        "behind": {"type": ["number", "null"], "minimum": 0, "maximum": 1000, "default": None,
+                   "description": "墙后水位距墙顶深度 (m)；null：无地下水"},
+        "front": {"type": ["number", "null"], "minimum": 0, "maximum": 1000, "default": None,
+                  "description": "墙前水位距墙底高度 (m)，不高于墙顶；null：墙前无水"},
+        "unitWeight": {"type": "number", "exclusiveMinimum": 0, "maximum": 100, "default": 10,
+                       "description": "水的重度 γw (kN/m3)"},
+        "combined": {"type": "integer", "enum": [0, 1], "default": 0,
+                     "description": "0：水土分算；1：水土合算（GB 50007-2011 第9.3.3条）"},
+    },
 }
 
 
@@ -80,6 +90,7 @@ def main():
             "checks": {"type": "object", "additionalProperties": False, "properties": SETTINGS["checks"]},
             "foundation": {"type": "object", "additionalProperties": False,
                            "properties": SETTINGS["foundation"]},
+            "water": {"type": "object", "additionalProperties": False, "properties": SETTINGS["water"]},
         },
     }
     json.dump(schema, sys.stdout, ensure_ascii=False, indent=2)

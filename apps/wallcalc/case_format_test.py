@@ -56,6 +56,14 @@ for t in ["gravity", "semi-gravity", "shelf", "cantilever", "counterfort"]:
     with open(f"{t}.wall.json", encoding="utf-8") as f:
         saved = json.load(f)
     expect(saved["foundation"]["fa"] == 180 and saved["checks"]["sliding"] == 1.4, f"{t}: settings not kept")
+    # The water group, and taking a level away again.
+    expect(run("set", f"{t}.wall.json", "water.behind=2.5", "water.front=1").returncode == 0, f"set water {t}")
+    valid(f"{t}.wall.json")
+    expect(run("set", f"{t}.wall.json", "water.front=none").returncode == 0, f"clear water {t}")
+    valid(f"{t}.wall.json")
+    with open(f"{t}.wall.json", encoding="utf-8") as f:
+        water = json.load(f)["water"]
+    expect(water["behind"] == 2.5 and water["front"] is None, f"{t}: water not kept: {water}")
 
 # Saving text-only inputs to binary keeps the fields and warns.
 r = run("convert", "--force", "shelf.wall.json", "shelf.dat")
