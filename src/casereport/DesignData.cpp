@@ -20,13 +20,35 @@ bool Is(int type, std::initializer_list<int> types) {
     return std::find(types.begin(), types.end(), type) != types.end();
 }
 
-constexpr std::array<const char*, 4> kLayerTitles = {"土层序号", "重度(kN/WriteSupScript(m,3))",
-                                                     "粘聚力(kPa)", "内摩擦角(度)"};
+constexpr std::array<const char*, 6> kLayerTitles = {"土层序号",    "重度(kN/WriteSupScript(m,3))",
+                                                     "粘聚力(kPa)", "内摩擦角(度)",
+                                                     "厚度(m)",     "饱和重度(kN/WriteSupScript(m,3))"};
+
+// Layers below the first, or a saturated weight: the table shows every layer with thickness and γsat.
+bool Layered(const CSoil& soil) {
+    return LayersInUse(soil) > 1 || AsShown(soil.m_afLayer[0][kLayerSaturatedWeight]) > 0;
+}
 
 }  // namespace
 
 GridText LayerGridText(const CSoil& soil) {
     GridText g;
+    if (Layered(soil)) {
+        // Every layer in use; a thickness of 0 reads "—" (down past the base), as does γsat not given.
+        const int n = LayersInUse(soil);
+        g.rows = n + 1;
+        g.columns = 6;
+        for (int c = 0; c < g.columns; ++c) g.cells.push_back(kLayerTitles[static_cast<size_t>(c)]);
+        for (int r = 0; r < n; ++r) {
+            g.cells.push_back(std::to_string(r + 1));
+            for (int c = 0; c < 5; ++c) {
+                const float v = AsShown(soil.m_afLayer[r][c]);
+                const bool dash = (c == kLayerThickness || c == kLayerSaturatedWeight) && !(v > 0);
+                g.cells.push_back(dash ? std::string("—") : TwoDecimals(v));
+            }
+        }
+        return g;
+    }
     g.rows = 2;
     // The table control shows as many columns as the record says; the report has widths for seven.
     g.columns = std::clamp(soil.m_nLayerCols, 1, 7);
@@ -90,7 +112,16 @@ void WriteDesignData(ReportWriter& w, const WallCase& c) {
     }
     Line(w, "面荷载距墙体水平距离：", F("%.2f m", s.m_fLoadOffset));
     Line(w, "面荷载分布宽度：", F("%.2f m", s.m_fLoadWidth));
-    Line(w, "面荷载值：BP=", F("%.2f kPa", s.m_fLoadPressure), false);
+    // The water, where there is some: the last line ends the paragraph without a line feed.
+    const CaseSettings& water = c.settings;
+    const bool behind = water.HasWaterBehind(), front = water.HasWaterFront();
+    Line(w, "面荷载值：BP=", F("%.2f kPa", s.m_fLoadPressure), behind || front);
+    if (behind)
+        Line(w, "墙后水位：",
+             Format("墙顶下%.2f m，%s", static_cast<double>(water.waterBehind),
+                    water.waterCombined != 0 ? "水土合算" : "水土分算"),
+             front);
+    if (front) Line(w, "墙前水位：", Format("墙底上%.2f m", static_cast<double>(water.waterFront)), false);
 }
 
 void WriteSoilData(ReportWriter& w, const WallCase& c) {
@@ -102,7 +133,10 @@ void WriteSoilData(ReportWriter& w, const WallCase& c) {
     Heading(w, "土层参数表格");
     GridText g = LayerGridText(c.soil);
     static constexpr float kWidths[7] = {58.0f, 88.0f, 80.0f, 84.0f, 62.6f, 62.6f, 70.5f};
-    w.AddTable(g.rows, g.columns, std::span<const float>(kWidths, static_cast<size_t>(g.columns)), 36);
+    // The layered table's γsat header needs the room of a whole word.
+    static constexpr float kLayeredWidths[6] = {58.0f, 82.0f, 70.0f, 80.0f, 54.0f, 100.0f};
+    const float* widths = g.columns == 6 ? kLayeredWidths : kWidths;
+    w.AddTable(g.rows, g.columns, std::span<const float>(widths, static_cast<size_t>(g.columns)), 36);
     w.SetAlignment(0);
     for (int r = 0; r < g.rows; ++r) {
         for (int col = 0; col < g.columns; ++col) {
