@@ -15,7 +15,7 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
     const float H = diagram.Height() * 1000;
     if (!(H > 0) || !std::isfinite(H)) return;
     float widest = 0;
-    for (const DiagramNode& n : diagram) widest = std::max(widest, n.soil + n.load);
+    for (const DiagramNode& n : diagram) widest = std::max(widest, n.soil + n.load + n.water);
     const float text = H / 16;
     // The back, and the depth axis's label.
     canvas.AddLine(kOutlineColour, 3, 0, 0, 0, -H);
@@ -31,12 +31,20 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
         canvas.AddLine(kLoadColour, 2, a.soil * k, ya, b.soil * k, yb);
         if (a.load > 0 || b.load > 0)
             canvas.AddLine(kLabelColour, 2, (a.soil + a.load) * k, ya, (b.soil + b.load) * k, yb);
+        // The water's pressure stacked on the earth's.
+        if (a.water > 0 || b.water > 0)
+            canvas.AddLine(kWaterColour, 2, (a.soil + a.load + a.water) * k, ya,
+                           (b.soil + b.load + b.water) * k, yb);
     }
     // Ends and jumps: horizontal closing lines.
     for (int i = 0; i < diagram.size(); ++i) {
         const DiagramNode& n = diagram[i];
         const float y = -n.depth * 1000;
-        if (i == diagram.size() - 1) canvas.AddLine(kLoadColour, 2, 0, y, (n.soil + n.load) * k, y);
+        if (i == diagram.size() - 1) {
+            canvas.AddLine(kLoadColour, 2, 0, y, (n.soil + n.load) * k, y);
+            if (n.water > 0)
+                canvas.AddLine(kWaterColour, 2, (n.soil + n.load) * k, y, (n.soil + n.load + n.water) * k, y);
+        }
         if (i > 0 && diagram[i - 1].depth == n.depth)
             canvas.AddLine(kLabelColour, 2, (n.soil + diagram[i - 1].load) * k, y, (n.soil + n.load) * k, y);
     }
@@ -56,9 +64,11 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
         const bool jump = pair && diagram[i + 1].soil + diagram[i + 1].load != n.soil + n.load;
         const float y = -n.depth * 1000;
         const float total =
-            jump ? std::max(n.soil + n.load, diagram[i + 1].soil + diagram[i + 1].load) : n.soil + n.load;
+            (jump ? std::max(n.soil + n.load, diagram[i + 1].soil + diagram[i + 1].load) : n.soil + n.load) +
+            n.water;
         std::string value = Format("%.1f", static_cast<double>(n.soil + n.load));
         if (jump) value += Format("/%.1f", static_cast<double>(diagram[i + 1].soil + diagram[i + 1].load));
+        if (n.water > 0) value += Format("+水%.1f", static_cast<double>(n.water));
         if (lastValueY - y >= text * 1.2f) {
             canvas.AddText(kDimensionColour, total * k + text / 3, y, 0, 0, text, text / 2, 1, value, 3, 2);
             lastValueY = y;
