@@ -328,6 +328,54 @@ void AddGroundAndSurcharge(DrawingCanvas& canvas, const CSoil& soil, float arrow
     }
 }
 
+// The x of the back (P0, P7, P6, P5 in turn) at a height y, or of its foot below it.
+float BackAt(const Mm* p, float y) {
+    const int order[4] = {0, 7, 6, 5};
+    for (int i = 1; i < 4; ++i) {
+        const Mm a = p[order[i - 1]], b = p[order[i]];
+        if ((y <= a.y && y >= b.y) || (y >= a.y && y <= b.y))
+            return a.y == b.y ? std::max(a.x, b.x) : a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y);
+    }
+    return p[5].x;
+}
+
+// The water-level mark: ▽ standing on the level at x, with two short lines under it.
+void WaterMark(DrawingCanvas& canvas, float x, float y, float size) {
+    canvas.AddLine(kWaterColour, 1, x - size, y + 1.5f * size, x + size, y + 1.5f * size);
+    canvas.AddLine(kWaterColour, 1, x - size, y + 1.5f * size, x, y);
+    canvas.AddLine(kWaterColour, 1, x + size, y + 1.5f * size, x, y);
+    canvas.AddLine(kWaterColour, 1, x - 0.6f * size, y - 0.4f * size, x + 0.6f * size, y - 0.4f * size);
+    canvas.AddLine(kWaterColour, 1, x - 0.3f * size, y - 0.8f * size, x + 0.3f * size, y - 0.8f * size);
+}
+
+// Layer boundaries behind the wall, each with the number of the layer below it, the water table
+// behind with its mark, and the water in front: only where the case has them.
+void AddLayersAndWater(DrawingCanvas& canvas, const WallCase& c, const Mm* p) {
+    const float H = c.wall.m_fHeight * 1000, reach = 0.6f * H, text = H / 20;
+    double depth = 0;
+    const int layers = LayersInUse(c.soil);
+    for (int r = 0; r + 1 < layers; ++r) {
+        depth += AsShown(c.soil.m_afLayer[r][kLayerThickness]);
+        const float y = static_cast<float>(-depth * 1000);
+        if (!(y > p[5].y)) break;
+        const float x = BackAt(p, y);
+        canvas.AddLine(kGroundColour, 1, x, y, x + reach, y);
+        canvas.AddText(kDimensionColour, x + reach, y - text / 4, 0, 0, text, text / 2, 1,
+                       Format("第%d层", r + 2), 1, 3);
+    }
+    const CaseSettings& s = c.settings;
+    if (s.HasWaterBehind() && -s.waterBehind * 1000 > p[5].y) {
+        const float y = -s.waterBehind * 1000, x = BackAt(p, y);
+        canvas.AddLine(kWaterColour, 1, x, y, x + reach, y);
+        WaterMark(canvas, x + reach * 0.7f, y, text / 2);
+    }
+    if (s.HasWaterFront() && s.waterFront > 0) {
+        const float y = p[4].y + s.waterFront * 1000, x = std::min(p[4].x, p[2].x);
+        canvas.AddLine(kWaterColour, 1, x - reach / 2, y, x, y);
+        WaterMark(canvas, x - reach / 4, y, text / 2);
+    }
+}
+
 void ComposePreview(DrawingCanvas& canvas, const WallCase& c) {
     canvas.RemoveAll();
     AddGroundAndSurcharge(canvas, c.soil, 600, true);
@@ -386,6 +434,7 @@ void ComposePreview(DrawingCanvas& canvas, const WallCase& c) {
     }
     // The counterfort's edge.
     if (type == kCounterfort) Outline(canvas, p[6], p[0]);
+    AddLayersAndWater(canvas, c, p);
 }
 
 void PaintPreview(DrawingCanvas& canvas, DrawingDevice& dc, int width, int height) {
@@ -407,6 +456,7 @@ void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchL
         Outline(canvas, p[6], p[7]), Outline(canvas, p[5], p[6]),
     };
     if (c.wallType == kCounterfort) wall.push_back(Outline(canvas, p[6], p[0]));
+    AddLayersAndWater(canvas, c, p);
 
     const float Hr = Hd / 3;
     const int head = Trunc(Hr / 7);
