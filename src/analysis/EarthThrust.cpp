@@ -193,6 +193,39 @@ double GoldenMax(F f, double a, double b, double& best) {
     return x;
 }
 
+// Rankine's closed form stands on one plane: a ground rising more steeply further out pushes harder
+// than the plane at the back's top. The soil's part is then raised by the trial wedge's ratio on the
+// ground as entered over the same wedge on that plane continued (δ = β, which gives Rankine's thrust on
+// a plane), never lowered: a flatter ground further out keeps the plane's value, on the safe side.
+void RaiseForSteeperGround(const WallBack& back, const GroundSurface& ground, const Backfill& soil,
+                           double beta, ThrustResult& r) {
+    if (r.status != PressureStatus::kOk || !(r.soil > 0)) return;
+    bool steeper = false;
+    for (int i = 1; i < ground.count; ++i)
+        if (ground.points[i].x > back.top.x && ground.AngleAt(ground.points[i].x) > beta + 1e-6)
+            steeper = true;
+    if (!steeper) return;
+    GroundSurface asEntered = ground, plane = ground;
+    asEntered.strip = plane.strip = {};
+    const double run = 1e4;  // far beyond any wedge
+    plane.points[0] = back.top;
+    plane.points[1] = {back.top.x + run, back.top.y + run * std::tan(beta)};
+    plane.count = 2;
+    const Backfill b{soil.gamma, 0, soil.phi, static_cast<float>(beta)};
+    const ThrustResult onPlane = CoulombThrust(back, plane, b), entered = CoulombThrust(back, asEntered, b);
+    if (onPlane.status != PressureStatus::kOk || entered.status != PressureStatus::kOk || !(onPlane.E > 0))
+        return;
+    const double ratio = static_cast<double>(entered.E) / onPlane.E;
+    if (!(ratio > 1 + 1e-9)) return;
+    PressureDiagram raised;
+    for (const DiagramNode& n : r.diagram)
+        raised.Add(n.depth, static_cast<float>(n.soil * ratio), n.load, n.water);
+    r.diagram = raised;
+    r.soilComputed = static_cast<float>(r.soilComputed * ratio);
+    r.groundRatio = static_cast<float>(ratio);
+    Summarise(back, r);
+}
+
 }  // namespace
 
 double WallBack::Angle() const {
@@ -388,6 +421,7 @@ ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, co
         r.diagram.Add(static_cast<float>(z[i]), static_cast<float>(soilAt(z[i])), load);
     }
     Summarise(back, r);
+    RaiseForSteeperGround(back, ground, soil, beta, r);
     return r;
 }
 

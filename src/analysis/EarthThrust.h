@@ -47,6 +47,7 @@ struct ThrustResult {
     float Ka = 0;      // coefficient of the soil's part: 2·soil/(γ·H²) (Coulomb), the theory's (Rankine)
     float planeAngle = 0;      // rad from the horizontal: Coulomb's failure plane; Rankine's 45° + φ/2
     bool soilClipped = false;  // Rankine: cohesion took the soil's pressure below zero near the top
+    float groundRatio = 1;     // Rankine: the soil's part raised for ground rising more steeply further out
     float soilComputed = 0;    // Rankine: the soil's thrust as the closed form gives it, tension included
     PressureDiagram diagram;   // thrust per metre of depth along the back
     Backfill backfill;         // the soil it was found for
@@ -76,7 +77,9 @@ ThrustResult CoulombThrust(const WallBack& back, const GroundSurface& ground, co
 // k = 2√Ka) or, under a slope β at the back's top, parallel to it with Ka of the slope
 // (γ·z·Ka·cosβ − (1 − Ka)·c/tanφ); soil in tension does not pull, so the pressure is never below
 // zero. A strip surcharge adds q·Ka·cosβ between the lines drawn from its edges at 45° + φ/2 to the
-// back (the local-load rule of the soil-mechanics texts, and GB 50330-2013 Appendix B.0.2).
+// back (the local-load rule of the soil-mechanics texts, and GB 50330-2013 Appendix B.0.2). Where the
+// ground further out rises more steeply than at the back's top, the soil's part is raised by the trial
+// wedge's ratio on the ground as entered over the plane continued.
 ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil);
 
 // Coulomb's thrust on the same back and soil with the strip taken away, where the strip stands on the

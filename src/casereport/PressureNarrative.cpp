@@ -115,6 +115,11 @@ void WriteRankine(ReportWriter& w, const ThrustResult& t, const GroundSurface& g
         Heading(w, "\t墙背底端的填土土压力强度：");
         WriteFormula(w, "WriteSubScript(σ,a)", e, F("%.2f", sigma), sigma < 0 ? " kPa＜0，取0\n" : " kPa\n");
     }
+    if (t.groundRatio > 1)
+        w.WriteText(
+            Format("\t远处坡面比墙顶处更陡：按试算楔体法（δ=β），实际地面与墙顶处坡面延伸所得楔体土压力之比"
+                   "r=%.4f，填土部分的土压力强度乘以r（不小于按墙顶处坡面的朗肯值）。\n",
+                   static_cast<double>(t.groundRatio)));
     if (g.strip.Present()) {
         float from = 0, to = 0;
         if (t.load > 0 && LoadBand(t.diagram, from, to))

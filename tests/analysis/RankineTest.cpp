@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "TestCases.h"
+#include "analysis/EarthThrust.h"
 #include "analysis/RankinePressure.h"
 
 namespace wall {
@@ -180,6 +182,50 @@ TEST(RankineActivePressure, SlightSlopeEndingOverTheBack) {
     EXPECT_FALSE(r.sloping);
     EXPECT_NEAR(r.effectiveHeight, 6, 1e-6);
     EXPECT_NEAR(r.Ka, 1.0 / 3, 1e-6);
+}
+
+}  // namespace
+}  // namespace wall
+
+namespace wall {
+namespace {
+
+// The ground as entered: a second segment continuing the first changes nothing, bit for bit; a
+// steeper one never lowers the thrust and raises it by the trial wedge's ratio; a flatter one keeps the
+// plane's value. Random vertical backs, slopes and soils.
+TEST(RankineThrust, SecondSegmentAsEntered) {
+    std::mt19937 rng(20261210);
+    auto uniform = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng); };
+    int raised = 0;
+    for (int n = 0; n < 200; ++n) {
+        const double H = uniform(3, 12), phi = uniform(25, 38) * test::kPi / 180;
+        const double beta1 = uniform(0, 0.8) * phi, run1 = uniform(0.5, 6);
+        const WallBack back{{0, 0}, {0, -H}};
+        const Backfill soil{static_cast<float>(uniform(16, 20)), static_cast<float>(uniform(0, 10)),
+                            static_cast<float>(phi), 0};
+        auto ground = [&](double beta2) {
+            GroundSurface g;
+            g.points[0] = {0, 0};
+            g.points[1] = {run1, run1 * std::tan(beta1)};
+            g.points[2] = {run1 + 50, g.points[1].y + 50 * std::tan(beta2)};
+            g.count = 3;
+            return g;
+        };
+        GroundSurface one;
+        one.points[0] = {0, 0};
+        one.points[1] = {run1 + 50, (run1 + 50) * std::tan(beta1)};
+        one.count = 2;
+        const ThrustResult same = RankineThrust(back, ground(beta1), soil),
+                           single = RankineThrust(back, one, soil);
+        const ThrustResult steeper = RankineThrust(back, ground(beta1 + uniform(0.02, phi - beta1)), soil);
+        const ThrustResult flatter = RankineThrust(back, ground(uniform(0, beta1)), soil);
+        SCOPED_TRACE(::testing::Message() << "case " << n);
+        EXPECT_EQ(same.E, single.E);
+        EXPECT_GE(steeper.E, same.E * (1 - 1e-6));
+        EXPECT_EQ(flatter.E, same.E);
+        raised += steeper.groundRatio > 1;
+    }
+    EXPECT_GT(raised, 100);
 }
 
 }  // namespace
