@@ -61,13 +61,15 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
     std::sort(levels.begin(), levels.begin() + m, std::greater<>());
     SoilWeight w;
     double moment = 0;
+    constexpr int kRoom = 2 * (GroundSurface::kMaxPoints + 8);
+    std::array<double, kRoom> bufX, bufY, bufX2, bufY2;
     for (size_t b = 1; b < m; ++b) {
+        double *ax = bufX.data(), *ay = bufY.data(), *bx = bufX2.data(), *by = bufY2.data();
         const double hi = levels[b - 1], lo = levels[b];
         if (!(hi > lo)) continue;
-        // The polygon clipped to lo ≤ y ≤ hi, one half-plane at a time.
-        std::array<double, 2 * (GroundSurface::kMaxPoints + 8)> ax{}, ay{}, bx{}, by{};
+        // The polygon clipped to lo ≤ y ≤ hi, one half-plane at a time, between two pairs of buffers.
         int na = 0;
-        for (int i = 0; i < n && na < static_cast<int>(ax.size()); ++i) {
+        for (int i = 0; i < n && na < kRoom; ++i) {
             ax[na] = x[i];
             ay[na++] = y[i];
         }
@@ -77,18 +79,18 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
                 const int j = (i + 1) % na;
                 const bool inI = keepBelow ? ay[i] <= level : ay[i] >= level;
                 const bool inJ = keepBelow ? ay[j] <= level : ay[j] >= level;
-                if (inI && nb < static_cast<int>(bx.size())) {
+                if (inI && nb < kRoom) {
                     bx[nb] = ax[i];
                     by[nb++] = ay[i];
                 }
-                if (inI != inJ && nb < static_cast<int>(bx.size())) {
+                if (inI != inJ && nb < kRoom) {
                     const double t = (level - ay[i]) / (ay[j] - ay[i]);
                     bx[nb] = ax[i] + t * (ax[j] - ax[i]);
                     by[nb++] = level;
                 }
             }
-            ax = bx;
-            ay = by;
+            std::swap(ax, bx);
+            std::swap(ay, by);
             na = nb;
         };
         if (std::isfinite(hi)) clip(hi, true);
