@@ -24,7 +24,7 @@ constexpr short kLoadColour = 21;       // loads and pressure arrows
 constexpr short kDimensionColour = 22;  // dimensions and batter labels
 constexpr short kOutlineColour = 24;    // wall outline
 constexpr short kGroundColour = 28;     // ground surface
-constexpr short kWaterColour = 1;       // water pressure and water levels
+constexpr short kWaterColour = 3;       // water pressure and water levels (teal: seen on black and white)
 
 // The colour of a number; a number outside the table (from a foreign drawing file) draws as colour 0.
 inline Rgb TableColour(int index) {
