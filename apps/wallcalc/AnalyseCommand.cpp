@@ -224,8 +224,16 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     j["soilThrustClipped"] = b.soilThrustClipped;
     j["extraWeight"] = b.W1;
     j["extraWeightArm"] = b.Zw1;
+    if (b.thrust.layerCount > 0 || b.water.front || b.water.uplift) {
+        j["pressureDiagram"] = DiagramJson(b.thrust.diagram);
+        j["water"] = WaterJson(b.water);
+    }
     StabilityJson(j, b.stability);
     Json rc = StemLoadsJson(b.loads);
+    if (b.loads.waterThrust > 0) {
+        rc["waterThrust"] = b.loads.waterThrust;
+        rc["waterThrustArm"] = b.loads.waterThrustArm;
+    }
     rc["Ka"] = b.Ka;
     rc["base"] = BaseJson(r.slab);
     rc["sections"] = SectionsJson(r.sections);

@@ -12,10 +12,6 @@ namespace {
 
 constexpr double kDegree = 180 / 3.14159265358979323846;
 
-std::string Sub(const char* letter, int n) {
-    return Format("WriteSubScript(%s,%d)", letter, n);
-}
-
 }  // namespace
 
 void WriteLayeredDerivation(ReportWriter& w, const ThrustResult& t, const WallCase& c, const GroundSurface& g,
@@ -63,7 +59,7 @@ void WriteLayeredDerivation(ReportWriter& w, const ThrustResult& t, const WallCa
             WriteFormula(w, symbol, {"tan²(45°-φ/2)", Format("tan²(45°-%.2f°/2)", static_cast<double>(phi))},
                          F("%.3f", part.Ka), "\n");
         }
-        const std::string e = Sub("E", n);
+        const std::string e = Format("WriteSubScript(E,%d)", n);
         w.WriteText(
             "\t\t" + e + F("=%.2f kN/m（本层压力图面积", part.soil + part.load) +
             (part.load > 0.005f ? F("，其中面荷载部分%.2f kN/m）\n", part.load) : std::string("）\n")));

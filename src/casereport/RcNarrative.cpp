@@ -322,6 +322,24 @@ void WriteReinforcementResult(ReportWriter& w, const ReinforcementResult& r) {
 
 void WriteBaseSlabReport(ReportWriter& w, const BaseSlabResult& s) {
     Heading(w, "\n2）底板截面强度验算");
+    const BaseLoads& l = s.loads;
+    if (l.HasWater()) {
+        // What the water adds to Mv, Mh and G, so the sums can be checked.
+        w.WriteText(
+            "\t水压力按永久荷载计（水位稳定，GB 50009-2012 第3.1.1条）：墙后水压力取WriteSubScript(γ,G)，"
+            "墙前水压力和基底扬压力减轻地基压力，取1.0：\n");
+        auto d = [](float v) { return static_cast<double>(v); };
+        w.WriteText(
+            Format("\t\tMv中计入WriteSubScript(γ,G)×%.2f×%.2f-%.2f×%.2f，", d(l.PwV), d(l.Pwx), d(l.U),
+                   d(l.Xu)) +
+            Format("Mh中计入WriteSubScript(γ,G)×%.2f×%.2f-%.2f×%.2f，", d(l.Pw), d(l.Pwy), d(l.Pf), d(l.Yf)) +
+            Format("G中计入WriteSubScript(γ,G)×%.2f-%.2f\n", d(l.PwV), d(l.U)));
+        if (l.U > 0)
+            w.WriteText(
+                Format("\t\t扬压力对墙踵板根部的弯矩%.2f kN·m/m、剪力%.2f kN/m，对墙趾板根部的弯矩%.2f "
+                       "kN·m/m、剪力%.2f kN/m（与地基压力同向向上；有利取1.0，不利取WriteSubScript(γ,G)）\n",
+                       d(s.heelUplift), d(s.heelUpliftForce), d(s.toeUplift), d(s.toeUpliftForce)));
+    }
     for (const BasePressures& p : s.design) {
         Heading(w,
                 Format(" 按承载能力极限状态下荷载效应的基本组合 %s（%s）", p.factors.name, p.factors.source));

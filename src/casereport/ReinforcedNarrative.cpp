@@ -1,5 +1,6 @@
 // The calculation part of a cantilever or counterfort wall's report.
 #include "casereport/CalcReport.h"
+#include "casereport/LayerNarrative.h"
 #include "casereport/NarrativeLines.h"
 #include "casereport/PressureNarrative.h"
 #include "casereport/RcNarrative.h"
@@ -49,13 +50,17 @@ void CalcReport::WriteImaginaryBack(const ImaginaryBackResult& r) {
         ResultLine(*this, "相对于趾点力臂：WriteSubScript(Z,wq)=", "%.2f m", r.Zwq);
     }
     Heading(*this, "\n2、土压力计算");
-    WriteThrustDerivation(*this, r.thrust, GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
+    if (r.thrust.layerCount > 0)
+        WriteLayeredDerivation(*this, r.thrust, m_in.wallCase, GroundOf(m_in.wallCase.soil), r.theory);
+    else
+        WriteThrustDerivation(*this, r.thrust, GroundOf(m_in.wallCase.soil), r.theory, "WriteSubScript(K,a)");
     if (r.soilThrustClipped) ClippedThrustLine(*this, r.soilThrustComputed);
     ResultLine(*this, "土压力总值：WriteSubScript(E,a)=", "%.2f kN/m", r.E);
     ResultLine(*this, "土压力x方向分量：WriteSubScript(E,x)=", "%.2f kN/m", r.Ex);
     ResultLine(*this, "土压力y方向分量：WriteSubScript(E,y)=", "%.2f kN/m", r.Ey);
     ResultLine(*this, "土压力x方向作用位置：WriteSubScript(Z,x)=", "%.2f m", r.Zx);
     ResultLine(*this, "土压力y方向作用位置：WriteSubScript(Z,y)=", "%.2f m", r.Zy);
+    WriteWaterActions(*this, r.water);
 }
 
 void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
@@ -70,6 +75,10 @@ void CalcReport::WriteCantileverAnalysis(const CantileverResult& r) {
     LabelValue(*this, "\t立板底截面弯矩设计值：M=", "%.2f kN·m/m ", r.M);
     WriteText(Format("（%s控制）\n", kBasicCombinations[r.stemCombination].name));
     LabelValue(*this, "\t立板底截面弯矩标准值：Mk=", "%.2f kN·m/m\n", r.Mk);
+    if (r.back.loads.waterThrust > 0)
+        WriteText(F("\t其中立板底截面以上的水压力WriteSubScript(P,ws)=%.2f kN/m", r.back.loads.waterThrust) +
+                  F("，作用点高度WriteSubScript(z,w)=%.2f m，", r.back.loads.waterThrustArm) +
+                  "按永久荷载计入弯矩和剪力（水位稳定，GB 50009-2012 第3.1.1条）\n");
     WriteReinforcementResult(*this, r.sections[0].result);
     WriteShearResult(*this, r.sections[0].shear);
 
@@ -105,6 +114,10 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     Heading(*this, " （1）墙面板的水平内力");
     LabelValue(*this, "\t替代土压力图形中，面板的法向土压应力值：WriteSubScript(σ,pj)=", "%.2f kPa\n",
                r.sigmaPj);
+    if (r.waterMean > 0)
+        WriteText(
+            F("\t其中水压力：平均值%.2f kPa，", r.waterMean) +
+            F("面板底端%.2f kPa，按永久荷载与土压力一并计入（GB 50009-2012 第3.1.1条）\n", r.waterFoot));
     LabelValue(*this, "\t扶壁之间的净距：L=", "%.2f m\n", r.L);
     LabelValue(*this, "\t扶壁两端的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.panelQ);
     LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.panelMidM);
@@ -145,6 +158,8 @@ void CalcReport::WriteCounterfortAnalysis(const CounterfortResult& r) {
     Heading(*this, " （2）墙踵板");
     if (known) {
         LabelValue(*this, "\t墙踵板边缘的总竖向应力设计值：WriteSubScript(σ,w)=", "%.2f kPa\n", r.sigmaW);
+        if (r.heelUplift > 0)
+            WriteText(F("\t\t（已减去墙踵板下扬压力的最小值%.2f kPa，有利取1.0）\n", r.heelUplift));
         LabelValue(*this, "\t墙踵板边缘的总竖向应力标准值：WriteSubScript(σ,wk)=", "%.2f kPa\n", r.sigmaWk);
         LabelValue(*this, "\t墙踵板与扶壁衔接处的剪力：WriteSubScript(Q,端)=", "%.2f kN/m \n", r.heelQ);
         LabelValue(*this, "\t跨中弯矩设计值：WriteSubScript(M,中)=", "%.2f kN·m/m \n", r.heelMidM);

@@ -60,8 +60,24 @@ BasePressures Combination(const BaseLoads& l, const LoadCombination& f, float B,
                               Q * (l.Wq * l.Zwq + s * l.Eq * l.Eqx));
     p.Mh = static_cast<float>(c * (G * l.Es * l.Esy + Q * l.Eq * l.Eqy));
     p.G = static_cast<float>(G * (l.W + l.W1 + s * l.Es) + Q * (l.Wq + s * l.Eq));
+    if (l.HasWater()) {
+        // The water behind pushes (γG); the water in front and the uplift, which ease the toe's
+        // pressure, at 1.0.
+        p.Mv = static_cast<float>(p.Mv + G * l.PwV * l.Pwx - l.U * l.Xu);
+        p.Mh = static_cast<float>(p.Mh + G * l.Pw * l.Pwy - l.Pf * l.Yf);
+        p.G = static_cast<float>(p.G + G * l.PwV - l.U);
+    }
     Pressures(B, B1, B2, p);
     return p;
+}
+
+// A linear load from ua at a to ub at b: its force and its moments about a and about b.
+struct LinearLoad {
+    double force = 0, aboutA = 0, aboutB = 0;
+};
+LinearLoad Linear(double ua, double ub, double a, double b) {
+    const double L = b - a;
+    return {(ua + ub) / 2 * L, L * L * (ua + 2 * ub) / 6, L * L * (2 * ua + ub) / 6};
 }
 
 // The one of two candidate moments of larger magnitude.
@@ -98,6 +114,24 @@ BaseLoads BaseLoadsOf(const ImaginaryBackResult& b, const KernelBlock& kb) {
     l.Eq = load.force;
     l.Eqx = static_cast<float>(pq.x) + x4;
     l.Eqy = static_cast<float>(pq.y) + y4;
+    const WaterResult& w = b.water;
+    l.gammaW = w.gammaW;
+    if (w.behind) {
+        l.Pw = w.PwX;
+        l.PwV = w.PwY;
+        l.Pwx = w.x;
+        l.Pwy = w.y;
+    }
+    if (w.front) {
+        l.Pf = w.Pf;
+        l.Yf = w.hf / 3;
+    }
+    if (w.uplift) {
+        l.h4 = w.h4;
+        l.h5 = w.h5;
+        l.U = w.U;
+        l.Xu = w.ux;
+    }
     return l;
 }
 
@@ -127,11 +161,20 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const BaseLoads& loads, KernelB
     r.heelDownForce = l.W1 + heel.area * gammaC;
     r.heelLoadForce = l.Wq;
     r.toeSlabForce = gammaC * B1 * H1;
+    if (l.U > 0) {
+        // The uplift, linear from the toe's head to the heel's, under each slab.
+        auto u = [&](double x) { return l.gammaW * (l.h4 + (l.h5 - l.h4) * x / B); };
+        const LinearLoad heelU = Linear(u(root), u(B), root, B), toeU = Linear(u(0), u(B1), 0, B1);
+        r.heelUplift = static_cast<float>(heelU.aboutA);
+        r.heelUpliftForce = static_cast<float>(heelU.force);
+        r.toeUplift = static_cast<float>(toeU.aboutB);
+        r.toeUpliftForce = static_cast<float>(toeU.force);
+    }
 
     r.standard = Combination(l, kCharacteristic, B, B1, B2);
     const BasePressures& k = r.standard;
-    r.Mdk = r.heelDown + r.heelLoadDown - k.heelMoment;
-    r.Mbk = k.toeMoment - r.toeSlab;
+    r.Mdk = r.heelDown + r.heelLoadDown - k.heelMoment - r.heelUplift;
+    r.Mbk = k.toeMoment + r.toeUplift - r.toeSlab;
     float heelShear[kBasicCombinations.size()] = {}, toeShear[kBasicCombinations.size()] = {};
     for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
         const LoadCombination& f = kBasicCombinations[i];
@@ -140,19 +183,23 @@ BaseSlabResult BaseSlabDesign(const WallCase& c, const BaseLoads& loads, KernelB
         // Heel: its loads down against the pressure up. Where the loads govern (top in tension) they
         // take their factors and the pressure its characteristic value; where the pressure governs it
         // takes the larger of its design and characteristic values, the soil and slab 1.0 and the
-        // surcharge 0 (GB 55001-2021 §3.1.13).
-        const float top = f.permanent * r.heelDown + f.variable * r.heelLoadDown - k.heelMoment;
-        const float bottom = r.heelDown - std::max(d.heelMoment, k.heelMoment);
+        // surcharge 0 (GB 55001-2021 §3.1.13). The uplift pushes up with the pressure: 1.0 where it
+        // helps, γG where it governs.
+        const float top =
+            f.permanent * r.heelDown + f.variable * r.heelLoadDown - k.heelMoment - r.heelUplift;
+        const float bottom = r.heelDown - std::max(d.heelMoment, k.heelMoment) - f.permanent * r.heelUplift;
         r.heelM[i] = Larger(top, bottom);
         // Toe: the pressure up against the slab's weight down.
-        const float under = std::max(d.toeMoment, k.toeMoment) - r.toeSlab;
-        const float over = k.toeMoment - f.permanent * r.toeSlab;
+        const float under = std::max(d.toeMoment, k.toeMoment) + f.permanent * r.toeUplift - r.toeSlab;
+        const float over = k.toeMoment + r.toeUplift - f.permanent * r.toeSlab;
         r.toeM[i] = Larger(under, over);
         // The shears at the roots, term by term alike.
-        heelShear[i] = Larger(f.permanent * r.heelDownForce + f.variable * r.heelLoadForce - k.heelForce,
-                              r.heelDownForce - std::max(d.heelForce, k.heelForce));
-        toeShear[i] = Larger(std::max(d.toeForce, k.toeForce) - r.toeSlabForce,
-                             k.toeForce - f.permanent * r.toeSlabForce);
+        heelShear[i] = Larger(
+            f.permanent * r.heelDownForce + f.variable * r.heelLoadForce - k.heelForce - r.heelUpliftForce,
+            r.heelDownForce - std::max(d.heelForce, k.heelForce) - f.permanent * r.heelUpliftForce);
+        toeShear[i] =
+            Larger(std::max(d.toeForce, k.toeForce) + f.permanent * r.toeUpliftForce - r.toeSlabForce,
+                   k.toeForce + r.toeUpliftForce - f.permanent * r.toeSlabForce);
     }
     r.heelV.combination = Governing(heelShear[0], heelShear[1]);
     r.heelV.M = heelShear[r.heelV.combination];

@@ -19,6 +19,13 @@ struct BaseLoads {
     float Es = 0, Esx = 0, Esy = 0;  // the soil's thrust and its point
     float Eq = 0, Eqx = 0, Eqy = 0;  // the strip's thrust and its point
     float psi = 0;                   // direction of the thrusts from the horizontal, rad
+    // Water, a permanent action at a steady level (GB 50009-2012 §3.1.1): behind, its horizontal and
+    // vertical parts at their point; in front, Pf at Yf; the uplift's heads at the toe and the heel
+    // (linear between them, GB 50069-2002 §4.3.3) and its resultant U at Xu.
+    float Pw = 0, PwV = 0, Pwx = 0, Pwy = 0;
+    float Pf = 0, Yf = 0;
+    float gammaW = 10, h4 = 0, h5 = 0, U = 0, Xu = 0;
+    bool HasWater() const { return Pw > 0 || PwV != 0 || Pf > 0 || U > 0; }
 };
 
 // One load combination, in print order. kN·m/m, kN/m, m, kPa.
@@ -61,6 +68,8 @@ struct BaseSlabResult {
     float heelDown = 0,
           heelLoadDown = 0;  // moments of the heel's soil and slab, and of its surcharge, about its root
     float toeSlab = 0;       // moment of the toe slab's weight about its root
+    // The uplift under the heel and the toe: moments about their roots and forces (0 without water).
+    float heelUplift = 0, toeUplift = 0, heelUpliftForce = 0, toeUpliftForce = 0;
     std::array<float, kBasicCombinations.size()> heelM{}, toeM{};  // each combination's root moments
     RootMoment heel, toe;                                          // the governing ones
     // Shears at the roots by the same rule as the moments; positive: the loads down govern at the

@@ -13,23 +13,28 @@ CantileverResult CantileverDesign(const WallCase& c, KernelBlock& kb) {
     if (r.back.status != PressureStatus::kOk) return r;
     const StemLoads& s = r.back.loads;
 
-    // Stem at its base: the soil's and the strip's thrusts above the base slab, both unfavourable.
+    // Stem at its base: the soil's and the strip's thrusts above the base slab, both unfavourable, and
+    // the water's, horizontal and permanent.
     const float cosPsi = Cos(s.thrustAngle);
+    const float waterM = s.waterThrust * s.waterThrustArm;
     for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
         const LoadCombination& f = kBasicCombinations[i];
         r.stemM[i] = cosPsi * (f.permanent * s.soilThrust * s.soilThrustArm +
                                f.variable * s.loadThrust * s.loadThrustArm);
+        if (waterM > 0) r.stemM[i] += f.permanent * waterM;
     }
     r.stemCombination = Governing(r.stemM[0], r.stemM[1]);
     r.M = r.stemM[r.stemCombination];
     r.Mk = cosPsi * (s.soilThrust * s.soilThrustArm + s.loadThrust * s.loadThrustArm);
+    if (waterM > 0) r.Mk += waterM;
     r.stemDepth = kb.outline.x[7] - kb.outline.x[2];
     r.sections[0] = {"stem", DesignReinforcement(c.wall, SectionKind::kStrip, r.stemDepth, r.M, r.Mk)};
     // The stem's base shears under the thrusts above it, both unfavourable.
     float V[kBasicCombinations.size()];
     for (size_t i = 0; i < kBasicCombinations.size(); ++i)
         V[i] = cosPsi * (kBasicCombinations[i].permanent * s.soilThrust +
-                         kBasicCombinations[i].variable * s.loadThrust);
+                         kBasicCombinations[i].variable * s.loadThrust) +
+               kBasicCombinations[i].permanent * s.waterThrust;
     const int gv = Governing(V[0], V[1]);
     r.sections[0].shear = CheckSlabShear(c.wall, r.stemDepth, V[gv]);
     r.sections[0].shear.combination = gv;

@@ -52,6 +52,13 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     r.panelTop = top;
     r.soilMean = diagram.Between(Part::kSoil, top, top + Hc).force / Hc;
     r.soilFoot = diagram.At(Part::kSoil, top + Hc);
+    // The water behind presses on the panel with the soil, a permanent load as well.
+    if (r.back.water.behind) {
+        r.waterMean = diagram.Between(Part::kWater, top, top + Hc).force / Hc;
+        r.waterFoot = diagram.At(Part::kWater, top + Hc);
+        r.soilMean += r.waterMean;
+        r.soilFoot += r.waterFoot;
+    }
     r.loadMax = diagram.Max(Part::kLoad, top + Hc);
 
     // Face panel spanning horizontally between counterforts, under the substitute uniform pressure.
@@ -88,18 +95,24 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
     // pressure at its end, favourable, takes the smaller of its design and characteristic values.
     const BaseLoads& loads = r.slab.loads;
     const float own = gammaC * B2 * H2 + loads.W1;
+    // The uplift under the heel, at its least there, eases it like the base pressure at its end.
+    const float uplift =
+        loads.U > 0
+            ? loads.gammaW * std::min(loads.h5, loads.h4 + (loads.h5 - loads.h4) * (r.slab.B - B2) / r.slab.B)
+            : 0.0f;
+    r.heelUplift = uplift;
     float best = 0;
     for (size_t i = 0; i < kBasicCombinations.size(); ++i) {
         const LoadCombination& f = kBasicCombinations[i];
         const float end = std::min(r.slab.design[i].pEnd, r.slab.standard.pEnd);
-        const float sigma =
-            2.4f * r.slab.toeM[i] / (B2 * B2) + (f.permanent * own + f.variable * loads.Wq) / B2 - end;
+        const float sigma = 2.4f * r.slab.toeM[i] / (B2 * B2) +
+                            (f.permanent * own + f.variable * loads.Wq) / B2 - end - uplift;
         if (i == 0 || std::fabs(sigma) > std::fabs(best)) {
             best = sigma;
             r.heelCombination = static_cast<int>(i);
         }
     }
-    r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + (own + loads.Wq) / B2 - r.slab.standard.pEnd;
+    r.sigmaWk = 2.4f * r.slab.Mbk / (B2 * B2) + (own + loads.Wq) / B2 - r.slab.standard.pEnd - uplift;
     // The stress is a difference of loads and pressure: where the combinations leave it below the
     // characteristic one in magnitude, the characteristic stress with the larger permanent factor.
     const float floor = kBasicCombinations[0].permanent * r.sigmaWk;
@@ -134,7 +147,16 @@ CounterfortResult CounterfortDesign(const WallCase& c, KernelBlock& kb) {
         cs.height = x * B2 / Hc + t;
         cs.flangeWidth = L * x / Hc + b;
         cs.flangeThickness = t;
-        const DiagramThrust soil = diagram.Between(Part::kSoil, top, top + x);
+        DiagramThrust soil = diagram.Between(Part::kSoil, top, top + x);
+        if (r.back.water.behind) {
+            // The water with the soil: one permanent load at their joint centre of pressure.
+            const DiagramThrust water = diagram.Between(Part::kWater, top, top + x);
+            if (water.force > 0) {
+                const float sum = soil.force + water.force;
+                soil.depth = (soil.force * soil.depth + water.force * water.depth) / sum;
+                soil.force = sum;
+            }
+        }
         const DiagramThrust load = diagram.Between(Part::kLoad, top, top + x);
         const float Ms = soil.force * (top + x - soil.depth) * l,
                     Mq = load.force * (top + x - load.depth) * l;

@@ -30,8 +30,10 @@ struct CounterfortResult {
     float panelDepth = 0;      // X7 - X2, the face panel's thickness at its base
 
     // The pressures on the panel from the imaginary back's diagram: the soil's mean over the panel
-    // height and at its foot, and the strip's largest.
+    // height and at its foot (with the water's, where there is water behind), and the strip's largest.
     float soilMean = 0, soilFoot = 0, loadMax = 0;
+    float waterMean = 0, waterFoot = 0;  // the water's part of soilMean and soilFoot
+    float heelUplift = 0;                // the least uplift under the heel, easing its stress (kPa)
     // Each design effect below is the larger of the basic combinations (γG on the soil's part, γQ on
     // the strip's); `combination` names the governing one of the panel and of the counterforts.
     int panelCombination = 0;

@@ -10,6 +10,8 @@
 #include "analysis/EarthThrust.h"
 #include "analysis/LoadKernelBlock.h"
 #include "analysis/Polygon.h"
+#include "analysis/SoilProfile.h"
+#include "analysis/WaterActions.h"
 
 namespace wall {
 
@@ -33,11 +35,20 @@ void StemParts(const ThrustResult& t, float stem, StemLoads& s) {
     s.soilThrustArm = soil.force > 0 ? stem - soil.depth : stem / 3;
     s.loadThrust = load.force;
     s.loadThrustArm = load.force > 0 ? stem - load.depth : 0;
+    const DiagramThrust water = t.diagram.Thrust(PressureDiagram::Part::kWater, stem);
+    s.waterThrust = water.force;
+    s.waterThrustArm = water.force > 0 ? stem - water.depth : 0;
+}
+
+// Layers or a water table: the weights differ by band, one dry soil is γ·area as before.
+bool Layered(const SoilProfile& p) {
+    return p.count > 1 || p.water;
 }
 
 // The soil between the stem's back, the heel's top and a back of the given top and foot (the imaginary
 // back), up to the ground: its weight and its arm from the toe.
-void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& back, StemLoads& s) {
+void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& back, const SoilProfile& profile,
+              StemLoads& s) {
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
     float px[GroundSurface::kMaxPoints + 4], py[GroundSurface::kMaxPoints + 4];
@@ -55,6 +66,13 @@ void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& bac
     add(back.top.x, back.top.y);
     for (int i = g.count - 1; i > 0; --i)
         if (g.points[i].x > X[0] && g.points[i].x < back.top.x) add(g.points[i].x, g.points[i].y);
+    if (Layered(profile)) {
+        // Each layer at its γ, γsat below the water table: the water in the pores rests on the heel.
+        const SoilWeight w = WeightInside(px, py, n, profile);
+        s.heelWeight = static_cast<float>(w.W);
+        s.heelWeightArm = s.heelWeight > 0 ? static_cast<float>(w.x - X[4]) : 0;
+        return;
+    }
     const AreaCentroid soil = PolygonAreaCentroid(px, py, n);
     s.heelWeight = std::fabs(soil.area) * kb.soilUnitWeight;
     s.heelWeightArm = s.heelWeight > 0 ? soil.cx - X[4] : 0;
@@ -62,35 +80,36 @@ void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& bac
 
 // Coulomb: the line from the heel's lower end P5 to the stem's top P0 is the back; the soil between it
 // and the stem rests on the heel, the strip stands wholly beyond it.
-BackPressure Coulomb(const WallCase& c, const KernelBlock& kb, const GroundSurface& g) {
+BackPressure Coulomb(const WallCase& c, const KernelBlock& kb, const GroundSurface& g,
+                     const SoilProfile& profile) {
     const float H = c.wall.m_fHeight, B2 = c.wall.m_fHeelWidth;
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
     BackPressure p;
     const WallBack back{{X[0], Y[0]}, {X[5], Y[5]}};
-    p.thrust = CoulombThrust(back, g, BlockBackfill(kb));
-    p.hasBare = CoulombThrustWithoutStrip(p.thrust, g, p.bare);
+    p.thrust = LayeredThrust(back, g, profile, kCoulomb);
+    p.hasBare = LayeredThrustWithoutStrip(p.thrust, g, profile, kCoulomb, p.bare);
     // The thrust on a back in the soil inclines at φ to its normal.
     p.loads.thrustAngle = Atan(B2 / H) + kb.soilFriction;
     // The stem's part: from the back's top down to the top of the base slab.
     StemParts(p.thrust, static_cast<float>(back.top.y - Y[6]), p.loads);
-    HeelSoil(kb, g, back, p.loads);
+    HeelSoil(kb, g, back, profile, p.loads);
     p.armX = static_cast<float>(p.thrust.point.x - X[4]);
     return p;
 }
 
 // Rankine: the vertical through the heel's end is the back; the soil and the part of the strip between
 // it and the stem rest on the heel.
-BackPressure Rankine(const KernelBlock& kb, const GroundSurface& g) {
+BackPressure Rankine(const KernelBlock& kb, const GroundSurface& g, const SoilProfile& profile) {
     const float* X = kb.outline.x;
     const float* Y = kb.outline.y;
     BackPressure p;
     const WallBack back{{X[5], g.HeightAt(X[5])}, {X[5], Y[5]}};
-    p.thrust = RankineThrust(back, g, BlockBackfill(kb));
+    p.thrust = LayeredThrust(back, g, profile, kRankine);
     const double beta = g.AngleAt(X[5]);
     p.loads.thrustAngle = static_cast<float>(beta > 1e-6 ? beta : 0.0);
     StemParts(p.thrust, static_cast<float>(back.top.y - Y[6]), p.loads);
-    HeelSoil(kb, g, back, p.loads);
+    HeelSoil(kb, g, back, profile, p.loads);
     const double length = g.strip.LengthWithin(X[0], X[5]);
     if (length > 0) {
         p.loads.heelLoad = static_cast<float>(g.strip.q * length);
@@ -109,7 +128,8 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     ImaginaryBackResult r;
     const bool coulomb = c.soil.m_nTheory == kCoulomb;
     r.theory = coulomb ? kCoulomb : kRankine;
-    BackPressure p = coulomb ? Coulomb(c, kb, g) : Rankine(kb, g);
+    const SoilProfile profile = ProfileOf(kb, kb.outline.y[0]);
+    BackPressure p = coulomb ? Coulomb(c, kb, g, profile) : Rankine(kb, g, profile);
     r.status = p.thrust.status;
     const ThrustResult& t = p.thrust;
     kb.pressureX = Cos(p.loads.thrustAngle) * t.E;
@@ -134,6 +154,7 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
         }
         actions = withLoad;
     }
+    r.water = AddWaterActions(c, kb, t, actions);
     // Under a strip the trial wedge's plane moves; the wall without it may overturn more readily.
     ActionList unloaded;
     if (p.hasBare)

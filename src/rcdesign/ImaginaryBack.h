@@ -5,6 +5,7 @@
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
 #include "analysis/Stability.h"
+#include "analysis/WaterActions.h"
 #include "case/WallCase.h"
 #include "rcdesign/StemLoads.h"
 
@@ -34,6 +35,7 @@ struct ImaginaryBackResult {
     bool soilThrustClipped = false;
     float soilThrustComputed = 0;
     StemLoads loads;
+    WaterResult water;  // behind (on the imaginary back), in front and under the base
     StabilityResult stability;
 };
 

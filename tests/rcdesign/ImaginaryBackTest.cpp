@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "RcCase.h"
+#include "rcdesign/BaseSlab.h"
+#include "rcdesign/CantileverDesign.h"
 #include "rcdesign/ImaginaryBack.h"
 
 using namespace wall;
@@ -213,6 +215,46 @@ TEST(RcImaginaryBack, CoulombInclinedBack) {
                 }())
                     .Ka,
                 0.572930, 2e-6);
+}
+
+TEST(RcImaginaryBack, WaterTableBehindTheHeelByHand) {
+    // The small wall with the water table 2 m below its top, γsat = 20, γw = 10, pressures apart.
+    // Back (the heel end's vertical, 5 m): σ'v = 36 at 2 m, 36 + 10·3 = 66 at the foot; p = σ'v/3, so
+    // 12 and 22: Es = 12·2/2 + (12 + 22)/2·3 = 63 kN/m, moment about the base 12·11/3 + 36·1.5 + 15·1 =
+    // 113, Zy = 1.79365 m. Water: 10·3²/2 = 45 kN/m at 1 m.
+    // Heel soil 2.5 wide: 18·2·2.5 + 20·2.5·2.5 = 215 kN/m at 2.75 m. Uplift: heads 0 at the toe, 3 at
+    // the heel, U = 10·3/2·4 = 60 kN/m at 4·2/3 = 2.6667 m.
+    // Kq = (102·1.602941 + 215·2.75)/(113 + 45 + 60·2.6667) = 754.75/318 = 2.37343.
+    // Stem (4.5 m): soil 12·2/2 + (12 + 20.3333)/2·2.5 = 52.4167, moment 84.1806; water 10·2.5²/2 =
+    // 31.25 at 0.8333: Mk = 84.1806 + 26.0417 = 110.2222.
+    // Base, standard: G = 102 + 215 − 60 = 257, Mv = 754.75 − 160 = 594.75, Mh = 158.
+    // Uplift under the heel (1.5…4 m, 11.25 → 30 kPa): 51.5625 kN/m, 6.25·(11.25 + 60)/6 = 74.2188
+    // about its root; under the toe (0…1 m, 0 → 7.5 kPa): 3.75 kN/m, 1.25 about its root.
+    WallCase c = SmallWall(kCantilever);
+    c.soil.m_afLayer[0][kLayerSaturatedWeight] = 20;
+    c.settings.waterBehind = 2;
+    KernelBlock kb;
+    PutOutline(c, kb);
+    const CantileverResult d = CantileverDesign(c, kb);
+    const ImaginaryBackResult& r = d.back;
+    EXPECT_NEAR(r.E, 63, 1e-3);
+    EXPECT_NEAR(r.Zy, 113.0 / 63, 1e-5);
+    EXPECT_NEAR(r.water.Pw, 45, 1e-3);
+    EXPECT_NEAR(r.water.y, 1, 1e-5);
+    EXPECT_NEAR(r.W1, 215, 1e-3);
+    EXPECT_NEAR(r.Zw1, 2.75, 1e-5);
+    EXPECT_NEAR(r.water.U, 60, 1e-3);
+    EXPECT_NEAR(r.water.ux, 8.0 / 3, 1e-5);
+    EXPECT_NEAR(r.stability.Kq, 754.75 / 318, 1e-4);
+    EXPECT_NEAR(r.loads.waterThrust, 31.25, 1e-3);
+    EXPECT_NEAR(d.Mk, 110.2222, 1e-3);
+    EXPECT_NEAR(d.slab.standard.G, 257, 1e-3);
+    EXPECT_NEAR(d.slab.standard.Mv, 594.75, 1e-2);
+    EXPECT_NEAR(d.slab.standard.Mh, 158, 1e-3);
+    EXPECT_NEAR(d.slab.heelUpliftForce, 51.5625, 1e-4);
+    EXPECT_NEAR(d.slab.heelUplift, 74.21875, 1e-4);
+    EXPECT_NEAR(d.slab.toeUpliftForce, 3.75, 1e-5);
+    EXPECT_NEAR(d.slab.toeUplift, 1.25, 1e-5);
 }
 
 }  // namespace
