@@ -1,8 +1,10 @@
 // The slope page's grid over QTableWidget.
 #include "ui/CaseGrid.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "ui/NumberText.h"
 
@@ -119,6 +121,62 @@ QString CaseGrid::CellText(int row, int column) const {
 
 double CaseGrid::CellNumber(int row, int column) const {
     return LeadingNumberOf(CellText(row, column));
+}
+
+void CaseGrid::FreezeHeaderRow() {
+    if (frozen_) return;
+    // A second view of the same cells, as high as row 0 and never scrolled, lies over the viewport.
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName("frozenRow");
+    frozen_->setModel(model());
+    // It keeps row 0 in view: a current cell further down must not scroll it.
+    frozen_->setAutoScroll(false);
+    frozen_->setSelectionMode(QAbstractItemView::NoSelection);
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    frozen_->horizontalHeader()->hide();
+    frozen_->verticalHeader()->hide();
+    frozen_->setFrameStyle(QFrame::NoFrame);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The wheel over it scrolls the grid below, not the copy.
+    frozen_->viewport()->installEventFilter(this);
+    viewport()->stackUnder(frozen_);
+    // Scrolled by whole rows, row 1 would go under the copy with the first step.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CaseGrid::PlaceFrozenRow);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, &CaseGrid::PlaceFrozenRow);
+    PlaceFrozenRow();
+    frozen_->show();
+}
+
+void CaseGrid::PlaceFrozenRow() {
+    if (!frozen_) return;
+    for (int c = 0; c < columnCount(); ++c) frozen_->setColumnWidth(c, columnWidth(c));
+    const int height = rowCount() > 0 ? rowHeight(0) : 0;
+    if (rowCount() > 0) frozen_->setRowHeight(0, height);
+    const QRect inner = viewport()->geometry();
+    frozen_->setGeometry(inner.x(), inner.y(), inner.width(), height);
+}
+
+void CaseGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    PlaceFrozenRow();
+}
+
+void CaseGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    if (!frozen_ || !index.isValid() || index.row() == 0) return;
+    const int covered = rowHeight(0) - rowViewportPosition(index.row());
+    if (covered > 0) verticalScrollBar()->setValue(verticalScrollBar()->value() - covered);
+}
+
+bool CaseGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (frozen_ && watched == frozen_->viewport() && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(verticalScrollBar(), event);
+        return true;
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 }  // namespace wallui

@@ -20,6 +20,9 @@ class CaseGrid : public QTableWidget {
     QString CellText(int row, int column) const;
     // The number the cell's text starts with, 0 when none: the value as shown.
     double CellNumber(int row, int column) const;
+    // Keeps row 0 in view while the rows under it scroll: a copy of it stays over the top of the
+    // grid, and a cell scrolled into view is never left under it.
+    void FreezeHeaderRow();
 
   signals:
     // The user finished editing the cell at (row, column).
@@ -29,15 +32,21 @@ class CaseGrid : public QTableWidget {
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void focusInEvent(QFocusEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // The editable cell after (or before) `from` in reading order; invalid when there is none. An
     // invalid `from` gives the first (or the last) editable cell.
     QModelIndex NextEditable(const QModelIndex& from, bool forward) const;
     void ApplyFlags(int row, int column);
+    // Sizes the frozen copy of row 0 like the grid's own.
+    void PlaceFrozenRow();
 
     QList<int> locked_;
     bool filling_ = false;
+    QTableView* frozen_ = nullptr;  // the copy of row 0 over the top, once frozen
 };
 
 }  // namespace wallui

@@ -1,6 +1,8 @@
-// The dialog of the required factors and foundation inputs: layout, number and range checks.
+// The dialog of the required factors, foundation inputs and ground water: layout, number and range
+// checks.
 #include "ui/DlgCaseSettings.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,20 +24,40 @@ struct SettingRow {
     const char* unit;
     const char* objectName;
     float wall::CaseSettings::*member;
-    bool emptyIsZero;  // an empty field means "not given"
+    // An empty field clears the setting ("not given", "no water"); a value for which this holds is
+    // shown empty. Null where a value must be given.
+    bool (*absent)(float);
 };
 
-constexpr std::array<SettingRow, 4> kRows = {{
+constexpr bool FaAbsent(float v) {
+    return v == 0;
+}
+constexpr bool WaterAbsent(float v) {
+    return v < 0;
+}
+
+constexpr std::array<SettingRow, 7> kRows = {{
     {"checks.overturning", "抗倾覆稳定安全系数要求值 Kq", "", "editKq", &wall::CaseSettings::overturning,
-     false},
-    {"checks.sliding", "抗滑移稳定安全系数要求值 Kh", "", "editKh", &wall::CaseSettings::sliding, false},
-    {"foundation.fa", "修正后的地基承载力特征值 fa", "kPa", "editFa", &wall::CaseSettings::fa, true},
+     nullptr},
+    {"checks.sliding", "抗滑移稳定安全系数要求值 Kh", "", "editKh", &wall::CaseSettings::sliding, nullptr},
+    {"foundation.fa", "修正后的地基承载力特征值 fa", "kPa", "editFa", &wall::CaseSettings::fa, FaAbsent},
     {"foundation.eccentricityLimit", "偏心距限值 e0/B", "", "editE0", &wall::CaseSettings::eccentricityLimit,
-     false},
+     nullptr},
+    {"water.behind", "墙后水位距墙顶深度", "m", "editWaterBehind", &wall::CaseSettings::waterBehind,
+     WaterAbsent},
+    {"water.front", "墙前水位距墙底高度", "m", "editWaterFront", &wall::CaseSettings::waterFront,
+     WaterAbsent},
+    {"water.unitWeight", "水的重度 γw", "kN/m3", "editWaterWeight", &wall::CaseSettings::waterUnitWeight,
+     nullptr},
 }};
+// The rows of the first group; the others are the water's.
+constexpr std::size_t kFoundationRows = 4;
+
+// The water modes in the order of their value.
+constexpr const char* kWaterModes[] = {"水土分算", "水土合算"};
 
 QString ValueText(const SettingRow& row, float v) {
-    return row.emptyIsZero && v == 0 ? QString() : ShortestFloat(v);
+    return row.absent && row.absent(v) ? QString() : ShortestFloat(v);
 }
 
 // The field as the dialog names it in a message: its label, with the unit if it has one.
@@ -47,12 +69,18 @@ QString FieldName(const SettingRow& row) {
 
 // A refusal of SetCaseSetting as the dialog shows it: "title（name）应…" with the field named as the
 // dialog labels it.
-QString RefusalText(const SettingRow& row, const std::string& reason) {
-    const std::string named = "（" + std::string(row.name) + "）";
+QString RefusalText(const QString& field, std::string_view name, const std::string& reason) {
+    const std::string named = "（" + std::string(name) + "）";
     const std::size_t at = reason.find(named);
-    if (at == std::string::npos)
-        return FieldName(row) + QString::fromUtf8("：") + QString::fromStdString(reason);
-    return FieldName(row) + " " + QString::fromStdString(reason.substr(at + named.size()));
+    if (at == std::string::npos) return field + QString::fromUtf8("：") + QString::fromStdString(reason);
+    return field + " " + QString::fromStdString(reason.substr(at + named.size()));
+}
+
+QLabel* RowLabel(const char* text, Qt::Alignment align, const QRect& r, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setGeometry(r);
+    return label;
 }
 
 }  // namespace
@@ -62,36 +90,43 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     setWindowTitle(QString::fromUtf8("地基与验算参数"));
     setFont(DialogFont());
     DialogUnits du(font());
-    setFixedSize(du.Size(214, 118));
+    setFixedSize(du.Size(214, 210));
 
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(5, 0, 204, 96));
+    auto* water = new QGroupBox(QString::fromUtf8("地下水"), this);
+    water->setObjectName("groupWater");
+    water->setGeometry(du.Rect(5, 99, 204, 89));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const SettingRow& row = kRows[i];
-        const int y = 10 + 16 * static_cast<int>(i);
-        auto* label = new QLabel(QString::fromUtf8(row.label), this);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setGeometry(du.Rect(8, y, 124, 12));
+        const int n = static_cast<int>(i);
+        const int y = i < kFoundationRows ? 10 + 16 * n : 111 + 16 * (n - static_cast<int>(kFoundationRows));
+        QLabel* label = RowLabel(row.label, Qt::AlignRight, du.Rect(8, y, 124, 12), this);
         auto* edit = new QLineEdit(ValueText(row, values_.*row.member), this);
         edit->setObjectName(row.objectName);
         edit->setGeometry(du.Rect(136, y, 44, 12));
         label->setBuddy(edit);
-        auto* unit = new QLabel(QString::fromUtf8(row.unit), this);
-        unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        unit->setGeometry(du.Rect(184, y, 22, 12));
+        RowLabel(row.unit, Qt::AlignLeft, du.Rect(184, y, 22, 12), this);
         edits_[i] = edit;
     }
-    auto* note = new QLabel(QString::fromUtf8("fa 留空：不验算地基承载力"), this);
-    note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    note->setGeometry(du.Rect(8, 78, 172, 12));
+    RowLabel("fa 留空：不验算地基承载力", Qt::AlignRight, du.Rect(8, 78, 172, 12), this);
+
+    QLabel* modeLabel = RowLabel("水土压力计算", Qt::AlignRight, du.Rect(8, 159, 124, 12), this);
+    waterMode_ = new QComboBox(this);
+    waterMode_->setObjectName("listWaterMode");
+    for (const char* mode : kWaterModes) waterMode_->addItem(QString::fromUtf8(mode));
+    waterMode_->setCurrentIndex(values_.waterCombined != 0 ? 1 : 0);
+    waterMode_->setGeometry(du.Rect(136, 158, 62, 13));
+    modeLabel->setBuddy(waterMode_);
+    RowLabel("水位留空：该侧无水", Qt::AlignRight, du.Rect(8, 174, 172, 10), this);
 
     auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
     ok->setObjectName("button1");
-    ok->setGeometry(du.Rect(40, 100, 50, 14));
+    ok->setGeometry(du.Rect(40, 192, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     cancel->setObjectName("button2");
-    cancel->setGeometry(du.Rect(124, 100, 50, 14));
+    cancel->setGeometry(du.Rect(124, 192, 50, 14));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CDlgCaseSettings::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlgCaseSettings::reject);
@@ -102,20 +137,28 @@ void CDlgCaseSettings::accept() {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const SettingRow& row = kRows[i];
         QLineEdit* edit = edits_[i];
+        std::string reason;
         QString refusal;
-        if (row.emptyIsZero && edit->text().trimmed().isEmpty()) {
-            next.*row.member = 0;
-        } else if (std::optional<float> v = FieldNumber(edit->text()); !v) {
+        if (row.absent && edit->text().trimmed().isEmpty())
+            reason = wall::ClearCaseSetting(next, row.name);
+        else if (std::optional<float> v = FieldNumber(edit->text()); !v)
             refusal = FieldName(row) + QString::fromUtf8("：") + NotANumberText();
-        } else if (std::string reason = wall::SetCaseSetting(next, row.name, *v); !reason.empty()) {
-            refusal = RefusalText(row, reason);
-        }
+        else
+            reason = wall::SetCaseSetting(next, row.name, *v);
+        if (!reason.empty()) refusal = RefusalText(FieldName(row), row.name, reason);
         if (!refusal.isEmpty()) {
             showMessage_(this, refusal);
             edit->setFocus();
             edit->selectAll();
             return;
         }
+    }
+    // The list holds only the two modes; the setting's own check stays the judge.
+    if (std::string reason = wall::SetCaseSetting(next, "water.combined", waterMode_->currentIndex());
+        !reason.empty()) {
+        showMessage_(this, RefusalText(QString::fromUtf8("水土压力计算"), "water.combined", reason));
+        waterMode_->setFocus();
+        return;
     }
     values_ = next;
     done(1);

@@ -1,5 +1,5 @@
 // CDlgCaseSettings, "地基与验算参数": the required factors against overturning and sliding, the
-// allowable bearing pressure and the eccentricity limit of the case.
+// allowable bearing pressure and the eccentricity limit of the case, and its ground water.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +8,7 @@
 
 #include "case/WallCase.h"
 
+class QComboBox;
 class QLineEdit;
 
 namespace wallui {
@@ -23,9 +24,10 @@ class CDlgCaseSettings : public QDialog {
     // The values as last accepted by "确定"; until then the ones the dialog opened with.
     const wall::CaseSettings& Values() const { return values_; }
 
-    // "确定": reads the four fields in order and ends with 1 when every one is a number in its range
-    // (an empty fa: not checked); otherwise names the field and why, puts the focus on it, stays
-    // open and keeps the values it opened with.
+    // "确定": reads the fields in order, then the water mode, and ends with 1 when every one is a
+    // number in its range (an empty fa: not checked; an empty water level: no water there);
+    // otherwise names the field and why, puts the focus on it, stays open and keeps the values it
+    // opened with.
     void accept() override;
     // "取消", Escape and the close box end with 2.
     void reject() override;
@@ -33,7 +35,8 @@ class CDlgCaseSettings : public QDialog {
   private:
     wall::CaseSettings values_;
     MessageFn showMessage_;
-    std::array<QLineEdit*, 4> edits_{};
+    std::array<QLineEdit*, 7> edits_{};
+    QComboBox* waterMode_ = nullptr;
 };
 
 }  // namespace wallui

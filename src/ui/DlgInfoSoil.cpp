@@ -1,16 +1,21 @@
-// The slope, surcharge and soil-layer page: template layout, grids, segment count and number checks.
+// The slope, surcharge and soil-layer page: template layout, grids, segment count, layers added and
+// removed, and number checks.
 #include "ui/DlgInfoSoil.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "analysis/EarthThrust.h"
 #include "case/CaseDefaults.h"
 #include "case/FieldTable.h"
 #include "ui/CaseGrid.h"
@@ -46,9 +51,14 @@ const std::vector<QString>& LayerTitles() {
 int SlopeGridColumns(int n) {
     return std::clamp(n, 1, static_cast<int>(SlopeTitles().size()));
 }
-int LayerGridColumns(int n) {
-    return std::clamp(n, 1, static_cast<int>(LayerTitles().size()));
+// The layer grid shows every column of the table, whatever column count the case file stores.
+int LayerGridColumns() {
+    return static_cast<int>(LayerTitles().size());
 }
+
+// The thickness "增加土层" gives the layer that reached down past the base: the page does not know the
+// wall's height, and 1 m is a layer one sees in the sketch and corrects in its cell.
+constexpr float kAddedLayerThickness = 1;
 
 // The text of a grid cell holding `value` in the table's `column`.
 QString CellText(wall::FieldPlace grid, float value, int column) {
@@ -86,6 +96,33 @@ int SegmentsAfterStep(int segments, int delta) {
     if (delta > 0 && segments >= 2) return segments - 1;
     if (delta < 0 && segments < 2) return segments + 1;
     return segments;
+}
+
+int LayersAddedMax() {
+    return std::min(wall::kLayersAnalysed, wall::kLayerRowsMax);
+}
+
+QString AddLayer(wall::CSoil& soil) {
+    const int n = wall::LayersInUse(soil);
+    if (n >= LayersAddedMax())
+        return QString::fromUtf8("土层已有%1层，计算最多取%2层，不能再增加").arg(n).arg(LayersAddedMax());
+    float* last = soil.m_afLayer[n - 1];
+    float* added = soil.m_afLayer[n];
+    last[wall::kLayerThickness] = kAddedLayerThickness;
+    std::copy(last, last + wall::kLayerColumns, added);
+    added[wall::kLayerThickness] = 0;
+    return {};
+}
+
+QString RemoveLayer(wall::CSoil& soil, int layer) {
+    const int n = wall::LayersInUse(soil);
+    if (n <= 1) return QString::fromUtf8("只有一层土，不能删除");
+    if (layer < 0 || layer >= n) layer = n - 1;
+    for (int r = layer; r + 1 < n; ++r)
+        std::copy(soil.m_afLayer[r + 1], soil.m_afLayer[r + 1] + wall::kLayerColumns, soil.m_afLayer[r]);
+    // Removing the last layer leaves the one above it last; below the others it already reached down.
+    soil.m_afLayer[n - 2][wall::kLayerThickness] = 0;
+    return {};
 }
 
 CDlgInfoSoil::CDlgInfoSoil(QWidget* parent) : QWidget(parent) {
@@ -134,12 +171,27 @@ CDlgInfoSoil::CDlgInfoSoil(QWidget* parent) : QWidget(parent) {
     layerGrid_ = new CaseGrid(this);
     layerGrid_->setObjectName(
         QString("grid%1").arg(wall::FieldOf(&S::m_afLayer, wall::kLayerUnitWeight).control));
-    layerGrid_->setGeometry(du.Rect(5, 181, 224, 59));
+    layerGrid_->setGeometry(du.Rect(5, 181, 224, 49));
+    // Scrolled, the layers keep their titles in view.
+    layerGrid_->FreezeHeaderRow();
+    Label("厚度填0：该层延伸到墙底以下", du.Rect(7, 232, 130, 12), Qt::AlignLeft, this)
+        ->setObjectName("labelLastLayer");
+    addLayerButton_ = new QPushButton(QString::fromUtf8("增加土层"), this);
+    addLayerButton_->setObjectName("buttonAddLayer");
+    addLayerButton_->setGeometry(du.Rect(139, 232, 44, 12));
+    addLayerButton_->setAutoDefault(false);
+    removeLayerButton_ = new QPushButton(QString::fromUtf8("删除土层"), this);
+    removeLayerButton_->setObjectName("buttonRemoveLayer");
+    removeLayerButton_->setGeometry(du.Rect(185, 232, 44, 12));
+    removeLayerButton_->setAutoDefault(false);
+    removeLayerButton_->setToolTip(QString::fromUtf8("删除所选的土层，未选时删除最下一层"));
 
     connect(settingsButton_, &QPushButton::clicked, this, &CDlgInfoSoil::settingsRequested);
     connect(arrows_, &UpDownControl::stepped, this, &CDlgInfoSoil::OnStep);
     connect(slopeGrid_, &CaseGrid::cellEdited, this, &CDlgInfoSoil::OnSlopeCellEdited);
     connect(layerGrid_, &CaseGrid::cellEdited, this, &CDlgInfoSoil::OnLayerCellEdited);
+    connect(addLayerButton_, &QPushButton::clicked, this, &CDlgInfoSoil::OnAddLayer);
+    connect(removeLayerButton_, &QPushButton::clicked, this, &CDlgInfoSoil::OnRemoveLayer);
     for (QLineEdit* e : {offsetEdit_, pressureEdit_, widthEdit_}) {
         connect(e, &QLineEdit::textEdited, this, [this] {
             ReadPageData();
@@ -207,9 +259,9 @@ void CDlgInfoSoil::FillSlopeTable() {
 }
 
 void CDlgInfoSoil::FillLayerTable() {
-    // The page shows the header and the first layer only.
-    const int rows = 2;
-    const int columns = LayerGridColumns(soil_.m_nLayerCols);
+    // The header, then every layer in use.
+    const int rows = wall::LayersInUse(soil_) + 1;
+    const int columns = LayerGridColumns();
     layerGrid_->SetShape(rows, columns);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
@@ -223,12 +275,28 @@ void CDlgInfoSoil::FillLayerTable() {
             layerGrid_->SetCellText(r, c, text);
         }
     }
-    const int w = layerGrid_->width();
-    const int h = layerGrid_->height();
-    layerGrid_->setRowHeight(0, h / 3);
-    layerGrid_->setColumnWidth(0, w / 5 - 20);
-    // The last column takes what is left: set as wide as the others it would run past the frame.
-    for (int c = 1; c < columns - 1; ++c) layerGrid_->setColumnWidth(c, w / 3 - 18);
+    // The titles take two lines, a layer one; three layers share the grid's height and more scroll.
+    const QFontMetrics metrics = layerGrid_->fontMetrics();
+    const int line = metrics.lineSpacing();
+    const int frame = 2 * layerGrid_->frameWidth();
+    const int titleHeight = 2 * line + 6;
+    layerGrid_->verticalHeader()->setMinimumSectionSize(line + 2);
+    const int rowHeight = std::max(line + 2, (layerGrid_->height() - frame - titleHeight) / 3);
+    layerGrid_->setRowHeight(0, titleHeight);
+    for (int r = 1; r < rows; ++r) layerGrid_->setRowHeight(r, rowHeight);
+    // The width inside the frame, less the scroll bar when the rows do not fit.
+    int inner = layerGrid_->width() - frame;
+    if (titleHeight + (rows - 1) * rowHeight > layerGrid_->height() - frame)
+        inner -= layerGrid_->verticalScrollBar()->sizeHint().width();
+    // The numbers' column is two characters wide ("土层" over "序号"); the others share the rest, the
+    // last taking what is left (the header stretches it, but does not narrow it below its width).
+    const int first =
+        std::max(metrics.horizontalAdvance(QString::fromUtf8("土层")) + metrics.averageCharWidth(),
+                 layerGrid_->horizontalHeader()->minimumSectionSize());
+    const int each = (inner - first) / (columns - 1);
+    layerGrid_->setColumnWidth(0, first);
+    for (int c = 1; c < columns; ++c)
+        layerGrid_->setColumnWidth(c, c < columns - 1 ? each : inner - first - each * (columns - 2));
 }
 
 bool CDlgInfoSoil::ReadPageData() {
@@ -303,6 +371,31 @@ void CDlgInfoSoil::OnLayerCellEdited(int row, int column) {
     soil_.m_afLayer[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
     FillLayerTable();
     ShowMembers();
+    emit changed();
+}
+
+void CDlgInfoSoil::OnAddLayer() {
+    if (const QString refusal = AddLayer(soil_); !refusal.isEmpty()) {
+        emit cellRefused(refusal);
+        return;
+    }
+    FillLayerTable();
+    // The new layer comes into view.
+    layerGrid_->scrollToBottom();
+    emit cellRefused({});
+    emit changed();
+}
+
+void CDlgInfoSoil::OnRemoveLayer() {
+    // The selected layer, or the last one when none is.
+    const int current = layerGrid_->currentRow();
+    const bool selected = current >= 1 && layerGrid_->selectionModel()->hasSelection();
+    if (const QString refusal = RemoveLayer(soil_, selected ? current - 1 : -1); !refusal.isEmpty()) {
+        emit cellRefused(refusal);
+        return;
+    }
+    FillLayerTable();
+    emit cellRefused({});
     emit changed();
 }
 

@@ -1,7 +1,8 @@
 // CDlgInfoSoil, the page "坡体信息": slope segments, strip surcharge, earth-pressure theory and the
-// first soil layer.
+// soil layers.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -21,6 +22,18 @@ class UpDownControl;
 // segment up to 2, the down arrow removes one down to 1.
 int SegmentsAfterStep(int segments, int delta);
 
+// The most layers "增加土层" makes: as many as an analysis takes.
+int LayersAddedMax();
+
+// "增加土层" on a soil record: the last layer in use, which reached down past the base, is given a
+// thickness of 1 m and a copy of it below becomes the last. Returns why it cannot (the most layers
+// are in use already), or an empty text; the record is then unchanged.
+QString AddLayer(wall::CSoil& soil);
+// "删除土层": takes away layer `layer` (from 0; past the last in use: the last), the rows below moving
+// up, and gives the new last layer a thickness of 0. Returns why it cannot (the only layer), or an
+// empty text; the record is then unchanged.
+QString RemoveLayer(wall::CSoil& soil, int layer);
+
 class CDlgInfoSoil : public QWidget {
     Q_OBJECT
   public:
@@ -38,6 +51,8 @@ class CDlgInfoSoil : public QWidget {
     CaseGrid* SlopeGrid() const { return slopeGrid_; }
     CaseGrid* LayerGrid() const { return layerGrid_; }
     UpDownControl* SegmentArrows() const { return arrows_; }
+    QPushButton* AddLayerButton() const { return addLayerButton_; }
+    QPushButton* RemoveLayerButton() const { return removeLayerButton_; }
     // "地基与验算参数…", which asks the dialog for the case's required factors and foundation inputs.
     QPushButton* SettingsButton() const { return settingsButton_; }
 
@@ -46,7 +61,9 @@ class CDlgInfoSoil : public QWidget {
     void changed();
     // "地基与验算参数…" was pressed; the dialog, which keeps those inputs, opens their dialog.
     void settingsRequested();
-    // A table cell was left holding no number; it keeps its value, and `reason` says why.
+    // A table edit was refused: a cell left holding no number (it keeps its value), a layer that
+    // cannot be added or removed. `reason` says why; empty, a layer was added or removed after all and
+    // the last refusal no longer holds.
     void cellRefused(const QString& reason);
 
   private:
@@ -61,6 +78,8 @@ class CDlgInfoSoil : public QWidget {
     void OnStep(int delta);
     void OnSlopeCellEdited(int row, int column);
     void OnLayerCellEdited(int row, int column);
+    void OnAddLayer();
+    void OnRemoveLayer();
 
     wall::CSoil soil_;  // the page's values; the tables hold what was typed, not rounded
 
@@ -74,6 +93,8 @@ class CDlgInfoSoil : public QWidget {
     QComboBox* theoryList_;
     QPushButton* settingsButton_;
     CaseGrid* layerGrid_;
+    QPushButton* addLayerButton_;
+    QPushButton* removeLayerButton_;
 };
 
 // The soil record as the case holds it: the page's values, with the table cells the grids show taken

@@ -156,6 +156,11 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     soilPage_->hide();
     connect(soilPage_, &CDlgInfoSoil::changed, this, &CDlgWallCalc::RefreshSketch);
     connect(soilPage_, &CDlgInfoSoil::cellRefused, this, [this](const QString& reason) {
+        // No reason: the last refusal no longer holds, and the fields' own marks show again.
+        if (reason.isEmpty()) {
+            ShowMark(nullptr);
+            return;
+        }
         status_->setText(reason);
         status_->setToolTip(reason);
     });
@@ -498,7 +503,10 @@ void CDlgWallCalc::OnSizeWall() {
 
 void CDlgWallCalc::OpenSettingsDialog() {
     CDlgCaseSettings dialog(case_.settings, hooks_.showMessage, this);
-    if (hooks_.runModal(dialog) == 1) case_.settings = dialog.Values();
+    if (hooks_.runModal(dialog) != 1) return;
+    case_.settings = dialog.Values();
+    // The sketch draws the water levels.
+    RefreshSketch();
 }
 
 std::string CDlgWallCalc::SavedForm() const {

@@ -71,8 +71,11 @@ TEST_F(DialogFlow, NewDialogShowsTheCounterfortCase) {
               (std::vector<std::string>{"1", "5.00", "1.00", "5.10", "11.31"}));
     EXPECT_EQ(soil->SlopeGrid()->rowCount(), 2);
     EXPECT_EQ(RowTexts(soil->LayerGrid(), 0),
-              (std::vector<std::string>{"土层序号", "重度(kN/m3)", " 粘聚力 (kPa)", "内摩擦角(度)"}));
-    EXPECT_EQ(RowTexts(soil->LayerGrid(), 1), (std::vector<std::string>{"1", "17.00", "0.00", "30.00"}));
+              (std::vector<std::string>{"土层序号", "重度(kN/m3)", " 粘聚力 (kPa)", "内摩擦角(度)", "厚度(m)",
+                                        "饱和重度(kN/m3)"}));
+    EXPECT_EQ(RowTexts(soil->LayerGrid(), 1),
+              (std::vector<std::string>{"1", "17.00", "0.00", "30.00", "0.00", "0.00"}));
+    EXPECT_EQ(soil->LayerGrid()->rowCount(), 2);
     EXPECT_EQ(SoilField(*d, 1073)->text(), "0");
     EXPECT_EQ(SoilField(*d, 1172)->text(), "10");
     EXPECT_EQ(SoilField(*d, 1074)->text(), "4");
