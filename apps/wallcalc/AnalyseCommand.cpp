@@ -116,6 +116,20 @@ Json ShelfJson(const wall::WallCase& c, const wall::ShelfWallResult& r) {
     j["lower"] = Json{{"E", p.E2}, {"Ex", p.E2x}, {"Ey", p.E2y}, {"Zx", p.Z2x}, {"Zy", p.Z2y}};
     j["extraWeight"] = p.extraWeight;
     j["extraWeightArm"] = p.extraWeightArm;
+    if (p.layered || r.water.front || r.water.uplift) {
+        // The upper back's diagram, then the lower back's below the platform.
+        Json diagram = DiagramJson(p.upper.diagram);
+        for (const Json& n : DiagramJson(p.lower.diagram)) {
+            Json below = n;
+            below["depth"] = n["depth"].get<double>() + p.h1;
+            diagram.push_back(below);
+        }
+        j["pressureDiagram"] = diagram;
+        Json water = WaterJson(r.water);
+        if (r.water.lowerBehind)
+            water["lower"] = Json{{"thrustX", r.water.Pw2X}, {"thrustY", r.water.Pw2Y}, {"arm", r.water.y2}};
+        j["water"] = water;
+    }
     StabilityJson(j, r.stability);
     j["section"] = SectionJson(r.section);
     return j;

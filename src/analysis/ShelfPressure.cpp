@@ -7,6 +7,7 @@
 #include "analysis/CoulombPressure.h"
 #include "analysis/DoubleMath.h"
 #include "analysis/Polygon.h"
+#include "analysis/SoilProfile.h"
 
 namespace wall {
 namespace {
@@ -55,12 +56,20 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     const AreaCentroid soil = PolygonAreaCentroid(px, py, 4);
     r.extraWeight = soil.area * gamma;
     r.extraWeightArm = soil.cx + X[0] - X[3];
+    const SoilProfile profile = ProfileOf(kb, Y[0]);
+    r.layered = profile.count > 1 || profile.water;
+    if (r.layered) {
+        // Each layer at its γ, γsat below the water table.
+        const SoilWeight w = WeightInside(px, py, 4, profile);
+        r.extraWeight = static_cast<float>(w.W);
+        r.extraWeightArm = static_cast<float>(w.x - X[4]);
+    }
     kb.extraWeight = r.extraWeight;
     kb.extraWeightArm = r.extraWeightArm;
 
     // Upper wall: the back from P7 up to P0.
     const WallBack upper{{X[0], Y[0]}, {X[7], Y[7]}};
-    r.upper = CoulombThrust(upper, g, BlockBackfill(kb));
+    r.upper = LayeredThrust(upper, g, profile, kCoulomb);
     r.status = r.upper.status;
     if (r.status != PressureStatus::kOk) return r;
     const double alpha1 = upper.Angle();
@@ -75,7 +84,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.upperSoil = PartOfThrust(r.upper, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
     r.upperLoad = PartOfThrust(r.upper, PressureDiagram::Part::kLoad, alpha1 + delta, {X[4], Y[4]});
     ThrustResult bare;
-    r.hasBare = CoulombThrustWithoutStrip(r.upper, g, bare);
+    r.hasBare = LayeredThrustWithoutStrip(r.upper, g, profile, kCoulomb, bare);
     if (r.hasBare)
         r.upperBare = PartOfThrust(bare, PressureDiagram::Part::kSoil, alpha1 + delta, {X[4], Y[4]});
 
@@ -87,7 +96,30 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.beta2 = beta;
     const float Ka2 = r.Ka2;
     r.E2s = 0.5f * Ka2 * gamma * h2 * h2 + Ka2 * gamma * h1 * h2;
-    const float Ms = (h2 / 2 + s) * Ka2 * gamma * h1 * h2 + (h2 / 3 + s) * 0.5f * Ka2 * gamma * h2 * h2;
+    float Ms = (h2 / 2 + s) * Ka2 * gamma * h1 * h2 + (h2 / 3 + s) * 0.5f * Ka2 * gamma * h2 * h2;
+    float stripFactor = 1;
+    if (r.layered) {
+        // Layers or water: the weight above the platform as the uniform stress σ0, each layer below by its
+        // own coefficient, the water apart unless combined.
+        r.sigma0 = static_cast<float>(VerticalStress(profile, Y[0] - Y[6]));
+        r.lower = ThrustUnderUniformLoad({{X[6], Y[6]}, {X[5], Y[5]}}, profile, r.sigma0, beta, kCoulomb);
+        if (r.lower.status != PressureStatus::kOk) {
+            r.status = r.lower.status;
+            return r;
+        }
+        r.E2s = r.lower.soil;
+        const DiagramThrust soilPart = r.lower.diagram.Thrust(PressureDiagram::Part::kSoil);
+        Ms = r.E2s * (h2 - soilPart.depth + s);
+        // The strip's share below comes from layer 1's wedge: a weaker layer there takes it up by its
+        // larger coefficient, never down.
+        for (int i = 0; i < r.lower.layerCount; ++i)
+            stripFactor = std::max(stripFactor, r.lower.layers[i].Ka / Ka2);
+        r.stripFactor = stripFactor;
+        for (const DiagramNode& n : r.upper.diagram) r.both.Add(n.depth, n.soil, n.load, n.water);
+        const float platformDepth = static_cast<float>(Y[0] - Y[6]);
+        for (const DiagramNode& n : r.lower.diagram)
+            r.both.Add(n.depth + platformDepth, n.soil, n.load, n.water);
+    }
     // The strip's part on the lower back extended up to the ground: the rise of that back's trial-wedge
     // thrust under the strip, spread evenly over the band between the lines through the strip's edges
     // parallel to the unloaded ground's failure plane, of which the lower wall takes the part below the
@@ -120,7 +152,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
             share > 0 ? CoulombThrust(extended, g, BlockBackfill(kb)) : ThrustResult{};
         const double rise = static_cast<double>(loaded.E) - bare.E;
         if (share > 0 && loaded.status == PressureStatus::kOk && rise > 0) {
-            r.Eq2 = static_cast<float>(share * rise);
+            r.Eq2 = static_cast<float>(share * rise * stripFactor);
             r.riseE = static_cast<float>(rise);
             r.plane = bare.planeAngle;
             r.bandTop = static_cast<float>(za);

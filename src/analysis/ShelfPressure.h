@@ -37,6 +37,15 @@ struct ShelfPressureResult {
     // Under a strip: the upper thrust on the ground without it (its trial wedge may lean lower).
     bool hasBare = false;
     ThrustPart upperBare;
+    // Layers or water: the vertical stress at the platform from the weight above it, the lower back's
+    // thrust layer by layer (with its water part), and the factor on the strip's share for a lower layer
+    // of larger coefficient than layer 1's.
+    bool layered = false;
+    float sigma0 = 0;
+    ThrustResult lower;
+    float stripFactor = 1;
+    // Both backs' diagrams, the lower one below the upper (depths from the wall's top), for drawing.
+    PressureDiagram both;
     // Soil standing on the platform.
     float extraWeight = 0;
     float extraWeightArm = 0;

@@ -2,6 +2,7 @@
 #include "analysis/ShelfWallAnalysis.h"
 
 #include "analysis/LoadKernelBlock.h"
+#include "analysis/WaterActions.h"
 
 namespace wall {
 
@@ -14,7 +15,9 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
     if (r.pressure.status != PressureStatus::kOk) return r;
 
     const ShelfPressureResult& p = r.pressure;
-    const ActionList actions = WallActions(c, kb, {p.upperSoil, p.upperLoad}, {p.lowerSoil, p.lowerLoad});
+    ActionList actions = WallActions(c, kb, {p.upperSoil, p.upperLoad}, {p.lowerSoil, p.lowerLoad});
+    r.water = AddWaterActions(c, kb, p.upper, actions);
+    if (p.layered) AddLowerBackWater(kb, p.lower, r.water, actions);
     if (!p.hasBare) {
         r.stability = ComputeStability(c, kb, actions);
     } else {
@@ -23,7 +26,7 @@ ShelfWallResult ShelfWallAnalysis(const WallCase& c, KernelBlock& kb) {
         r.stability = ComputeStability(c, kb, actions, &unloaded);
     }
     r.platform = CheckShelfPlatform(c, kb.outline);
-    r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight);
+    r.section = ChooseShelfSection(c, kb, r.pressure.thrustHeight, r.pressure.upper);
     return r;
 }
 

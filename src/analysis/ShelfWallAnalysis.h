@@ -6,6 +6,7 @@
 #include "analysis/Stability.h"
 #include "analysis/ToeCheck.h"
 #include "analysis/WallSection.h"
+#include "analysis/WaterActions.h"
 #include "case/WallCase.h"
 
 namespace wall {
@@ -14,6 +15,7 @@ namespace wall {
 struct ShelfWallResult {
     float W = 0, Zw = 0;           // 1、挡土墙自重计算
     ShelfPressureResult pressure;  // 2、土压力计算, (1) and (2)
+    WaterResult water;             // on both backs, in front and under the base
     StabilityResult stability;     // 3 to 5
     SectionResult section;         // 6、墙身应力验算, at the platform
     PlatformResult platform;       // the platform's overhang, in section 6

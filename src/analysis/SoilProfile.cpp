@@ -37,6 +37,90 @@ LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta) {
     return law;
 }
 
+// The layers below the depth zFirst of a back, each by its own coefficient under the vertical stress
+// sigma there plus the weight of what lies between, the strip's band at q·K, the water γw·(z − zw);
+// then the totals of the whole diagram.
+struct Band {
+    double zA = 0, zB = 0, q = 0;
+};
+void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p, int theory, double beta,
+                    double zFirst, double sigma, const Band& band) {
+    const double H = back.Height();
+    const double offset = p.topY - back.top.y;
+    const double alpha = back.Angle();
+    const double zA = band.zA, zB = band.zB;
+    std::array<double, kLayerRowsMax + 6> z{};
+    size_t n = 0;
+    auto add = [&](double depth) {
+        if (depth > zFirst && depth < H && n < z.size()) z[n++] = depth;
+    };
+    z[n++] = zFirst;
+    z[n++] = H;
+    for (int i = 0; i + 1 < p.count; ++i) add(p.layers[i].bottom - offset);
+    if (p.water) add(p.waterDepth - offset);
+    add(zA);
+    add(zB);
+    std::sort(z.begin(), z.begin() + n);
+    n = static_cast<size_t>(std::unique(z.begin(), z.begin() + n) - z.begin());
+
+    const bool waterPushes = p.water && !p.combined;
+    auto waterAt = [&](double depth) {
+        return waterPushes ? static_cast<float>(p.gammaW * std::max(0.0, depth + offset - p.waterDepth))
+                           : 0.0f;
+    };
+    for (size_t i = 1; i < n; ++i) {
+        const double za = z[i - 1], zb = z[i];
+        const double mid = (za + zb) / 2 + offset;
+        const SoilLayer& layer = p.At(mid);
+        const int index = static_cast<int>(&layer - p.layers.data());
+        const LayerLaw law = LawOf(layer.soil, theory, alpha, beta);
+        if (!std::isfinite(law.k) || !std::isfinite(law.c0)) {
+            r.status =
+                beta > layer.soil.phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
+            return;
+        }
+        const double gammaE = p.UnitWeight(layer, mid);
+        const double sa = sigma, sb = sigma + gammaE * (zb - za);
+        sigma = sb;
+        const double pa = law.k * sa - law.c0, pb = law.k * sb - law.c0;
+        const bool inBand = za >= zA && zb <= zB && zB > zA;
+        const float load = inBand ? static_cast<float>(band.q * law.k) : 0.0f;
+        // Soil in tension does not pull: the pressure starts where the line turns positive.
+        double from = za;
+        if (pa < 0 && pb > 0) {
+            from = za + (zb - za) * -pa / (pb - pa);
+            r.diagram.Add(static_cast<float>(za), 0, load, waterAt(za));
+        }
+        r.soilClipped = r.soilClipped || pa < 0 || pb < 0;
+        const double pFrom = std::max(0.0, pa + (pb - pa) * (from - za) / (zb - za)), pTo = std::max(0.0, pb);
+        r.diagram.Add(static_cast<float>(from), static_cast<float>(pFrom), load, waterAt(from));
+        r.diagram.Add(static_cast<float>(zb), static_cast<float>(pTo), load, waterAt(zb));
+        // Each layer's part, one entry however many pieces it spans.
+        if (r.layerCount == 0 || r.layers[r.layerCount - 1].index != index)
+            r.layers[r.layerCount++] = {
+                index, static_cast<float>(za), static_cast<float>(zb), static_cast<float>(law.Ka), 0, 0};
+        ThrustResult::Layer& part = r.layers[r.layerCount - 1];
+        part.bottom = static_cast<float>(zb);
+        part.soil += static_cast<float>((pFrom + pTo) / 2 * (zb - from));
+        part.load += static_cast<float>(load * (zb - za));
+    }
+
+    const DiagramThrust soil = r.diagram.Thrust(PressureDiagram::Part::kSoil);
+    const DiagramThrust load = r.diagram.Thrust(PressureDiagram::Part::kLoad);
+    const DiagramThrust total = r.diagram.Thrust(PressureDiagram::Part::kTotal);
+    const DiagramThrust water = r.diagram.Thrust(PressureDiagram::Part::kWater);
+    r.soil = soil.force;
+    r.load = load.force;
+    r.E = total.force;
+    r.depth = total.force > 0 ? total.depth : static_cast<float>(2 * H / 3);
+    r.point = back.At(r.depth);
+    r.water = water.force;
+    r.waterDepth = water.depth;
+    if (!r.soilClipped) r.soilComputed = r.soil;
+    if (!std::isfinite(r.E) || !std::isfinite(r.depth) || !std::isfinite(r.water))
+        r.status = PressureStatus::kNoFailurePlane;
+}
+
 }  // namespace
 
 const SoilLayer& SoilProfile::At(double depth) const {
@@ -186,85 +270,43 @@ ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const S
         rho = 0.7853981633974483 + first.soil.phi / 2;  // no upper part: Rankine's plane
     }
 
-    // The breaks below: layer boundaries, the water table and the band's ends.
-    const double alpha = back.Angle(), beta = std::max(0.0, g.AngleAt(back.top.x));
+    // The strip's band below, between the lines from its edges at the upper part's plane.
     double zA = H, zB = H;
     if (g.strip.Present() && g.strip.to > back.top.x) {
         const double from = std::max(g.strip.from, back.top.x);
         zA = std::clamp(DepthAlongPlane(back, {from, g.HeightAt(from)}, rho), 0.0, H);
         zB = std::clamp(DepthAlongPlane(back, {g.strip.to, g.HeightAt(g.strip.to)}, rho), 0.0, H);
     }
-    std::array<double, kLayerRowsMax + 6> z{};
-    size_t n = 0;
-    auto add = [&](double depth) {
-        if (depth > zFirst && depth < H && n < z.size()) z[n++] = depth;
-    };
-    z[n++] = zFirst;
-    z[n++] = H;
-    for (int i = 0; i + 1 < p.count; ++i) add(p.layers[i].bottom - offset);
-    if (p.water) add(p.waterDepth - offset);
-    add(zA);
-    add(zB);
-    std::sort(z.begin(), z.begin() + n);
-    n = static_cast<size_t>(std::unique(z.begin(), z.begin() + n) - z.begin());
-
-    const bool waterPushes = p.water && !p.combined;
-    auto waterAt = [&](double depth) {
-        return waterPushes ? static_cast<float>(p.gammaW * std::max(0.0, depth + offset - p.waterDepth))
-                           : 0.0f;
-    };
-    for (size_t i = 1; i < n; ++i) {
-        const double za = z[i - 1], zb = z[i];
-        const double mid = (za + zb) / 2 + offset;
-        const SoilLayer& layer = p.At(mid);
-        const int index = static_cast<int>(&layer - p.layers.data());
-        const LayerLaw law = LawOf(layer.soil, theory, alpha, beta);
-        if (!std::isfinite(law.k) || !std::isfinite(law.c0)) {
-            r.status =
-                beta > layer.soil.phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
-            return r;
-        }
-        const double gammaE = p.UnitWeight(layer, mid);
-        const double sa = sigma, sb = sigma + gammaE * (zb - za);
-        sigma = sb;
-        const double pa = law.k * sa - law.c0, pb = law.k * sb - law.c0;
-        const bool inBand = za >= zA && zb <= zB && zB > zA;
-        const float load = inBand ? static_cast<float>(g.strip.q * law.k) : 0.0f;
-        // Soil in tension does not pull: the pressure starts where the line turns positive.
-        double from = za;
-        if (pa < 0 && pb > 0) {
-            from = za + (zb - za) * -pa / (pb - pa);
-            r.diagram.Add(static_cast<float>(za), 0, load, waterAt(za));
-        }
-        r.soilClipped = r.soilClipped || pa < 0 || pb < 0;
-        const double pFrom = std::max(0.0, pa + (pb - pa) * (from - za) / (zb - za)), pTo = std::max(0.0, pb);
-        r.diagram.Add(static_cast<float>(from), static_cast<float>(pFrom), load, waterAt(from));
-        r.diagram.Add(static_cast<float>(zb), static_cast<float>(pTo), load, waterAt(zb));
-        // Each layer's part, one entry however many pieces it spans.
-        if (r.layerCount == 0 || r.layers[r.layerCount - 1].index != index)
-            r.layers[r.layerCount++] = {
-                index, static_cast<float>(za), static_cast<float>(zb), static_cast<float>(law.Ka), 0, 0};
-        ThrustResult::Layer& part = r.layers[r.layerCount - 1];
-        part.bottom = static_cast<float>(zb);
-        part.soil += static_cast<float>((pFrom + pTo) / 2 * (zb - from));
-        part.load += static_cast<float>(load * (zb - za));
-    }
-
-    const DiagramThrust soil = r.diagram.Thrust(PressureDiagram::Part::kSoil);
-    const DiagramThrust load = r.diagram.Thrust(PressureDiagram::Part::kLoad);
-    const DiagramThrust total = r.diagram.Thrust(PressureDiagram::Part::kTotal);
-    const DiagramThrust water = r.diagram.Thrust(PressureDiagram::Part::kWater);
-    r.soil = soil.force;
-    r.load = load.force;
-    r.E = total.force;
-    r.depth = total.force > 0 ? total.depth : static_cast<float>(2 * H / 3);
-    r.point = back.At(r.depth);
-    r.water = water.force;
-    r.waterDepth = water.depth;
-    if (!r.soilClipped) r.soilComputed = r.soil;
-    if (!std::isfinite(r.E) || !std::isfinite(r.depth) || !std::isfinite(r.water))
-        r.status = PressureStatus::kNoFailurePlane;
+    const double beta = std::max(0.0, g.AngleAt(back.top.x));
+    AddLayersBelow(r, back, p, theory, beta, zFirst, sigma, {zA, zB, g.strip.q});
     return r;
+}
+
+ThrustResult ThrustUnderUniformLoad(const WallBack& back, const SoilProfile& p, double sigma, double beta,
+                                    int theory) {
+    ThrustResult r;
+    r.backfill = p.At(p.topY - back.top.y).soil;
+    r.back = back;
+    r.height = static_cast<float>(back.Height());
+    AddLayersBelow(r, back, p, theory, beta, 0, sigma, {});
+    return r;
+}
+
+double VerticalStress(const SoilProfile& p, double depth) {
+    std::array<double, kLayerRowsMax + 3> z{};
+    size_t n = 0;
+    z[n++] = 0;
+    for (int i = 0; i + 1 < p.count; ++i)
+        if (p.layers[i].bottom > 0 && p.layers[i].bottom < depth) z[n++] = p.layers[i].bottom;
+    if (p.water && p.waterDepth > 0 && p.waterDepth < depth) z[n++] = p.waterDepth;
+    z[n++] = depth;
+    std::sort(z.begin(), z.begin() + n);
+    double sigma = 0;
+    for (size_t i = 1; i < n; ++i) {
+        const double mid = (z[i - 1] + z[i]) / 2;
+        sigma += p.UnitWeight(p.At(mid), mid) * (z[i] - z[i - 1]);
+    }
+    return sigma;
 }
 
 bool LayeredThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& ground,

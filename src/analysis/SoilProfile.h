@@ -37,6 +37,16 @@ SoilProfile ProfileOf(const KernelBlock& kb, double topY);
 ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& ground, const SoilProfile& profile,
                            int theory);
 
+// The thrust on a back whose top carries the uniform vertical stress sigma (kPa), e.g. the soil above
+// a shelf's platform: each layer by its own coefficient (the ground's slope beta at the top, rad), the
+// stress growing by each band's weight, the water as above. No strip.
+ThrustResult ThrustUnderUniformLoad(const WallBack& back, const SoilProfile& profile, double sigma,
+                                    double beta, int theory);
+
+// The vertical stress at a depth below the wall's top from the weight above it: γ above the water
+// table, below it γsat or γ' as UnitWeight says. Level ground, no strip.
+double VerticalStress(const SoilProfile& profile, double depth);
+
 // The same thrust with the strip taken away, where the strip has a part in it (false elsewhere).
 bool LayeredThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& ground,
                                const SoilProfile& profile, int theory, ThrustResult& bare);

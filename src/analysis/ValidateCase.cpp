@@ -111,13 +111,7 @@ struct Checker {
         if (!(w.m_fWallFriction <= phi))
             Add(kWallFriction, Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
                                       w.m_fWallFriction));
-        // Layers and water enter every analysis but the shelf wall's, whose two backs take one dry soil
-        // for now.
         const int layers = LayersInUse(c.soil);
-        const bool layered = layers > 1 || c.settings.HasWaterBehind() || c.settings.HasWaterFront();
-        if (layered && t == kShelf)
-            Add("土层和地下水",
-                Format("多层土和地下水目前不用于%s；请只用一层干土", std::string(kWallTypeNames[t]).c_str()));
         if (layers > kLayersAnalysed)
             Add("土层", Format("土层数为%d，计算最多取%d层：请合并相近的土层，或把最下一层的厚度填0", layers,
                                kLayersAnalysed));

@@ -43,11 +43,19 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
     r.Zy = kb.armY;
     r.E = Sqrt(r.Ex * r.Ex + r.Ey * r.Ey);
     r.B1 = kb.outline.x[7] - kb.outline.x[2];
-    const float N = r.W1 + r.Ey;
-    r.e1 = r.B1 / 2 - (r.Ey * r.Zx + r.W1 * r.Zw1 - r.Ex * r.Zy) / N;
+    float N = r.W1 + r.Ey;
+    float M = r.Ey * r.Zx + r.W1 * r.Zw1 - r.Ex * r.Zy;
+    float H = r.Ex;
+    if (r.Pw > 0) {
+        // The water pushes on the part above like the soil; the joints are taken without pore pressure.
+        N += r.PwY;
+        M += r.PwY * r.Xw - r.Pw * r.Yw;
+        H += r.Pw;
+    }
+    r.e1 = r.B1 / 2 - M / N;
     r.sigmaMax = (1 + 6 * r.e1 / r.B1) * N / r.B1;
     r.sigmaMin = (1 - 6 * r.e1 / r.B1) * N / r.B1;
-    r.tau1 = r.Ex / r.B1;
+    r.tau1 = H / r.B1;
     kb.eccentricity = r.e1;
     kb.stressMax = r.sigmaMax;
     kb.stressMin = r.sigmaMin;
@@ -55,6 +63,16 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
     r.allowShear = c.wall.m_fAllowShear;
     r.compressionOk = StressPasses(r.sigmaMax, r.allowCompress);
     r.shearOk = StressPasses(r.tau1, r.allowShear);
+}
+
+// The water part of a thrust on the back above the section, at its point from the section's front.
+void WaterAbove(const KernelBlock& kb, const ThrustResult& t, SectionResult& r) {
+    if (!(t.water > 0)) return;
+    r.Pw = t.water;
+    r.PwY = static_cast<float>(t.water * std::tan(t.back.Angle()));
+    const Point at = t.back.At(t.waterDepth);
+    r.Xw = static_cast<float>(at.x - kb.outline.x[4]);
+    r.Yw = static_cast<float>(at.y - kb.outline.y[4]);
 }
 
 void WeightAbove(KernelBlock& kb, SectionResult& r) {
@@ -107,17 +125,22 @@ SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb) {
     r.depth = kb.backHeight;
     WeightAbove(kb, r);
     if (c.soil.m_nTheory == kCoulomb) {
-        r.status = CoulombActivePressure(c, kb).status;
+        const CoulombResult p = CoulombActivePressure(c, kb);
+        r.status = p.status;
         if (r.status != PressureStatus::kOk) return r;
+        WaterAbove(kb, p.thrust, r);
     } else {
-        r.status = RankineActivePressure(c, kb).status;
+        const RankineResult p = RankineActivePressure(c, kb);
+        r.status = p.status;
         if (r.status != PressureStatus::kOk) return r;
+        WaterAbove(kb, p.thrust, r);
     }
     SectionStresses(c, kb, r);
     return r;
 }
 
-SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight) {
+SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight,
+                                 const ThrustResult& upper) {
     SectionResult r;
     r.cut = SectionCut::kAtStep;
     CutAtPlatform(c, kb);
@@ -126,6 +149,7 @@ SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrus
     // The upper-wall thrust acts at thrustHeight above the platform on the upper back face.
     kb.armY = thrustHeight;
     kb.armX = (kb.outline.x[7] - kb.outline.x[2]) - thrustHeight * Tan(kb.backAngle);
+    WaterAbove(kb, upper, r);
     SectionStresses(c, kb, r);
     return r;
 }

@@ -1,6 +1,7 @@
 // The wall-body section check: choice of the section, the part above it and its stresses.
 #pragma once
 
+#include "analysis/EarthThrust.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
 #include "case/WallCase.h"
@@ -20,6 +21,9 @@ struct SectionResult {
     float Zw1 = 0;    // its arm from the section's front point
     float E = 0;      // √(Ex² + Ey²) of the pressure on the part above
     float Ex = 0, Ey = 0, Zx = 0, Zy = 0;
+    // The water behind on the part above (normal to the back): horizontal and vertical parts and their
+    // point from the section's front point; 0 without water.
+    float Pw = 0, PwY = 0, Xw = 0, Yw = 0;
     float B1 = 0;  // section width
     float e1 = 0;  // signed eccentricity
     float sigmaMax = 0, sigmaMin = 0;
@@ -45,6 +49,8 @@ SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb);
 // stays; its arms are referred to the section: Zy = `thrustHeight` (height of the thrust above the
 // platform, from ShelfPressure) and Zx from the section's front point, so that e1 takes the
 // moments about that point. armX/armY are overwritten with them.
-SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight);
+// The water on the upper back comes from its thrust `upper`.
+SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrustHeight,
+                                 const ThrustResult& upper);
 
 }  // namespace wall

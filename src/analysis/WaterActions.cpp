@@ -51,4 +51,20 @@ WaterResult AddWaterActions(const WallCase& c, const KernelBlock& kb, const Thru
     return r;
 }
 
+void AddLowerBackWater(const KernelBlock& kb, const ThrustResult& lower, WaterResult& r,
+                       ActionList& actions) {
+    if (!(lower.water > 0)) return;
+    const Point toe = {kb.outline.x[4], kb.outline.y[4]};
+    r.lowerBehind = true;
+    r.Pw2X = lower.water;
+    r.Pw2Y = static_cast<float>(lower.water * std::tan(lower.back.Angle()));
+    const Point at = lower.back.At(lower.waterDepth);
+    r.x2 = static_cast<float>(at.x - toe.x);
+    r.y2 = static_cast<float>(at.y - toe.y);
+    const int last = lower.diagram.size() - 1;
+    r.h2Top = lower.diagram[0].water / r.gammaW;
+    r.h2Foot = lower.diagram[last].water / r.gammaW;
+    actions.Add({ActionKind::kWaterBehind, "Pw2x", "Pw2y", "Xw2", "Yw2", r.Pw2X, r.Pw2Y, r.x2, r.y2});
+}
+
 }  // namespace wall

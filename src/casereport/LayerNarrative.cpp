@@ -72,7 +72,7 @@ void WriteLayeredDerivation(ReportWriter& w, const ThrustResult& t, const WallCa
 }
 
 void WriteWaterActions(ReportWriter& w, const WaterResult& r) {
-    if (!r.behind && !r.front && !r.uplift) return;
+    if (!r.behind && !r.lowerBehind && !r.front && !r.uplift) return;
     Heading(w, "\t水压力：");
     const Expr gw = Q("WriteSubScript(γ,w)", r.gammaW);
     if (r.behind) {
@@ -81,6 +81,14 @@ void WriteWaterActions(ReportWriter& w, const WaterResult& r) {
                      F("%.2f", r.PwX), " kN/m（墙后静水压力的水平分量，垂直于墙背作用）\n");
         w.WriteText(F("\t\tWriteSubScript(P,wy)=%.2f kN/m，", r.PwY) +
                     F("WriteSubScript(X,w)=%.2f m，", r.x) + F("WriteSubScript(Y,w)=%.2f m\n", r.y));
+    }
+    if (r.lowerBehind) {
+        // The lower back of a shelf: a trapezoid from the head at its top to the head at its foot.
+        const Expr ha = Q("WriteSubScript(h,a)", r.h2Top), hb = Q("WriteSubScript(h,b)", r.h2Foot);
+        WriteFormula(w, "WriteSubScript(P,w2x)", Fraction(gw * Brackets(ha + hb) * Brackets(hb - ha), K("2")),
+                     F("%.2f", r.Pw2X), " kN/m（下墙背静水压力的水平分量，垂直于墙背作用）\n");
+        w.WriteText(F("\t\tWriteSubScript(P,w2y)=%.2f kN/m，", r.Pw2Y) +
+                    F("WriteSubScript(X,w2)=%.2f m，", r.x2) + F("WriteSubScript(Y,w2)=%.2f m\n", r.y2));
     }
     if (r.front) {
         WriteFormula(w, "WriteSubScript(P,f)",

@@ -140,7 +140,7 @@ void WriteRankine(ReportWriter& w, const ThrustResult& t, const GroundSurface& g
 
 }  // namespace
 
-void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
+void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t, const char* soilSymbol) {
     Heading(w, "\t土压力沿墙背的分布（z为自墙背顶点向下的深度，压力按墙背竖直投影计，单位kPa）：");
     const PressureDiagram& d = t.diagram;
     // A value, or its jump where two nodes share a depth and the printed values differ.
@@ -158,9 +158,10 @@ void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t) {
         w.WriteText(line + "\n");
         if (&m != &n) ++i;
     }
-    w.WriteText(F("\t填土部分的土压力（压力图面积）：WriteSubScript(E,1)=%.2f kN/m", t.soil) +
-                F("，面荷载部分：WriteSubScript(E,q)=%.2f kN/m", t.load) +
-                F("，合力作用点距墙背顶点的深度z=%.2f m\n", t.depth));
+    w.WriteText(
+        Format("\t填土部分的土压力（压力图面积）：%s=%.2f kN/m", soilSymbol, static_cast<double>(t.soil)) +
+        F("，面荷载部分：WriteSubScript(E,q)=%.2f kN/m", t.load) +
+        F("，合力作用点距墙背顶点的深度z=%.2f m\n", t.depth));
 }
 
 void WriteCoulombCoefficient(ReportWriter& w, const char* symbol, float phi, float alpha, float delta,

@@ -13,7 +13,8 @@ void WriteCoulombCoefficient(ReportWriter& w, const char* symbol, float phi, flo
                              float beta, float value);
 
 // The diagram's values at its nodes (soil, surcharge and water; a jump as "a→b") and its thrusts.
-void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t);
+void WriteBoundaryValues(ReportWriter& w, const ThrustResult& t,
+                         const char* soilSymbol = "WriteSubScript(E,1)");
 
 // The derivation of a thrust on a back under the ground `g`, by the theory that found it (kCoulomb or
 // kRankine); `ka` is the coefficient's symbol in markup.

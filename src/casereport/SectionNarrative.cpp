@@ -67,12 +67,20 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
     const Expr E1x = Q("WriteSubScript(E,1x)", s.Ex), E1y = Q("WriteSubScript(E,1y)", s.Ey);
     const Expr Z1x = Q("WriteSubScript(Z,1x)", s.Zx), Z1y = Q("WriteSubScript(Z,1y)", s.Zy);
     const Expr B1 = Q("WriteSubScript(B,1)", s.B1), e1 = Q("WriteSubScript(e,1)", s.e1);
-    const Expr N = W1 + E1y;
+    Expr N = W1 + E1y, M = W1 * Zw1 + E1y * Z1x - E1x * Z1y, H = E1x;
+    if (s.Pw > 0) {
+        // The water on the back above the section, in every sum.
+        w.WriteText(F("\t截面上部墙背水压力：WriteSubScript(P,1wx)=%.2f kN/m，", s.Pw) +
+                    F("WriteSubScript(P,1wy)=%.2f kN/m，", s.PwY) + F("WriteSubScript(X,1w)=%.2f m，", s.Xw) +
+                    F("WriteSubScript(Y,1w)=%.2f m（截面不计缝中孔隙水压力）\n", s.Yw));
+        const Expr Pwx = Q("WriteSubScript(P,1wx)", s.Pw), Pwy = Q("WriteSubScript(P,1wy)", s.PwY);
+        N = N + Pwy;
+        M = M + Pwy * Q("WriteSubScript(X,1w)", s.Xw) - Pwx * Q("WriteSubScript(Y,1w)", s.Yw);
+        H = H + Pwx;
+    }
 
     w.WriteText("\t（3）截面上的合力偏心距\n");
-    WriteFormula(w, "WriteSubScript(e,1)",
-                 Fraction(B1, K("2")) - Fraction(W1 * Zw1 + E1y * Z1x - E1x * Z1y, N), F("%.2f", s.e1),
-                 " m\n");
+    WriteFormula(w, "WriteSubScript(e,1)", Fraction(B1, K("2")) - Fraction(M, N), F("%.2f", s.e1), " m\n");
 
     w.WriteText("\t（4）截面上的法向应力验算\n");
     const bool compression = StressPasses(s.sigmaMax, s.allowCompress);
@@ -88,7 +96,7 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
 
     w.WriteText("\t（5）截面上的切向应力验算\n");
     const bool shear = StressPasses(s.tau1, s.allowShear);
-    WriteFormula(w, "WriteSubScript(τ,1)", Fraction(E1x, B1), "",
+    WriteFormula(w, "WriteSubScript(τ,1)", Fraction(H, B1), "",
                  Compared(s.tau1, s.allowShear) + " kPa" +
                      (shear ? F("≤[τ]=%.2f kPa    满足要求！", s.allowShear)
                             : F("＞[τ]=%.2f kPa    不满足要求！", s.allowShear)));

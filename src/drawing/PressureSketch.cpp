@@ -74,7 +74,11 @@ void ComposePressureDiagram(DrawingCanvas& canvas, const PressureDiagram& diagra
             lastValueY = y;
         }
         const bool end = i == 0 || i == diagram.size() - 1;
-        if ((jump || end) && lastDepthY - y >= text * 1.2f) {
+        // The water table: the last node without water pressure above the first with it.
+        const int next = i + (pair ? 2 : 1);
+        const bool waterTop = n.water == 0 && (!pair || diagram[i + 1].water == 0) && next < diagram.size() &&
+                              diagram[next].water > 0;
+        if ((jump || end || waterTop) && lastDepthY - y >= text * 1.2f) {
             canvas.AddText(kDimensionColour, -text / 3, y, 0, 0, text, text / 2, 1,
                            Format("z=%.2f", static_cast<double>(n.depth)), 1, 2);
             lastDepthY = y;

@@ -222,6 +222,12 @@ TEST(GravityWallAnalysis, WaterBehindAndInFrontByHand) {
             EXPECT_NEAR(r.stability.e0, row.e0, 1e-4);
             EXPECT_NEAR(r.stability.sigmaMax, row.sigmaMax, 1e-2);
         }
+        // The section at half height (3 m): W1 = 264 at 2 m; soil 12 + 13.667 = 25.667 with moment
+        // 20 + 6 + 0.5556 = 26.5556; water 10·1²/2 = 5 at 1/3 m. e1 = 2 − (528 − 26.5556 − 1.6667)/264
+        // = 0.106902, τ1 = (25.667 + 5)/4 = 7.6667.
+        EXPECT_NEAR(r.section.Pw, 5, 1e-4);
+        EXPECT_NEAR(r.section.e1, 0.106902, 1e-4);
+        EXPECT_NEAR(r.section.tau1, 30.6667 / 4, 1e-3);
     }
 }
 

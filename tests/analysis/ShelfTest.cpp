@@ -185,5 +185,60 @@ TEST(ShelfPressure, PlatformSoilFollowsLowerBatter) {
     EXPECT_NEAR(p.extraWeightArm, 1.704545, 1e-5);
 }
 
+TEST(ShelfWallAnalysis, TwoLayersAndWaterByHand) {
+    // The hand wall with the water table 2 m down (γsat 20, γw 10, apart) and a second layer from 5 m
+    // (γ 19, γsat 21, φ 34°: Ka = tan²28° = 0.282715).
+    // Upper back (3 m): p = 12 at 2 m, (36 + 10)/3 = 15.333 at the platform: E1 = 12 + 13.6667 = 25.6667;
+    //   water 10·1²/2 = 5.
+    // Platform soil 1 × 3: 18·2 + 20·1 = 56 at 1.5 m from the toe.
+    // Lower back under σ0 = 18·2 + 10·1 = 46: layer 1 (3…5 m) 15.333 → 22, 37.3333; layer 2 (5…7 m)
+    //   66·Ka = 18.659 → 88·Ka = 24.879, 43.5381: E2 = 80.8714, moment about the base 151.2426,
+    //   Z2y = 1.870161. Water (10 + 50)/2·4 = 120; with the upper 5, 125 = 10·5²/2.
+    // Uplift: heads 0 at the toe and 5 at the heel over B = 2: U = 50 at 2/3·2 = 1.3333 m.
+    WallCase c = HandShelf();
+    c.soil.m_afLayer[0][kLayerThickness] = 5;
+    c.soil.m_afLayer[0][kLayerSaturatedWeight] = 20;
+    c.soil.m_afLayer[1][kLayerUnitWeight] = 19;
+    c.soil.m_afLayer[1][kLayerFriction] = 34;
+    c.soil.m_afLayer[1][kLayerSaturatedWeight] = 21;
+    c.settings.waterBehind = 2;
+    KernelBlock kb;
+    kb.outline = BuildWallOutline(c);
+    const ShelfWallResult r = ShelfWallAnalysis(c, kb);
+    const ShelfPressureResult& p = r.pressure;
+    ASSERT_EQ(p.status, PressureStatus::kOk);
+    EXPECT_NEAR(p.E1, 25.6667, 2e-3);
+    EXPECT_NEAR(r.water.Pw, 5, 1e-4);
+    EXPECT_NEAR(p.extraWeight, 56, 1e-4);
+    EXPECT_NEAR(p.extraWeightArm, 1.5, 1e-5);
+    EXPECT_NEAR(p.sigma0, 46, 1e-4);
+    EXPECT_NEAR(p.E2, 80.8714, 1e-3);
+    EXPECT_NEAR(p.Z2y, 1.870161, 1e-5);
+    EXPECT_NEAR(r.water.Pw2X, 120, 1e-3);
+    EXPECT_NEAR(r.water.y2, 4.0 / 3 * 70 / 60, 1e-5);
+    EXPECT_NEAR(r.water.U, 50, 1e-4);
+    EXPECT_NEAR(r.water.ux, 4.0 / 3, 1e-5);
+    // The section at the platform carries the upper back's water at a third of its metre.
+    EXPECT_NEAR(r.section.Pw, 5, 1e-4);
+    EXPECT_NEAR(r.section.Yw, 1.0 / 3, 1e-5);
+}
+
+TEST(ShelfWallAnalysis, DryWaterTableBelowTheBaseChangesNothing) {
+    // A water table below the base takes the layered route through the lower wall; it must give the
+    // closed form's thrust.
+    WallCase c = HandShelf();
+    KernelBlock kb;
+    kb.outline = BuildWallOutline(c);
+    const ShelfWallResult dry = ShelfWallAnalysis(c, kb);
+    c.settings.waterBehind = 20;
+    kb.outline = BuildWallOutline(c);
+    const ShelfWallResult low = ShelfWallAnalysis(c, kb);
+    ASSERT_TRUE(low.pressure.layered);
+    EXPECT_NEAR(low.pressure.E2, dry.pressure.E2, 1e-4);
+    EXPECT_NEAR(low.pressure.Z2y, dry.pressure.Z2y, 1e-5);
+    EXPECT_NEAR(low.stability.Kq, dry.stability.Kq, 1e-4);
+    EXPECT_NEAR(low.stability.Kh, dry.stability.Kh, 1e-4);
+}
+
 }  // namespace
 }  // namespace wall
