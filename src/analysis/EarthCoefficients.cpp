@@ -1,6 +1,8 @@
 // Active earth-pressure coefficients, single precision with double-precision trigonometry.
 #include "analysis/EarthCoefficients.h"
 
+#include <cmath>
+
 #include "analysis/DoubleMath.h"
 
 namespace wall {
@@ -20,6 +22,20 @@ float RankineSlopingCoefficient(float beta, float phi) {
     const double cosB = Cos(beta), cosP = Cos(phi);
     const double root = Sqrt((cosB + cosP) * (cosB - cosP));
     return (cosB - root) / (cosB + root);
+}
+
+RankineLaw RankineLawOf(float phi, float cohesion, double beta) {
+    RankineLaw law;
+    const double c = cohesion;
+    if (beta > 1e-6) {
+        law.Ka = RankineSlopingCoefficient(static_cast<float>(beta), phi);
+        law.slope = std::cos(beta);
+        law.c0 = c > 0 ? (1 - law.Ka) * c / std::tan(static_cast<double>(phi)) : 0;
+    } else {
+        law.Ka = RankineLevelCoefficient(phi);
+        law.c0 = 2 * c * std::sqrt(law.Ka);
+    }
+    return law;
 }
 
 }  // namespace wall

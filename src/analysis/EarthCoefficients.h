@@ -16,4 +16,12 @@ float RankineLevelCoefficient(float phi);
 // (cosβ − √(cos²β − cos²φ)) / (cosβ + √(cos²β − cos²φ)). Not a number for β > φ.
 float RankineSlopingCoefficient(float beta, float phi);
 
+// Rankine's pressure at a vertical stress σv (kPa, from the soil's weight), on a vertical back:
+// max(0, Ka·slope·σv − c0), with slope = cosβ for ground rising at β (the pressure parallel to the
+// ground, Ka as above, c0 = (1 − Ka)·c/tanφ) and 1 on level ground (c0 = 2c√Ka).
+struct RankineLaw {
+    double Ka = 0, slope = 1, c0 = 0;
+};
+RankineLaw RankineLawOf(float phi, float cohesion, double beta);
+
 }  // namespace wall

@@ -378,18 +378,13 @@ ThrustResult RankineThrust(const WallBack& back, const GroundSurface& ground, co
     }
     const double phi = soil.phi, c = soil.cohesion, gamma = soil.gamma;
     const double beta = ground.AngleAt(back.top.x);
-    double Ka, k, c0;  // σ = max(0, k·z − c0)
-    if (beta > 1e-6) {
-        Ka = RankineSlopingCoefficient(static_cast<float>(beta), soil.phi);
-        k = gamma * Ka * std::cos(beta);
-        c0 = c > 0 ? (1 - Ka) * c / std::tan(phi) : 0;
+    // σ = max(0, k·z − c0)
+    const RankineLaw law = RankineLawOf(soil.phi, soil.cohesion, beta);
+    const double Ka = law.Ka, k = gamma * Ka * law.slope, c0 = law.c0;
+    if (beta > 1e-6)
         r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H);
-    } else {
-        Ka = RankineLevelCoefficient(soil.phi);
-        k = gamma * Ka;
-        c0 = 2 * c * std::sqrt(Ka);
+    else
         r.soilComputed = static_cast<float>(k * H * H / 2 - c0 * H + (c > 0 ? 2 * c * c / gamma : 0));
-    }
     r.Ka = static_cast<float>(Ka);
     const double rho = kPi / 4 + phi / 2;
     r.planeAngle = static_cast<float>(rho);

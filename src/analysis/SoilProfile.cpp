@@ -26,14 +26,10 @@ LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta) {
             CoulombCoefficient(s.phi, static_cast<float>(alpha), s.delta, static_cast<float>(beta));
         return law;
     }
-    if (beta > 1e-6) {
-        law.Ka = RankineSlopingCoefficient(static_cast<float>(beta), s.phi);
-        law.k = law.Ka * std::cos(beta);
-        law.c0 = s.cohesion > 0 ? (1 - law.Ka) * s.cohesion / std::tan(static_cast<double>(s.phi)) : 0;
-    } else {
-        law.Ka = law.k = RankineLevelCoefficient(s.phi);
-        law.c0 = 2 * s.cohesion * std::sqrt(law.Ka);
-    }
+    const RankineLaw r = RankineLawOf(s.phi, s.cohesion, beta);
+    law.Ka = r.Ka;
+    law.k = r.Ka * r.slope;
+    law.c0 = r.c0;
     return law;
 }
 
@@ -204,6 +200,13 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
 
 SoilProfile ProfileOf(const KernelBlock& kb, double topY) {
     SoilProfile p = kb.profile;
+    if (p.count == 0) {
+        // A block loaded by hand, without a profile: its one dry soil.
+        p.count = 1;
+        p.layers[0].soil = {kb.soilUnitWeight, kb.soilCohesion, kb.soilFriction, kb.wallFriction};
+        p.layers[0].gammaSat = kb.soilUnitWeight;
+        p.layers[0].bottom = kFar;
+    }
     p.topY = topY;
     return p;
 }

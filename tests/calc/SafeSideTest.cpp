@@ -3,6 +3,7 @@
 // characteristic one; every area at least its clause's minimum.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -99,6 +100,51 @@ TEST(SafeSide, SurchargeNeverLowersTheThrust) {
         EXPECT_NEAR(Thrust(rl), Thrust(rb), 1e-3 * Thrust(rb) + 1e-3);
     }
     EXPECT_GT(compared, 2000);
+}
+
+// The water's horizontal push on the backs.
+double WaterPush(const CaseResult& r) {
+    if (r.gravity) return r.gravity->water.PwX;
+    if (r.shelf) return r.shelf->water.PwX + r.shelf->water.Pw2X;
+    if (r.cantilever) return r.cantilever->back.water.PwX;
+    return r.counterfort->back.water.PwX;
+}
+
+// Every type and theory on level ground (a strip under Rankine, whose band does not hang on the upper
+// part's wedge): a layer split into two identical layers with a water table below the base gives the
+// one dry soil's figures; a water table rising in a sand fill never lowers the horizontal push of
+// earth and water together.
+TEST(SafeSide, EmptyBoundariesChangeNothingAndRisingWaterPushesMore) {
+    Random rnd;
+    int compared = 0;
+    for (int n = 0; n < 600; ++n) {
+        const int type = n % kWallTypeCount, theory = (n / kWallTypeCount) % 2;
+        WallCase c = RandomCase(rnd, type, theory);
+        c.soil.m_afSlope[0][kSlopeRise] = 0;
+        UpdateSlopeRow(c.soil.m_afSlope[0]);
+        if (theory == kCoulomb || type == kShelf) c.soil.m_fLoadPressure = 0;  // a shelf takes Coulomb's
+        const float H = c.wall.m_fHeight;
+        c.soil.m_afLayer[0][kLayerSaturatedWeight] = AsShown(c.soil.m_afLayer[0][kLayerUnitWeight] + 2);
+        WallCase split = c;
+        std::copy(c.soil.m_afLayer[0], c.soil.m_afLayer[0] + kLayerColumns, split.soil.m_afLayer[1]);
+        split.soil.m_afLayer[0][kLayerThickness] = AsShown(H * rnd.Uniform(0.2, 0.8));
+        split.soil.m_afLayer[1][kLayerThickness] = 0;
+        split.settings.waterBehind = H + 5;
+        WallCase low = c, high = c;
+        low.settings.waterBehind = AsShown(H * rnd.Uniform(0.3, 0.9));
+        high.settings.waterBehind = AsShown(low.settings.waterBehind / 2);
+        const CaseResult rc = CalculateCase(c), rs = CalculateCase(split), rl = CalculateCase(low),
+                         rh = CalculateCase(high);
+        if (!rc.Accepted() || !rs.Accepted() || !rl.Accepted() || !rh.Accepted()) continue;
+        ++compared;
+        SCOPED_TRACE(::testing::Message() << "case " << n << " type " << type << " theory " << theory);
+        EXPECT_NEAR(Thrust(rs), Thrust(rc), 1e-3 * Thrust(rc) + 1e-3);
+        EXPECT_NEAR(Stability(rs).Kq, Stability(rc).Kq, 1e-3 * Stability(rc).Kq);
+        EXPECT_NEAR(Stability(rs).Kh, Stability(rc).Kh, 1e-3 * Stability(rc).Kh);
+        EXPECT_EQ(WaterPush(rs), 0);
+        EXPECT_GE(Thrust(rh) + WaterPush(rh), (Thrust(rl) + WaterPush(rl)) * (1 - 1e-4));
+    }
+    EXPECT_GT(compared, 400);
 }
 
 TEST(SafeSide, DesignNeverBelowCharacteristicAndAreasAtLeastTheMinimum) {
