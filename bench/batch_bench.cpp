@@ -40,12 +40,13 @@ void BM_CounterfortRow(benchmark::State& state) {
 
 // The default gravity wall on five layers with water behind and in front, beside its one dry layer
 // (BM_CalculateCase/wallType:0): the layered analysis should stay within three times that.
+// Five layers, water behind and in front: each type against its one dry layer above.
 void BM_CalculateLayered(benchmark::State& state) {
-    wall::WallCase c = wall::DefaultCase(wall::kGravity);
+    wall::WallCase c = wall::DefaultCase(static_cast<int>(state.range(0)));
     for (int r = 0; r < 5; ++r) {
         c.soil.m_afLayer[r][wall::kLayerUnitWeight] = 17.0f + r * 0.5f;
         c.soil.m_afLayer[r][wall::kLayerFriction] = 30.0f - r;
-        c.soil.m_afLayer[r][wall::kLayerThickness] = r < 4 ? 2.0f : 0.0f;
+        c.soil.m_afLayer[r][wall::kLayerThickness] = r < 4 ? 1.5f : 0.0f;
         c.soil.m_afLayer[r][wall::kLayerSaturatedWeight] = 20.0f + r * 0.2f;
     }
     c.settings.waterBehind = 3;
@@ -58,7 +59,7 @@ void BM_CalculateLayered(benchmark::State& state) {
 }
 
 BENCHMARK(BM_CalculateCase)->DenseRange(wall::kGravity, wall::kCounterfort)->ArgName("wallType");
-BENCHMARK(BM_CalculateLayered);
+BENCHMARK(BM_CalculateLayered)->DenseRange(wall::kGravity, wall::kCounterfort)->ArgName("wallType");
 BENCHMARK(BM_CounterfortRow);
 
 }  // namespace
