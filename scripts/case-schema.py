@@ -15,12 +15,18 @@ SETTINGS = {
                         "description": "抗倾覆稳定安全系数要求值"},
         "sliding": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.3,
                     "description": "抗滑移稳定安全系数要求值"},
+        "seismicOverturning": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.2,
+                               "description": "地震作用下抗倾覆稳定安全系数要求值（GB 50023-2009 第4.2.9条）"},
+        "seismicSliding": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.1,
+                           "description": "地震作用下抗滑移稳定安全系数要求值（GB 50023-2009 第4.2.9条）"},
     },
     "foundation": {
         "fa": {"type": ["number", "null"], "minimum": 0, "maximum": 100000, "default": None,
                "description": "修正后的地基承载力特征值 fa (kPa)；null 或 0：不验算地基承载力"},
         "eccentricityLimit": {"type": "number", "exclusiveMinimum": 0, "maximum": 0.5, "default": 0.25,
                               "description": "基底合力偏心距限值 e0 ≤ eccentricityLimit·B"},
+        "seismicFactor": {"type": "number", "minimum": 1, "maximum": 1.5, "default": 1.0,
+                          "description": "地基抗震承载力调整系数 ζa（GB 50011-2010 第4.2.3条），faE = ζa·fa"},
     },
     "water": {
         "behind": {"type": ["number", "null"], "minimum": 0, "maximum": 1000, "default": None,
@@ -31,6 +37,19 @@ SETTINGS = {
                        "description": "水的重度 γw (kN/m3)"},
         "combined": {"type": "integer", "enum": [0, 1], "default": 0,
                      "description": "0：水土分算；1：水土合算（GB 50007-2011 第9.3.3条）"},
+    },
+    "seismic": {
+        "acceleration": {"type": "number", "minimum": 0, "maximum": 0.4, "default": 0,
+                         "description": "设计基本地震加速度 A/g：0（不验算）、0.05、0.10、0.15、0.20、0.30、0.40；"
+                                        "其他数值须给出 angle"},
+        "angle": {"type": ["number", "null"], "minimum": 0, "maximum": 15, "default": None,
+                  "description": "地震角 θ (°)；null：按 A/g 查表"},
+        "angleWater": {"type": ["number", "null"], "minimum": 0, "maximum": 15, "default": None,
+                       "description": "水下地震角 θw (°)；null：按 A/g 查表"},
+        "importance": {"type": "number", "minimum": 0.5, "maximum": 2, "default": 1.0,
+                       "description": "重要性修正系数 Ci"},
+        "cz": {"type": "number", "minimum": 0.1, "maximum": 1, "default": 0.25,
+               "description": "综合影响系数 Cz"},
     },
 }
 
@@ -91,6 +110,7 @@ def main():
             "foundation": {"type": "object", "additionalProperties": False,
                            "properties": SETTINGS["foundation"]},
             "water": {"type": "object", "additionalProperties": False, "properties": SETTINGS["water"]},
+            "seismic": {"type": "object", "additionalProperties": False, "properties": SETTINGS["seismic"]},
         },
     }
     json.dump(schema, sys.stdout, ensure_ascii=False, indent=2)

@@ -64,6 +64,16 @@ for t in ["gravity", "semi-gravity", "shelf", "cantilever", "counterfort"]:
     with open(f"{t}.wall.json", encoding="utf-8") as f:
         water = json.load(f)["water"]
     expect(water["behind"] == 2.5 and water["front"] is None, f"{t}: water not kept: {water}")
+    # The earthquake: its group and its entries in checks and foundation, only once given.
+    expect(run("set", f"{t}.wall.json", "seismic.acceleration=0.2", "seismic.angle=3.5",
+               "checks.seismicSliding=1.15", "foundation.seismicFactor=1.3").returncode == 0, f"set seismic {t}")
+    valid(f"{t}.wall.json")
+    with open(f"{t}.wall.json", encoding="utf-8") as f:
+        saved = json.load(f)
+    expect(saved["seismic"]["acceleration"] == 0.2 and saved["seismic"]["angle"] == 3.5
+           and saved["seismic"]["angleWater"] is None and saved["checks"]["seismicSliding"] == 1.15
+           and "seismicOverturning" not in saved["checks"] and saved["foundation"]["seismicFactor"] == 1.3,
+           f"{t}: seismic settings not kept: {saved}")
 
 # Saving text-only inputs to binary keeps the fields and warns.
 r = run("convert", "--force", "shelf.wall.json", "shelf.dat")
@@ -75,6 +85,7 @@ bad = {
     "out of range": ({"wall": {"m_fToeWidth": -3}}, "墙趾宽度B1(m)"),
     "float overflow": ({"wall": {"m_fHeight": 1e39}}, "wall.m_fHeight"),
     "setting out of range": ({"foundation": {"eccentricityLimit": 0.7}}, "foundation.eccentricityLimit"),
+    "acceleration out of range": ({"seismic": {"acceleration": 0.5}}, "seismic.acceleration"),
 }
 for what, (body, named) in bad.items():
     case = {"format": "wallcalc-case", "version": 1, "wallType": 3, **body}

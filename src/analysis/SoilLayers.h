@@ -24,6 +24,14 @@ struct SoilProfile {
     double waterDepth = 0;  // of the water table below the wall's top
     float gammaW = 10;
     bool combined = false;  // water and earth pressure together, with γsat (no water pressure)
+    // The pseudo-static earthquake: the seismic angle above and below the water table (rad), 0 without.
+    // Each band's soil then acts with φ − θ, δ + θ and its weight and loads over cosθ (the seismic-angle
+    // method, Mononobe–Okabe with kh = tanθ, kv = 0).
+    double theta = 0, thetaWater = 0;
+
+    bool Seismic() const { return theta > 0 || thetaWater > 0; }
+    // The seismic angle at a depth below the wall's top.
+    double ThetaAt(double depth) const { return water && depth > waterDepth ? thetaWater : theta; }
 
     // The layer at a depth below the wall's top.
     const SoilLayer& At(double depth) const;

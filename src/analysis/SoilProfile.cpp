@@ -19,6 +19,36 @@ struct LayerLaw {
     double k = 0, c0 = 0, Ka = 0;
 };
 
+// The soil as the seismic angle θ turns it: φ − θ and δ + θ (its weight and loads over cosθ are the
+// callers').
+Backfill Turned(Backfill s, double theta) {
+    s.phi = static_cast<float>(s.phi - theta);
+    s.delta = static_cast<float>(s.delta + theta);
+    return s;
+}
+
+LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta);
+
+// A band's law under the seismic angle θ > 0. Coulomb's coefficient with φ − θ and δ + θ, over cosθ.
+// Rankine's takes Coulomb's on its vertical back with the static wall friction δ = β (the pressure
+// parallel to the ground, where Coulomb's equals Rankine's) turned by θ: on level ground Mononobe–Okabe
+// with δ = 0; the static cohesion term 2c√Ka (or its sloping form) comes off unchanged.
+LayerLaw SeismicLawOf(const Backfill& s, int theory, double alpha, double beta, double theta) {
+    LayerLaw law;
+    const double cosTheta = std::cos(theta);
+    if (theory == kCoulomb) {
+        const Backfill t = Turned(s, theta);
+        law.Ka = CoulombCoefficient(t.phi, static_cast<float>(alpha), t.delta, static_cast<float>(beta));
+        law.k = law.Ka / cosTheta;
+        return law;
+    }
+    law.Ka = CoulombCoefficient(static_cast<float>(s.phi - theta), 0, static_cast<float>(beta + theta),
+                                static_cast<float>(beta));
+    law.k = law.Ka / cosTheta;
+    law.c0 = RankineLawOf(s.phi, s.cohesion, beta).c0;
+    return law;
+}
+
 LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta) {
     LayerLaw law;
     if (theory == kCoulomb) {
@@ -69,7 +99,9 @@ void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p,
         const double mid = (za + zb) / 2 + offset;
         const SoilLayer& layer = p.At(mid);
         const int index = static_cast<int>(&layer - p.layers.data());
-        const LayerLaw law = LawOf(layer.soil, theory, alpha, beta);
+        const double theta = p.ThetaAt(mid);
+        const LayerLaw law = theta > 0 ? SeismicLawOf(layer.soil, theory, alpha, beta, theta)
+                                       : LawOf(layer.soil, theory, alpha, beta);
         if (!std::isfinite(law.k) || !std::isfinite(law.c0)) {
             r.status =
                 beta > layer.soil.phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
@@ -237,8 +269,18 @@ SoilProfile LoadProfile(const WallCase& c, const KernelBlock& kb) {
 
 ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const SoilProfile& p, int theory) {
     const SoilLayer& first = p.layers[0];
+    // Under the seismic angle the upper part's soil is turned, its weight and the strip over cosθ.
+    const double theta = p.theta;
+    const bool turned = theory == kCoulomb && theta > 0;
+    Backfill upper = first.soil;
+    GroundSurface ground = g;
+    if (turned) {
+        upper = Turned(first.soil, theta);
+        upper.gamma = static_cast<float>(upper.gamma / std::cos(theta));
+        ground.strip.q /= std::cos(theta);
+    }
     auto single = [&](const WallBack& b) {
-        return theory == kCoulomb ? CoulombThrust(b, g, first.soil) : RankineThrust(b, g, first.soil);
+        return theory == kCoulomb ? CoulombThrust(b, ground, upper) : RankineThrust(b, g, first.soil);
     };
     const double H = back.Height();
     // A depth on the back is `offset` less than the same level's depth below the wall's top.
@@ -246,6 +288,8 @@ ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const S
     double zFirst = H;
     if (p.count > 1) zFirst = std::min(zFirst, first.bottom - offset);
     if (p.water) zFirst = std::min(zFirst, p.waterDepth - offset);
+    // Rankine under an earthquake takes every band by its law, from the top.
+    if (theory == kRankine && p.Seismic()) zFirst = 0;
     if (!(zFirst < H) || !(H > 0)) return single(back);
     zFirst = std::max(zFirst, 0.0);
 
@@ -269,6 +313,8 @@ ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const S
         // Coulomb's upper pressure over its coefficient carries the ground's shape down; Rankine's is γ·z.
         const float pz = top.diagram.At(PressureDiagram::Part::kSoil, static_cast<float>(zFirst));
         sigma = theory == kCoulomb && top.Ka > 0 ? pz / top.Ka : first.soil.gamma * zFirst;
+        // The turned weight back to the static vertical stress the lower bands take.
+        if (turned) sigma *= std::cos(theta);
     } else {
         rho = 0.7853981633974483 + first.soil.phi / 2;  // no upper part: Rankine's plane
     }

@@ -9,6 +9,7 @@
 #include "analysis/Ground.h"
 #include "analysis/KernelBlock.h"
 #include "analysis/LoadKernelBlock.h"
+#include "analysis/SeismicAngles.h"
 #include "analysis/WallSection.h"
 #include "analysis/geometry/WallOutline.h"
 #include "case/CaseFields.h"
@@ -132,6 +133,20 @@ struct Checker {
         if (water.HasWaterFront() && !(water.waterFront <= H))
             Add("water.front",
                 Format("墙前水位距墙底高度(m) 应不大于%s %g，当前为 %g", kHeight, H, water.waterFront));
+        // An acceleration outside the code's table has no seismic angle of its own.
+        const SeismicAngles seismic = SeismicAnglesOf(water);
+        if (seismic.asked && !SeismicAngleRowOf(water.seismicAcceleration)) {
+            if (!water.HasSeismicAngle())
+                Add("seismic.acceleration",
+                    Format("设计基本地震加速度A/g为 %g，不是 0.05、0.10、0.15、0.20、0.30、0.40 之一，"
+                           "请同时给出地震角（seismic.angle）",
+                           water.seismicAcceleration));
+            else if (!water.HasSeismicAngleWater() && water.HasWaterBehind())
+                Add("seismic.angleWater",
+                    Format("设计基本地震加速度A/g为 %g，不在表中，墙后有地下水时请同时给出水下地震角"
+                           "（seismic.angleWater）",
+                           water.seismicAcceleration));
+        }
         if (t == kCounterfort) {
             const float L = w.m_fCfSpacing - w.m_fCfThickness;
             if (!(L > 0)) Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L));

@@ -3,6 +3,7 @@
 
 #include "analysis/KernelBlock.h"
 #include "analysis/PressureStatus.h"
+#include "analysis/SeismicAngles.h"
 #include "calc/FiniteResults.h"
 
 namespace wall {
@@ -47,6 +48,7 @@ void Analyse(const WallCase& c, CaseResult& r) {
 CaseResult CalculateCase(const WallCase& c) {
     CaseResult r;
     r.wallType = c.wallType;
+    r.seismicAsked = SeismicAnglesOf(c.settings).asked;
     r.findings = ValidateCase(c);
     if (!r.findings.empty()) return r;
     Analyse(c, r);

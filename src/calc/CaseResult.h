@@ -24,6 +24,9 @@ struct CaseResult {
     std::optional<ShelfWallResult> shelf;        // type 2
     std::optional<CantileverResult> cantilever;  // type 3
     std::optional<CounterfortResult> counterfort;  // type 4
+    // The case asks for the seismic check (an acceleration above intensity 6), which this version
+    // does not compute yet: the verdict names it as not checked.
+    bool seismicAsked = false;
 
     bool Accepted() const { return findings.empty() && analysisRefusal.empty(); }
 };

@@ -112,6 +112,10 @@ std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
         CheckVerdict& v = out.emplace_back(CheckVerdict{"bearing", "地基承载力", "pk", 0, "≤", 0, true});
         v.note = "未给出fa，未验算";
     }
+    if (r.seismicAsked) {
+        CheckVerdict& v = out.emplace_back(CheckVerdict{"seismic", "地震作用下的验算", "", 0, "", 0, true});
+        v.note = "本版本尚未计算地震作用，未验算";
+    }
     return out;
 }
 

@@ -146,14 +146,32 @@ Json CaseToJson(const WallCase& c) {
     s["m_afSlope"] = Table(c.soil.m_afSlope);
     s["m_afLayer"] = Table(c.soil.m_afLayer);
     j["soil"] = s;
-    j["checks"] = Json{{"overturning", c.settings.overturning}, {"sliding", c.settings.sliding}};
-    Json foundation;
-    foundation["fa"] = c.settings.fa > 0 ? Json(c.settings.fa) : Json();
-    foundation["eccentricityLimit"] = c.settings.eccentricityLimit;
-    j["foundation"] = foundation;
-    // Written only where given, so a dry case's file reads as before.
+    // The earthquake's entries are written only where they differ from the defaults, so a case without
+    // them reads as before.
     const CaseSettings dry;
     const CaseSettings& ws = c.settings;
+    j["checks"] = Json{{"overturning", ws.overturning}, {"sliding", ws.sliding}};
+    if (ws.seismicOverturning != dry.seismicOverturning)
+        j["checks"]["seismicOverturning"] = ws.seismicOverturning;
+    if (ws.seismicSliding != dry.seismicSliding) j["checks"]["seismicSliding"] = ws.seismicSliding;
+    Json foundation;
+    foundation["fa"] = ws.fa > 0 ? Json(ws.fa) : Json();
+    foundation["eccentricityLimit"] = ws.eccentricityLimit;
+    if (ws.seismicBearingFactor != dry.seismicBearingFactor)
+        foundation["seismicFactor"] = ws.seismicBearingFactor;
+    j["foundation"] = foundation;
+    if (ws.seismicAcceleration != dry.seismicAcceleration || ws.seismicAngle != dry.seismicAngle ||
+        ws.seismicAngleWater != dry.seismicAngleWater || ws.seismicImportance != dry.seismicImportance ||
+        ws.seismicCz != dry.seismicCz) {
+        Json seismic;
+        seismic["acceleration"] = ws.seismicAcceleration;
+        seismic["angle"] = ws.HasSeismicAngle() ? Json(ws.seismicAngle) : Json();
+        seismic["angleWater"] = ws.HasSeismicAngleWater() ? Json(ws.seismicAngleWater) : Json();
+        seismic["importance"] = ws.seismicImportance;
+        seismic["cz"] = ws.seismicCz;
+        j["seismic"] = seismic;
+    }
+    // Written only where given, so a dry case's file reads as before.
     if (ws.waterBehind != dry.waterBehind || ws.waterFront != dry.waterFront ||
         ws.waterUnitWeight != dry.waterUnitWeight || ws.waterCombined != dry.waterCombined) {
         Json water;
@@ -213,7 +231,7 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
             ok = r.Object(value, key) && r.Record(value, "wall", WallFieldsInRecordOrder(), c);
         else if (key == "soil")
             ok = r.Object(value, key) && r.Record(value, "soil", SoilScalarsInRecordOrder(), c);
-        else if (key == "checks" || key == "foundation" || key == "water")
+        else if (key == "checks" || key == "foundation" || key == "water" || key == "seismic")
             ok = r.Object(value, key) && r.Settings(value, key.c_str(), c.settings);
         else
             ok = r.Unknown(key);

@@ -36,9 +36,28 @@ constexpr Setting kSettings[] = {
      kMustGive},
     {"water.combined", "水土合算（1）或分算（0）", "", &CaseSettings::waterCombined, 0, 1, true, kMustGive,
      true},
+    {"seismic.acceleration", "设计基本地震加速度A/g", "", &CaseSettings::seismicAcceleration, 0, 0.4, true,
+     0},
+    {"seismic.angle", "地震角θ(°)", "°", &CaseSettings::seismicAngle, 0, 15, true, -1},
+    {"seismic.angleWater", "水下地震角θw(°)", "°", &CaseSettings::seismicAngleWater, 0, 15, true, -1},
+    {"seismic.importance", "重要性修正系数Ci", "", &CaseSettings::seismicImportance, 0.5, 2, true, kMustGive},
+    {"seismic.cz", "综合影响系数Cz", "", &CaseSettings::seismicCz, 0.1, 1, true, kMustGive},
+    {"checks.seismicOverturning", "地震作用下抗倾覆稳定安全系数要求值", "", &CaseSettings::seismicOverturning,
+     1, 10, true, kMustGive},
+    {"checks.seismicSliding", "地震作用下抗滑移稳定安全系数要求值", "", &CaseSettings::seismicSliding, 1, 10,
+     true, kMustGive},
+    {"foundation.seismicFactor", "地基抗震承载力调整系数ζa", "", &CaseSettings::seismicBearingFactor, 1, 1.5,
+     true, kMustGive},
 };
 
 static_assert(std::size(kSettings) == kCaseSettingNames.size());
+
+constexpr bool SameOrder() {
+    for (std::size_t i = 0; i < kCaseSettingNames.size(); ++i)
+        if (kSettings[i].name != kCaseSettingNames[i]) return false;
+    return true;
+}
+static_assert(SameOrder(), "the settings table and the names in one order");
 
 const Setting* Find(std::string_view name) {
     for (const Setting& k : kSettings)

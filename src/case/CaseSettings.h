@@ -10,12 +10,27 @@
 namespace wall {
 
 // The names, as the text format nests them and `wallcalc set` takes them.
-constexpr std::array<std::string_view, 8> kCaseSettingNames = {
-    "checks.overturning", "checks.sliding", "foundation.fa",    "foundation.eccentricityLimit",
-    "water.behind",       "water.front",    "water.unitWeight", "water.combined"};
+constexpr std::array<std::string_view, 16> kCaseSettingNames = {"checks.overturning",
+                                                                "checks.sliding",
+                                                                "foundation.fa",
+                                                                "foundation.eccentricityLimit",
+                                                                "water.behind",
+                                                                "water.front",
+                                                                "water.unitWeight",
+                                                                "water.combined",
+                                                                "seismic.acceleration",
+                                                                "seismic.angle",
+                                                                "seismic.angleWater",
+                                                                "seismic.importance",
+                                                                "seismic.cz",
+                                                                "checks.seismicOverturning",
+                                                                "checks.seismicSliding",
+                                                                "foundation.seismicFactor"};
 
 // Sets one of them, checked against its range: a required factor 1 ≤ K ≤ 10, fa ≥ 0 kPa (0: not
-// given), an eccentricity limit 0 < e ≤ 0.5, water levels ≥ 0 m, 0 < γw ≤ 100 kN/m³, the mode 0 or 1.
+// given), an eccentricity limit 0 < e ≤ 0.5, water levels ≥ 0 m, 0 < γw ≤ 100 kN/m³, the mode 0 or 1;
+// the acceleration 0…0.4 (a value outside the code's table needs its angle, which the calculation
+// checks), the seismic angles 0…15°, 0.5 ≤ Ci ≤ 2, 0.1 ≤ Cz ≤ 1, 1 ≤ ζa ≤ 1.5.
 // Returns the reason it was refused, or an empty string.
 std::string SetCaseSetting(CaseSettings& s, std::string_view name, double value);
 

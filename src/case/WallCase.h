@@ -96,10 +96,21 @@ struct CaseSettings {
     float waterFront = -1;       // height of the water in front of the wall above the base, m
     float waterUnitWeight = 10;  // γw, kN/m³
     float waterCombined = 0;     // 1: water and earth pressure together with γsat (GB 50007-2011 §9.3.3)
+    // Earthquake: none where the acceleration is 0.
+    float seismicAcceleration = 0;    // design basic acceleration A/g
+    float seismicAngle = -1;          // θ above the water table, degrees; below zero: from the table
+    float seismicAngleWater = -1;     // θw below it, degrees; below zero: from the table
+    float seismicImportance = 1;      // Ci
+    float seismicCz = 0.25f;          // the comprehensive factor Cz
+    float seismicOverturning = 1.2f;  // required factors under earthquake (GB 50023-2009 §4.2.9)
+    float seismicSliding = 1.1f;
+    float seismicBearingFactor = 1;  // ζa (GB 50011-2010 §4.2.3): faE = ζa·fa
     bool operator==(const CaseSettings&) const = default;
 
     bool HasWaterBehind() const { return waterBehind >= 0; }
     bool HasWaterFront() const { return waterFront >= 0; }
+    bool HasSeismicAngle() const { return seismicAngle >= 0; }
+    bool HasSeismicAngleWater() const { return seismicAngleWater >= 0; }
 };
 
 struct WallCase {
