@@ -199,9 +199,9 @@ CaseIoResult WriteCaseFile(const std::filesystem::path& path, const WallCase& c)
     if (cause == 0) {
         CaseIoResult done;
         if (!text && HasTextOnlyInputs(c))
-            done.warning =
-                path.string() +
-                "：二进制工况文件不能保存验算系数、地基参数和地下水，这些输入未保存（请存为 .wall.json）";
+            done.warning = path.string() +
+                           "：二进制工况文件不能保存验算系数、地基参数、地下水和地震参数，这些输入未保存（请"
+                           "存为 .wall.json）";
         return done;
     }
     CaseIoStatus status =

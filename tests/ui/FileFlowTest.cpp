@@ -102,7 +102,9 @@ TEST_F(FileFlow, SettingsKeptByTheTextFile) {
     Press(*d, 1014);
     EXPECT_EQ(fileRequests[1].selectedFilter, wallui::TextCaseFilter());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].indexOf(QString::fromUtf8("二进制工况文件不能保存验算系数、地基参数和地下水")), -1);
+    EXPECT_NE(
+        messages[0].indexOf(QString::fromUtf8("二进制工况文件不能保存验算系数、地基参数、地下水和地震参数")),
+        -1);
     EXPECT_EQ(fs::file_size(dir / (std::string("case") + kExt)), 3336u);
     EXPECT_EQ(d->Case().settings, chosen);
 
