@@ -257,6 +257,17 @@ ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, doubl
     return p;
 }
 
+ThrustPart WaterPartOf(const ThrustResult& t, Point origin) {
+    ThrustPart p;
+    if (!(t.water > 0)) return p;
+    const Point at = t.back.At(t.waterDepth);
+    p.Fx = t.water;
+    p.Fy = static_cast<float>(t.water * std::tan(t.back.Angle()));
+    p.x = static_cast<float>(at.x - origin.x);
+    p.y = static_cast<float>(at.y - origin.y);
+    return p;
+}
+
 double DepthAlongPlane(const WallBack& back, Point q, double rho) {
     return DepthOf(back, q, Direction(rho));
 }

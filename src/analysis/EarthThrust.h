@@ -91,6 +91,10 @@ bool CoulombThrustWithoutStrip(const ThrustResult& loaded, const GroundSurface& 
 // (rad) above the horizontal, at its own point on the back, measured from `origin` (the toe).
 ThrustPart PartOfThrust(const ThrustResult& t, PressureDiagram::Part part, double angle, Point origin);
 
+// The water's part of a thrust, normal to the back: its diagram gives the horizontal force, the back's
+// batter the vertical one (Fx·tanα), at the water's centroid on the back from `origin`. Zero without water.
+ThrustPart WaterPartOf(const ThrustResult& t, Point origin);
+
 // The depth below the back's top at which the line through q parallel to a plane rising at ρ (rad from
 // the horizontal) meets the back, or its extension below the foot.
 double DepthAlongPlane(const WallBack& back, Point q, double rho);

@@ -14,6 +14,8 @@ std::string_view PressureStatusMessage(PressureStatus status) {
             return "朗肯土压力假想墙背顶处的填土坡角大于填土内摩擦角，土压力系数无解，请检查坡面线段的坡线仰"
                    "角(度)"
                    "和内摩擦角(度)";
+        case PressureStatus::kTooManyPieces:
+            return "土层界面、地下水位和面荷载把墙背分成的段数过多，土压力分布图容纳不下，请合并相近的土层";
     }
     return "未知的土压力计算状态";
 }

@@ -13,6 +13,9 @@ enum class PressureStatus {
     // Rankine: the ground at the top of the vertical back rises more steeply than φ; the active
     // coefficient takes the root of cos²β − cos²φ < 0.
     kSlopeTooSteep,
+    // Layered ground: the boundaries, the water table and a strip's band cut the back into more pieces
+    // than a pressure diagram holds.
+    kTooManyPieces,
 };
 
 // The message shown when a case is refused for this status; empty for kOk.

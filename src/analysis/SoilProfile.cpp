@@ -27,8 +27,6 @@ Backfill Turned(Backfill s, double theta) {
     return s;
 }
 
-LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta);
-
 // A band's law under the seismic angle θ > 0. Coulomb's coefficient with φ − θ and δ + θ, over cosθ.
 // Rankine's takes Coulomb's on its vertical back with the static wall friction δ = β (the pressure
 // parallel to the ground, where Coulomb's equals Rankine's) turned by θ: on level ground Mononobe–Okabe
@@ -103,8 +101,8 @@ void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p,
         const LayerLaw law = theta > 0 ? SeismicLawOf(layer.soil, theory, alpha, beta, theta)
                                        : LawOf(layer.soil, theory, alpha, beta);
         if (!std::isfinite(law.k) || !std::isfinite(law.c0)) {
-            r.status =
-                beta > layer.soil.phi ? PressureStatus::kSlopeTooSteep : PressureStatus::kNoFailurePlane;
+            r.status = beta > layer.soil.phi - theta ? PressureStatus::kSlopeTooSteep
+                                                     : PressureStatus::kNoFailurePlane;
             return;
         }
         const double gammaE = p.UnitWeight(layer, mid);
@@ -147,6 +145,8 @@ void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p,
     if (!r.soilClipped) r.soilComputed = r.soil;
     if (!std::isfinite(r.E) || !std::isfinite(r.depth) || !std::isfinite(r.water))
         r.status = PressureStatus::kNoFailurePlane;
+    // A dropped node would lose part of the thrust: refuse rather than err low.
+    if (r.diagram.Overflowed()) r.status = PressureStatus::kTooManyPieces;
 }
 
 }  // namespace

@@ -67,12 +67,11 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
 
 // The water part of a thrust on the back above the section, at its point from the section's front.
 void WaterAbove(const KernelBlock& kb, const ThrustResult& t, SectionResult& r) {
-    if (!(t.water > 0)) return;
-    r.Pw = t.water;
-    r.PwY = static_cast<float>(t.water * std::tan(t.back.Angle()));
-    const Point at = t.back.At(t.waterDepth);
-    r.Xw = static_cast<float>(at.x - kb.outline.x[4]);
-    r.Yw = static_cast<float>(at.y - kb.outline.y[4]);
+    const ThrustPart w = WaterPartOf(t, {kb.outline.x[4], kb.outline.y[4]});
+    r.Pw = w.Fx;
+    r.PwY = w.Fy;
+    r.Xw = w.x;
+    r.Yw = w.y;
 }
 
 void WeightAbove(KernelBlock& kb, SectionResult& r) {

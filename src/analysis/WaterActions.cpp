@@ -16,12 +16,11 @@ WaterResult AddWaterActions(const WallCase& c, const KernelBlock& kb, const Thru
     const Point toe = {X[4], Y[4]}, heel = {X[5], Y[5]};
     if (thrust.water > 0) {
         r.behind = true;
-        r.Pw = thrust.water;
-        r.PwX = thrust.water;
-        r.PwY = static_cast<float>(thrust.water * std::tan(thrust.back.Angle()));
-        const Point at = thrust.back.At(thrust.waterDepth);
-        r.x = static_cast<float>(at.x - toe.x);
-        r.y = static_cast<float>(at.y - toe.y);
+        const ThrustPart w = WaterPartOf(thrust, toe);
+        r.Pw = r.PwX = w.Fx;
+        r.PwY = w.Fy;
+        r.x = w.x;
+        r.y = w.y;
         r.hBehind = static_cast<float>(std::max(0.0, (Y[0] - s.waterBehind) - thrust.back.bottom.y));
         actions.Add({ActionKind::kWaterBehind, "Pwx", "Pwy", "Xw", "Yw", r.PwX, r.PwY, r.x, r.y});
     }
@@ -56,11 +55,11 @@ void AddLowerBackWater(const KernelBlock& kb, const ThrustResult& lower, WaterRe
     if (!(lower.water > 0)) return;
     const Point toe = {kb.outline.x[4], kb.outline.y[4]};
     r.lowerBehind = true;
-    r.Pw2X = lower.water;
-    r.Pw2Y = static_cast<float>(lower.water * std::tan(lower.back.Angle()));
-    const Point at = lower.back.At(lower.waterDepth);
-    r.x2 = static_cast<float>(at.x - toe.x);
-    r.y2 = static_cast<float>(at.y - toe.y);
+    const ThrustPart w = WaterPartOf(lower, toe);
+    r.Pw2X = w.Fx;
+    r.Pw2Y = w.Fy;
+    r.x2 = w.x;
+    r.y2 = w.y;
     const int last = lower.diagram.size() - 1;
     r.h2Top = lower.diagram[0].water / r.gammaW;
     r.h2Foot = lower.diagram[last].water / r.gammaW;

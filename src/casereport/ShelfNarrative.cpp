@@ -145,7 +145,9 @@ void CalcReport::WriteShelfAnalysis(const ShelfWallResult& r) {
     WriteShelfPressure(*this, r.pressure, GroundOf(m_in.wallCase.soil), m_in.wallCase);
     WriteWaterActions(*this, r.water);
     // Layered ground or water: both backs' pressures, the lower below the platform.
-    WriteLoadingSketch(r.pressure.layered ? &r.pressure.both : &r.pressure.upper.diagram);
+    // (The two together may hold more nodes than one diagram: then the upper one alone.)
+    const bool both = r.pressure.layered && !r.pressure.both.Overflowed();
+    WriteLoadingSketch(both ? &r.pressure.both : &r.pressure.upper.diagram);
     // The line feed of the stability computation.
     WriteText("\n");
     WriteStabilityReport(*this, r.stability);

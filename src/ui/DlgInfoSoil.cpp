@@ -368,7 +368,16 @@ void CDlgInfoSoil::OnLayerCellEdited(int row, int column) {
         FillLayerTable();
         return;
     }
-    soil_.m_afLayer[row - 1][column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
+    const int before = wall::LayersInUse(soil_);
+    float* layer = soil_.m_afLayer[row - 1];
+    layer[column - 1] = static_cast<float>(layerGrid_->CellNumber(row, column));
+    // A thickness given to the last layer opens the row below: it starts as that layer's copy reaching
+    // down past the base, as 增加土层 makes it, not as whatever the table last held there.
+    if (column - 1 == wall::kLayerThickness && row == before && row < wall::kLayerRowsMax &&
+        wall::AsShown(layer[wall::kLayerThickness]) > 0) {
+        std::copy(layer, layer + wall::kLayerColumns, soil_.m_afLayer[row]);
+        soil_.m_afLayer[row][wall::kLayerThickness] = 0;
+    }
     FillLayerTable();
     ShowMembers();
     emit changed();

@@ -147,6 +147,7 @@ TEST(SafeSide, EmptyBoundariesChangeNothingAndRisingWaterPushesMore) {
     EXPECT_GT(compared, 400);
 }
 
+// With and without water.
 TEST(SafeSide, DesignNeverBelowCharacteristicAndAreasAtLeastTheMinimum) {
     Random rnd;
     int designed = 0;
@@ -156,6 +157,12 @@ TEST(SafeSide, DesignNeverBelowCharacteristicAndAreasAtLeastTheMinimum) {
         c.wall.m_fToeWidth *= rnd.Uniform(0.2, 1.5);
         c.wall.m_fHeelWidth *= rnd.Uniform(0.5, 1.5);
         c.wall.m_nRebarGrade = n % 4;
+        if (n % 3 == 0) {
+            // Water behind and in front: its pressures and the uplift enter every section.
+            c.soil.m_afLayer[0][kLayerSaturatedWeight] = AsShown(c.soil.m_afLayer[0][kLayerUnitWeight] + 2);
+            c.settings.waterBehind = AsShown(c.wall.m_fHeight * rnd.Uniform(0.1, 0.9));
+            c.settings.waterFront = AsShown(c.wall.m_fToeHeight * rnd.Uniform(0, 3));
+        }
         const CaseResult r = CalculateCase(c);
         if (!r.Accepted()) continue;
         SCOPED_TRACE(::testing::Message() << "case " << n);

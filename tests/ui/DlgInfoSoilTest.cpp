@@ -123,6 +123,11 @@ TEST_F(SoilPage, TypedValueKeptWhileTheCaseReadsItAsShown) {
     EXPECT_FLOAT_EQ(d->CaseForFile().soil.m_afLayer[0][1], 12.345f);
     EditCell(layer, 1, 3, "35");
     EXPECT_FLOAT_EQ(d->Case().soil.m_afLayer[0][2], 35);
+    // A thickness for the only layer opens a second one below, its copy reaching past the base, not
+    // what the table's next row held before.
+    EditCell(layer, 1, 4, "2.5");
+    ASSERT_EQ(layer->rowCount(), 3);
+    EXPECT_EQ(RowTexts(layer, 2), (std::vector<std::string>{"2", "17.00", "12.35", "35.00", "0.00", "0.00"}));
 }
 
 // A horizontal length of 0 gives an angle of 90 degrees and no failure.
