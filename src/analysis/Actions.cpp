@@ -6,6 +6,10 @@ namespace wall {
 ActionSums SumActions(const ActionList& actions) {
     ActionSums s;
     for (const Action& a : actions) {
+        if (a.Inertia()) {
+            s.thrustX += a.Fx;
+            continue;
+        }
         if (a.Water()) {
             // The base takes the same terms as the factors, so that M_y − M_0 is the net moment.
             const bool behind = a.kind == ActionKind::kWaterBehind;
@@ -30,7 +34,7 @@ ActionSums SumActions(const ActionList& actions) {
     }
     s.net = s.baseResisting;
     for (const Action& a : actions) {
-        if (a.kind == ActionKind::kWaterFront || (!a.Horizontal() && !a.Water())) continue;
+        if (a.kind == ActionKind::kWaterFront || (!a.Horizontal() && !a.Water() && !a.Inertia())) continue;
         const float moment = a.kind == ActionKind::kUplift ? a.Fx * a.y - a.Fy * a.x : a.Fx * a.y;
         if (a.Overturns() || a.Water()) s.overturning += moment;
         s.baseOverturning += moment;

@@ -16,6 +16,7 @@ enum class ActionKind {
     kWaterBehind,      // the water's pressure on the back, normal to it: overturns and drives sliding
     kWaterFront,       // the water in front, pushing towards the backfill: resists both
     kUplift,           // the water under the base, normal to it: lessens the normal force, overturns
+    kInertia,          // the earthquake's horizontal force on a mass at its centroid: overturns, slides
 };
 
 // One force per metre of wall. Fx pushes towards the toe, Fy acts downwards; (x, y) is the point of
@@ -37,6 +38,7 @@ struct Action {
     bool Horizontal() const {
         return kind == ActionKind::kEarthPressure || kind == ActionKind::kSurchargeThrust;
     }
+    bool Inertia() const { return kind == ActionKind::kInertia; }
     bool Water() const {
         return kind == ActionKind::kWaterBehind || kind == ActionKind::kWaterFront ||
                kind == ActionKind::kUplift;
@@ -49,13 +51,13 @@ struct Action {
     }
     // A thrust's moment about the toe counts as overturning, except a variable one acting below the
     // toe (a base inclined down to the heel), whose moment would hold the wall: it takes 0 there too.
-    bool Overturns() const { return Horizontal() && !(FavourableVariable() && Fx * y < 0); }
+    bool Overturns() const { return Inertia() || (Horizontal() && !(FavourableVariable() && Fx * y < 0)); }
 };
 
 // At most a handful of forces act on one wall; a fixed array keeps the analysis free of allocation.
 class ActionList {
   public:
-    static constexpr std::size_t kCapacity = 12;
+    static constexpr std::size_t kCapacity = 14;
 
     // Appends an action and returns it; a list already full keeps its actions and returns a scratch
     // action that nothing reads (no analysis adds that many).

@@ -41,6 +41,13 @@ struct KernelBlock {
     float lowerArmY = 0;
     float extraWeight = 0;  // soil on a shelf platform or heel
     float extraWeightArm = 0;
+    float wallWeightHeight = 0;   // W's centroid above the toe
+    float extraWeightHeight = 0;  // the platform's or heel's soil's centroid above the toe
+    // The pseudo-static earthquake the analysis runs under, all 0 in the static combination: the seismic
+    // angles above and below the water table (rad), which the profile takes, and the horizontal inertia
+    // coefficient Ci·Cz·A/g of the wall and of the soil it carries. Loading the block keeps them.
+    double seismicTheta = 0, seismicThetaWater = 0;
+    float inertiaFactor = 0;
 };
 
 }  // namespace wall

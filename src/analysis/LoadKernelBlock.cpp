@@ -21,6 +21,7 @@ void LoadKernelBlock(const WallCase& c, KernelBlock& kb) {
     kb.topWidth = w.m_fTopWidth;
     kb.backAngle = Atan(w.m_fBackSlope);
     kb.wallWeightArm = ac.cx + kb.outline.x[0] - kb.outline.x[3];
+    kb.wallWeightHeight = ac.cy - kb.outline.y[4];
     kb.backHeight = std::fabs(kb.outline.y[5]);
 
     const float* slope = s.m_afSlope[0];

@@ -36,19 +36,21 @@ BackFaceLoads BackfillWedgeLoad(const WallCase& c, const KernelBlock& kb) {
     const AreaCentroid soil = PolygonAreaCentroid(px, py, n);
     double Ws0 = std::fabs(soil.area) * kb.soilUnitWeight;
     double xs0 = soil.cx - X[4];
+    double ys0 = soil.cy - Y[4];
     // Layers or a water table: each band of the soil at its own weight (γsat below the water).
     const SoilProfile profile = ProfileOf(kb, Y[0]);
     if (profile.count > 1 || profile.water) {
         const SoilWeight w = WeightInside(px, py, n, profile);
         Ws0 = w.W;
         xs0 = w.x - X[4];
+        ys0 = w.y - Y[4];
     }
 
     // Only the part of the strip standing over the face counts.
     const double length = g.strip.LengthWithin(X[0], X[5]);
     const double Wq = g.strip.q * length;
     const double xq = (std::max(g.strip.from, static_cast<double>(X[0])) + length / 2) - X[4];
-    if (Ws0 > 1e-5) r.soil = {static_cast<float>(Ws0), static_cast<float>(xs0)};
+    if (Ws0 > 1e-5) r.soil = {static_cast<float>(Ws0), static_cast<float>(xs0), static_cast<float>(ys0)};
     if (Wq > 1e-5) r.load = {static_cast<float>(Wq), static_cast<float>(xq)};
     return r;
 }

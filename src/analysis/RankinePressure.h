@@ -12,6 +12,7 @@ namespace wall {
 struct WedgeLoad {
     float Ws = 0;  // kN/m
     float xs = 0;  // m
+    float ys = 0;  // its centroid's height above the toe, m
 };
 
 struct RankineResult {

@@ -56,6 +56,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     const AreaCentroid soil = PolygonAreaCentroid(px, py, 4);
     r.extraWeight = soil.area * gamma;
     r.extraWeightArm = soil.cx + X[0] - X[3];
+    kb.extraWeightHeight = soil.cy - Y[4];
     const SoilProfile profile = ProfileOf(kb, Y[0]);
     r.layered = profile.count > 1 || profile.water;
     if (r.layered) {
@@ -63,6 +64,7 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
         const SoilWeight w = WeightInside(px, py, 4, profile);
         r.extraWeight = static_cast<float>(w.W);
         r.extraWeightArm = static_cast<float>(w.x - X[4]);
+        kb.extraWeightHeight = static_cast<float>(w.y - Y[4]);
     }
     kb.extraWeight = r.extraWeight;
     kb.extraWeightArm = r.extraWeightArm;

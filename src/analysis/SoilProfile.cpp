@@ -172,7 +172,7 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
     levels[m++] = -std::numeric_limits<double>::infinity();
     std::sort(levels.begin(), levels.begin() + m, std::greater<>());
     SoilWeight w;
-    double moment = 0;
+    double moment = 0, momentY = 0;
     constexpr int kRoom = 2 * (GroundSurface::kMaxPoints + 8);
     std::array<double, kRoom> bufX, bufY, bufX2, bufY2;
     for (size_t b = 1; b < m; ++b) {
@@ -208,12 +208,13 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
         if (std::isfinite(hi)) clip(hi, true);
         if (std::isfinite(lo)) clip(lo, false);
         if (na < 3) continue;
-        double twice = 0, cx = 0;
+        double twice = 0, cx = 0, cy = 0;
         for (int i = 0; i < na; ++i) {
             const int j = (i + 1) % na;
             const double cross = ax[i] * ay[j] - ax[j] * ay[i];
             twice += cross;
             cx += (ax[i] + ax[j]) * cross;
+            cy += (ay[i] + ay[j]) * cross;
         }
         const double area = std::fabs(twice) / 2;
         if (!(area > 0)) continue;
@@ -225,8 +226,10 @@ SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile
         const double gamma = profile.water && depth > profile.waterDepth ? layer.gammaSat : layer.soil.gamma;
         w.W += area * gamma;
         moment += area * gamma * cx / (3 * twice);
+        momentY += area * gamma * cy / (3 * twice);
     }
     w.x = w.W > 0 ? moment / w.W : 0;
+    w.y = w.W > 0 ? momentY / w.W : 0;
     return w;
 }
 
@@ -264,6 +267,8 @@ SoilProfile LoadProfile(const WallCase& c, const KernelBlock& kb) {
     p.waterDepth = s.waterBehind;
     p.gammaW = s.waterUnitWeight;
     p.combined = s.waterCombined != 0;
+    p.theta = kb.seismicTheta;
+    p.thetaWater = kb.seismicThetaWater;
     return p;
 }
 

@@ -11,10 +11,11 @@
 namespace wall {
 
 // The weight of the soil (and the water in its pores) inside a polygon, each layer's part at its γ
-// above the water table and its γsat below, and the centroid's x of that weight.
+// above the water table and its γsat below, and the centroid of that weight.
 struct SoilWeight {
     double W = 0;
     double x = 0;
+    double y = 0;  // the centroid's height
 };
 SoilWeight WeightInside(const float* x, const float* y, int n, const SoilProfile& profile);
 

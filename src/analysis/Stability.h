@@ -72,9 +72,14 @@ struct ThrustParts {
 
 // The actions of the block's present state by wall type, with the symbols the report prints: the wall
 // weight W; the soil on a shelf's platform (Ws) or a heel (W1); the thrust (E, or the shelf's upper
-// Ea1 and lower Ea2), split into the soil's and the surcharge's parts where the surcharge has one.
+// Ea1 and lower Ea2), split into the soil's and the surcharge's parts where the surcharge has one. Under
+// an earthquake the wall's inertia Fw and the inertia of the soil it carries (F1, Fs) follow the weights.
 ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper = {},
                        const ThrustParts& lower = {});
+
+// The earthquake's horizontal force E = Ci·Cz·(A/g)·W on a weight W at its centroid's height above the
+// toe (kb.inertiaFactor is Ci·Cz·A/g; nothing in the static combination, where it is 0).
+void AddInertia(ActionList& list, const KernelBlock& kb, const ThrustSymbols& symbols, float W, float height);
 
 // The actions without the strip surcharge: its loads and thrust parts dropped, and the first thrust
 // (the one whose trial wedge the strip stood on) replaced by `bare`, the thrust of the ground without

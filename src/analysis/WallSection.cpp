@@ -1,6 +1,7 @@
 // The wall-body section check of masonry walls.
 #include "analysis/WallSection.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/CoulombPressure.h"
@@ -46,6 +47,10 @@ void SectionStresses(const WallCase& c, KernelBlock& kb, SectionResult& r) {
     float N = r.W1 + r.Ey;
     float M = r.Ey * r.Zx + r.W1 * r.Zw1 - r.Ex * r.Zy;
     float H = r.Ex;
+    if (r.Fi > 0) {
+        M -= r.Fi * r.Zfi;
+        H += r.Fi;
+    }
     if (r.Pw > 0) {
         // The water pushes on the part above like the soil; the joints are taken without pore pressure.
         N += r.PwY;
@@ -74,15 +79,26 @@ void WaterAbove(const KernelBlock& kb, const ThrustResult& t, SectionResult& r) 
     r.Yw = w.y;
 }
 
-void WeightAbove(KernelBlock& kb, SectionResult& r) {
+// The weight of the part above the section, and its inertia under an earthquake: the section lies
+// hi = H − depth above the toe of a wall H high.
+void WeightAbove(KernelBlock& kb, float H, SectionResult& r) {
     AreaCentroid ac = PolygonAreaCentroid(kb.outline.x, kb.outline.y, 8);
     r.W1 = ac.area * kb.wallUnitWeight;
     r.Zw1 = ac.cx + kb.outline.x[0] - kb.outline.x[3];
+    if (kb.inertiaFactor > 0) {
+        r.psi = InertiaDistribution(H, H - r.depth);
+        r.Fi = r.psi * kb.inertiaFactor * r.W1;
+        r.Zfi = ac.cy - kb.outline.y[4];
+    }
     kb.wallWeight = r.W1;
     kb.wallWeightArm = r.Zw1;
 }
 
 }  // namespace
+
+float InertiaDistribution(float H, float hi) {
+    return H > 12 ? 1 + std::max(hi, 0.0f) / H : 1;
+}
 
 bool StressPasses(float stress, float allowed) {
     return std::isfinite(stress) && (stress < allowed || std::fabs(stress - allowed) < 1e-5);
@@ -120,9 +136,10 @@ SectionCut CutGravitySection(const WallCase& c, KernelBlock& kb) {
 
 SectionResult ChooseGravitySection(const WallCase& c, KernelBlock& kb) {
     SectionResult r;
+    const float H = std::fabs(kb.outline.y[4]);
     r.cut = CutGravitySection(c, kb);
     r.depth = kb.backHeight;
-    WeightAbove(kb, r);
+    WeightAbove(kb, H, r);
     if (c.soil.m_nTheory == kCoulomb) {
         const CoulombResult p = CoulombActivePressure(c, kb);
         r.status = p.status;
@@ -142,9 +159,10 @@ SectionResult ChooseShelfSection(const WallCase& c, KernelBlock& kb, float thrus
                                  const ThrustResult& upper) {
     SectionResult r;
     r.cut = SectionCut::kAtStep;
+    const float H = std::fabs(kb.outline.y[4]);
     CutAtPlatform(c, kb);
     r.depth = kb.backHeight;
-    WeightAbove(kb, r);
+    WeightAbove(kb, H, r);
     // The upper-wall thrust acts at thrustHeight above the platform on the upper back face.
     kb.armY = thrustHeight;
     kb.armX = (kb.outline.x[7] - kb.outline.x[2]) - thrustHeight * Tan(kb.backAngle);

@@ -24,6 +24,9 @@ struct SectionResult {
     // The water behind on the part above (normal to the back): horizontal and vertical parts and their
     // point from the section's front point; 0 without water.
     float Pw = 0, PwY = 0, Xw = 0, Yw = 0;
+    // Under an earthquake: the inertia Fi = ψ·Ci·Cz·(A/g)·W1 of the part above at its centroid's height
+    // Zfi above the section, ψ the highway code's distribution over a wall above 12 m; 0 without.
+    float psi = 1, Fi = 0, Zfi = 0;
     float B1 = 0;  // section width
     float e1 = 0;  // signed eccentricity
     float sigmaMax = 0, sigmaMin = 0;
@@ -32,6 +35,10 @@ struct SectionResult {
     bool compressionOk = false;               // σmax against [σ]; σmin is not compared
     bool shearOk = false;
 };
+
+// The distribution of the wall's inertia over its height (JTG B02-2013 §7.2.3): 1 for a wall up to
+// 12 m high, above that 1 + hi/H at a section hi above the toe of a wall H high.
+float InertiaDistribution(float H, float hi);
 
 // The pass rule of the stresses: below the allowable value or within 1e-5 of it.
 bool StressPasses(float stress, float allowed);

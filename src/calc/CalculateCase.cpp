@@ -1,49 +1,12 @@
 // Validation, then the analysis sequence of the case's wall type.
 #include "calc/CalculateCase.h"
 
-#include "analysis/KernelBlock.h"
-#include "analysis/PressureStatus.h"
 #include "analysis/SeismicAngles.h"
+#include "calc/AnalyseWall.h"
 #include "calc/FiniteResults.h"
+#include "calc/SeismicCombination.h"
 
 namespace wall {
-namespace {
-
-void Analyse(const WallCase& c, CaseResult& r) {
-    // The analyses share one working state, which starts from the case's outline.
-    KernelBlock kb;
-    kb.outline = BuildWallOutline(c);
-    switch (c.wallType) {
-        case kGravity:
-        case kSemiGravity:
-            r.gravity = GravityWallAnalysis(c, kb);
-            if (r.gravity->status != PressureStatus::kOk)
-                r.analysisRefusal = PressureStatusMessage(r.gravity->status);
-            else if (r.gravity->section.status != PressureStatus::kOk)
-                r.analysisRefusal = PressureStatusMessage(r.gravity->section.status);
-            break;
-        case kShelf:
-            r.shelf = ShelfWallAnalysis(c, kb);
-            if (r.shelf->pressure.status != PressureStatus::kOk)
-                r.analysisRefusal = PressureStatusMessage(r.shelf->pressure.status);
-            break;
-        case kCantilever:
-            r.cantilever = CantileverDesign(c, kb);
-            if (r.cantilever->back.status != PressureStatus::kOk)
-                r.analysisRefusal = PressureStatusMessage(r.cantilever->back.status);
-            break;
-        case kCounterfort:
-            r.counterfort = CounterfortDesign(c, kb);
-            if (r.counterfort->back.status != PressureStatus::kOk)
-                r.analysisRefusal = PressureStatusMessage(r.counterfort->back.status);
-            break;
-        default:
-            r.analysisRefusal = "该挡土墙类型的计算尚未提供。";
-            break;
-    }
-}
-
-}  // namespace
 
 CaseResult CalculateCase(const WallCase& c) {
     CaseResult r;
@@ -51,9 +14,12 @@ CaseResult CalculateCase(const WallCase& c) {
     r.seismicAsked = SeismicAnglesOf(c.settings).asked;
     r.findings = ValidateCase(c);
     if (!r.findings.empty()) return r;
-    Analyse(c, r);
+    KernelBlock kb;
+    r.analysisRefusal = AnalyseWall(c, kb, r);
     // An infinite or undefined number must never reach a report or pass a check.
     if (r.analysisRefusal.empty()) r.analysisRefusal = NonFiniteResult(r);
+    // The seismic combination beside the static one, which it leaves as it is.
+    if (r.Accepted() && r.seismicAsked) r.seismic = SeismicCombination(c);
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/GravityWallAnalysis.h"
+#include "analysis/SeismicAngles.h"
 #include "analysis/ShelfWallAnalysis.h"
 #include "analysis/ValidateCase.h"
 #include "case/WallCase.h"
@@ -14,19 +15,42 @@
 
 namespace wall {
 
+// The analysis of one wall type: exactly one of the results is present once it ran.
+struct WallResults {
+    std::optional<GravityWallResult> gravity;      // types 0 and 1
+    std::optional<ShelfWallResult> shelf;          // type 2
+    std::optional<CantileverResult> cantilever;    // type 3
+    std::optional<CounterfortResult> counterfort;  // type 4
+
+    // The whole wall's overturning, sliding and base checks, whichever type ran (nullptr before).
+    const StabilityResult* Stability() const;
+};
+
+// The seismic combination, computed beside the static one: the same analysis with the seismic-angle
+// thrust, the inertia of the wall and of the soil it carries, the seismic required factors and the
+// seismic bearing value faE = ζa·fa.
+struct SeismicResult : WallResults {
+    SeismicAngles angles;    // θ and θw (degrees) and where they come from
+    float acceleration = 0;  // A/g
+    float importance = 1;    // Ci
+    float cz = 0.25f;        // Cz
+    float inertiaFactor = 0;  // Ci·Cz·A/g
+    float zetaA = 1;          // ζa
+    float fa = 0, faE = 0;    // kPa; 0 where the case gives no fa
+    // Why the seismic analysis could not be made (e.g. ground steeper than φ − θ); its checks then fail.
+    std::string refusal;
+};
+
 // Either `findings` or `analysisRefusal` says why the case was refused, or exactly one of the
 // results is present and complete. Nothing here changes after CalculateCase returns.
-struct CaseResult {
+struct CaseResult : WallResults {
     int wallType = kCounterfort;
-    std::vector<Finding> findings;               // inputs refused before any analysis ran
-    std::string analysisRefusal;                 // a refusal of the analysis itself (no earth pressure found)
-    std::optional<GravityWallResult> gravity;    // types 0 and 1
-    std::optional<ShelfWallResult> shelf;        // type 2
-    std::optional<CantileverResult> cantilever;  // type 3
-    std::optional<CounterfortResult> counterfort;  // type 4
-    // The case asks for the seismic check (an acceleration above intensity 6), which this version
-    // does not compute yet: the verdict names it as not checked.
+    std::vector<Finding> findings;  // inputs refused before any analysis ran
+    std::string analysisRefusal;    // a refusal of the analysis itself (no earth pressure found)
+    // The case asks for the seismic check (an acceleration above intensity 6): its combination, present
+    // once the static analysis was accepted.
     bool seismicAsked = false;
+    std::optional<SeismicResult> seismic;
 
     bool Accepted() const { return findings.empty() && analysisRefusal.empty(); }
 };

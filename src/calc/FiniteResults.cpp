@@ -87,7 +87,7 @@ void Sections(Scan& s, const std::array<DesignedSection, N>& sections) {
 
 }  // namespace
 
-std::string NonFiniteResult(const CaseResult& r) {
+std::string NonFiniteResult(const WallResults& r) {
     Scan s;
     if (r.gravity) {
         const GravityWallResult& g = *r.gravity;

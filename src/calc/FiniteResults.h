@@ -9,6 +9,6 @@ namespace wall {
 
 // Empty when every shown quantity is finite; otherwise names the first one that is not, its value
 // and the inputs it comes from.
-std::string NonFiniteResult(const CaseResult& r);
+std::string NonFiniteResult(const WallResults& r);
 
 }  // namespace wall

@@ -12,30 +12,42 @@
 namespace wall {
 namespace {
 
-void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
-    CheckVerdict& q = out.emplace_back(
-        CheckVerdict{"overturning", "抗倾覆稳定", "Kq", s.Kq, "≥", s.requiredOverturning, s.overturningOk});
+// A check's key and title, under the earthquake prefixed: "seismicOverturning", "地震作用下的抗倾覆稳定".
+struct Naming {
+    bool seismic = false;
+    std::string Key(const char* name) const {
+        if (!seismic) return name;
+        std::string key = std::string("seismic") + name;
+        key[7] = static_cast<char>(key[7] - 'a' + 'A');
+        return key;
+    }
+    std::string Title(const char* title) const { return (seismic ? "地震作用下的" : "") + std::string(title); }
+};
+
+void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s, const Naming& n = {}) {
+    CheckVerdict& q = out.emplace_back(CheckVerdict{n.Key("overturning"), n.Title("抗倾覆稳定"), "Kq", s.Kq, "≥",
+                                                    s.requiredOverturning, s.overturningOk});
     if (s.noOverturningTendency)
         q.note = "倾覆力矩不大于零，无倾覆趋势";
     else if (!(s.resistingMoment > 0))
         q.note = "抗倾覆力矩不大于零";
     CheckVerdict& h = out.emplace_back(
-        CheckVerdict{"sliding", "抗滑移稳定", "Kh", s.Kh, "≥", s.requiredSliding, s.slidingOk});
+        CheckVerdict{n.Key("sliding"), n.Title("抗滑移稳定"), "Kh", s.Kh, "≥", s.requiredSliding, s.slidingOk});
     if (s.noSlidingTendency)
         h.note = "滑动力不大于零，无滑移趋势";
     else if (!(s.resistingForce > 0))
         h.note = "抗滑力不大于零";
-    CheckVerdict& e = out.emplace_back(CheckVerdict{"eccentricity", "基底合力偏心距", "e0", s.e0, "≤",
-                                                    s.eccentricityLimit * s.B, s.eccentricityOk});
+    CheckVerdict& e = out.emplace_back(CheckVerdict{n.Key("eccentricity"), n.Title("基底合力偏心距"), "e0", s.e0,
+                                                    "≤", s.eccentricityLimit * s.B, s.eccentricityOk});
     if (!(s.N > 0))
         e.note = "基底法向合力不大于零，墙体脱离地基";
     else if (s.resultantOutsideBase)
         e.note = "合力作用点位于基底以外";
     if (!s.bearingChecked) return;
     const bool known = !s.resultantOutsideBase;
-    CheckVerdict pk{"bearing", "地基承载力", "pk", s.pk, "≤", s.fa, known && StressPasses(s.pk, s.fa)};
-    CheckVerdict pkmax{"bearingMax",
-                       "地基承载力（偏心荷载）",
+    CheckVerdict pk{n.Key("bearing"), n.Title("地基承载力"), "pk", s.pk, "≤", s.fa, known && StressPasses(s.pk, s.fa)};
+    CheckVerdict pkmax{n.Key("bearingMax"),
+                       n.Title("地基承载力（偏心荷载）"),
                        "pkmax",
                        s.pkmax,
                        "≤",
@@ -46,11 +58,25 @@ void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s) {
     out.push_back(std::move(pkmax));
 }
 
-void Section(std::vector<CheckVerdict>& out, const SectionResult& s) {
-    out.push_back(
-        {"compression", "墙身截面法向应力", "σmax", s.sigmaMax, "≤", s.allowCompress, s.compressionOk});
-    out.push_back({"shear", "墙身截面切向应力", "τ1", s.tau1, "≤", s.allowShear, s.shearOk});
-    if (s.sigmaMin < 0) out.push_back({"tension", "墙身截面拉应力", "σmin", s.sigmaMin, "≥", 0, true, true});
+void Section(std::vector<CheckVerdict>& out, const SectionResult& s, const Naming& n = {}) {
+    out.push_back({n.Key("compression"), n.Title("墙身截面法向应力"), "σmax", s.sigmaMax, "≤", s.allowCompress,
+                   s.compressionOk});
+    out.push_back({n.Key("shear"), n.Title("墙身截面切向应力"), "τ1", s.tau1, "≤", s.allowShear, s.shearOk});
+    if (s.sigmaMin < 0)
+        out.push_back({n.Key("tension"), n.Title("墙身截面拉应力"), "σmin", s.sigmaMin, "≥", 0, true, true});
+}
+
+// The seismic combination's checks under their own names; one that could not be analysed fails.
+void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
+    const Naming n{true};
+    if (!e.refusal.empty()) {
+        CheckVerdict& v = out.emplace_back(CheckVerdict{"seismic", "地震作用下的验算", "", 0, "", 0, false});
+        v.note = e.refusal;
+        return;
+    }
+    if (const StabilityResult* s = e.Stability()) Stability(out, *s, n);
+    if (e.gravity) Section(out, e.gravity->section, n);
+    if (e.shelf) Section(out, e.shelf->section, n);
 }
 
 // The designed sections as the report's headings place them.
@@ -103,18 +129,10 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
 std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
     std::vector<CheckVerdict> out;
     if (!r.Accepted()) return out;
-    const StabilityResult* s = r.gravity       ? &r.gravity->stability
-                               : r.shelf       ? &r.shelf->stability
-                               : r.cantilever  ? &r.cantilever->back.stability
-                               : r.counterfort ? &r.counterfort->back.stability
-                                               : nullptr;
+    const StabilityResult* s = r.Stability();
     if (s && !s->bearingChecked) {
         CheckVerdict& v = out.emplace_back(CheckVerdict{"bearing", "地基承载力", "pk", 0, "≤", 0, true});
         v.note = "未给出fa，未验算";
-    }
-    if (r.seismicAsked) {
-        CheckVerdict& v = out.emplace_back(CheckVerdict{"seismic", "地震作用下的验算", "", 0, "", 0, true});
-        v.note = "本版本尚未计算地震作用，未验算";
     }
     return out;
 }
@@ -143,6 +161,7 @@ std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
         Stability(out, r.counterfort->back.stability);
         Sections(out, r.counterfort->sections);
     }
+    if (r.seismic) Seismic(out, *r.seismic);
     return out;
 }
 

@@ -27,7 +27,9 @@ struct CheckVerdict {
 // Every check of an accepted case in report order: overturning, sliding and the resultant's place on
 // the base, the wall-body section of masonry walls (with a warning where it is in tension), and each
 // designed section of a reinforced-concrete wall against the crack limit (a section that could not
-// be designed or reinforced within the limit fails).
+// be designed or reinforced within the limit fails), then the seismic combination's checks under their own
+// names ("seismicOverturning", "seismicSliding", "seismicEccentricity", "seismicBearing", …, and "seismic"
+// failing where the seismic analysis could not be made).
 std::vector<CheckVerdict> CaseChecks(const CaseResult& r);
 
 // The checks the case gave no input for, with the reason in `note`: the bearing capacity when no fa

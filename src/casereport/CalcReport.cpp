@@ -13,11 +13,7 @@ namespace wall {
 // The loading sketch draws the whole wall's actions: the wall weight and the thrusts (a shelf wall's
 // second thrust is its lower wall's).
 SketchLoads LoadingSketchLoads(const CaseResult& r) {
-    const StabilityResult* s = r.gravity       ? &r.gravity->stability
-                               : r.shelf       ? &r.shelf->stability
-                               : r.cantilever  ? &r.cantilever->back.stability
-                               : r.counterfort ? &r.counterfort->back.stability
-                                               : nullptr;
+    const StabilityResult* s = r.Stability();
     SketchLoads l;
     if (!s) return l;
     // Each thrust whole: a surcharge's part joins the soil's part before it, at their resultant.

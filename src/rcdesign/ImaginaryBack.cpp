@@ -71,11 +71,13 @@ void HeelSoil(const KernelBlock& kb, const GroundSurface& g, const WallBack& bac
         const SoilWeight w = WeightInside(px, py, n, profile);
         s.heelWeight = static_cast<float>(w.W);
         s.heelWeightArm = s.heelWeight > 0 ? static_cast<float>(w.x - X[4]) : 0;
+        s.heelWeightHeight = s.heelWeight > 0 ? static_cast<float>(w.y - Y[4]) : 0;
         return;
     }
     const AreaCentroid soil = PolygonAreaCentroid(px, py, n);
     s.heelWeight = std::fabs(soil.area) * kb.soilUnitWeight;
     s.heelWeightArm = s.heelWeight > 0 ? soil.cx - X[4] : 0;
+    s.heelWeightHeight = s.heelWeight > 0 ? soil.cy - Y[4] : 0;
 }
 
 // Coulomb: the line from the heel's lower end P5 to the stem's top P0 is the back; the soil between it
@@ -138,6 +140,7 @@ ImaginaryBackResult ImaginaryBackPressure(const WallCase& c, KernelBlock& kb) {
     kb.armY = static_cast<float>(t.point.y - kb.outline.y[4]);
     kb.extraWeight = p.loads.heelWeight;
     kb.extraWeightArm = p.loads.heelWeightArm;
+    kb.extraWeightHeight = p.loads.heelWeightHeight;
 
     const Point toe = {kb.outline.x[4], kb.outline.y[4]};
     const ThrustParts parts = {PartOfThrust(t, PressureDiagram::Part::kSoil, p.loads.thrustAngle, toe),

@@ -14,6 +14,7 @@ struct StemLoads {
     float thrustAngle = 0;     // ψ: direction of the earth pressure from the horizontal
     float heelWeight = 0;      // W1: the soil resting on the heel
     float heelWeightArm = 0;   // Zw1: its distance from the toe
+    float heelWeightHeight = 0;  // its centroid's height above the toe
     float heelLoad = 0;        // Wq: the part of the surcharge standing on the heel (Rankine)
     float heelLoadArm = 0;     // zW: its distance from the toe
 };

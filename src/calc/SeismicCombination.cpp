@@ -1,0 +1,36 @@
+// The seismic combination: the same analysis on a block that carries the earthquake.
+#include "calc/SeismicCombination.h"
+
+#include "calc/AnalyseWall.h"
+#include "calc/FiniteResults.h"
+
+namespace wall {
+
+SeismicResult SeismicCombination(const WallCase& c) {
+    const CaseSettings& s = c.settings;
+    SeismicResult r;
+    r.angles = SeismicAnglesOf(s);
+    r.acceleration = s.seismicAcceleration;
+    r.importance = s.seismicImportance;
+    r.cz = s.seismicCz;
+    r.inertiaFactor = r.importance * r.cz * r.acceleration;
+    r.zetaA = s.seismicBearingFactor;
+    r.fa = s.fa;
+    r.faE = s.fa > 0 ? r.zetaA * s.fa : 0;
+
+    // The checks read their required values and fa from the case: the seismic ones take their place.
+    WallCase e = c;
+    e.settings.overturning = s.seismicOverturning;
+    e.settings.sliding = s.seismicSliding;
+    e.settings.fa = r.faE;
+    KernelBlock kb;
+    constexpr double kRad = 3.14159265358979323846 / 180;
+    kb.seismicTheta = r.angles.theta * kRad;
+    kb.seismicThetaWater = r.angles.thetaWater * kRad;
+    kb.inertiaFactor = r.inertiaFactor;
+    r.refusal = AnalyseWall(e, kb, r);
+    if (r.refusal.empty()) r.refusal = NonFiniteResult(r);
+    return r;
+}
+
+}  // namespace wall
