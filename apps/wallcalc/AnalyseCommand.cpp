@@ -52,6 +52,11 @@ Json SectionJson(const wall::SectionResult& s) {
     j["tau1"] = s.tau1;
     j["compressionOk"] = s.compressionOk;
     j["shearOk"] = s.shearOk;
+    if (s.Fi > 0) {
+        j["inertia"] = s.Fi;
+        j["inertiaArm"] = s.Zfi;
+        j["psi"] = s.psi;
+    }
     return j;
 }
 
@@ -255,6 +260,79 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     return j;
 }
 
+// The seismic combination: its angles and inertia coefficient, the seismic thrust, the inertia forces
+// and their resultant's height, the checks against the seismic factors and faE; null where not asked.
+Json SeismicJson(const wall::CaseResult& a) {
+    if (!a.seismic) return Json();
+    const wall::SeismicResult& e = *a.seismic;
+    Json j;
+    j["acceleration"] = e.acceleration;
+    j["importance"] = e.importance;
+    j["cz"] = e.cz;
+    j["inertiaFactor"] = e.inertiaFactor;
+    j["theta"] = e.angles.theta;
+    j["thetaWater"] = e.angles.thetaWater;
+    j["angleSource"] = e.angles.fromTable ? "table" : "given";
+    j["zetaA"] = e.zetaA;
+    j["faE"] = e.faE > 0 ? Json(e.faE) : Json();
+    j["refusal"] = e.refusal.empty() ? Json() : Json(e.refusal);
+    const wall::StabilityResult* s = e.Stability();
+    if (!e.refusal.empty() || !s) return j;
+    auto thrust = [&j](float E, float Ex, float Ey) {
+        j["E"] = E;
+        j["Ex"] = Ex;
+        j["Ey"] = Ey;
+    };
+    if (e.gravity) thrust(e.gravity->pressure.E, e.gravity->pressure.Ex, e.gravity->pressure.Ey);
+    if (e.shelf) {
+        const wall::ShelfPressureResult& p = e.shelf->pressure;
+        thrust(p.E1, p.Ex, p.Ey);
+        j["lower"] = Json{{"E", p.E2}, {"Ex", p.E2x}, {"Ey", p.E2y}};
+    }
+    const wall::ImaginaryBackResult* b = e.cantilever    ? &e.cantilever->back
+                                         : e.counterfort ? &e.counterfort->back
+                                                         : nullptr;
+    if (b) thrust(b->E, b->Ex, b->Ey);
+    Json parts = Json::array();
+    double F = 0, moment = 0;
+    for (const wall::Action& x : s->actions) {
+        if (!x.Inertia()) continue;
+        parts.push_back(Json{{"symbol", x.fxSymbol}, {"F", x.Fx}, {"arm", x.y}});
+        F += x.Fx;
+        moment += static_cast<double>(x.Fx) * x.y;
+    }
+    j["inertia"] = static_cast<float>(F);
+    j["inertiaArm"] = F > 0 ? Json(static_cast<float>(moment / F)) : Json();
+    j["inertiaParts"] = parts;
+    StabilityJson(j, *s);
+    if (e.gravity) j["section"] = SectionJson(e.gravity->section);
+    if (e.shelf) j["section"] = SectionJson(e.shelf->section);
+    if (e.sections.empty()) return j;
+    // Each reinforced section: its seismic design moment and the combination it is designed for.
+    Json rc = Json::array();
+    for (const wall::SeismicSection& x : e.sections) {
+        const bool combined = x.how == wall::SeismicMoment::kCombined;
+        Json one = {{"name", std::string(x.name)},
+                    {"how", combined ? "combined" : "basicBound"},
+                    {"Mk", combined ? Json(x.Mk) : Json()},
+                    {"MkE", combined ? Json(x.MkE) : Json()},
+                    {"Mi", combined ? Json(x.Mi) : Json()},
+                    {"ME", x.ME},
+                    {"gammaRE", wall::kGammaReFlexure},
+                    {"MEreduced", x.MEreduced},
+                    {"Mstatic", x.Mstatic},
+                    {"governing", x.seismicGoverns ? "seismic" : "static"}};
+        if (x.seismicGoverns) {
+            one["As"] = x.design.area;
+            one["bars"] = x.design.bars.found ? Json(wall::BarLabel(x.design.bars)) : Json();
+            one["designed"] = x.design.designed && x.design.crackLimitMet && x.design.bars.found;
+        }
+        rc.push_back(one);
+    }
+    j["rc"] = rc;
+    return j;
+}
+
 // Whether every check passes, the names of those that do not, and of those that warn.
 Json VerdictJson(const wall::CaseResult& a) {
     Json failed = Json::array(), warnings = Json::array();
@@ -274,6 +352,7 @@ Json Analyse(const wall::WallCase& c) {
              : a.cantilever  ? ReinforcedJson(c, *a.cantilever)
              : a.counterfort ? ReinforcedJson(c, *a.counterfort)
                              : GravityJson(c, *a.gravity);
+    j["seismic"] = SeismicJson(a);
     j["verdict"] = VerdictJson(a);
     const wall::Quantities q = wall::CaseQuantities(c, a);
     j["quantities"] =

@@ -16,7 +16,7 @@ enum class ActionKind {
     kWaterBehind,      // the water's pressure on the back, normal to it: overturns and drives sliding
     kWaterFront,       // the water in front, pushing towards the backfill: resists both
     kUplift,           // the water under the base, normal to it: lessens the normal force, overturns
-    kInertia,          // the earthquake's horizontal force on a mass at its centroid: overturns, slides
+    kInertia,  // the earthquake's horizontal force on a mass at its centroid (x, y): overturns, slides
 };
 
 // One force per metre of wall. Fx pushes towards the toe, Fy acts downwards; (x, y) is the point of

@@ -42,9 +42,10 @@ GravityWallResult GravityWallAnalysis(const WallCase& c, KernelBlock& kb) {
         // The thrust with the soil over the back face, and the strip standing there as a load apart.
         ActionList actions;
         actions.Add({ActionKind::kWallWeight, "", "W", "Zw", "", 0, kb.wallWeight, kb.wallWeightArm, 0});
-        AddInertia(actions, kb, {"Fw", "", "", "Zfw"}, kb.wallWeight, kb.wallWeightHeight);
+        AddInertia(actions, kb, {"Fw", "", "", "Zfw"}, kb.wallWeight, kb.wallWeightArm, kb.wallWeightHeight);
         // The soil over the back face, on the wall side of the vertical the thrust acts on, moves with it.
-        AddInertia(actions, kb, {"Fe", "", "", "Zfe"}, r.rankine.wedge.Ws, r.rankine.wedge.ys);
+        AddInertia(actions, kb, {"Fe", "", "", "Zfe"}, r.rankine.wedge.Ws, r.rankine.wedge.xs,
+                   r.rankine.wedge.ys);
         if (r.rankine.load.Ws > 0)
             actions.Add({ActionKind::kSurchargeLoad, "", "Wq", "Zwq", "", 0, r.rankine.load.Ws,
                          r.rankine.load.xs, 0});

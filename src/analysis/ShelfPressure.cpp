@@ -58,7 +58,9 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
     r.extraWeightArm = soil.cx + X[0] - X[3];
     kb.extraWeightHeight = soil.cy - Y[4];
     const SoilProfile profile = ProfileOf(kb, Y[0]);
-    r.layered = profile.count > 1 || profile.water;
+    // An earthquake turns each band's soil by its own angle (θ above the water, θw below): the lower wall
+    // takes the banded way then too.
+    r.layered = profile.count > 1 || profile.water || profile.Seismic();
     if (r.layered) {
         // Each layer at its γ, γsat below the water table.
         const SoilWeight w = WeightInside(px, py, 4, profile);
@@ -114,8 +116,12 @@ ShelfPressureResult ShelfPressure(const WallCase& c, KernelBlock& kb) {
         Ms = r.E2s * (h2 - soilPart.depth + s);
         // The strip's share below comes from layer 1's wedge: a weaker layer there takes it up by its
         // larger coefficient, never down.
-        for (int i = 0; i < r.lower.layerCount; ++i)
-            stripFactor = std::max(stripFactor, r.lower.layers[i].Ka / Ka2);
+        // Under an earthquake the layers' coefficients are the turned ones, the load over cosθ.
+        for (int i = 0; i < r.lower.layerCount; ++i) {
+            const double top = Y[0] - Y[6] + r.lower.layers[i].top;
+            stripFactor = std::max(
+                stripFactor, static_cast<float>(r.lower.layers[i].Ka / Ka2 / std::cos(profile.ThetaAt(top))));
+        }
         r.stripFactor = stripFactor;
         for (const DiagramNode& n : r.upper.diagram) r.both.Add(n.depth, n.soil, n.load, n.water);
         const float platformDepth = static_cast<float>(Y[0] - Y[6]);

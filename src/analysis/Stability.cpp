@@ -70,20 +70,21 @@ bool FactorPasses(float factor, double required) {
     return std::isfinite(factor) && (factor > required || std::fabs(factor - required) < 1e-5);
 }
 
-void AddInertia(ActionList& list, const KernelBlock& kb, const ThrustSymbols& symbols, float W, float height) {
+void AddInertia(ActionList& list, const KernelBlock& kb, const ThrustSymbols& symbols, float W, float x,
+                float height) {
     if (!(kb.inertiaFactor > 0) || !(W > 0)) return;
-    list.Add({ActionKind::kInertia, symbols.fx, "", "", symbols.y, kb.inertiaFactor * W, 0, 0, height});
+    list.Add({ActionKind::kInertia, symbols.fx, "", "", symbols.y, kb.inertiaFactor * W, 0, x, height});
 }
 
 ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper,
                        const ThrustParts& lower) {
     ActionList list;
     list.Add({ActionKind::kWallWeight, "", "W", "Zw", "", 0, kb.wallWeight, kb.wallWeightArm, 0});
-    AddInertia(list, kb, {"Fw", "", "", "Zfw"}, kb.wallWeight, kb.wallWeightHeight);
+    AddInertia(list, kb, {"Fw", "", "", "Zfw"}, kb.wallWeight, kb.wallWeightArm, kb.wallWeightHeight);
     const ThrustPart total = {kb.pressureX, kb.pressureY, kb.armX, kb.armY};
     if (c.wallType == kShelf) {
         list.Add({ActionKind::kSoilWeight, "", "Ws", "Zws", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
-        AddInertia(list, kb, {"Fs", "", "", "Zfs"}, kb.extraWeight, kb.extraWeightHeight);
+        AddInertia(list, kb, {"Fs", "", "", "Zfs"}, kb.extraWeight, kb.extraWeightArm, kb.extraWeightHeight);
         AddThrust(list, {"Ea1x", "Ea1y", "Z1x", "Z1y"}, total, {"Es1x", "Es1y", "Zs1x", "Zs1y"}, upper.soil,
                   {"Eq1x", "Eq1y", "Zq1x", "Zq1y"}, upper.load);
         AddThrust(list, {"Ea2x", "Ea2y", "Z2x", "Z2y"},
@@ -93,7 +94,7 @@ ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustPar
     }
     if (c.wallType == kCantilever || c.wallType == kCounterfort) {
         list.Add({ActionKind::kSoilWeight, "", "W1", "Zw1", "", 0, kb.extraWeight, kb.extraWeightArm, 0});
-        AddInertia(list, kb, {"F1", "", "", "Zf1"}, kb.extraWeight, kb.extraWeightHeight);
+        AddInertia(list, kb, {"F1", "", "", "Zf1"}, kb.extraWeight, kb.extraWeightArm, kb.extraWeightHeight);
     }
     AddThrust(list, {"Ex", "Ey", "Zx", "Zy"}, total, {"Esx", "Esy", "Zsx", "Zsy"}, upper.soil,
               {"Eqx", "Eqy", "Zqx", "Zqy"}, upper.load);

@@ -77,9 +77,10 @@ struct ThrustParts {
 ActionList WallActions(const WallCase& c, const KernelBlock& kb, const ThrustParts& upper = {},
                        const ThrustParts& lower = {});
 
-// The earthquake's horizontal force E = Ci·Cz·(A/g)·W on a weight W at its centroid's height above the
-// toe (kb.inertiaFactor is Ci·Cz·A/g; nothing in the static combination, where it is 0).
-void AddInertia(ActionList& list, const KernelBlock& kb, const ThrustSymbols& symbols, float W, float height);
+// The earthquake's horizontal force E = Ci·Cz·(A/g)·W on a weight W at its centroid (x from the toe,
+// height above it; kb.inertiaFactor is Ci·Cz·A/g; nothing in the static combination, where it is 0).
+void AddInertia(ActionList& list, const KernelBlock& kb, const ThrustSymbols& symbols, float W, float x,
+                float height);
 
 // The actions without the strip surcharge: its loads and thrust parts dropped, and the first thrust
 // (the one whose trial wedge the strip stood on) replaced by `bare`, the thrust of the ground without

@@ -19,7 +19,7 @@ CaseResult CalculateCase(const WallCase& c) {
     // An infinite or undefined number must never reach a report or pass a check.
     if (r.analysisRefusal.empty()) r.analysisRefusal = NonFiniteResult(r);
     // The seismic combination beside the static one, which it leaves as it is.
-    if (r.Accepted() && r.seismicAsked) r.seismic = SeismicCombination(c);
+    if (r.Accepted() && r.seismicAsked) r.seismic = SeismicCombination(c, r);
     return r;
 }
 

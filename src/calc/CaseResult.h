@@ -12,6 +12,7 @@
 #include "case/WallCase.h"
 #include "rcdesign/CantileverDesign.h"
 #include "rcdesign/CounterfortDesign.h"
+#include "rcdesign/SeismicSections.h"
 
 namespace wall {
 
@@ -30,15 +31,18 @@ struct WallResults {
 // thrust, the inertia of the wall and of the soil it carries, the seismic required factors and the
 // seismic bearing value faE = ζa·fa.
 struct SeismicResult : WallResults {
-    SeismicAngles angles;    // θ and θw (degrees) and where they come from
-    float acceleration = 0;  // A/g
-    float importance = 1;    // Ci
-    float cz = 0.25f;        // Cz
+    SeismicAngles angles;     // θ and θw (degrees) and where they come from
+    float acceleration = 0;   // A/g
+    float importance = 1;     // Ci
+    float cz = 0.25f;         // Cz
     float inertiaFactor = 0;  // Ci·Cz·A/g
     float zetaA = 1;          // ζa
     float fa = 0, faE = 0;    // kPa; 0 where the case gives no fa
     // Why the seismic analysis could not be made (e.g. ground steeper than φ − θ); its checks then fail.
     std::string refusal;
+    // A reinforced-concrete wall's sections: each designed for the larger of its static moment and
+    // γRE times its seismic one.
+    std::vector<SeismicSection> sections;
 };
 
 // Either `findings` or `analysisRefusal` says why the case was refused, or exactly one of the

@@ -6,7 +6,7 @@
 
 namespace wall {
 
-SeismicResult SeismicCombination(const WallCase& c) {
+SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics) {
     const CaseSettings& s = c.settings;
     SeismicResult r;
     r.angles = SeismicAnglesOf(s);
@@ -30,6 +30,11 @@ SeismicResult SeismicCombination(const WallCase& c) {
     kb.inertiaFactor = r.inertiaFactor;
     r.refusal = AnalyseWall(e, kb, r);
     if (r.refusal.empty()) r.refusal = NonFiniteResult(r);
+    if (!r.refusal.empty()) return r;
+    if (r.cantilever && statics.cantilever)
+        r.sections = SeismicSections(c, *statics.cantilever, *r.cantilever, r.inertiaFactor);
+    if (r.counterfort && statics.counterfort)
+        r.sections = SeismicSections(c, *statics.counterfort, *r.counterfort, r.inertiaFactor);
     return r;
 }
 

@@ -8,8 +8,9 @@ namespace wall {
 // The case's wall analysed under the pseudo-static earthquake: the seismic-angle thrust (θ above the
 // water table, θw below), the horizontal inertia Ci·Cz·(A/g)·W of the wall and of the soil it carries at
 // their centroids, the required factors checks.seismicOverturning and checks.seismicSliding, and the
-// bearing value faE = ζa·fa (GB 50011-2010 §4.2.3), against which p ≤ faE and pmax ≤ 1.2·faE. The case
-// must be valid and ask for the check.
-SeismicResult SeismicCombination(const WallCase& c);
+// bearing value faE = ζa·fa (GB 50011-2010 §4.2.3), against which p ≤ faE and pmax ≤ 1.2·faE; a
+// reinforced-concrete wall's sections against their static design `statics`. The case must be valid and
+// ask for the check.
+SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics);
 
 }  // namespace wall

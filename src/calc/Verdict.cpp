@@ -21,83 +21,57 @@ struct Naming {
         key[7] = static_cast<char>(key[7] - 'a' + 'A');
         return key;
     }
-    std::string Title(const char* title) const { return (seismic ? "地震作用下的" : "") + std::string(title); }
+    std::string Title(const char* title) const {
+        return (seismic ? "地震作用下的" : "") + std::string(title);
+    }
 };
 
 void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s, const Naming& n = {}) {
-    CheckVerdict& q = out.emplace_back(CheckVerdict{n.Key("overturning"), n.Title("抗倾覆稳定"), "Kq", s.Kq, "≥",
-                                                    s.requiredOverturning, s.overturningOk});
+    CheckVerdict& q = out.emplace_back(CheckVerdict{n.Key("overturning"), n.Title("抗倾覆稳定"), "Kq", s.Kq,
+                                                    "≥", s.requiredOverturning, s.overturningOk});
     if (s.noOverturningTendency)
         q.note = "倾覆力矩不大于零，无倾覆趋势";
     else if (!(s.resistingMoment > 0))
         q.note = "抗倾覆力矩不大于零";
-    CheckVerdict& h = out.emplace_back(
-        CheckVerdict{n.Key("sliding"), n.Title("抗滑移稳定"), "Kh", s.Kh, "≥", s.requiredSliding, s.slidingOk});
+    CheckVerdict& h = out.emplace_back(CheckVerdict{n.Key("sliding"), n.Title("抗滑移稳定"), "Kh", s.Kh, "≥",
+                                                    s.requiredSliding, s.slidingOk});
     if (s.noSlidingTendency)
         h.note = "滑动力不大于零，无滑移趋势";
     else if (!(s.resistingForce > 0))
         h.note = "抗滑力不大于零";
-    CheckVerdict& e = out.emplace_back(CheckVerdict{n.Key("eccentricity"), n.Title("基底合力偏心距"), "e0", s.e0,
-                                                    "≤", s.eccentricityLimit * s.B, s.eccentricityOk});
+    CheckVerdict& e = out.emplace_back(CheckVerdict{n.Key("eccentricity"), n.Title("基底合力偏心距"), "e0",
+                                                    s.e0, "≤", s.eccentricityLimit * s.B, s.eccentricityOk});
     if (!(s.N > 0))
         e.note = "基底法向合力不大于零，墙体脱离地基";
     else if (s.resultantOutsideBase)
         e.note = "合力作用点位于基底以外";
     if (!s.bearingChecked) return;
     const bool known = !s.resultantOutsideBase;
-    CheckVerdict pk{n.Key("bearing"), n.Title("地基承载力"), "pk", s.pk, "≤", s.fa, known && StressPasses(s.pk, s.fa)};
-    CheckVerdict pkmax{n.Key("bearingMax"),
-                       n.Title("地基承载力（偏心荷载）"),
-                       "pkmax",
-                       s.pkmax,
-                       "≤",
-                       1.2 * s.fa,
-                       known && StressPasses(s.pkmax, 1.2f * s.fa)};
+    CheckVerdict pk{
+        n.Key("bearing"), n.Title("地基承载力"), "pk", s.pk, "≤", s.fa, known && StressPasses(s.pk, s.fa)};
+    CheckVerdict pkmax{n.Key("bearingMax"), n.Title("地基承载力（偏心荷载）"),          "pkmax", s.pkmax, "≤",
+                       1.2 * s.fa,          known && StressPasses(s.pkmax, 1.2f * s.fa)};
     if (!known) pk.note = pkmax.note = "合力作用点位于基底以外，求不出基底压力";
     out.push_back(std::move(pk));
     out.push_back(std::move(pkmax));
 }
 
 void Section(std::vector<CheckVerdict>& out, const SectionResult& s, const Naming& n = {}) {
-    out.push_back({n.Key("compression"), n.Title("墙身截面法向应力"), "σmax", s.sigmaMax, "≤", s.allowCompress,
-                   s.compressionOk});
+    out.push_back({n.Key("compression"), n.Title("墙身截面法向应力"), "σmax", s.sigmaMax, "≤",
+                   s.allowCompress, s.compressionOk});
     out.push_back({n.Key("shear"), n.Title("墙身截面切向应力"), "τ1", s.tau1, "≤", s.allowShear, s.shearOk});
     if (s.sigmaMin < 0)
         out.push_back({n.Key("tension"), n.Title("墙身截面拉应力"), "σmin", s.sigmaMin, "≥", 0, true, true});
 }
 
-// The seismic combination's checks under their own names; one that could not be analysed fails.
-void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
-    const Naming n{true};
-    if (!e.refusal.empty()) {
-        CheckVerdict& v = out.emplace_back(CheckVerdict{"seismic", "地震作用下的验算", "", 0, "", 0, false});
-        v.note = e.refusal;
-        return;
-    }
-    if (const StabilityResult* s = e.Stability()) Stability(out, *s, n);
-    if (e.gravity) Section(out, e.gravity->section, n);
-    if (e.shelf) Section(out, e.shelf->section, n);
-}
-
-// The designed sections as the report's headings place them.
-std::string SectionTitle(std::string_view name) {
-    static const std::pair<std::string_view, const char*> titles[] = {
-        {"stem", "立板底截面"},          {"toe", "墙趾板根部"},           {"heel", "墙踵板根部"},
-        {"panelSpan", "墙面板水平跨中"}, {"panelEnds", "墙面板水平支座"}, {"panelPositive", "墙面板竖向跨中"},
-        {"panelFoot", "墙面板竖向底端"}, {"heelSpan", "墙踵板跨中"},      {"heelEnds", "墙踵板支座"},
-        {"counterfort1", "扶壁截面1"},   {"counterfort2", "扶壁截面2"},   {"counterfort3", "扶壁截面3"}};
-    for (const auto& [key, title] : titles)
-        if (key == name) return title;
-    return std::string(name);
-}
-
-template <std::size_t N>
-void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, N>& sections) {
+template <class Range>
+void Sections(std::vector<CheckVerdict>& out, const Range& sections, const Naming& n = {}) {
     for (const DesignedSection& d : sections) {
         const ReinforcementResult& r = d.result;
         CheckVerdict& v = out.emplace_back(CheckVerdict{
-            "section." + std::string(d.name), SectionTitle(d.name) + "配筋及裂缝", "ωmax", r.crackWidth, "≤",
-            r.crackLimit, r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet && r.bars.found});
+            n.Key("section") + "." + std::string(d.name),
+            n.Title((SectionTitle(d.name) + "配筋及裂缝").c_str()), "ωmax", r.crackWidth, "≤", r.crackLimit,
+            r.loadsKnown && r.gradesKnown && r.designed && r.crackLimitMet && r.bars.found});
         v.area = r.bars.found ? r.bars.area : r.area;
         v.bars = BarLabel(r.bars);
         if (!r.loadsKnown)
@@ -124,7 +98,36 @@ void Sections(std::vector<CheckVerdict>& out, const std::array<DesignedSection, 
     }
 }
 
+// The seismic combination's checks under their own names; one that could not be analysed fails.
+void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
+    const Naming n{true};
+    if (!e.refusal.empty()) {
+        CheckVerdict& v = out.emplace_back(CheckVerdict{"seismic", "地震作用下的验算", "", 0, "", 0, false});
+        v.note = e.refusal;
+        return;
+    }
+    if (const StabilityResult* s = e.Stability()) Stability(out, *s, n);
+    if (e.gravity) Section(out, e.gravity->section, n);
+    if (e.shelf) Section(out, e.shelf->section, n);
+    // A reinforced section the seismic moment governs, as redesigned for it.
+    std::vector<DesignedSection> governed;
+    for (const SeismicSection& s : e.sections)
+        if (s.seismicGoverns) governed.push_back({s.name, s.design});
+    Sections(out, governed, n);
+}
+
 }  // namespace
+
+std::string SectionTitle(std::string_view name) {
+    static const std::pair<std::string_view, const char*> titles[] = {
+        {"stem", "立板底截面"},          {"toe", "墙趾板根部"},           {"heel", "墙踵板根部"},
+        {"panelSpan", "墙面板水平跨中"}, {"panelEnds", "墙面板水平支座"}, {"panelPositive", "墙面板竖向跨中"},
+        {"panelFoot", "墙面板竖向底端"}, {"heelSpan", "墙踵板跨中"},      {"heelEnds", "墙踵板支座"},
+        {"counterfort1", "扶壁截面1"},   {"counterfort2", "扶壁截面2"},   {"counterfort3", "扶壁截面3"}};
+    for (const auto& [key, title] : titles)
+        if (key == name) return title;
+    return std::string(name);
+}
 
 std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
     std::vector<CheckVerdict> out;

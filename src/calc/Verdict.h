@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/CaseResult.h"
@@ -23,6 +24,9 @@ struct CheckVerdict {
     std::string bars = {};  // and its bars, "Φ14@125"
     std::string note = {};  // when set, `value` is not defined and this says why the check came out as it did
 };
+
+// A designed section's title as the report's headings place it ("stem" is "立板底截面").
+std::string SectionTitle(std::string_view name);
 
 // Every check of an accepted case in report order: overturning, sliding and the resultant's place on
 // the base, the wall-body section of masonry walls (with a warning where it is in tension), and each

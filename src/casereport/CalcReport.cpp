@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "casereport/DesignData.h"
+#include "casereport/NarrativeLines.h"
 #include "casereport/VerdictSummary.h"
 #include "drawing/PressureSketch.h"
 #include "drawing/SketchFiles.h"
@@ -12,11 +13,14 @@ namespace wall {
 
 // The loading sketch draws the whole wall's actions: the wall weight and the thrusts (a shelf wall's
 // second thrust is its lower wall's).
-SketchLoads LoadingSketchLoads(const CaseResult& r) {
+SketchLoads LoadingSketchLoads(const WallResults& r) {
     const StabilityResult* s = r.Stability();
     SketchLoads l;
     if (!s) return l;
     // Each thrust whole: a surcharge's part joins the soil's part before it, at their resultant.
+    for (const Action& a : s->actions)
+        if (a.Inertia() && l.inertiaCount < static_cast<int>(l.inertia.size()))
+            l.inertia[static_cast<size_t>(l.inertiaCount++)] = {a.Fx, a.x, a.y, a.fxSymbol};
     ThrustPart thrusts[2];
     int n = -1;
     for (const Action& a : s->actions) {
@@ -72,24 +76,29 @@ void CalcReport::InsertCanvasPicture(DrawingCanvas& canvas, double maxWidthPt) {
 }
 
 void CalcReport::WriteLoadingSketch(const PressureDiagram* diagram) {
-    ComposeReportSketch(m_loadSketch, m_in.wallCase, LoadingSketchLoads(m_in.result));
+    WriteSketchPair(m_loadSketch, m_pressureSketch, LoadingSketchLoads(m_in.result), diagram, "土压力分布图");
+}
+
+void CalcReport::WriteSketchPair(DrawingCanvas& sketch, DrawingCanvas& pressure, const SketchLoads& loads,
+                                 const PressureDiagram* diagram, const char* caption) {
+    ComposeReportSketch(sketch, m_in.wallCase, loads);
     if (diagram && diagram->size() > 1) {
         // The sketch and the diagram side by side across the text width of the page (593.5 − 2 × 89.85
         // pt), each less its cell's margins.
-        ComposePressureDiagram(m_pressureSketch, *diagram);
+        ComposePressureDiagram(pressure, *diagram);
         AddLayoutTable(1, 263.8f, 150.0f);
         SetAlignment(1);
-        InsertCanvasPicture(m_loadSketch, 263.8 - 10.8);
+        InsertCanvasPicture(sketch, 263.8 - 10.8);
         NextCell(1);
-        InsertCanvasPicture(m_pressureSketch, 150.0 - 10.8);
+        InsertCanvasPicture(pressure, 150.0 - 10.8);
         TypeParagraph();
-        WriteText("土压力分布图");
+        WriteText(caption);
         LeaveTable();
         SetAlignment(0);
         return;
     }
     // The text width of the page: 593.5 - 2 x 89.85 pt.
-    InsertCanvasPicture(m_loadSketch, 413.8);
+    InsertCanvasPicture(sketch, 413.8);
     // The picture stands in a paragraph of its own, so the result lines start below it.
     TypeParagraph();
     LeaveTable();
@@ -122,7 +131,17 @@ void CalcReport::Generate() {
     if (a.shelf) WriteShelfAnalysis(*a.shelf);
     if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
     if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
-    WriteVerdictSummary(*this, CaseChecks(a), NotChecked(a), CaseQuantities(c, a));
+    if (a.seismic) WriteSeismicAnalysis(*a.seismic);
+    const SeismicAngles angles = SeismicAnglesOf(c.settings);
+    if (angles.intensitySix) {
+        Heading(*this, "\n7、地震作用");
+        WriteText(
+            "\t设计基本地震加速度0.05g（抗震设防烈度6度）：按GB 50011-2010 "
+            "第5.1.6条，6度时可不进行截面抗震验算，"
+            "挡土墙不作地震作用下的验算。\n");
+    }
+    WriteVerdictSummary(*this, CaseChecks(a), NotChecked(a), CaseQuantities(c, a),
+                        a.seismic || angles.intensitySix ? "\n8、验算结论" : "\n7、验算结论");
 
     WriteResultMessage();
     ShowFieldCodes(false);

@@ -20,7 +20,7 @@ struct SketchRect {
 };
 
 // The loads the loading sketch of an accepted case draws (whole-wall values).
-SketchLoads LoadingSketchLoads(const CaseResult& r);
+SketchLoads LoadingSketchLoads(const WallResults& r);
 
 // What the report of a case works with besides the writer's host.
 struct CaseReportInput {
@@ -54,11 +54,20 @@ class CalcReport : public ReportWriter {
     void WriteImaginaryBack(const ImaginaryBackResult& r);
     void WriteCantileverAnalysis(const CantileverResult& r);
     void WriteCounterfortAnalysis(const CounterfortResult& r);
+    // "地震作用下的验算": the angles, the seismic thrust and its coefficient, the inertia forces on the
+    // seismic loading sketch, the checks, and the sections of a reinforced-concrete wall.
+    void WriteSeismicAnalysis(const SeismicResult& e);
+    void WriteSeismicSections(const SeismicResult& e);
+    // A loading sketch with the pressure diagram beside it (when there is one) and the diagram's caption.
+    void WriteSketchPair(DrawingCanvas& sketch, DrawingCanvas& pressure, const SketchLoads& loads,
+                         const PressureDiagram* diagram, const char* caption);
 
     CaseReportInput m_in;
     DrawingCanvas m_preview;
     DrawingCanvas m_loadSketch;
     DrawingCanvas m_pressureSketch;
+    DrawingCanvas m_seismicSketch;
+    DrawingCanvas m_seismicPressure;
 };
 
 }  // namespace wall

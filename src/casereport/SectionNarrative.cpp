@@ -78,6 +78,16 @@ void WriteSectionStressReport(ReportWriter& w, const SectionResult& s, SectionLa
         M = M + Pwy * Q("WriteSubScript(X,1w)", s.Xw) - Pwx * Q("WriteSubScript(Y,1w)", s.Yw);
         H = H + Pwx;
     }
+    if (s.Fi > 0) {
+        // The earthquake's inertia of the part above, at its centroid.
+        w.WriteText(F("\t截面上部墙体的水平地震作用：WriteSubScript(F,1)=%.2f kN/m", s.Fi) +
+                    F("，作用点距截面高度WriteSubScript(Z,1f)=%.2f m", s.Zfi) +
+                    (s.psi > 1 ? F("（墙高超过12 m，沿墙高分布系数ψ=%.3f，JTG B02-2013 第7.2.3条）\n", s.psi)
+                               : std::string("\n")));
+        const Expr Fi = Q("WriteSubScript(F,1)", s.Fi);
+        M = M - Fi * Q("WriteSubScript(Z,1f)", s.Zfi);
+        H = H + Fi;
+    }
 
     w.WriteText("\t（3）截面上的合力偏心距\n");
     WriteFormula(w, "WriteSubScript(e,1)", Fraction(B1, K("2")) - Fraction(M, N), F("%.2f", s.e1), " m\n");

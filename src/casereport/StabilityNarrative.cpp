@@ -36,6 +36,7 @@ Sums SumsOf(const ActionList& actions) {
         any = true;
     };
     for (const Action& a : actions) {
+        if (a.Inertia()) continue;  // horizontal only
         if (a.kind == ActionKind::kUplift) {
             const Expr u = Q(Symbol(a.fySymbol), -a.Fy);
             s.vertical = s.vertical - u;
@@ -78,7 +79,7 @@ Sums SumsOf(const ActionList& actions) {
             }
             continue;
         }
-        if (!a.Horizontal() && a.kind != ActionKind::kWaterBehind) continue;
+        if (!a.Horizontal() && !a.Inertia() && a.kind != ActionKind::kWaterBehind) continue;
         const Expr h = Q(Symbol(a.fxSymbol), a.Fx);
         s.horizontalIsSum = anyHorizontal;
         s.horizontal = anyHorizontal ? s.horizontal + h : h;
@@ -101,8 +102,8 @@ std::string Verdict(float factor, double required, bool ok, const char* check) {
                                             : Format(" ＜%g   %s验算不满足！\n", required, check));
 }
 
-void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
-    Heading(w, "3、抗倾覆稳定验算");
+void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums, const StabilityHeadings& h) {
+    Heading(w, h.overturning);
     if (s.favourableLoads)
         w.WriteText(
             "\t面荷载的竖向作用（墙踵或墙背上的面荷载，面荷载土压力的竖向分量）对抗倾覆、抗滑移有利，"
@@ -156,8 +157,8 @@ void Overturning(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
                  "", Verdict(s.Kq, s.requiredOverturning, s.overturningOk, "抗倾覆稳定"));
 }
 
-void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
-    Heading(w, "\n4、抗滑移稳定验算");
+void Sliding(ReportWriter& w, const StabilityResult& s, const Sums& sums, const StabilityHeadings& h) {
+    Heading(w, h.sliding);
     const bool inclined = s.alpha0 != 0;
     if (inclined) {
         // The forces resolved normal to and along the inclined base.
@@ -199,9 +200,17 @@ void Eccentricity(ReportWriter& w, const StabilityResult& s) {
                                   : F(" m＞[e]=%.2f m   偏心距验算不满足！\n\n", limit)));
 }
 
-// pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa (GB 50007-2011 §5.2.1), characteristic values.
-void Bearing(ReportWriter& w, const StabilityResult& s) {
-    Heading(w, F("\t地基承载力验算（修正后的地基承载力特征值WriteSubScript(f,a)=%.2f kPa）：", s.fa));
+// pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa (GB 50007-2011 §5.2.1), characteristic values; under an
+// earthquake against faE = ζa·fa (GB 50011-2010 §4.2.3, §4.2.4), which the result carries as its fa.
+void Bearing(ReportWriter& w, const StabilityResult& s, const StabilityHeadings& h) {
+    if (h.zetaA > 0) {
+        Heading(w, "\t地基抗震承载力验算（GB 50011-2010 第4.2.3、4.2.4条）：");
+        WriteFormula(w, "WriteSubScript(f,aE)",
+                     Q("WriteSubScript(ζ,a)", h.zetaA) * Q("WriteSubScript(f,a)", h.fa), F("%.2f", s.fa),
+                     " kPa；以下WriteSubScript(f,a)取WriteSubScript(f,aE)\n");
+    } else {
+        Heading(w, F("\t地基承载力验算（修正后的地基承载力特征值WriteSubScript(f,a)=%.2f kPa）：", s.fa));
+    }
     Heading(w, "\t轴心荷载作用时：");
     const bool pkOk = StressPasses(s.pk, s.fa), maxOk = StressPasses(s.pkmax, 1.2f * s.fa);
     WriteFormula(w, "WriteSubScript(p,k)", Fraction(Q("N", s.N), Q("B", s.B)), "",
@@ -215,9 +224,9 @@ void Bearing(ReportWriter& w, const StabilityResult& s) {
                        : F(" kPa＞1.2WriteSubScript(f,a)=%.2f kPa   不满足！\n\n", 1.2f * s.fa)));
 }
 
-void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
+void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums, const StabilityHeadings& h) {
     const bool inclined = s.alpha0 != 0;
-    Heading(w, "\n5、地基验算");
+    Heading(w, h.foundation);
     w.WriteText(F("\t基底宽度：B=%.2f m\n", s.B));
     if (!inclined) {
         Heading(w, "\t基底法向合力：");
@@ -262,14 +271,14 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums) {
                        "\t∵WriteSubScript(e,0)≤B/6\n\t∴基底地基土不出现零应力区，最大应力值：",
                        "\t基底压力最小值：", " kPa\n\n"});
     if (s.bearingChecked)
-        Bearing(w, s);
+        Bearing(w, s, h);
     else
         w.WriteText("\t地基承载力：未给出修正后的地基承载力特征值WriteSubScript(f,a)，未验算。\n\n");
 }
 
 }  // namespace
 
-void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s, const StabilityHeadings& h) {
     const Sums sums = SumsOf(s.actions);
     // A thrust the surcharge has a part in enters the checks as its two parts.
     bool split = false;
@@ -284,9 +293,9 @@ void WriteStabilityReport(ReportWriter& w, const StabilityResult& s) {
                 Symbol(a.xSymbol) + F("=%.2f m，", a.x) + Symbol(a.ySymbol) + F("=%.2f m\n", a.y));
         }
     }
-    Overturning(w, s, sums);
-    Sliding(w, s, sums);
-    Foundation(w, s, sums);
+    Overturning(w, s, sums, h);
+    Sliding(w, s, sums, h);
+    Foundation(w, s, sums, h);
 }
 
 }  // namespace wall

@@ -6,9 +6,18 @@
 
 namespace wall {
 
-// Writes "3、抗倾覆稳定验算", "4、抗滑移稳定验算" and "5、地基验算" from a computed stability result: each
-// factor and pressure as its formula with exactly the actions computed, the same formula with the printed
-// values, and the result.
-void WriteStabilityReport(ReportWriter& w, const StabilityResult& s);
+// The headings of the three checks; under an earthquake also ζa and fa, of which the result's fa is the
+// product faE (zetaA 0 in the static combination).
+struct StabilityHeadings {
+    const char* overturning = "3、抗倾覆稳定验算";
+    const char* sliding = "\n4、抗滑移稳定验算";
+    const char* foundation = "\n5、地基验算";
+    float zetaA = 0, fa = 0;
+};
+
+// Writes the overturning, sliding and foundation checks from a computed stability result under their
+// headings: each factor and pressure as its formula with exactly the actions computed, the same formula
+// with the printed values, and the result.
+void WriteStabilityReport(ReportWriter& w, const StabilityResult& s, const StabilityHeadings& h = {});
 
 }  // namespace wall

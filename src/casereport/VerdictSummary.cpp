@@ -67,8 +67,9 @@ std::string VerdictSentence(const std::vector<CheckVerdict>& checks,
 }
 
 void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& given,
-                         const std::vector<CheckVerdict>& notChecked, const Quantities& q) {
-    Heading(w, "\n7、验算结论");
+                         const std::vector<CheckVerdict>& notChecked, const Quantities& q,
+                         const char* heading) {
+    Heading(w, heading);
     std::vector<CheckVerdict> checks = given;
     for (CheckVerdict v : notChecked) {
         v.relation = "";

@@ -16,9 +16,10 @@ namespace wall {
 std::string VerdictSentence(const std::vector<CheckVerdict>& checks,
                             const std::vector<CheckVerdict>& notChecked = {});
 
-// "7、验算结论": a ruled table of check, computed value, required value and "满足", "不满足", "警告" or
-// "未验算", then the sentence.
+// The verdict heading ("7、验算结论", or 8 after the seismic section): a ruled table of check, computed
+// value, required value and "满足", "不满足", "警告" or "未验算", then the sentence.
 void WriteVerdictSummary(ReportWriter& w, const std::vector<CheckVerdict>& checks,
-                         const std::vector<CheckVerdict>& notChecked, const Quantities& q);
+                         const std::vector<CheckVerdict>& notChecked, const Quantities& q,
+                         const char* heading = "\n7、验算结论");
 
 }  // namespace wall

@@ -482,6 +482,14 @@ void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchL
     for (const ArrowParts& a : arrows)
         labelled.push_back({a, {a.shaft->m_fX2 - centre.x, a.shaft->m_fY2 - centre.y}});
     labelled.push_back({weight, {-1, 0}, true});
+    // The inertia forces at the scale of the pressures, pointing to the toe from the fill's side.
+    for (int i = 0; i < l.inertiaCount; ++i) {
+        const SketchLoads::Inertia& f = l.inertia[static_cast<size_t>(i)];
+        const int length = std::isfinite(k) ? Trunc(f.F * k) : Trunc(Hr / 2);
+        const ArrowParts a = canvas.AddArrow(p[4].x + f.x * 1000, p[4].y + f.y * 1000, length, head, 0,
+                                             kLoadColour, 1, f.label);
+        labelled.push_back({a, {1, 0}});
+    }
     LayOutArrowLabels(canvas, wall, labelled);
 }
 

@@ -1,6 +1,8 @@
 // The two sketches of a case: the dialog's preview and the report's loading sketch.
 #pragma once
 
+#include <array>
+
 #include "case/WallCase.h"
 #include "drawing/DrawingCanvas.h"
 
@@ -13,6 +15,13 @@ struct SketchLoads {
     // Shelf wall only: the lower-wall pressure, drawn in place of the upper one's scale.
     bool hasLower = false;
     float lowerEx = 0, lowerEy = 0, lowerZx = 0, lowerZy = 0;
+    // The seismic combination's inertia forces, horizontal towards the toe at their masses' centroids.
+    struct Inertia {
+        float F = 0, x = 0, y = 0;
+        const char* label = "";
+    };
+    int inertiaCount = 0;
+    std::array<Inertia, 3> inertia{};
 };
 
 // Ground surface (one line per slope segment) and the strip surcharge as a row of load arrows of

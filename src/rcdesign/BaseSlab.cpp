@@ -67,6 +67,7 @@ BasePressures Combination(const BaseLoads& l, const LoadCombination& f, float B,
         p.Mh = static_cast<float>(p.Mh + G * l.Pw * l.Pwy - l.Pf * l.Yf);
         p.G = static_cast<float>(p.G + G * l.PwV - l.U);
     }
+    if (l.Fi > 0) p.Mh = static_cast<float>(p.Mh + G * l.Fi * l.Zfi);
     Pressures(B, B1, B2, p);
     return p;
 }
@@ -114,6 +115,16 @@ BaseLoads BaseLoadsOf(const ImaginaryBackResult& b, const KernelBlock& kb) {
     l.Eq = load.force;
     l.Eqx = static_cast<float>(pq.x) + x4;
     l.Eqy = static_cast<float>(pq.y) + y4;
+    double inertia = 0, moment = 0;
+    for (const Action& a : b.stability.actions)
+        if (a.Inertia()) {
+            inertia += a.Fx;
+            moment += static_cast<double>(a.Fx) * a.y;
+        }
+    if (inertia > 0) {
+        l.Fi = static_cast<float>(inertia);
+        l.Zfi = static_cast<float>(moment / inertia);
+    }
     const WaterResult& w = b.water;
     l.gammaW = w.gammaW;
     if (w.behind) {

@@ -25,6 +25,9 @@ struct BaseLoads {
     float Pw = 0, PwV = 0, Pwx = 0, Pwy = 0;
     float Pf = 0, Yf = 0;
     float gammaW = 10, h4 = 0, h5 = 0, U = 0, Xu = 0;
+    // Under an earthquake the inertia of the wall and of the heel's soil, horizontal, at the height of
+    // its resultant above the toe; it takes γG like the thrust (0 without an earthquake).
+    float Fi = 0, Zfi = 0;
     bool HasWater() const { return Pw > 0 || PwV != 0 || Pf > 0 || U > 0; }
 };
 
