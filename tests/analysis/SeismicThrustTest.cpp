@@ -160,6 +160,74 @@ TEST(SeismicThrust, BrokenSlopeWithAStripAgainstAnIndependentTrialWedge) {
     }
 }
 
+// A trial wedge behind a back leaning into the fill from its top (0, 0) to its foot (xf, −H), such as a
+// cantilever's imaginary back from the stem's top to the heel's end, solved as a force polygon rather
+// than by any closed form: the wedge's weight and load G, its inertia kh·G towards the wall, the back's
+// reaction at δ to the back's normal and the plane's at φ to its normal, friction opposing the wedge's
+// slide down. E is the back's reaction, the largest over the plane's angle ρ.
+double LeaningTrialWedge(double H, double xf, double gamma, double phi, double delta, const GroundSurface& g,
+                         double kh) {
+    const double L = std::hypot(xf, H);
+    const double nx = H / L, ny = xf / L;   // the back's normal into the wedge
+    const double ux = -xf / L, uy = H / L;  // up the back
+    const double ex = std::cos(delta) * nx + std::sin(delta) * ux,
+                 ey = std::cos(delta) * ny + std::sin(delta) * uy;
+    double best = 0;
+    for (int i = 1; i < 20000; ++i) {
+        const double rho = phi + (89.9 * kDeg - phi) * i / 20000.0;
+        double lo = xf, hi = 1e4;
+        for (int k = 0; k < 60; ++k) {
+            const double mid = (lo + hi) / 2;
+            (-H + (mid - xf) * std::tan(rho) < g.HeightAt(mid) ? lo : hi) = mid;
+        }
+        const double xi = lo;
+        std::vector<Point> poly = {{xf, -H}, {0, 0}};
+        for (int k = 1; k < g.count && g.points[k].x < xi; ++k) poly.push_back(g.points[k]);
+        poly.push_back({xi, g.HeightAt(xi)});
+        double twice = 0;
+        for (size_t k = 0; k < poly.size(); ++k) {
+            const Point& a = poly[k];
+            const Point& b = poly[(k + 1) % poly.size()];
+            twice += a.x * b.y - b.x * a.y;
+        }
+        const double G =
+            gamma * std::fabs(twice) / 2 + g.strip.q * std::max(0.0, std::min(g.strip.to, xi) - g.strip.from);
+        const double rx = -std::cos(phi) * std::sin(rho) + std::sin(phi) * std::cos(rho);
+        const double ry = std::cos(phi) * std::cos(rho) + std::sin(phi) * std::sin(rho);
+        // E·e + R·r = (kh·G, G), by Cramer's rule.
+        const double E = (kh * G * ry - G * rx) / (ex * ry - ey * rx);
+        best = std::max(best, E);
+    }
+    return best;
+}
+
+// The rotation argument on an imaginary back: the slip plane's friction φ − θ, the back's δ + θ, the
+// weight and the strip over cosθ, against the force polygon with kh = tanθ. The back of the default
+// cantilever (heel 2.7 m, height 7 m) under a broken slope with a strip, δ = φ as between soil and soil.
+TEST(SeismicThrust, ImaginaryBackAgainstAForcePolygon) {
+    const double H = 7, xf = 2.7, gamma = 18, phi = 30;
+    for (double theta : {3.0, 6.0}) {
+        GroundSurface g;
+        g.points[0] = {0, 0};
+        g.points[1] = {4, 4 * std::tan(15 * kDeg)};
+        g.count = 2;
+        g.strip = {3, 8, 20};
+        SCOPED_TRACE(theta);
+        const ThrustResult t = LayeredThrust(
+            {{0, 0}, {xf, -H}}, g, OneSoil(static_cast<float>(gamma), 0, phi, phi, theta), kCoulomb);
+        ASSERT_EQ(t.status, PressureStatus::kOk);
+        const double expected =
+            LeaningTrialWedge(H, xf, gamma, phi * kDeg, phi * kDeg, g, std::tan(theta * kDeg));
+        EXPECT_NEAR(t.E, expected, 2e-3 * expected);
+        // θ = 0 in the same polygon is the static thrust.
+        if (theta == 3.0) {
+            const ThrustResult s = LayeredThrust(
+                {{0, 0}, {xf, -H}}, g, OneSoil(static_cast<float>(gamma), 0, phi, phi, 0), kCoulomb);
+            EXPECT_NEAR(s.E, LeaningTrialWedge(H, xf, gamma, phi * kDeg, phi * kDeg, g, 0), 2e-3 * s.E);
+        }
+    }
+}
+
 // A water table and a second layer: each band turned by its own angle, θ above the water and θw below.
 // Rankine, level ground, vertical back, c = 0 (hand sums of the bands with Mononobe–Okabe's δ = 0
 // coefficient): γ = 18 down to the water at 3 m, γsat = 20 below, H = 6, θ = 3°, θw = 5°, φ = 30°.
