@@ -136,7 +136,7 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
 
     // The inertia of the wall and of the soil it carries, each at its centroid.
     const StabilityResult& s = *e.Stability();
-    Heading(*this, "\t水平地震作用（作用于各自重心，E=WriteSubScript(C,i)WriteSubScript(C,z)(A/g)G）：");
+    Heading(*this, "\t水平地震作用（作用于各自重心，F=WriteSubScript(C,i)WriteSubScript(C,z)(A/g)G）：");
     for (const Action& a : s.actions) {
         if (!a.Inertia()) continue;
         // The weight the force comes from: the wall's, or the soil's it carries.
@@ -196,16 +196,16 @@ void CalcReport::WriteSeismicSections(const SeismicResult& e) {
             WriteText(F("\t\tWriteSubScript(M,E)=%.2f kN·m（地震作用下的底板基本组合弯矩）\n", s.ME));
         WriteFormula(*this, "WriteSubScript(γ,RE)WriteSubScript(M,E)",
                      N(kGammaReFlexure, "%.2f") * Q("WriteSubScript(M,E)", s.ME), F("%.2f", s.MEreduced),
-                     s.seismicGoverns ? F(" kN·m＞M=%.2f kN·m，按地震作用组合配筋：", s.Mstatic)
+                     s.seismicGoverns ? F(" kN·m＞M=%.2f kN·m，按地震作用组合配筋：\n", s.Mstatic)
                                       : F(" kN·m≤M=%.2f kN·m，按静力组合配筋。\n", s.Mstatic));
         if (!s.seismicGoverns) continue;
         const ReinforcementResult& d = s.design;
         if (!d.designed || !d.crackLimitMet)
-            WriteText(d.overReinforced ? std::string(kOverReinforcedText) : std::string("截面无法配筋！\n"));
+            WriteText(d.overReinforced ? std::string(kOverReinforcedText) : std::string("\t\t截面无法配筋！\n"));
         else if (!d.bars.found)
             WriteText(std::string(d.kind == SectionKind::kTee ? kNoTeeBarsText : kNoBarsText));
         else
-            WriteText(Format("WriteSubScript(A,s)=%.2f mm²，选配%s（实配%.2f mm²），ξ=%.3f\n", d.area,
+            WriteText(Format("\t\tWriteSubScript(A,s)=%.2f mm²，选配%s（实配%.2f mm²），ξ=%.3f\n", d.area,
                              BarLabel(d.bars).c_str(), d.bars.area, d.barXi));
     }
 }

@@ -485,7 +485,8 @@ void ComposeReportSketch(DrawingCanvas& canvas, const WallCase& c, const SketchL
     // The inertia forces at the scale of the pressures, pointing to the toe from the fill's side.
     for (int i = 0; i < l.inertiaCount; ++i) {
         const SketchLoads::Inertia& f = l.inertia[static_cast<size_t>(i)];
-        const int length = std::isfinite(k) ? Trunc(f.F * k) : Trunc(Hr / 2);
+        // Never shorter than a shaft beyond its head, so that a small force still reads as an arrow.
+        const int length = std::max(std::isfinite(k) ? Trunc(f.F * k) : Trunc(Hr / 2), 3 * head);
         const ArrowParts a = canvas.AddArrow(p[4].x + f.x * 1000, p[4].y + f.y * 1000, length, head, 0,
                                              kLoadColour, 1, f.label);
         labelled.push_back({a, {1, 0}});
