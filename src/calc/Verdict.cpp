@@ -107,8 +107,20 @@ void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
         return;
     }
     if (const StabilityResult* s = e.Stability()) Stability(out, *s, n);
-    if (e.gravity) Section(out, e.gravity->section, n);
-    if (e.shelf) Section(out, e.shelf->section, n);
+    if (e.gravity) {
+        Section(out, e.gravity->section, n);
+        const ToeResult& t = e.gravity->toe;
+        if (t.checked)
+            out.push_back(
+                {"seismicToe", "地震作用下的墙趾根部弯曲拉应力", "σt", t.sigmaT, "≤", t.allow, t.ok});
+    }
+    if (e.shelf) {
+        Section(out, e.shelf->section, n);
+        const PlatformResult& p = e.shelf->platform;
+        if (p.checked)
+            out.push_back(
+                {"seismicPlatform", "地震作用下的衡重台悬臂弯曲拉应力", "σt", p.sigmaT, "≤", p.allow, p.ok});
+    }
     // A reinforced section the seismic moment governs, as redesigned for it.
     std::vector<DesignedSection> governed;
     for (const SeismicSection& s : e.sections)

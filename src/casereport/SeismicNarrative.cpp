@@ -156,6 +156,8 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
         Heading(*this, "（4）地震作用下的墙身应力验算");
         WriteSectionStressReport(*this, e.gravity ? e.gravity->section : e.shelf->section,
                                  e.gravity ? SectionLabels::kGravity : SectionLabels::kShelf);
+        if (e.gravity && e.gravity->toe.checked) WriteToeReport(*this, e.gravity->toe);
+        if (e.shelf && e.shelf->platform.checked) WritePlatformReport(*this, e.shelf->platform);
         WriteText("\n");
     }
     if (!e.sections.empty()) WriteSeismicSections(e);
@@ -201,7 +203,8 @@ void CalcReport::WriteSeismicSections(const SeismicResult& e) {
         if (!s.seismicGoverns) continue;
         const ReinforcementResult& d = s.design;
         if (!d.designed || !d.crackLimitMet)
-            WriteText(d.overReinforced ? std::string(kOverReinforcedText) : std::string("\t\t截面无法配筋！\n"));
+            WriteText(d.overReinforced ? std::string(kOverReinforcedText)
+                                       : std::string("\t\t截面无法配筋！\n"));
         else if (!d.bars.found)
             WriteText(std::string(d.kind == SectionKind::kTee ? kNoTeeBarsText : kNoBarsText));
         else

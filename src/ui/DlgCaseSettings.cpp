@@ -1,5 +1,5 @@
-// The dialog of the required factors, foundation inputs and ground water: layout, number and range
-// checks.
+// The dialog of the required factors, foundation inputs, ground water and earthquake: layout, number and
+// range checks.
 #include "ui/DlgCaseSettings.h"
 
 #include <QComboBox>
@@ -35,8 +35,14 @@ constexpr bool FaAbsent(float v) {
 constexpr bool WaterAbsent(float v) {
     return v < 0;
 }
+constexpr bool NoEarthquake(float v) {
+    return v == 0;
+}
+constexpr bool AngleFromTable(float v) {
+    return v < 0;
+}
 
-constexpr std::array<SettingRow, 7> kRows = {{
+constexpr std::array<SettingRow, 15> kRows = {{
     {"checks.overturning", "抗倾覆稳定安全系数要求值 Kq", "", "editKq", &wall::CaseSettings::overturning,
      nullptr},
     {"checks.sliding", "抗滑移稳定安全系数要求值 Kh", "", "editKh", &wall::CaseSettings::sliding, nullptr},
@@ -49,9 +55,24 @@ constexpr std::array<SettingRow, 7> kRows = {{
      WaterAbsent},
     {"water.unitWeight", "水的重度 γw", "kN/m3", "editWaterWeight", &wall::CaseSettings::waterUnitWeight,
      nullptr},
+    {"seismic.acceleration", "设计基本地震加速度 A/g", "", "editSeismicA",
+     &wall::CaseSettings::seismicAcceleration, NoEarthquake},
+    {"seismic.angle", "地震角 θ", "°", "editSeismicAngle", &wall::CaseSettings::seismicAngle, AngleFromTable},
+    {"seismic.angleWater", "水下地震角 θw", "°", "editSeismicAngleWater",
+     &wall::CaseSettings::seismicAngleWater, AngleFromTable},
+    {"seismic.importance", "重要性修正系数 Ci", "", "editSeismicCi", &wall::CaseSettings::seismicImportance,
+     nullptr},
+    {"seismic.cz", "综合影响系数 Cz", "", "editSeismicCz", &wall::CaseSettings::seismicCz, nullptr},
+    {"checks.seismicOverturning", "地震时抗倾覆安全系数要求值", "", "editSeismicKq",
+     &wall::CaseSettings::seismicOverturning, nullptr},
+    {"checks.seismicSliding", "地震时抗滑移安全系数要求值", "", "editSeismicKh",
+     &wall::CaseSettings::seismicSliding, nullptr},
+    {"foundation.seismicFactor", "地基抗震承载力调整系数 ζa", "", "editSeismicZeta",
+     &wall::CaseSettings::seismicBearingFactor, nullptr},
 }};
-// The rows of the first group; the others are the water's.
+// The rows of the first group, then the water's; the rest are the earthquake's.
 constexpr std::size_t kFoundationRows = 4;
+constexpr std::size_t kWaterRows = 3;
 
 // The water modes in the order of their value.
 constexpr const char* kWaterModes[] = {"水土分算", "水土合算"};
@@ -90,25 +111,39 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     setWindowTitle(QString::fromUtf8("地基与验算参数"));
     setFont(DialogFont());
     DialogUnits du(font());
-    setFixedSize(du.Size(214, 210));
+    setFixedSize(du.Size(423, 210));
 
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(5, 0, 204, 96));
     auto* water = new QGroupBox(QString::fromUtf8("地下水"), this);
     water->setObjectName("groupWater");
     water->setGeometry(du.Rect(5, 99, 204, 89));
+    auto* quake = new QGroupBox(QString::fromUtf8("地震"), this);
+    quake->setObjectName("groupSeismic");
+    quake->setGeometry(du.Rect(214, 0, 204, 188));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const SettingRow& row = kRows[i];
         const int n = static_cast<int>(i);
-        const int y = i < kFoundationRows ? 10 + 16 * n : 111 + 16 * (n - static_cast<int>(kFoundationRows));
-        QLabel* label = RowLabel(row.label, Qt::AlignRight, du.Rect(8, y, 124, 12), this);
+        // The foundation's and the water's rows on the left, the earthquake's on the right.
+        const int x = i < kFoundationRows + kWaterRows ? 0 : 209;
+        const int y = i < kFoundationRows ? 10 + 16 * n
+                      : i < kFoundationRows + kWaterRows
+                          ? 111 + 16 * (n - static_cast<int>(kFoundationRows))
+                          : 12 + 16 * (n - static_cast<int>(kFoundationRows + kWaterRows));
+        QLabel* label = RowLabel(row.label, Qt::AlignRight, du.Rect(x + 8, y, 124, 12), this);
         auto* edit = new QLineEdit(ValueText(row, values_.*row.member), this);
         edit->setObjectName(row.objectName);
-        edit->setGeometry(du.Rect(136, y, 44, 12));
+        edit->setGeometry(du.Rect(x + 136, y, 44, 12));
         label->setBuddy(edit);
-        RowLabel(row.unit, Qt::AlignLeft, du.Rect(184, y, 22, 12), this);
+        RowLabel(row.unit, Qt::AlignLeft, du.Rect(x + 184, y, 22, 12), this);
         edits_[i] = edit;
     }
+    auto* hint =
+        new QLabel(QString::fromUtf8("A/g 取 0.05、0.10、0.15、0.20、0.30、0.40，留空：不验算地震作用；"
+                                     "0.05（6度）不验算。地震角留空：按 GB 50023-2009 表4.2.9 取值"),
+                   this);
+    hint->setWordWrap(true);
+    hint->setGeometry(du.Rect(223, 142, 186, 40));
     RowLabel("fa 留空：不验算地基承载力", Qt::AlignRight, du.Rect(8, 78, 172, 12), this);
 
     QLabel* modeLabel = RowLabel("水土压力计算", Qt::AlignRight, du.Rect(8, 159, 124, 12), this);
@@ -122,11 +157,11 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
 
     auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
     ok->setObjectName("button1");
-    ok->setGeometry(du.Rect(40, 192, 50, 14));
+    ok->setGeometry(du.Rect(130, 192, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     cancel->setObjectName("button2");
-    cancel->setGeometry(du.Rect(124, 192, 50, 14));
+    cancel->setGeometry(du.Rect(243, 192, 50, 14));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CDlgCaseSettings::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlgCaseSettings::reject);

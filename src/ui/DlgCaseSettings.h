@@ -35,7 +35,7 @@ class CDlgCaseSettings : public QDialog {
   private:
     wall::CaseSettings values_;
     MessageFn showMessage_;
-    std::array<QLineEdit*, 7> edits_{};
+    std::array<QLineEdit*, 15> edits_{};
     QComboBox* waterMode_ = nullptr;
 };
 
