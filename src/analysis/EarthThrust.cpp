@@ -200,22 +200,7 @@ double GoldenMax(F f, double a, double b, double& best) {
 void RaiseForSteeperGround(const WallBack& back, const GroundSurface& ground, const Backfill& soil,
                            double beta, ThrustResult& r) {
     if (r.status != PressureStatus::kOk || !(r.soil > 0)) return;
-    bool steeper = false;
-    for (int i = 1; i < ground.count; ++i)
-        if (ground.points[i].x > back.top.x && ground.AngleAt(ground.points[i].x) > beta + 1e-6)
-            steeper = true;
-    if (!steeper) return;
-    GroundSurface asEntered = ground, plane = ground;
-    asEntered.strip = plane.strip = {};
-    const double run = 1e4;  // far beyond any wedge
-    plane.points[0] = back.top;
-    plane.points[1] = {back.top.x + run, back.top.y + run * std::tan(beta)};
-    plane.count = 2;
-    const Backfill b{soil.gamma, 0, soil.phi, static_cast<float>(beta)};
-    const ThrustResult onPlane = CoulombThrust(back, plane, b), entered = CoulombThrust(back, asEntered, b);
-    if (onPlane.status != PressureStatus::kOk || entered.status != PressureStatus::kOk || !(onPlane.E > 0))
-        return;
-    const double ratio = static_cast<double>(entered.E) / onPlane.E;
+    const double ratio = SteeperGroundRatio(back, ground, soil, beta, 0);
     if (!(ratio > 1 + 1e-9)) return;
     PressureDiagram raised;
     for (const DiagramNode& n : r.diagram)
@@ -227,6 +212,28 @@ void RaiseForSteeperGround(const WallBack& back, const GroundSurface& ground, co
 }
 
 }  // namespace
+
+double SteeperGroundRatio(const WallBack& back, const GroundSurface& ground, const Backfill& soil,
+                          double beta, double theta) {
+    bool steeper = false;
+    for (int i = 1; i < ground.count; ++i)
+        if (ground.points[i].x > back.top.x && ground.AngleAt(ground.points[i].x) > beta + 1e-6)
+            steeper = true;
+    if (!steeper) return 1;
+    GroundSurface asEntered = ground, plane = ground;
+    asEntered.strip = plane.strip = {};
+    const double run = 1e4;  // far beyond any wedge
+    plane.points[0] = back.top;
+    plane.points[1] = {back.top.x + run, back.top.y + run * std::tan(beta)};
+    plane.count = 2;
+    // δ = β, turned by the seismic angle with the soil's φ and weight.
+    const Backfill b{static_cast<float>(soil.gamma / std::cos(theta)), 0,
+                     static_cast<float>(soil.phi - theta), static_cast<float>(beta + theta)};
+    const ThrustResult onPlane = CoulombThrust(back, plane, b), entered = CoulombThrust(back, asEntered, b);
+    if (onPlane.status != PressureStatus::kOk || entered.status != PressureStatus::kOk || !(onPlane.E > 0))
+        return 1;
+    return std::max(1.0, static_cast<double>(entered.E) / onPlane.E);
+}
 
 double WallBack::Angle() const {
     return std::atan2(bottom.x - top.x, top.y - bottom.y);

@@ -103,4 +103,11 @@ double DepthAlongPlane(const WallBack& back, Point q, double rho);
 // thrust of the wedge of soil and strip between the back, the ground and the plane from the back's foot.
 double WedgeThrust(const WallBack& back, const GroundSurface& ground, const Backfill& soil, double rho);
 
+// The ratio (≥ 1) by which a Rankine soil thrust on a vertical back rises where the ground further out is
+// steeper than at the back's top (angle beta): the trial wedge's thrust on the ground as entered over the
+// same on that plane continued, both with δ = β, turned by the seismic angle theta (0 statically: φ − θ,
+// δ + θ, γ/cosθ). 1 where no segment is steeper or either wedge fails.
+double SteeperGroundRatio(const WallBack& back, const GroundSurface& ground, const Backfill& soil,
+                          double beta, double theta);
+
 }  // namespace wall

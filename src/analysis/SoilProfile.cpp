@@ -63,12 +63,12 @@ LayerLaw LawOf(const Backfill& s, int theory, double alpha, double beta) {
 
 // The layers below the depth zFirst of a back, each by its own coefficient under the vertical stress
 // sigma there plus the weight of what lies between, the strip's band at q·K, the water γw·(z − zw);
-// then the totals of the whole diagram.
+// then the totals of the whole diagram. `soilRatio` raises the soil's part (a ground steeper further out).
 struct Band {
     double zA = 0, zB = 0, q = 0;
 };
 void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p, int theory, double beta,
-                    double zFirst, double sigma, const Band& band) {
+                    double zFirst, double sigma, const Band& band, double soilRatio = 1) {
     const double H = back.Height();
     const double offset = p.topY - back.top.y;
     const double alpha = back.Angle();
@@ -108,7 +108,7 @@ void AddLayersBelow(ThrustResult& r, const WallBack& back, const SoilProfile& p,
         const double gammaE = p.UnitWeight(layer, mid);
         const double sa = sigma, sb = sigma + gammaE * (zb - za);
         sigma = sb;
-        const double pa = law.k * sa - law.c0, pb = law.k * sb - law.c0;
+        const double pa = (law.k * sa - law.c0) * soilRatio, pb = (law.k * sb - law.c0) * soilRatio;
         const bool inBand = za >= zA && zb <= zB && zB > zA;
         const float load = inBand ? static_cast<float>(band.q * law.k) : 0.0f;
         // Soil in tension does not pull: the pressure starts where the line turns positive.
@@ -332,7 +332,14 @@ ThrustResult LayeredThrust(const WallBack& back, const GroundSurface& g, const S
         zB = std::clamp(DepthAlongPlane(back, {g.strip.to, g.HeightAt(g.strip.to)}, rho), 0.0, H);
     }
     const double beta = std::max(0.0, g.AngleAt(back.top.x));
-    AddLayersBelow(r, back, p, theory, beta, zFirst, sigma, {zA, zB, g.strip.q});
+    // Rankine under an earthquake has no upper part to raise for a ground steeper further out: every band
+    // takes the ratio of the turned trial wedges, as the static upper part takes the plain ones.
+    double ratio = 1;
+    if (theory == kRankine && p.Seismic()) {
+        ratio = SteeperGroundRatio(back, g, first.soil, beta, theta);
+        if (ratio > 1) r.groundRatio = static_cast<float>(ratio);
+    }
+    AddLayersBelow(r, back, p, theory, beta, zFirst, sigma, {zA, zB, g.strip.q}, ratio);
     return r;
 }
 

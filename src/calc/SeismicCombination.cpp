@@ -1,6 +1,8 @@
 // The seismic combination: the same analysis on a block that carries the earthquake.
 #include "calc/SeismicCombination.h"
 
+#include <algorithm>
+
 #include "calc/AnalyseWall.h"
 #include "calc/FiniteResults.h"
 
@@ -23,6 +25,9 @@ SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics) 
     e.settings.overturning = s.seismicOverturning;
     e.settings.sliding = s.seismicSliding;
     e.settings.fa = r.faE;
+    // The base's zone without contact at most a quarter of it (GB 50191-2012 §4.2.5, a regular
+    // structure): e0 ≤ B/4, tighter than the case's limit where that is larger.
+    e.settings.eccentricityLimit = std::min(s.eccentricityLimit, kSeismicEccentricityLimit);
     KernelBlock kb;
     constexpr double kRad = 3.14159265358979323846 / 180;
     kb.seismicTheta = r.angles.theta * kRad;

@@ -114,6 +114,9 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
         WriteCoefficient(*this, phi, t->back.Angle() * kDegree, c.wall.m_fWallFriction, beta, an.theta);
     if (rankine && c.soil.m_afLayer[0][kLayerCohesion] > 0)
         WriteText("\t黏聚力项按静力时的数值扣除（不随地震角改变）。\n");
+    if (rankine && t->groundRatio > 1)
+        WriteText(Format("\t远处坡面比墙顶处更陡：填土部分乘以按地震角法（δ=β+θ）试算楔体所得之比r=%.4f。\n",
+                         static_cast<double>(t->groundRatio)));
     WriteText("\t其余各土层、水下部分和面荷载按同一方法分别计算，得地震土压力沿墙背的分布：\n");
     WriteBoundaryValues(*this, *t, "WriteSubScript(E,1E)");
     if (e.gravity) {
@@ -149,6 +152,10 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
                   Format("=%.2f×%.2f×%.2f×%.2f=%.2f kN/m，", e.importance, e.cz, e.acceleration, G, a.Fx) +
                   Symbol(a.ySymbol) + F("=%.2f m\n", a.y));
     }
+    WriteText(
+        "\t地震作用下基底零应力区的面积不大于基底面积的25%（GB 50191-2012 "
+        "第4.2.5条），偏心距限值不大于0.25B；"
+        "基底压力按地震作用效应标准组合（GB 50011-2010 第4.2.2条）。\n");
     WriteStabilityReport(*this, s,
                          {"（1）地震作用下的抗倾覆稳定验算", "\n（2）地震作用下的抗滑移稳定验算",
                           "\n（3）地震作用下的地基验算", e.zetaA, e.fa});

@@ -30,6 +30,15 @@ WallCase RandomCase(Random& r, int type, int theory) {
     c.soil.m_afSlope[0][kSlopeRun] = run;
     c.soil.m_afSlope[0][kSlopeRise] = AsShown(static_cast<float>(run * std::tan(angle * 3.14159265 / 180)));
     UpdateSlopeRow(c.soil.m_afSlope[0]);
+    if (r.Uniform(0, 1) < 0.5f) {
+        // A second, steeper segment further out.
+        const float run2 = AsShown(r.Uniform(2, 10)), angle2 = r.Uniform(angle, 24);
+        c.soil.m_nSlopeSegs = 2;
+        c.soil.m_afSlope[1][kSlopeRun] = run2;
+        c.soil.m_afSlope[1][kSlopeRise] =
+            AsShown(static_cast<float>(run2 * std::tan(angle2 * 3.14159265 / 180)));
+        UpdateSlopeRow(c.soil.m_afSlope[1]);
+    }
     c.soil.m_fLoadOffset = AsShown(r.Uniform(0, 6));
     c.soil.m_fLoadWidth = AsShown(r.Uniform(0.5, 6));
     c.soil.m_fLoadPressure = AsShown(r.Uniform(1, 40));
@@ -100,6 +109,14 @@ TEST(SeismicCombination, LeavesTheStaticResultsAndWithThetaZeroTheThrust) {
             EXPECT_NEAR(F, expected, 1e-4 * expected) << "case " << n;
         } else {
             EXPECT_GE(F, expected * (1 - 1e-5)) << "case " << n;
+        }
+        // With the table's angle the thrust only grows, the steeper far ground's raise included.
+        WallCase table = c;
+        table.settings.seismicAcceleration = 0.2f;
+        const CaseResult tabled = CalculateCase(table);
+        ASSERT_TRUE(tabled.seismic) << n;
+        if (tabled.seismic->refusal.empty()) {
+            EXPECT_GE(ThrustE(*tabled.seismic), ThrustE(plain) * (1 - 1e-6)) << "case " << n;
         }
         // Every seismic check under its own name, after the static ones.
         const std::vector<CheckVerdict> checks = CaseChecks(quake);
