@@ -181,6 +181,7 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // Layered ground and water: layer 1's thickness (0: one layer), the water table's depth behind
         // and the water's height in front (below 0: none).
         float layer1 = 0, waterBehind = -1, waterFront = -1;
+        float seismic = 0;  // A/g of the seismic combination; 0: none
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -208,6 +209,13 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // Two layers with water behind and in front, both theories.
         {"gravity, layers and water, Rankine", kGravity, kRankine, 0, 0, 0, 0, 0, 0, 0, 3, 4, 1.5f},
         {"gravity, layers and water, Coulomb", kGravity, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 3, 4, 1.5f},
+        // The seismic combination's lines, every type.
+        {"gravity, earthquake", kGravity, kRankine, 0, 200, 0, 0, 0, 0, 0, 0, -1, -1, 0.2f},
+        {"gravity, layers, water and earthquake", kGravity, kCoulomb, 0, 250, 0, 0, 0, 0, 0, 3, 4, 1.5f, 0.3f},
+        {"semi-gravity, earthquake", kSemiGravity, kRankine, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.2f},
+        {"shelf, earthquake", kShelf, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.3f},
+        {"cantilever, earthquake", kCantilever, kCoulomb, 0, 150, 0, 0, 0, 0, 0, 0, -1, -1, 0.4f},
+        {"counterfort, earthquake", kCounterfort, kRankine, 0, 150, 0, 0, 0, 0, 0, 0, -1, -1, 0.3f},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -226,6 +234,7 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         }
         c.settings.waterBehind = row.waterBehind;
         c.settings.waterFront = row.waterFront;
+        c.settings.seismicAcceleration = row.seismic;
         if (row.q > 0) {
             c.soil.m_afSlope[0][kSlopeRun] = row.run > 0 ? row.run : row.wallType == kGravity ? 4.42f : 7.87f;
             c.soil.m_afSlope[0][kSlopeRise] = row.rise;
