@@ -74,6 +74,14 @@ for t in ["gravity", "semi-gravity", "shelf", "cantilever", "counterfort"]:
            and saved["seismic"]["angleWater"] is None and saved["checks"]["seismicSliding"] == 1.15
            and "seismicOverturning" not in saved["checks"] and saved["foundation"]["seismicFactor"] == 1.3,
            f"{t}: seismic settings not kept: {saved}")
+    # Its combination beside the static one: the given angle, the inertia, the checks by their own names.
+    r = run("analyse", "--json", f"{t}.wall.json")
+    expect(r.returncode == 0, f"analyse {t}: {r.stderr}")
+    quake = json.loads(r.stdout)["seismic"]
+    expect(quake is not None and quake["theta"] == 3.5 and quake["angleSource"] == "given"
+           and quake["inertia"] > 0 and abs(quake["faE"] - 1.3 * saved["foundation"]["fa"]) < 1e-3 and "Kq" in quake,
+           f"{t}: seismic results: {quake}")
+    expect("地震作用下的抗倾覆稳定" in run("check", f"{t}.wall.json").stdout, f"{t}: check prints no seismic rows")
 
 # Saving text-only inputs to binary keeps the fields and warns.
 r = run("convert", "--force", "shelf.wall.json", "shelf.dat")
