@@ -37,6 +37,8 @@ TEST_F(SettingsDialog, RefusedValueKeepsTheSettings) {
         {"editWaterFront", "x", "墙前水位距墙底高度(m)：请键入一个数。"},
         {"editWaterWeight", "0", "水的重度 γw(kN/m3) 应大于 0 且不大于 100，当前为 0"},
         {"editWaterWeight", "", "水的重度 γw(kN/m3)：请键入一个数。"},
+        {"editSeismicA", "0.5", "设计基本地震加速度 A/g 应不小于 0 且不大于 0.4，当前为 0.5"},
+        {"editSeismicCz", "", "综合影响系数 Cz：请键入一个数。"},
     };
     auto d = MakeDialog();
     d->show();
