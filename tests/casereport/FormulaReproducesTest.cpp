@@ -211,7 +211,8 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         {"gravity, layers and water, Coulomb", kGravity, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 3, 4, 1.5f},
         // The seismic combination's lines, every type.
         {"gravity, earthquake", kGravity, kRankine, 0, 200, 0, 0, 0, 0, 0, 0, -1, -1, 0.2f},
-        {"gravity, layers, water and earthquake", kGravity, kCoulomb, 0, 250, 0, 0, 0, 0, 0, 3, 4, 1.5f, 0.3f},
+        {"gravity, layers, water and earthquake", kGravity, kCoulomb, 0, 250, 0, 0, 0, 0, 0, 3, 4, 1.5f,
+         0.3f},
         {"semi-gravity, earthquake", kSemiGravity, kRankine, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.2f},
         {"shelf, earthquake", kShelf, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.3f},
         {"cantilever, earthquake", kCantilever, kCoulomb, 0, 150, 0, 0, 0, 0, 0, 0, -1, -1, 0.4f},
