@@ -31,6 +31,9 @@ void StabilityJson(Json& j, const wall::StabilityResult& s) {
     j["eccentricityOk"] = s.eccentricityOk;
     // Bearing only when the case gives fa; pressures are null where the resultant leaves the base.
     j["fa"] = s.bearingChecked ? Json(s.fa) : Json();
+    static constexpr const char* kBasis[] = {nullptr, "given", "5.2.4", "5.2.5"};
+    const char* basis = kBasis[static_cast<int>(s.capacity.basis)];
+    j["faBasis"] = basis ? Json(basis) : Json();
     j["pk"] = s.bearingChecked && !s.resultantOutsideBase ? Json(s.pk) : Json();
     j["pkmax"] = s.bearingChecked && !s.resultantOutsideBase ? Json(s.pkmax) : Json();
     j["bearingOk"] = s.bearingChecked ? Json(s.bearingOk) : Json();

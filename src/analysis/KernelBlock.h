@@ -48,6 +48,7 @@ struct KernelBlock {
     // coefficient Ci·Cz·A/g of the wall and of the soil it carries. Loading the block keeps them.
     double seismicTheta = 0, seismicThetaWater = 0;
     float inertiaFactor = 0;
+    float bearingFactor = 1;  // ζa of the bearing value under an earthquake (1 statically)
 };
 
 }  // namespace wall

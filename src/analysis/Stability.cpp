@@ -154,12 +154,14 @@ StabilityResult ComputeStability(const WallCase& c, KernelBlock& kb, const Actio
     r.foundationOk = !r.resultantOutsideBase;
     r.eccentricityLimit = s.eccentricityLimit;
     r.eccentricityOk = r.foundationOk && StressPasses(r.e0, s.eccentricityLimit * r.B);
-    if (s.fa > 0) {
+    r.capacity = FoundationBearing(s, r.B, r.e0);
+    if (r.capacity.basis != BearingBasis::kNone) {
         r.bearingChecked = true;
-        r.fa = s.fa;
+        r.zetaA = kb.bearingFactor;
+        r.fa = r.zetaA * r.capacity.fa;
         r.pk = r.N / r.B;
         r.pkmax = r.sigmaMax;
-        r.bearingOk = r.foundationOk && StressPasses(r.pk, s.fa) && StressPasses(r.pkmax, 1.2 * s.fa);
+        r.bearingOk = r.foundationOk && StressPasses(r.pk, r.fa) && StressPasses(r.pkmax, 1.2f * r.fa);
     }
     kb.overturningFactor = r.Kq;
     kb.slidingFactor = r.Kh;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/Actions.h"
+#include "analysis/FoundationBearing.h"
 #include "analysis/KernelBlock.h"
 #include "case/WallCase.h"
 
@@ -52,8 +53,11 @@ struct StabilityResult {
     float requiredSliding = 0;
     float eccentricityLimit = 0;  // e0 ≤ limit·B
     bool eccentricityOk = false;
-    // Bearing, when the case gives fa: pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa, characteristic values.
+    // Bearing, when the case gives fa or the soil it follows from: pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa,
+    // characteristic values. Under an earthquake fa is faE = ζa times the capacity's fa.
     bool bearingChecked = false;
+    BearingCapacity capacity;
+    float zetaA = 1;
     float fa = 0;
     float pk = 0;
     float pkmax = 0;

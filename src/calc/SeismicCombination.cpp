@@ -24,7 +24,6 @@ SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics) 
     WallCase e = c;
     e.settings.overturning = s.seismicOverturning;
     e.settings.sliding = s.seismicSliding;
-    e.settings.fa = r.faE;
     // The base's zone without contact at most a quarter of it (GB 50191-2012 §4.2.5, a regular
     // structure): e0 ≤ B/4, tighter than the case's limit where that is larger.
     e.settings.eccentricityLimit = std::min(s.eccentricityLimit, kSeismicEccentricityLimit);
@@ -33,8 +32,14 @@ SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics) 
     kb.seismicTheta = r.angles.theta * kRad;
     kb.seismicThetaWater = r.angles.thetaWater * kRad;
     kb.inertiaFactor = r.inertiaFactor;
+    kb.bearingFactor = r.zetaA;
     r.refusal = AnalyseWall(e, kb, r);
     if (r.refusal.empty()) r.refusal = NonFiniteResult(r);
+    // fa may follow from the soil under the base, on the seismic analysis's own base width.
+    if (const StabilityResult* st = r.Stability(); st && st->bearingChecked) {
+        r.fa = st->capacity.fa;
+        r.faE = st->fa;
+    }
     if (!r.refusal.empty()) return r;
     if (r.cantilever && statics.cantilever)
         r.sections = SeismicSections(c, *statics.cantilever, *r.cantilever, r.inertiaFactor);

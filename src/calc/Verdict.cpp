@@ -54,6 +54,14 @@ void Stability(std::vector<CheckVerdict>& out, const StabilityResult& s, const N
     if (!known) pk.note = pkmax.note = "合力作用点位于基底以外，求不出基底压力";
     out.push_back(std::move(pk));
     out.push_back(std::move(pkmax));
+    // fa from ck and φk is written for e ≤ 0.033·b (GB 50007-2011 §5.2.5): beyond, the engineer decides.
+    const BearingCapacity& cap = s.capacity;
+    if (cap.basis == BearingBasis::kFromStrength && known) {
+        CheckVerdict& c =
+            out.emplace_back(CheckVerdict{n.Key("bearingCondition"), n.Title("地基承载力公式适用条件"), "e0",
+                                          cap.e, "≤", 0.033 * cap.bStrength, true});
+        c.warning = !cap.strengthCondition;
+    }
 }
 
 void Section(std::vector<CheckVerdict>& out, const SectionResult& s, const Naming& n = {}) {
@@ -147,7 +155,7 @@ std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
     const StabilityResult* s = r.Stability();
     if (s && !s->bearingChecked) {
         CheckVerdict& v = out.emplace_back(CheckVerdict{"bearing", "地基承载力", "pk", 0, "≤", 0, true});
-        v.note = "未给出fa，未验算";
+        v.note = "未给出fa或地基土参数，未验算";
     }
     return out;
 }

@@ -159,6 +159,16 @@ Json CaseToJson(const WallCase& c) {
     foundation["eccentricityLimit"] = ws.eccentricityLimit;
     if (ws.seismicBearingFactor != dry.seismicBearingFactor)
         foundation["seismicFactor"] = ws.seismicBearingFactor;
+    // The soil under the base, only where given or changed.
+    const std::pair<const char*, float CaseSettings::*> soil[] = {
+        {"gamma", &CaseSettings::foundationGamma}, {"gammaM", &CaseSettings::foundationGammaM},
+        {"depth", &CaseSettings::foundationDepth}, {"fak", &CaseSettings::foundationFak},
+        {"etaB", &CaseSettings::foundationEtaB},   {"etaD", &CaseSettings::foundationEtaD}};
+    for (const auto& [key, member] : soil)
+        if (ws.*member != dry.*member) foundation[key] = ws.*member;
+    if (ws.foundationSand != dry.foundationSand) foundation["sand"] = static_cast<int>(ws.foundationSand);
+    if (ws.foundationCohesion >= 0) foundation["cohesion"] = ws.foundationCohesion;
+    if (ws.foundationFriction >= 0) foundation["friction"] = ws.foundationFriction;
     j["foundation"] = foundation;
     if (ws.seismicAcceleration != dry.seismicAcceleration || ws.seismicAngle != dry.seismicAngle ||
         ws.seismicAngleWater != dry.seismicAngleWater || ws.seismicImportance != dry.seismicImportance ||

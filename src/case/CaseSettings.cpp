@@ -48,6 +48,20 @@ constexpr Setting kSettings[] = {
      true, kMustGive},
     {"foundation.seismicFactor", "地基抗震承载力调整系数ζa", "", &CaseSettings::seismicBearingFactor, 1, 1.5,
      true, kMustGive},
+    {"foundation.gamma", "基底以下土的重度γ(kN/m3)", "kN/m3", &CaseSettings::foundationGamma, 0, 40, false,
+     kMustGive},
+    {"foundation.gammaM", "基底以上土的加权平均重度γm(kN/m3)", "kN/m3", &CaseSettings::foundationGammaM, 0,
+     40, false, kMustGive},
+    {"foundation.depth", "基础埋置深度d(m)", "m", &CaseSettings::foundationDepth, 0, 100, true, kMustGive},
+    {"foundation.fak", "地基承载力特征值fak(kPa)", "kPa", &CaseSettings::foundationFak, 0, 1e4, true, 0},
+    {"foundation.etaB", "宽度修正系数ηb", "", &CaseSettings::foundationEtaB, 0, 3, true, kMustGive},
+    {"foundation.etaD", "深度修正系数ηd", "", &CaseSettings::foundationEtaD, 1, 4.4, true, kMustGive},
+    {"foundation.cohesion", "基底以下土的黏聚力标准值ck(kPa)", "kPa", &CaseSettings::foundationCohesion, 0,
+     1e3, true, -1},
+    {"foundation.friction", "基底以下土的内摩擦角标准值φk(°)", "°", &CaseSettings::foundationFriction, 0, 40,
+     true, -1},
+    {"foundation.sand", "基底以下为砂土（1）或否（0）", "", &CaseSettings::foundationSand, 0, 1, true,
+     kMustGive, true},
 };
 
 static_assert(std::size(kSettings) == kCaseSettingNames.size());

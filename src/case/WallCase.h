@@ -105,12 +105,24 @@ struct CaseSettings {
     float seismicOverturning = 1.2f;  // required factors under earthquake (GB 50023-2009 §4.2.9)
     float seismicSliding = 1.1f;
     float seismicBearingFactor = 1;  // ζa (GB 50011-2010 §4.2.3): faE = ζa·fa
+    // The soil under the base, from which fa follows where it is not given (GB 50007-2011 §5.2.4 from fak,
+    // §5.2.5 from ck and φk). Unit weights below the water table are the effective ones.
+    float foundationGamma = 18;     // γ under the base, kN/m³
+    float foundationGammaM = 18;    // γm, the weighted unit weight above the base level, kN/m³
+    float foundationDepth = 0.5f;   // d, the embedment below the ground in front of the toe, m
+    float foundationFak = 0;        // fak, kPa; 0: not given
+    float foundationEtaB = 0;       // ηb
+    float foundationEtaD = 1;       // ηd
+    float foundationCohesion = -1;  // ck, kPa; below zero: not given
+    float foundationFriction = -1;  // φk, degrees; below zero: not given
+    float foundationSand = 0;       // 1: sand, whose width below 3 m is taken as 3 m (§5.2.5)
     bool operator==(const CaseSettings&) const = default;
 
     bool HasWaterBehind() const { return waterBehind >= 0; }
     bool HasWaterFront() const { return waterFront >= 0; }
     bool HasSeismicAngle() const { return seismicAngle >= 0; }
     bool HasSeismicAngleWater() const { return seismicAngleWater >= 0; }
+    bool HasFoundationStrength() const { return foundationCohesion >= 0 && foundationFriction >= 0; }
 };
 
 struct WallCase {

@@ -200,14 +200,52 @@ void Eccentricity(ReportWriter& w, const StabilityResult& s) {
                                   : F(" m＞[e]=%.2f m   偏心距验算不满足！\n\n", limit)));
 }
 
+// fa from the soil under the base: the clause's formula with its values, the table's factors, and where
+// both routes are given the smaller; nothing for a given fa.
+void WriteBearingCapacity(ReportWriter& w, const BearingCapacity& c) {
+    if (c.basis == BearingBasis::kGiven || c.basis == BearingBasis::kNone) return;
+    const Expr gamma = Q("γ", c.gamma), gammaM = Q("WriteSubScript(γ,m)", c.gammaM), d = Q("d", c.d);
+    if (c.fromFak) {
+        Heading(
+            w,
+            "\t修正后的地基承载力特征值（GB 50007-2011 第5.2.4条，b取3～6 m，d不大于0.5 m时不作深度修正）：");
+        w.WriteText(F("\t\t基底宽度B=%.2f m，", c.B) + F("取b=%.2f m\n", c.b));
+        const Expr depth = c.d > 0.5f ? Brackets(d - K("0.5")) : K("0");
+        WriteFormula(w, c.fromStrength ? "WriteSubScript(f,a1)" : "WriteSubScript(f,a)",
+                     Q("WriteSubScript(f,ak)", c.fak) +
+                         Q("WriteSubScript(η,b)", c.etaB) * gamma * Brackets(Q("b", c.b) - K("3")) +
+                         Q("WriteSubScript(η,d)", c.etaD) * gammaM * depth,
+                     F("%.2f", c.faFak), " kPa\n");
+    }
+    if (c.fromStrength) {
+        Heading(w, "\t由土的抗剪强度指标确定的地基承载力特征值（GB 50007-2011 第5.2.5条）：");
+        w.WriteText(F("\t\tWriteSubScript(φ,k)=%.2f°，", c.factors.phi) + "查表5.2.5（线性插值）得" +
+                    F("WriteSubScript(M,b)=%.3f，", c.factors.Mb) +
+                    F("WriteSubScript(M,d)=%.3f，", c.factors.Md) +
+                    F("WriteSubScript(M,c)=%.3f；", c.factors.Mc) + F("b=%.2f m", c.bStrength) +
+                    (c.sandRule ? "（砂土，基底宽度小于3 m按3 m取值）\n" : "\n"));
+        WriteFormula(w, c.fromFak ? "WriteSubScript(f,a2)" : "WriteSubScript(f,a)",
+                     Q("WriteSubScript(M,b)", c.factors.Mb, "%.3f") * gamma * Q("b", c.bStrength) +
+                         Q("WriteSubScript(M,d)", c.factors.Md, "%.3f") * gammaM * d +
+                         Q("WriteSubScript(M,c)", c.factors.Mc, "%.3f") * Q("WriteSubScript(c,k)", c.ck),
+                     F("%.2f", c.faStrength), " kPa\n");
+        if (!c.strengthCondition)
+            w.WriteText(
+                F("\t\t注意：偏心距WriteSubScript(e,0)=%.2f m", c.e) +
+                F("＞0.033b=%.3f m，不满足第5.2.5条的适用条件，请设计人判断。\n", 0.033f * c.bStrength));
+    }
+    if (c.fromFak && c.fromStrength) w.WriteText(F("\t\t两者取较小值：WriteSubScript(f,a)=%.2f kPa\n", c.fa));
+}
+
 // pk = N/B ≤ fa and pkmax = σmax ≤ 1.2·fa (GB 50007-2011 §5.2.1), characteristic values; under an
 // earthquake against faE = ζa·fa (GB 50011-2010 §4.2.3, §4.2.4), which the result carries as its fa.
 void Bearing(ReportWriter& w, const StabilityResult& s, const StabilityHeadings& h) {
-    if (h.zetaA > 0) {
+    WriteBearingCapacity(w, s.capacity);
+    if (h.seismic) {
         Heading(w, "\t地基抗震承载力验算（GB 50011-2010 第4.2.3、4.2.4条）：");
         WriteFormula(w, "WriteSubScript(f,aE)",
-                     Q("WriteSubScript(ζ,a)", h.zetaA) * Q("WriteSubScript(f,a)", h.fa), F("%.2f", s.fa),
-                     " kPa；以下WriteSubScript(f,a)取WriteSubScript(f,aE)\n");
+                     Q("WriteSubScript(ζ,a)", s.zetaA) * Q("WriteSubScript(f,a)", s.capacity.fa),
+                     F("%.2f", s.fa), " kPa；以下WriteSubScript(f,a)取WriteSubScript(f,aE)\n");
     } else {
         Heading(w, F("\t地基承载力验算（修正后的地基承载力特征值WriteSubScript(f,a)=%.2f kPa）：", s.fa));
     }
@@ -273,7 +311,10 @@ void Foundation(ReportWriter& w, const StabilityResult& s, const Sums& sums, con
     if (s.bearingChecked)
         Bearing(w, s, h);
     else
-        w.WriteText("\t地基承载力：未给出修正后的地基承载力特征值WriteSubScript(f,a)，未验算。\n\n");
+        w.WriteText(
+            "\t地基承载力：未给出修正后的地基承载力特征值WriteSubScript(f,a)"
+            "或基底以下土的参数（WriteSubScript(f,ak)，"
+            "或WriteSubScript(c,k)与WriteSubScript(φ,k)），未验算。\n\n");
 }
 
 }  // namespace

@@ -6,13 +6,12 @@
 
 namespace wall {
 
-// The headings of the three checks; under an earthquake also ζa and fa, of which the result's fa is the
-// product faE (zetaA 0 in the static combination).
+// The headings of the three checks; under an earthquake the bearing value is faE = ζa·fa.
 struct StabilityHeadings {
     const char* overturning = "3、抗倾覆稳定验算";
     const char* sliding = "\n4、抗滑移稳定验算";
     const char* foundation = "\n5、地基验算";
-    float zetaA = 0, fa = 0;
+    bool seismic = false;
 };
 
 // Writes the overturning, sliding and foundation checks from a computed stability result under their

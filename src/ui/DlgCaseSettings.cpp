@@ -2,6 +2,7 @@
 // range checks.
 #include "ui/DlgCaseSettings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,7 +43,7 @@ constexpr bool AngleFromTable(float v) {
     return v < 0;
 }
 
-constexpr std::array<SettingRow, 15> kRows = {{
+constexpr std::array<SettingRow, 23> kRows = {{
     {"checks.overturning", "抗倾覆稳定安全系数要求值 Kq", "", "editKq", &wall::CaseSettings::overturning,
      nullptr},
     {"checks.sliding", "抗滑移稳定安全系数要求值 Kh", "", "editKh", &wall::CaseSettings::sliding, nullptr},
@@ -69,10 +70,44 @@ constexpr std::array<SettingRow, 15> kRows = {{
      &wall::CaseSettings::seismicSliding, nullptr},
     {"foundation.seismicFactor", "地基抗震承载力调整系数 ζa", "", "editSeismicZeta",
      &wall::CaseSettings::seismicBearingFactor, nullptr},
+    {"foundation.gamma", "基底以下土的重度 γ", "kN/m3", "editFoundationGamma",
+     &wall::CaseSettings::foundationGamma, nullptr},
+    {"foundation.gammaM", "基底以上土的加权平均重度 γm", "kN/m3", "editFoundationGammaM",
+     &wall::CaseSettings::foundationGammaM, nullptr},
+    {"foundation.depth", "基础埋置深度 d", "m", "editFoundationDepth", &wall::CaseSettings::foundationDepth,
+     nullptr},
+    {"foundation.fak", "地基承载力特征值 fak", "kPa", "editFak", &wall::CaseSettings::foundationFak,
+     FaAbsent},
+    {"foundation.etaB", "宽度修正系数 ηb", "", "editEtaB", &wall::CaseSettings::foundationEtaB, nullptr},
+    {"foundation.etaD", "深度修正系数 ηd", "", "editEtaD", &wall::CaseSettings::foundationEtaD, nullptr},
+    {"foundation.cohesion", "黏聚力标准值 ck", "kPa", "editCk", &wall::CaseSettings::foundationCohesion,
+     WaterAbsent},
+    {"foundation.friction", "内摩擦角标准值 φk", "°", "editPhiK", &wall::CaseSettings::foundationFriction,
+     WaterAbsent},
 }};
-// The rows of the first group, then the water's; the rest are the earthquake's.
+
+// GB 50007-2011 Table 5.2.4: the soil classes with their ηb and ηd, which the list fills in.
+struct SoilClass {
+    const char* name;
+    float etaB, etaD;
+};
+constexpr SoilClass kSoilClasses[] = {
+    {"淤泥和淤泥质土", 0, 1.0f},
+    {"人工填土；e或IL≥0.85的黏性土", 0, 1.0f},
+    {"红黏土（含水比αw＞0.8）", 0, 1.2f},
+    {"红黏土（含水比αw≤0.8）", 0.15f, 1.4f},
+    {"大面积压实填土（压实系数＞0.95、黏粒含量ρc≥10%的粉土）", 0, 1.5f},
+    {"大面积压实填土（最大干密度＞2100 kg/m³的级配砂石）", 0, 2.0f},
+    {"粉土（黏粒含量ρc≥10%）", 0.3f, 1.5f},
+    {"粉土（黏粒含量ρc＜10%）", 0.5f, 2.0f},
+    {"e及IL均小于0.85的黏性土", 0.3f, 1.6f},
+    {"粉砂、细砂（不包括很湿与饱和时的稍密状态）", 2.0f, 3.0f},
+    {"中砂、粗砂、砾砂和碎石土", 3.0f, 4.4f},
+};
+// The rows of the first group, then the water's, the earthquake's; the rest are the soil under the base.
 constexpr std::size_t kFoundationRows = 4;
 constexpr std::size_t kWaterRows = 3;
+constexpr std::size_t kSeismicRows = 8;
 
 // The water modes in the order of their value.
 constexpr const char* kWaterModes[] = {"水土分算", "水土合算"};
@@ -111,7 +146,7 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     setWindowTitle(QString::fromUtf8("地基与验算参数"));
     setFont(DialogFont());
     DialogUnits du(font());
-    setFixedSize(du.Size(423, 210));
+    setFixedSize(du.Size(632, 210));
 
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(5, 0, 204, 96));
@@ -121,15 +156,21 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     auto* quake = new QGroupBox(QString::fromUtf8("地震"), this);
     quake->setObjectName("groupSeismic");
     quake->setGeometry(du.Rect(214, 0, 204, 188));
+    auto* soil = new QGroupBox(QString::fromUtf8("地基土（未给出 fa 时由此求 fa）"), this);
+    soil->setObjectName("groupFoundationSoil");
+    soil->setGeometry(du.Rect(423, 0, 204, 188));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const SettingRow& row = kRows[i];
         const int n = static_cast<int>(i);
-        // The foundation's and the water's rows on the left, the earthquake's on the right.
-        const int x = i < kFoundationRows + kWaterRows ? 0 : 209;
+        // The foundation's and the water's rows on the left, the earthquake's in the middle, the soil
+        // under the base on the right.
+        constexpr std::size_t kSeismicFrom = kFoundationRows + kWaterRows,
+                              kSoilFrom = kSeismicFrom + kSeismicRows;
+        const int x = i < kSeismicFrom ? 0 : i < kSoilFrom ? 209 : 418;
         const int y = i < kFoundationRows ? 10 + 16 * n
-                      : i < kFoundationRows + kWaterRows
-                          ? 111 + 16 * (n - static_cast<int>(kFoundationRows))
-                          : 12 + 16 * (n - static_cast<int>(kFoundationRows + kWaterRows));
+                      : i < kSeismicFrom  ? 111 + 16 * (n - static_cast<int>(kFoundationRows))
+                      : i < kSoilFrom     ? 12 + 16 * (n - static_cast<int>(kSeismicFrom))
+                                          : 12 + 16 * (n - static_cast<int>(kSoilFrom));
         QLabel* label = RowLabel(row.label, Qt::AlignRight, du.Rect(x + 8, y, 124, 12), this);
         auto* edit = new QLineEdit(ValueText(row, values_.*row.member), this);
         edit->setObjectName(row.objectName);
@@ -144,7 +185,28 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
                    this);
     hint->setWordWrap(true);
     hint->setGeometry(du.Rect(223, 142, 186, 40));
-    RowLabel("fa 留空：不验算地基承载力", Qt::AlignRight, du.Rect(8, 78, 172, 12), this);
+
+    sand_ = new QCheckBox(QString::fromUtf8("砂土（第5.2.5条 b＜3 m 按 3 m）"), this);
+    sand_->setObjectName("checkSand");
+    sand_->setChecked(values_.foundationSand != 0);
+    sand_->setGeometry(du.Rect(432, 142, 190, 12));
+    QLabel* classLabel = RowLabel("按土类填入 ηb、ηd", Qt::AlignRight, du.Rect(427, 157, 60, 12), this);
+    soilClass_ = new QComboBox(this);
+    soilClass_->setObjectName("listSoilClass");
+    soilClass_->addItem(QString::fromUtf8("（选择土类）"));
+    for (const SoilClass& k : kSoilClasses) soilClass_->addItem(QString::fromUtf8(k.name));
+    soilClass_->setGeometry(du.Rect(490, 156, 132, 13));
+    classLabel->setBuddy(soilClass_);
+    connect(soilClass_, &QComboBox::activated, this, [this](int index) {
+        if (index < 1) return;
+        const SoilClass& k = kSoilClasses[index - 1];
+        constexpr std::size_t kEtaB = kFoundationRows + kWaterRows + kSeismicRows + 4;
+        edits_[kEtaB]->setText(ShortestFloat(k.etaB));
+        edits_[kEtaB + 1]->setText(ShortestFloat(k.etaD));
+    });
+    RowLabel("fak 或 ck、φk 留空：不由此求 fa；给出 fa 时以 fa 为准", Qt::AlignLeft,
+             du.Rect(427, 172, 196, 12), this);
+    RowLabel("fa 留空：由右侧地基土求 fa，或不验算", Qt::AlignRight, du.Rect(8, 78, 172, 12), this);
 
     QLabel* modeLabel = RowLabel("水土压力计算", Qt::AlignRight, du.Rect(8, 159, 124, 12), this);
     waterMode_ = new QComboBox(this);
@@ -157,11 +219,11 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
 
     auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
     ok->setObjectName("button1");
-    ok->setGeometry(du.Rect(130, 192, 50, 14));
+    ok->setGeometry(du.Rect(230, 192, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     cancel->setObjectName("button2");
-    cancel->setGeometry(du.Rect(243, 192, 50, 14));
+    cancel->setGeometry(du.Rect(352, 192, 50, 14));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CDlgCaseSettings::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlgCaseSettings::reject);
@@ -195,6 +257,7 @@ void CDlgCaseSettings::accept() {
         waterMode_->setFocus();
         return;
     }
+    next.foundationSand = sand_->isChecked() ? 1 : 0;
     values_ = next;
     done(1);
 }

@@ -8,6 +8,7 @@
 
 #include "case/WallCase.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -35,8 +36,10 @@ class CDlgCaseSettings : public QDialog {
   private:
     wall::CaseSettings values_;
     MessageFn showMessage_;
-    std::array<QLineEdit*, 15> edits_{};
+    std::array<QLineEdit*, 23> edits_{};
     QComboBox* waterMode_ = nullptr;
+    QCheckBox* sand_ = nullptr;
+    QComboBox* soilClass_ = nullptr;
 };
 
 }  // namespace wallui
