@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "analysis/GravityWallAnalysis.h"
+#include "analysis/OverallSlip.h"
 #include "analysis/ShelfWallAnalysis.h"
 #include "analysis/geometry/WallOutline.h"
 #include "calc/CalculateCase.h"
@@ -54,5 +55,25 @@ BENCHMARK(BM_GravityCoulomb);
 BENCHMARK(BM_SemiGravityRankine);
 BENCHMARK(BM_Shelf);
 BENCHMARK(BM_ValidateAndAnalyse);
+
+// The critical-circle search over a homogeneous slope 10 m high at 2:1 on a 50 m wide model (ACADS
+// problem 1(a)): the overall-stability search a case adds to its analysis, which must stay near 50 ms.
+void BM_SlipCircleSearch(benchmark::State& state) {
+    wall::SlipGround g;
+    g.xMin = 20;
+    g.xMax = 70;
+    g.top = [](double x) { return x <= 30 ? 25.0 : x >= 50 ? 35.0 : 25 + (x - 30) / 2; };
+    g.verticalStress = [top = g.top](double x, double y) { return 20 * (top(x) - y); };
+    g.strength = [](double, double) { return wall::SlipStrength{3, 19.6 * 3.14159265358979 / 180}; };
+    g.porePressure = [](double, double) { return 0.0; };
+    g.breaks = {30, 50};
+    wall::SlipSearch s;
+    s.below = 35;  // any circle through the slope
+    for (auto _ : state) {
+        wall::SlipResult r = wall::SearchCriticalCircle(g, s);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_SlipCircleSearch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
