@@ -19,6 +19,10 @@ SETTINGS = {
                                "description": "地震作用下抗倾覆稳定安全系数要求值（GB 50023-2009 第4.2.9条）"},
         "seismicSliding": {"type": "number", "minimum": 1, "maximum": 10, "default": 1.1,
                            "description": "地震作用下抗滑移稳定安全系数要求值（GB 50023-2009 第4.2.9条）"},
+        "overall": {"type": "number", "minimum": 1, "maximum": 3, "default": 1.3,
+                    "description": "整体稳定（圆弧滑动，简化 Bishop 法）安全系数要求值"},
+        "seismicOverall": {"type": "number", "minimum": 1, "maximum": 3, "default": 1.1,
+                           "description": "地震作用下整体稳定安全系数要求值"},
     },
     "foundation": {
         "fa": {"type": ["number", "null"], "minimum": 0, "maximum": 100000, "default": None,

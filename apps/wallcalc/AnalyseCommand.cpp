@@ -263,6 +263,20 @@ Json ReinforcedJson(const wall::WallCase& c, const Result& r) {
     return j;
 }
 
+// The overall slip: its factor against the required one and the critical circle, x from the toe and y
+// above the base level there; null where the foundation soil's strength is not given.
+Json OverallJson(const wall::OverallResult& o) {
+    if (!o.checked) return Json();
+    return Json{{"F", o.found ? Json(o.F) : Json()},
+                {"required", o.required},
+                {"ok", o.found && o.ok},
+                {"centre", o.found ? Json::array({o.centreFromToeX, o.centreAboveBase}) : Json()},
+                {"radius", o.found ? Json(o.circle.R) : Json()},
+                {"kh", o.kh},
+                {"circles", o.evaluated},
+                {"method", "Bishop"}};
+}
+
 // The seismic combination: its angles and inertia coefficient, the seismic thrust, the inertia forces
 // and their resultant's height, the checks against the seismic factors and faE; null where not asked.
 Json SeismicJson(const wall::CaseResult& a) {
@@ -310,6 +324,7 @@ Json SeismicJson(const wall::CaseResult& a) {
     StabilityJson(j, *s);
     if (e.gravity) j["section"] = SectionJson(e.gravity->section);
     if (e.shelf) j["section"] = SectionJson(e.shelf->section);
+    j["overall"] = OverallJson(e.overall);
     if (e.sections.empty()) return j;
     // Each reinforced section: its seismic design moment and the combination it is designed for.
     Json rc = Json::array();
@@ -355,6 +370,7 @@ Json Analyse(const wall::WallCase& c) {
              : a.cantilever  ? ReinforcedJson(c, *a.cantilever)
              : a.counterfort ? ReinforcedJson(c, *a.counterfort)
                              : GravityJson(c, *a.gravity);
+    j["overall"] = OverallJson(a.overall);
     j["seismic"] = SeismicJson(a);
     j["verdict"] = VerdictJson(a);
     const wall::Quantities q = wall::CaseQuantities(c, a);

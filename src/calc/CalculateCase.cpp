@@ -18,8 +18,10 @@ CaseResult CalculateCase(const WallCase& c) {
     r.analysisRefusal = AnalyseWall(c, kb, r);
     // An infinite or undefined number must never reach a report or pass a check.
     if (r.analysisRefusal.empty()) r.analysisRefusal = NonFiniteResult(r);
+    if (!r.Accepted()) return r;
+    r.overall = OverallStability(c, 0, c.settings.overall);
     // The seismic combination beside the static one, which it leaves as it is.
-    if (r.Accepted() && r.seismicAsked) r.seismic = SeismicCombination(c, r);
+    if (r.seismicAsked) r.seismic = SeismicCombination(c, r);
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/GravityWallAnalysis.h"
+#include "analysis/OverallStability.h"
 #include "analysis/SeismicAngles.h"
 #include "analysis/ShelfWallAnalysis.h"
 #include "analysis/ValidateCase.h"
@@ -40,6 +41,7 @@ struct SeismicResult : WallResults {
     float fa = 0, faE = 0;    // kPa; 0 where the case gives no fa
     // Why the seismic analysis could not be made (e.g. ground steeper than φ − θ); its checks then fail.
     std::string refusal;
+    OverallResult overall;  // the overall slip with kh on each slice
     // A reinforced-concrete wall's sections: each designed for the larger of its static moment and
     // γRE times its seismic one.
     std::vector<SeismicSection> sections;
@@ -55,6 +57,7 @@ struct CaseResult : WallResults {
     // once the static analysis was accepted.
     bool seismicAsked = false;
     std::optional<SeismicResult> seismic;
+    OverallResult overall;  // the overall slip, checked where the foundation soil's strength is given
 
     bool Accepted() const { return findings.empty() && analysisRefusal.empty(); }
 };

@@ -106,6 +106,14 @@ void Sections(std::vector<CheckVerdict>& out, const Range& sections, const Namin
     }
 }
 
+// The overall slip, where the foundation soil's strength is given; no circle found fails.
+void Overall(std::vector<CheckVerdict>& out, const OverallResult& o, const Naming& n = {}) {
+    if (!o.checked) return;
+    CheckVerdict& v = out.emplace_back(CheckVerdict{n.Key("overall"), n.Title("整体稳定（圆弧滑动）"), "K",
+                                                    o.F, "≥", o.required, o.found && o.ok});
+    if (!o.found) v.note = "未找到通过基底以下的滑动圆弧";
+}
+
 // The seismic combination's checks under their own names; one that could not be analysed fails.
 void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
     const Naming n{true};
@@ -122,6 +130,7 @@ void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
             out.push_back(
                 {"seismicToe", "地震作用下的墙趾根部弯曲拉应力", "σt", t.sigmaT, "≤", t.allow, t.ok});
     }
+    Overall(out, e.overall, n);
     if (e.shelf) {
         Section(out, e.shelf->section, n);
         const PlatformResult& p = e.shelf->platform;
@@ -157,6 +166,11 @@ std::vector<CheckVerdict> NotChecked(const CaseResult& r) {
         CheckVerdict& v = out.emplace_back(CheckVerdict{"bearing", "地基承载力", "pk", 0, "≤", 0, true});
         v.note = "未给出fa或地基土参数，未验算";
     }
+    if (!r.overall.checked) {
+        CheckVerdict& v =
+            out.emplace_back(CheckVerdict{"overall", "整体稳定（圆弧滑动）", "K", 0, "≥", 0, true});
+        v.note = "未给出地基土的ck、φk，未验算";
+    }
     return out;
 }
 
@@ -184,6 +198,7 @@ std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
         Stability(out, r.counterfort->back.stability);
         Sections(out, r.counterfort->sections);
     }
+    Overall(out, r.overall);
     if (r.seismic) Seismic(out, *r.seismic);
     return out;
 }

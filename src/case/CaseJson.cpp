@@ -154,6 +154,8 @@ Json CaseToJson(const WallCase& c) {
     if (ws.seismicOverturning != dry.seismicOverturning)
         j["checks"]["seismicOverturning"] = ws.seismicOverturning;
     if (ws.seismicSliding != dry.seismicSliding) j["checks"]["seismicSliding"] = ws.seismicSliding;
+    if (ws.overall != dry.overall) j["checks"]["overall"] = ws.overall;
+    if (ws.seismicOverall != dry.seismicOverall) j["checks"]["seismicOverall"] = ws.seismicOverall;
     Json foundation;
     foundation["fa"] = ws.fa > 0 ? Json(ws.fa) : Json();
     foundation["eccentricityLimit"] = ws.eccentricityLimit;

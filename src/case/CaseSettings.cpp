@@ -62,6 +62,9 @@ constexpr Setting kSettings[] = {
      true, -1},
     {"foundation.sand", "基底以下为砂土（1）或否（0）", "", &CaseSettings::foundationSand, 0, 1, true,
      kMustGive, true},
+    {"checks.overall", "整体稳定安全系数要求值", "", &CaseSettings::overall, 1, 3, true, kMustGive},
+    {"checks.seismicOverall", "地震作用下整体稳定安全系数要求值", "", &CaseSettings::seismicOverall, 1, 3,
+     true, kMustGive},
 };
 
 static_assert(std::size(kSettings) == kCaseSettingNames.size());

@@ -10,7 +10,7 @@
 namespace wall {
 
 // The names, as the text format nests them and `wallcalc set` takes them.
-constexpr std::array<std::string_view, 25> kCaseSettingNames = {"checks.overturning",
+constexpr std::array<std::string_view, 27> kCaseSettingNames = {"checks.overturning",
                                                                 "checks.sliding",
                                                                 "foundation.fa",
                                                                 "foundation.eccentricityLimit",
@@ -34,7 +34,9 @@ constexpr std::array<std::string_view, 25> kCaseSettingNames = {"checks.overturn
                                                                 "foundation.etaD",
                                                                 "foundation.cohesion",
                                                                 "foundation.friction",
-                                                                "foundation.sand"};
+                                                                "foundation.sand",
+                                                                "checks.overall",
+                                                                "checks.seismicOverall"};
 
 // Sets one of them, checked against its range: a required factor 1 ≤ K ≤ 10, fa ≥ 0 kPa (0: not
 // given), an eccentricity limit 0 < e ≤ 0.5, water levels ≥ 0 m, 0 < γw ≤ 100 kN/m³, the mode 0 or 1;

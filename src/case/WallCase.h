@@ -116,6 +116,9 @@ struct CaseSettings {
     float foundationCohesion = -1;  // ck, kPa; below zero: not given
     float foundationFriction = -1;  // φk, degrees; below zero: not given
     float foundationSand = 0;       // 1: sand, whose width below 3 m is taken as 3 m (§5.2.5)
+    // The overall slip's required factors (GB 50330-2013 Table 5.3.2; under earthquake §5.3.2 note).
+    float overall = 1.3f;
+    float seismicOverall = 1.1f;
     bool operator==(const CaseSettings&) const = default;
 
     bool HasWaterBehind() const { return waterBehind >= 0; }

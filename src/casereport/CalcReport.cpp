@@ -131,17 +131,20 @@ void CalcReport::Generate() {
     if (a.shelf) WriteShelfAnalysis(*a.shelf);
     if (a.cantilever) WriteCantileverAnalysis(*a.cantilever);
     if (a.counterfort) WriteCounterfortAnalysis(*a.counterfort);
-    if (a.seismic) WriteSeismicAnalysis(*a.seismic);
+    // The sections after the static checks take the next numbers.
+    int number = 7;
+    auto next = [&number](const char* title) { return Format("\n%d、%s", number++, title); };
+    if (a.overall.checked) WriteOverallAnalysis(a.overall, next("整体稳定验算"));
+    if (a.seismic) WriteSeismicAnalysis(*a.seismic, next("地震作用下的验算"));
     const SeismicAngles angles = SeismicAnglesOf(c.settings);
     if (angles.intensitySix) {
-        Heading(*this, "\n7、地震作用");
+        Heading(*this, next("地震作用"));
         WriteText(
             "\t设计基本地震加速度0.05g（抗震设防烈度6度）：按GB 50011-2010 "
             "第5.1.6条，6度时可不进行截面抗震验算，"
             "挡土墙不作地震作用下的验算。\n");
     }
-    WriteVerdictSummary(*this, CaseChecks(a), NotChecked(a), CaseQuantities(c, a),
-                        a.seismic || angles.intensitySix ? "\n8、验算结论" : "\n7、验算结论");
+    WriteVerdictSummary(*this, CaseChecks(a), NotChecked(a), CaseQuantities(c, a), next("验算结论").c_str());
 
     WriteResultMessage();
     ShowFieldCodes(false);

@@ -56,7 +56,10 @@ class CalcReport : public ReportWriter {
     void WriteCounterfortAnalysis(const CounterfortResult& r);
     // "地震作用下的验算": the angles, the seismic thrust and its coefficient, the inertia forces on the
     // seismic loading sketch, the checks, and the sections of a reinforced-concrete wall.
-    void WriteSeismicAnalysis(const SeismicResult& e);
+    void WriteSeismicAnalysis(const SeismicResult& e, const std::string& heading);
+    // "整体稳定验算": the method, the foundation soil, the critical circle on its sketch, a few of its
+    // slices and the factor against the required one (under earthquake with kh on each slice).
+    void WriteOverallAnalysis(const OverallResult& o, const std::string& heading);
     void WriteSeismicSections(const SeismicResult& e);
     // A loading sketch with the pressure diagram beside it (when there is one) and the diagram's caption.
     void WriteSketchPair(DrawingCanvas& sketch, DrawingCanvas& pressure, const SketchLoads& loads,
@@ -67,6 +70,8 @@ class CalcReport : public ReportWriter {
     DrawingCanvas m_loadSketch;
     DrawingCanvas m_pressureSketch;
     DrawingCanvas m_seismicSketch;
+    DrawingCanvas m_slipSketch;
+    DrawingCanvas m_seismicSlipSketch;
     DrawingCanvas m_seismicPressure;
 };
 

@@ -67,9 +67,9 @@ void WriteCoefficient(ReportWriter& w, double phi, double alpha, double delta, d
 
 }  // namespace
 
-void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
+void CalcReport::WriteSeismicAnalysis(const SeismicResult& e, const std::string& heading) {
     const WallCase& c = m_in.wallCase;
-    Heading(*this, "\n7、地震作用下的验算");
+    Heading(*this, heading);
     const SeismicAngles& an = e.angles;
     WriteText(
         Format("\t设计基本地震加速度A=%.2fg（%s），", e.acceleration, Intensity(e.acceleration).c_str()) +
@@ -167,6 +167,7 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e) {
         if (e.shelf && e.shelf->platform.checked) WritePlatformReport(*this, e.shelf->platform);
         WriteText("\n");
     }
+    if (e.overall.checked) WriteOverallAnalysis(e.overall, "（5）地震作用下的整体稳定验算");
     if (!e.sections.empty()) WriteSeismicSections(e);
 }
 
