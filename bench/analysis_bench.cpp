@@ -3,6 +3,7 @@
 
 #include "analysis/GravityWallAnalysis.h"
 #include "analysis/OverallSlip.h"
+#include "analysis/OverallStability.h"
 #include "analysis/ShelfWallAnalysis.h"
 #include "analysis/geometry/WallOutline.h"
 #include "calc/CalculateCase.h"
@@ -75,5 +76,18 @@ void BM_SlipCircleSearch(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SlipCircleSearch)->Unit(benchmark::kMillisecond);
+
+// The overall slip of each default case with its foundation soil given (ck = 15 kPa, φk = 25°): the
+// section built from the case and the whole circle search; the target is 50 ms on one core.
+void BM_OverallDefaultCase(benchmark::State& state) {
+    wall::WallCase c = wall::DefaultCase(static_cast<int>(state.range(0)));
+    c.settings.foundationCohesion = 15;
+    c.settings.foundationFriction = 25;
+    for (auto _ : state) {
+        wall::OverallResult r = wall::OverallStability(c, 0, 1.3f);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_OverallDefaultCase)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 }  // namespace

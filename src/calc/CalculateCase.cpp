@@ -8,7 +8,15 @@
 
 namespace wall {
 
-CaseResult CalculateCase(const WallCase& c) {
+void AddOverall(const WallCase& c, CaseResult& r) {
+    if (!r.Accepted()) return;
+    r.overall = OverallStability(c, 0, c.settings.overall);
+    // Under earthquake kh = Ci·Cz·A/g on each slice: GB 50330-2013 §5.2.6's 0.25·A/g for Ci = 1.
+    if (r.seismic && r.seismic->refusal.empty())
+        r.seismic->overall = OverallStability(c, r.seismic->inertiaFactor, c.settings.seismicOverall);
+}
+
+CaseResult CalculateCase(const WallCase& c, const CalculateOptions& options) {
     CaseResult r;
     r.wallType = c.wallType;
     r.seismicAsked = SeismicAnglesOf(c.settings).asked;
@@ -19,9 +27,9 @@ CaseResult CalculateCase(const WallCase& c) {
     // An infinite or undefined number must never reach a report or pass a check.
     if (r.analysisRefusal.empty()) r.analysisRefusal = NonFiniteResult(r);
     if (!r.Accepted()) return r;
-    r.overall = OverallStability(c, 0, c.settings.overall);
     // The seismic combination beside the static one, which it leaves as it is.
     if (r.seismicAsked) r.seismic = SeismicCombination(c, r);
+    if (options.overall) AddOverall(c, r);
     return r;
 }
 

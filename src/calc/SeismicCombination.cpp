@@ -41,8 +41,6 @@ SeismicResult SeismicCombination(const WallCase& c, const WallResults& statics) 
         r.faE = st->fa;
     }
     if (!r.refusal.empty()) return r;
-    // The slip with kh = Ci·Cz·A/g on each slice (GB 50330-2013 §5.2.6 takes 0.25·A/g).
-    r.overall = OverallStability(c, r.inertiaFactor, s.seismicOverall);
     if (r.cantilever && statics.cantilever)
         r.sections = SeismicSections(c, *statics.cantilever, *r.cantilever, r.inertiaFactor);
     if (r.counterfort && statics.counterfort)

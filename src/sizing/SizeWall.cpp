@@ -120,10 +120,14 @@ SizeOutcome SizeWall(const WallCase& base, const SizeRequest& request) {
     for (const Candidate& g : grid) {
         std::vector<double> values;
         const WallCase c = caseAt(g, values);
-        const CaseResult r = CalculateCase(c);
+        // The overall slip's search only for a wall that passes everything else.
+        CaseResult r = CalculateCase(c, {.overall = false});
         ++out.analysed;
         if (!r.Accepted()) continue;
         std::vector<CheckVerdict> checks = CaseChecks(r);
+        if (!AllPass(checks)) continue;
+        AddOverall(c, r);
+        checks = CaseChecks(r);
         if (!AllPass(checks)) continue;
         out.found = true;
         out.sized = c;

@@ -43,7 +43,7 @@ constexpr bool AngleFromTable(float v) {
     return v < 0;
 }
 
-constexpr std::array<SettingRow, 23> kRows = {{
+constexpr std::array<SettingRow, 25> kRows = {{
     {"checks.overturning", "抗倾覆稳定安全系数要求值 Kq", "", "editKq", &wall::CaseSettings::overturning,
      nullptr},
     {"checks.sliding", "抗滑移稳定安全系数要求值 Kh", "", "editKh", &wall::CaseSettings::sliding, nullptr},
@@ -84,6 +84,9 @@ constexpr std::array<SettingRow, 23> kRows = {{
      WaterAbsent},
     {"foundation.friction", "内摩擦角标准值 φk", "°", "editPhiK", &wall::CaseSettings::foundationFriction,
      WaterAbsent},
+    {"checks.overall", "整体稳定安全系数要求值", "", "editOverall", &wall::CaseSettings::overall, nullptr},
+    {"checks.seismicOverall", "地震时整体稳定安全系数要求值", "", "editSeismicOverall",
+     &wall::CaseSettings::seismicOverall, nullptr},
 }};
 
 // GB 50007-2011 Table 5.2.4: the soil classes with their ηb and ηd, which the list fills in.
@@ -146,19 +149,19 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     setWindowTitle(QString::fromUtf8("地基与验算参数"));
     setFont(DialogFont());
     DialogUnits du(font());
-    setFixedSize(du.Size(632, 210));
+    setFixedSize(du.Size(632, 244));
 
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(5, 0, 204, 96));
     auto* water = new QGroupBox(QString::fromUtf8("地下水"), this);
     water->setObjectName("groupWater");
-    water->setGeometry(du.Rect(5, 99, 204, 89));
+    water->setGeometry(du.Rect(5, 99, 204, 123));
     auto* quake = new QGroupBox(QString::fromUtf8("地震"), this);
     quake->setObjectName("groupSeismic");
-    quake->setGeometry(du.Rect(214, 0, 204, 188));
+    quake->setGeometry(du.Rect(214, 0, 204, 222));
     auto* soil = new QGroupBox(QString::fromUtf8("地基土（未给出 fa 时由此求 fa）"), this);
     soil->setObjectName("groupFoundationSoil");
-    soil->setGeometry(du.Rect(423, 0, 204, 188));
+    soil->setGeometry(du.Rect(423, 0, 204, 222));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const SettingRow& row = kRows[i];
         const int n = static_cast<int>(i);
@@ -189,13 +192,13 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
     sand_ = new QCheckBox(QString::fromUtf8("砂土（第5.2.5条 b＜3 m 按 3 m）"), this);
     sand_->setObjectName("checkSand");
     sand_->setChecked(values_.foundationSand != 0);
-    sand_->setGeometry(du.Rect(432, 142, 190, 12));
-    QLabel* classLabel = RowLabel("按土类填入 ηb、ηd", Qt::AlignRight, du.Rect(427, 157, 60, 12), this);
+    sand_->setGeometry(du.Rect(432, 174, 190, 12));
+    QLabel* classLabel = RowLabel("按土类填入 ηb、ηd", Qt::AlignRight, du.Rect(427, 189, 60, 12), this);
     soilClass_ = new QComboBox(this);
     soilClass_->setObjectName("listSoilClass");
     soilClass_->addItem(QString::fromUtf8("（选择土类）"));
     for (const SoilClass& k : kSoilClasses) soilClass_->addItem(QString::fromUtf8(k.name));
-    soilClass_->setGeometry(du.Rect(490, 156, 132, 13));
+    soilClass_->setGeometry(du.Rect(490, 188, 132, 13));
     classLabel->setBuddy(soilClass_);
     connect(soilClass_, &QComboBox::activated, this, [this](int index) {
         if (index < 1) return;
@@ -204,8 +207,8 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
         edits_[kEtaB]->setText(ShortestFloat(k.etaB));
         edits_[kEtaB + 1]->setText(ShortestFloat(k.etaD));
     });
-    RowLabel("fak 或 ck、φk 留空：不由此求 fa；给出 fa 时以 fa 为准", Qt::AlignLeft,
-             du.Rect(427, 172, 196, 12), this);
+    RowLabel("ck、φk 也用于整体稳定验算；给出 fa 时以 fa 为准", Qt::AlignLeft, du.Rect(427, 205, 196, 12),
+             this);
     RowLabel("fa 留空：由右侧地基土求 fa，或不验算", Qt::AlignRight, du.Rect(8, 78, 172, 12), this);
 
     QLabel* modeLabel = RowLabel("水土压力计算", Qt::AlignRight, du.Rect(8, 159, 124, 12), this);
@@ -219,11 +222,11 @@ CDlgCaseSettings::CDlgCaseSettings(const wall::CaseSettings& initial, MessageFn 
 
     auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
     ok->setObjectName("button1");
-    ok->setGeometry(du.Rect(230, 192, 50, 14));
+    ok->setGeometry(du.Rect(230, 226, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     cancel->setObjectName("button2");
-    cancel->setGeometry(du.Rect(352, 192, 50, 14));
+    cancel->setGeometry(du.Rect(352, 226, 50, 14));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &CDlgCaseSettings::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlgCaseSettings::reject);

@@ -36,7 +36,7 @@ class CDlgCaseSettings : public QDialog {
   private:
     wall::CaseSettings values_;
     MessageFn showMessage_;
-    std::array<QLineEdit*, 23> edits_{};
+    std::array<QLineEdit*, 25> edits_{};
     QComboBox* waterMode_ = nullptr;
     QCheckBox* sand_ = nullptr;
     QComboBox* soilClass_ = nullptr;
