@@ -182,6 +182,8 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         // and the water's height in front (below 0: none).
         float layer1 = 0, waterBehind = -1, waterFront = -1;
         float seismic = 0;  // A/g of the seismic combination; 0: none
+        // The soil under the base: fak (0: none) and ck, φk (φk below 0: none), fa then from them.
+        float fak = 0, ck = -1, phiK = -1;
     };
     const Row rows[] = {
         {"gravity, Rankine", kGravity, kRankine, 0},
@@ -217,6 +219,11 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         {"shelf, earthquake", kShelf, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.3f},
         {"cantilever, earthquake", kCantilever, kCoulomb, 0, 150, 0, 0, 0, 0, 0, 0, -1, -1, 0.4f},
         {"counterfort, earthquake", kCounterfort, kRankine, 0, 150, 0, 0, 0, 0, 0, 0, -1, -1, 0.3f},
+        // fa from the soil by both clauses, the smaller taken, with the earthquake's faE and the overall
+        // slip.
+        {"gravity, fa from the soil", kGravity, kRankine, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0.2f, 180, 15, 22},
+        {"cantilever, fa from ck and φk", kCantilever, kCoulomb, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0, 0, 10,
+         26},
     };
     test::ScratchDir dir("formula-reproduces");
     for (const Row& row : rows) {
@@ -236,6 +243,12 @@ TEST(FormulaReproduces, EverySubstitutedLineGivesItsPrintedResult) {
         c.settings.waterBehind = row.waterBehind;
         c.settings.waterFront = row.waterFront;
         c.settings.seismicAcceleration = row.seismic;
+        c.settings.foundationFak = row.fak;
+        c.settings.foundationEtaB = row.fak > 0 ? 0.3f : 0;
+        c.settings.foundationEtaD = row.fak > 0 ? 1.6f : 1;
+        c.settings.foundationDepth = 1.2f;
+        c.settings.foundationCohesion = row.phiK < 0 ? -1 : row.ck;
+        c.settings.foundationFriction = row.phiK;
         if (row.q > 0) {
             c.soil.m_afSlope[0][kSlopeRun] = row.run > 0 ? row.run : row.wallType == kGravity ? 4.42f : 7.87f;
             c.soil.m_afSlope[0][kSlopeRise] = row.rise;
