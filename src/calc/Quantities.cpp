@@ -17,6 +17,14 @@ double SteelOf(const DesignedSection& s, double length) {
     return (r.bars.found ? r.bars.area : r.area) * 1e-6 * length * kSteelDensity;
 }
 
+// The section as finally designed: redesigned for the seismic moment where that governs.
+DesignedSection AsDesigned(const DesignedSection& s, const CaseResult& r) {
+    if (r.seismic)
+        for (const SeismicSection& e : r.seismic->sections)
+            if (e.name == s.name && e.seismicGoverns) return {s.name, e.design, s.shear};
+    return s;
+}
+
 }  // namespace
 
 double SectionArea(const WallCase& c) {
@@ -40,15 +48,17 @@ Quantities CaseQuantities(const WallCase& c, const CaseResult& r) {
         q.area = d.back.W / gamma;
         q.reinforced = true;
         const double stem = w.m_fHeight - H1;
-        q.steelPerMetre =
-            SteelOf(d.sections[0], stem) + SteelOf(d.sections[1], B1) + SteelOf(d.sections[2], B2);
+        q.steelPerMetre = SteelOf(AsDesigned(d.sections[0], r), stem) +
+                          SteelOf(AsDesigned(d.sections[1], r), B1) +
+                          SteelOf(AsDesigned(d.sections[2], r), B2);
     }
     if (r.counterfort) {
         const CounterfortResult& d = *r.counterfort;
         const double Hc = d.panelHeight, spacing = w.m_fCfSpacing, b = w.m_fCfThickness;
         q.area = d.back.W / gamma + 0.5 * B2 * Hc * b / spacing;
         q.reinforced = true;
-        for (const DesignedSection& s : d.sections) {
+        for (const DesignedSection& designed : d.sections) {
+            const DesignedSection s = AsDesigned(designed, r);
             const std::string_view n = s.name;
             if (n.starts_with("panel"))
                 q.steelPerMetre += SteelOf(s, Hc);

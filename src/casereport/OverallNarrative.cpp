@@ -71,10 +71,10 @@ void CalcReport::WriteOverallAnalysis(const OverallResult& o, const std::string&
         LeaveTable();
         SetAlignment(0);
     }
-    WriteText(o.ok ? Format("\t整体稳定安全系数K=%.2f≥[K]=%.2f   整体稳定验算满足！\n",
-                            static_cast<double>(o.F), static_cast<double>(o.required))
-                   : Format("\t整体稳定安全系数K=%.2f＜[K]=%.2f   整体稳定验算不满足！\n",
-                            static_cast<double>(o.F), static_cast<double>(o.required)));
+    const char* what = o.kh > 0 ? "地震作用下的整体稳定" : "整体稳定";
+    WriteText(Format(o.ok ? "\t%s安全系数K=%.2f≥[K]=%.2f   %s验算满足！\n"
+                          : "\t%s安全系数K=%.2f＜[K]=%.2f   %s验算不满足！\n",
+                     what, static_cast<double>(o.F), static_cast<double>(o.required), what));
 }
 
 }  // namespace wall
