@@ -340,6 +340,18 @@ Json SeismicJson(const wall::CaseResult& a) {
                     {"MEreduced", x.MEreduced},
                     {"Mstatic", x.Mstatic},
                     {"governing", x.seismicGoverns ? "seismic" : "static"}};
+        if (x.shear.checked) {
+            const wall::ShearResult& v = x.shear;
+            one["shear"] = {{"Vk", combined ? Json(x.Vk) : Json()},
+                            {"VkE", combined ? Json(x.VkE) : Json()},
+                            {"Vi", combined ? Json(x.Vi) : Json()},
+                            {"VE", x.VE},
+                            {"gammaRE", wall::kGammaReShear},
+                            {"VEreduced", x.VEreduced},
+                            {"capacity", v.beam ? v.limit : v.Vc},
+                            {"stirrups", v.beam && v.stirrupsNeeded ? Json(v.stirrups) : Json()},
+                            {"ok", v.ok}};
+        }
         if (x.seismicGoverns) {
             one["As"] = x.design.area;
             one["bars"] = x.design.bars.found ? Json(wall::BarLabel(x.design.bars)) : Json();

@@ -72,6 +72,17 @@ void Section(std::vector<CheckVerdict>& out, const SectionResult& s, const Namin
         out.push_back({n.Key("tension"), n.Title("墙身截面拉应力"), "σmin", s.sigmaMin, "≥", 0, true, true});
 }
 
+// A slab against its concrete's share; the counterfort against its section's limit, the stirrups it
+// needs named. Under the earthquake V is γRE·VE.
+void Shear(std::vector<CheckVerdict>& out, std::string_view name, const ShearResult& sh, const Naming& n) {
+    if (!sh.checked) return;
+    CheckVerdict& q = out.emplace_back(CheckVerdict{
+        n.Key("section") + "." + std::string(name) + ".shear", n.Title((SectionTitle(name) + "抗剪").c_str()),
+        n.seismic ? "γREVE" : "V", std::fabs(sh.V), "≤", sh.beam ? sh.limit : sh.Vc, sh.ok});
+    if (sh.beam && sh.stirrupsNeeded)
+        q.note = Format("需配箍筋 Asv/s=%.0f mm²/m", static_cast<double>(sh.stirrups));
+}
+
 template <class Range>
 void Sections(std::vector<CheckVerdict>& out, const Range& sections, const Naming& n = {}) {
     for (const DesignedSection& d : sections) {
@@ -94,15 +105,7 @@ void Sections(std::vector<CheckVerdict>& out, const Range& sections, const Namin
             v.note = "裂缝宽度无法满足限值";
         else if (!r.bars.found)
             v.note = r.kind == SectionKind::kTee ? "扶壁腹板内放不下所需钢筋" : "所需钢筋超过双排Φ32@100";
-        const ShearResult& sh = d.shear;
-        if (!sh.checked) continue;
-        // A slab against its concrete's share; the counterfort against its section's limit, the
-        // stirrups it needs named.
-        CheckVerdict& q = out.emplace_back(CheckVerdict{"section." + std::string(d.name) + ".shear",
-                                                        SectionTitle(d.name) + "抗剪", "V", std::fabs(sh.V),
-                                                        "≤", sh.beam ? sh.limit : sh.Vc, sh.ok});
-        if (sh.beam && sh.stirrupsNeeded)
-            q.note = Format("需配箍筋 Asv/s=%.0f mm²/m", static_cast<double>(sh.stirrups));
+        Shear(out, d.name, d.shear, n);
     }
 }
 
@@ -143,6 +146,7 @@ void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
     for (const SeismicSection& s : e.sections)
         if (s.seismicGoverns) governed.push_back({s.name, s.design});
     Sections(out, governed, n);
+    for (const SeismicSection& s : e.sections) Shear(out, s.name, s.shear, n);
 }
 
 }  // namespace

@@ -174,19 +174,69 @@ void CalcReport::WriteSeismicAnalysis(const SeismicResult& e, const std::string&
 }  // namespace wall
 
 namespace wall {
+namespace {
+
+// γRE·VE against the slab's concrete share, or the counterfort's section limit and stirrups.
+void WriteSeismicShear(CalcReport& w, const SeismicSection& s) {
+    const ShearResult& v = s.shear;
+    if (!v.checked) return;
+    const char* unit = v.beam ? " kN" : " kN/m";
+    if (s.how == SeismicMoment::kCombined)
+        WriteFormula(w, "WriteSubScript(V,E)",
+                     N(kGammaGSeismic, "%.1f") * Q("WriteSubScript(V,k)", s.Vk) +
+                         N(kGammaEh, "%.1f") *
+                             Brackets(Q("WriteSubScript(V,kE)", s.VkE) - Q("WriteSubScript(V,k)", s.Vk)) +
+                         N(kGammaEh, "%.1f") * Q("WriteSubScript(V,i)", s.Vi),
+                     F("%.2f", s.VE), std::string(unit) + "\n");
+    else
+        w.WriteText(F("\t\tWriteSubScript(V,E)=%.2f", s.VE) + unit + "（地震作用下的底板基本组合剪力）\n");
+    if (!v.beam) {
+        WriteFormula(
+            w, "WriteSubScript(γ,RE)WriteSubScript(V,E)",
+            N(kGammaReShear, "%.2f") * Q("WriteSubScript(V,E)", s.VE), F("%.2f", s.VEreduced),
+            F(v.ok ? " kN/m≤0.7WriteSubScript(β,h)WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN/m"
+                   : " kN/m＞0.7WriteSubScript(β,h)WriteSubScript(f,t)bWriteSubScript(h,0)=%.2f kN/m",
+              v.Vc) +
+                "（GB 50010-2010 第6.3.3条），" + (v.ok ? "满足！\n" : "不满足！需加大板厚或配置抗剪钢筋\n"));
+        return;
+    }
+    const char* k = s.spanRatio > 2.5f ? "0.20" : "0.15";
+    WriteFormula(w, "WriteSubScript(γ,RE)WriteSubScript(V,E)",
+                 N(kGammaReShear, "%.2f") * Q("WriteSubScript(V,E)", s.VE), F("%.2f", s.VEreduced),
+                 Format(v.sectionOk ? " kN≤%sWriteSubScript(β,c)WriteSubScript(f,c)bWriteSubScript(h,0)"
+                                    : " kN＞%sWriteSubScript(β,c)WriteSubScript(f,c)bWriteSubScript(h,0)",
+                        k) +
+                     F("=%.2f kN", v.limit) + F("（跨高比%.2f，GB 50010-2010 第11.3.3条），", s.spanRatio) +
+                     (v.sectionOk ? "截面尺寸满足\n" : "截面尺寸不满足！\n"));
+    if (v.stirrupsNeeded)
+        w.WriteText(
+            F("\t\tWriteSubScript(γ,RE)WriteSubScript(V,E)＞0.6×0.7WriteSubScript(f,t)bWriteSubScript(h,0)"
+              "=%.2f kN，需按计算配置箍筋：",
+              v.Vc) +
+            F("WriteSubScript(A,sv)/s=%.2f WriteSupScript(mm,2)/m（GB 50010-2010 第11.3.4、9.2.9条）\n",
+              v.stirrups));
+    else
+        w.WriteText(
+            F("\t\tWriteSubScript(γ,RE)WriteSubScript(V,E)≤0.6×0.7WriteSubScript(f,t)bWriteSubScript(h,0)"
+              "=%.2f kN，按构造配置箍筋（GB 50010-2010 第11.3.4条）\n",
+              v.Vc));
+}
+
+}  // namespace
 
 void CalcReport::WriteSeismicSections(const SeismicResult& e) {
     Heading(*this,
             Format("\n（4）地震作用下的截面设计（GB 50011-2010 第5.4.1、5.4.2条：WriteSubScript(γ,G)=%.1f，"
-                   "WriteSubScript(γ,Eh)=%.1f，受弯承载力抗震调整系数WriteSubScript(γ,RE)=%.2f）",
-                   kGammaGSeismic, kGammaEh, kGammaReFlexure));
+                   "WriteSubScript(γ,Eh)=%.1f，承载力抗震调整系数WriteSubScript(γ,RE)：受弯%.2f，受剪%.2f）",
+                   kGammaGSeismic, kGammaEh, kGammaReFlexure, kGammaReShear));
     WriteText(
         "\t立板、墙面板和扶壁：WriteSubScript(M,E)=WriteSubScript(γ,G)WriteSubScript(M,k)+WriteSubScript(γ,"
         "Eh)"
         "(WriteSubScript(M,kE)-WriteSubScript(M,k))+WriteSubScript(γ,Eh)WriteSubScript(M,i)，"
         "WriteSubScript(M,k)、WriteSubScript(M,kE)为静力和地震作用下土压力（含水压力、面荷载）的标准值弯矩，"
         "WriteSubScript(M,i)"
-        "为截面以上混凝土水平地震作用的弯矩；面荷载全部计入重力荷载代表值（偏于安全）。\n");
+        "为截面以上混凝土水平地震作用的弯矩；剪力WriteSubScript(V,E)"
+        "同样组合；面荷载全部计入重力荷载代表值（偏于安全）。\n");
     WriteText(
         "\t底板：由地震作用下的基底压力按基本组合计算（不利作用的分项系数不小于1.3，有利时取1.0），"
         "不小于规范组合值，偏于安全。\n");
@@ -208,16 +258,18 @@ void CalcReport::WriteSeismicSections(const SeismicResult& e) {
                      N(kGammaReFlexure, "%.2f") * Q("WriteSubScript(M,E)", s.ME), F("%.2f", s.MEreduced),
                      s.seismicGoverns ? F(" kN·m＞M=%.2f kN·m，按地震作用组合配筋：\n", s.Mstatic)
                                       : F(" kN·m≤M=%.2f kN·m，按静力组合配筋。\n", s.Mstatic));
-        if (!s.seismicGoverns) continue;
-        const ReinforcementResult& d = s.design;
-        if (!d.designed || !d.crackLimitMet)
-            WriteText(d.overReinforced ? std::string(kOverReinforcedText)
-                                       : std::string("\t\t截面无法配筋！\n"));
-        else if (!d.bars.found)
-            WriteText(std::string(d.kind == SectionKind::kTee ? kNoTeeBarsText : kNoBarsText));
-        else
-            WriteText(Format("\t\tWriteSubScript(A,s)=%.2f mm²，选配%s（实配%.2f mm²），ξ=%.3f\n", d.area,
-                             BarLabel(d.bars).c_str(), d.bars.area, d.barXi));
+        if (s.seismicGoverns) {
+            const ReinforcementResult& d = s.design;
+            if (!d.designed || !d.crackLimitMet)
+                WriteText(d.overReinforced ? std::string(kOverReinforcedText)
+                                           : std::string("\t\t截面无法配筋！\n"));
+            else if (!d.bars.found)
+                WriteText(std::string(d.kind == SectionKind::kTee ? kNoTeeBarsText : kNoBarsText));
+            else
+                WriteText(Format("\t\tWriteSubScript(A,s)=%.2f mm²，选配%s（实配%.2f mm²），ξ=%.3f\n", d.area,
+                                 BarLabel(d.bars).c_str(), d.bars.area, d.barXi));
+        }
+        WriteSeismicShear(*this, s);
     }
 }
 

@@ -21,10 +21,17 @@ std::string Unit(const CheckVerdict& v) {
 // The symbol in report markup: "Kq" as K with a subscript q.
 std::string Symbol(const std::string& s) {
     static const std::pair<const char*, const char*> scripted[] = {
-        {"Kq", "WriteSubScript(K,q)"},      {"Kh", "WriteSubScript(K,h)"},     {"e0", "WriteSubScript(e,0)"},
-        {"σmax", "WriteSubScript(σ,max)"},  {"σmin", "WriteSubScript(σ,min)"}, {"σt", "WriteSubScript(σ,t)"},
-        {"τ1", "WriteSubScript(τ,1)"},      {"ωmax", "WriteSubScript(ω,max)"}, {"pk", "WriteSubScript(p,k)"},
-        {"pkmax", "WriteSubScript(p,kmax)"}};
+        {"Kq", "WriteSubScript(K,q)"},
+        {"Kh", "WriteSubScript(K,h)"},
+        {"e0", "WriteSubScript(e,0)"},
+        {"σmax", "WriteSubScript(σ,max)"},
+        {"σmin", "WriteSubScript(σ,min)"},
+        {"σt", "WriteSubScript(σ,t)"},
+        {"τ1", "WriteSubScript(τ,1)"},
+        {"ωmax", "WriteSubScript(ω,max)"},
+        {"pk", "WriteSubScript(p,k)"},
+        {"pkmax", "WriteSubScript(p,kmax)"},
+        {"γREVE", "WriteSubScript(γ,RE)WriteSubScript(V,E)"}};
     for (const auto& [plain, markup] : scripted)
         if (s == plain) return markup;
     return s;

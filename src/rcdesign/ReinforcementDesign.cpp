@@ -99,6 +99,27 @@ ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float 
     return s;
 }
 
+ShearResult CheckSeismicBeamShear(const CRetainingWall& wall, float h, float spanRatio, float V) {
+    ShearResult s;
+    std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
+    std::optional<RebarStrength> rebar = RebarOfGrade(wall.m_nRebarGrade);
+    const float b = wall.m_fCfThickness * 1000;
+    const float h0 = h * 1000 - BarCentroidDepth(wall.m_fCover, wall.m_fBarDiameter);
+    if (!concrete || !rebar || !(h0 > 0) || !(b > 0)) return s;
+    s.checked = true;
+    s.beam = true;
+    s.V = V;
+    const float fcuk = 15 + 5 * static_cast<float>(wall.m_nConcreteGrade);
+    s.limit = SeismicSectionShearLimit(ConcreteStrengthFactor(fcuk), concrete->fc, b, h0, spanRatio) / 1000;
+    s.Vc = SeismicBeamConcreteShear(concrete->ft, b, h0) / 1000;
+    s.sectionOk = std::isfinite(V) && std::fabs(V) <= s.limit * (1 + 1e-6f);
+    s.stirrupsNeeded = std::fabs(V) > s.Vc;
+    if (s.stirrupsNeeded)
+        s.stirrups = StirrupsBeyond(std::fabs(V) * 1000, s.Vc * 1000, concrete->ft, b, h0, rebar->fy) * 1000;
+    s.ok = s.sectionOk;
+    return s;
+}
+
 ReinforcementResult WithoutBasePressure(float h) {
     ReinforcementResult r;
     r.h = h;

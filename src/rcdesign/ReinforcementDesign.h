@@ -127,6 +127,11 @@ ShearResult CheckSlabShear(const CRetainingWall& wall, float h, float V);
 // the stirrups beyond the concrete's share.
 ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float V);
 
+// The counterfort under the seismic combination, V already multiplied by γRE (GB 50010-2010 §11.3.3,
+// §11.3.4 read for a cantilever rib: the section limit by its span-to-depth ratio, the concrete's share
+// 0.42·ft·b·h0).
+ShearResult CheckSeismicBeamShear(const CRetainingWall& wall, float h, float spanRatio, float V);
+
 // A base-slab section whose moments are not defined: the base resultant lies outside the base.
 ReinforcementResult WithoutBasePressure(float h);
 

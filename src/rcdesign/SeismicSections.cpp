@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/DoubleMath.h"
 #include "analysis/Polygon.h"
 #include "analysis/WallSection.h"
 
@@ -26,6 +27,24 @@ SeismicSection Combined(std::string_view name, float Mk, float MkE, float Mi) {
     r.Mi = std::fabs(Mi);
     r.ME = kGammaGSeismic * r.Mk + kGammaEh * std::max(0.0f, r.MkE - r.Mk) + kGammaEh * r.Mi;
     return r;
+}
+
+// The shear formed like the moment, checked at γRE·VE against the section as the static design checks it.
+void CombinedShear(const WallCase& c, const DesignedSection& d, float Vk, float VkE, float Vi,
+                   SeismicSection& r) {
+    if (!d.shear.checked) return;
+    r.Vk = std::fabs(Vk);
+    r.VkE = std::fabs(VkE);
+    r.Vi = std::fabs(Vi);
+    r.VE = kGammaGSeismic * r.Vk + kGammaEh * std::max(0.0f, r.VkE - r.Vk) + kGammaEh * r.Vi;
+    r.VEreduced = kGammaReShear * r.VE;
+    r.shear = CheckSlabShear(c.wall, d.result.h, r.VEreduced);
+}
+void BoundShear(const WallCase& c, const DesignedSection& d, float VE, SeismicSection& r) {
+    if (!d.shear.checked) return;
+    r.VE = std::fabs(VE);
+    r.VEreduced = kGammaReShear * r.VE;
+    r.shear = CheckSlabShear(c.wall, d.result.h, r.VEreduced);
 }
 
 // Compares with the static design and redesigns the section where the seismic moment governs.
@@ -77,6 +96,15 @@ std::vector<SeismicSection> SeismicSections(const WallCase& c, const CantileverR
     out.push_back(Bound("toe", e.sections[1].result.M));
     out.push_back(Bound("heel", e.sections[2].result.M));
     for (size_t i = 0; i < out.size(); ++i) Decide(c, s.sections[i], out[i]);
+    // The stem's characteristic shear: the thrusts above its foot, the water's horizontal.
+    auto stemShear = [](const StemLoads& l) {
+        return Cos(l.thrustAngle) * (l.soilThrust + l.loadThrust) + l.waterThrust;
+    };
+    CombinedShear(c, s.sections[0], stemShear(s.back.loads), stemShear(e.back.loads), Fi, out[0]);
+    if (e.slab.PressuresKnown()) {
+        BoundShear(c, s.sections[1], e.slab.toeV.M, out[1]);
+        BoundShear(c, s.sections[2], e.slab.heelV.M, out[2]);
+    }
     return out;
 }
 
@@ -108,8 +136,26 @@ std::vector<SeismicSection> SeismicSections(const WallCase& c, const Counterfort
         const float W = gammaC * (l * h + rib) * x;
         const float Fi = k * InertiaDistribution(H, H1 + Hc - x) * W;
         out.push_back(Combined(kNames[i], cs.Mk, e.counterfort[i].Mk, Fi * x / 2));
+        SeismicSection& r = out.back();
+        r.Vk = cs.Qk;
+        r.VkE = e.counterfort[i].Qk;
+        r.Vi = Fi;
     }
     for (size_t i = 0; i < out.size(); ++i) Decide(c, s.sections[i], out[i]);
+    // The panel's support shear under σpj·L/2 and its own inertia over half a span.
+    CombinedShear(c, s.sections[1], s.sigmaPj * L / 2, e.sigmaPj * L / 2, qSpan * L / 2, out[1]);
+    if (e.slab.PressuresKnown()) {
+        BoundShear(c, s.sections[4], e.slab.toeV.M, out[4]);
+        BoundShear(c, s.sections[6], e.heelQ, out[6]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        SeismicSection& r = out[7 + i];
+        const CounterfortSection& cs = s.counterfort[i];
+        r.VE = kGammaGSeismic * r.Vk + kGammaEh * std::max(0.0f, r.VkE - r.Vk) + kGammaEh * r.Vi;
+        r.VEreduced = kGammaReShear * r.VE;
+        r.spanRatio = cs.x / cs.height;
+        r.shear = CheckSeismicBeamShear(w, cs.height, r.spanRatio, r.VEreduced);
+    }
     return out;
 }
 

@@ -14,6 +14,8 @@ namespace wall {
 inline constexpr float kGammaGSeismic = 1.2f;
 inline constexpr float kGammaEh = 1.3f;
 inline constexpr float kGammaReFlexure = 0.75f;
+// γRE of shear in every kind of member (Table 5.4.2): the section resists γRE·V.
+inline constexpr float kGammaReShear = 0.85f;
 
 // How a section's seismic design moment is found.
 enum class SeismicMoment {
@@ -40,6 +42,14 @@ struct SeismicSection {
     // Where the seismic moment governs: the section designed for γRE·ME, its crack width on the static
     // characteristic moment as before.
     ReinforcementResult design;
+    // The shear, where the static design checks one at this section, formed as the moment is: kCombined
+    // 1.2·Vk + 1.3·(VkE − Vk) + 1.3·Vi, kBasicBound the seismic analysis's basic-combination shear. The
+    // check takes γRE·VE: a slab against its concrete's share (GB 50010-2010 §6.3.3), a counterfort as
+    // a beam under the seismic combination (§11.3.3, §11.3.4).
+    float Vk = 0, VkE = 0, Vi = 0;
+    float VE = 0, VEreduced = 0;
+    float spanRatio = 0;  // a counterfort's section: its height above the section over its depth
+    ShearResult shear;
 };
 
 // Each section of a cantilever wall: its static design (`s`) against the seismic analysis (`e`) of the

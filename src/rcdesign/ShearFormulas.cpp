@@ -32,9 +32,21 @@ float BeamConcreteShear(float ft, float b, float h0) {
 }
 
 float RequiredStirrups(float V, float ft, float b, float h0, float fyv) {
+    return StirrupsBeyond(V, BeamConcreteShear(ft, b, h0), ft, b, h0, fyv);
+}
+
+float StirrupsBeyond(float V, float Vc, float ft, float b, float h0, float fyv) {
     const float fy = std::min(fyv, 360.0f);
-    const float needed = (V - BeamConcreteShear(ft, b, h0)) / (fy * h0);
+    const float needed = (V - Vc) / (fy * h0);
     return std::max(needed, 0.24f * ft / fy * b);
+}
+
+float SeismicSectionShearLimit(float betaC, float fc, float b, float h0, float spanRatio) {
+    return (spanRatio > 2.5f ? 0.20f : 0.15f) * betaC * fc * b * h0;
+}
+
+float SeismicBeamConcreteShear(float ft, float b, float h0) {
+    return 0.6f * 0.7f * ft * b * h0;
 }
 
 }  // namespace wall

@@ -25,4 +25,15 @@ float BeamConcreteShear(float ft, float b, float h0);
 // 0.24·ft/fyv of §9.2.9 times b; mm²/mm. fyv is the stirrup steel's design strength, at most 360.
 float RequiredStirrups(float V, float ft, float b, float h0, float fyv);
 
+// The same beyond a given concrete share Vc (N): Asv/s = (V − Vc)/(fyv·h0), at least the minimum ratio.
+float StirrupsBeyond(float V, float Vc, float ft, float b, float h0, float fyv);
+
+// Under the seismic combination (clause 11.3.3), the section's limit before γRE: 0.20·βc·fc·b·h0 where
+// the span is more than 2.5 times the depth, 0.15·βc·fc·b·h0 otherwise; N.
+float SeismicSectionShearLimit(float betaC, float fc, float b, float h0, float spanRatio);
+
+// Under the seismic combination (clause 11.3.4), the concrete's share before γRE: 0.6·αcv·ft·b·h0 with
+// αcv = 0.7; N.
+float SeismicBeamConcreteShear(float ft, float b, float h0);
+
 }  // namespace wall

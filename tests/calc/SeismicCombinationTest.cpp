@@ -231,6 +231,39 @@ TEST(SeismicCombination, StemDesignedForTheSeismicMomentByHand) {
     // More steel than the static design, whose crack width stays on the static characteristic moment.
     EXPECT_GT(d.designArea, r.cantilever->sections[0].result.designArea);
     EXPECT_EQ(d.Mk, r.cantilever->sections[0].result.Mk);
+
+    // Its shear the same way, Vi = k·γc·0.5·6.4, checked at γRE = 0.85 against 0.7·βh·ft·b·h0.
+    EXPECT_NEAR(s.Vi, k * 24 * 0.5 * 6.4, 1e-4);
+    const double VE = 1.2 * s.Vk + 1.3 * (s.VkE - s.Vk) + 1.3 * s.Vi;
+    EXPECT_NEAR(s.VE, VE, 1e-4 * VE);
+    const double h0 = d.h0, betaH = std::pow(800 / std::max(h0, 800.0), 0.25);
+    const double Vc = 0.7 * betaH * d.ft * 1000 * h0 / 1000;
+    EXPECT_NEAR(s.shear.Vc, Vc, 1e-4 * Vc);
+    EXPECT_NEAR(s.shear.V, 0.85 * VE, 1e-4 * VE);
+    EXPECT_EQ(s.shear.ok, 0.85 * VE <= Vc);
+}
+
+// The default counterfort's lowest rib under A = 0.3g: γRE·VE with γRE = 0.85 against the seismic
+// section limit 0.15·fc·b·h0 (span over depth ≤ 2.5), stirrups beyond 0.6·0.7·ft·b·h0 of GB 50010-2010
+// §11.3.3/§11.3.4, with the grade's fc, ft and fy.
+TEST(SeismicCombination, CounterfortRibShearByHand) {
+    WallCase c = DefaultCase(kCounterfort);
+    c.settings.seismicAcceleration = 0.3f;
+    const CaseResult r = CalculateCase(c);
+    ASSERT_TRUE(r.Accepted() && r.seismic && r.seismic->refusal.empty());
+    const SeismicSection& s = r.seismic->sections.back();
+    ASSERT_EQ(s.name, "counterfort3");
+    const CounterfortSection& cs = r.counterfort->counterfort[2];
+    ASSERT_LE(cs.x / cs.height, 2.5f);
+    const ReinforcementResult& d = r.counterfort->sections[9].result;
+    const double b = c.wall.m_fCfThickness * 1000, h0 = d.h0;
+    const double VE = 1.2 * cs.Qk + 1.3 * (r.seismic->counterfort->counterfort[2].Qk - cs.Qk) + 1.3 * s.Vi;
+    EXPECT_NEAR(s.VE, VE, 1e-4 * VE);
+    EXPECT_NEAR(s.shear.limit, 0.15 * d.fc * b * h0 / 1000, 1e-2);
+    const double Vc = 0.42 * d.ft * b * h0 / 1000;
+    EXPECT_NEAR(s.shear.Vc, Vc, 1e-3);
+    ASSERT_GT(0.85 * VE, Vc);
+    EXPECT_NEAR(s.shear.stirrups, (0.85 * VE - Vc) * 1e3 / (std::min(d.fy, 360.0f) * h0) * 1000, 0.5);
 }
 
 }  // namespace
