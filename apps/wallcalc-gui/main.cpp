@@ -66,6 +66,9 @@ void RunGui(const wallgui::GuiOptions& o) {
 
     CommandLineHost host;
     wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
+    // The host's fixed copies of the case are the plug-in's; a stand-alone run leaves the user's
+    // folders to the files the user saves.
+    hooks.fixedCopies = false;
     if (offscreen)
         hooks.showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << "\n"; };
     // The picture of the dialog "地基与验算参数" or "配筋计算参数", taken while it is shown and then

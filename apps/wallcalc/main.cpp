@@ -21,6 +21,8 @@ wall::WallCase LoadCase(const std::string& path) {
     wall::WallCase c;
     wall::CaseIoResult r = wall::ReadCaseFile(path, c);
     if (!r.ok()) throw CommandError{r.message};
+    // Such a file still opens, so `show` can show it and `set` mend it; a calculation refuses it.
+    if (!r.warning.empty()) std::cerr << "wallcalc: 警告：" << r.warning << "\n";
     return c;
 }
 

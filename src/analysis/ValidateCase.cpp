@@ -29,6 +29,7 @@ const char* const kBaseSlope = FieldOf(&CRetainingWall::m_fBaseSlope).label;
 const char* const kFrontSlope = FieldOf(&CRetainingWall::m_fFrontSlope).label;
 const char* const kLowerBackSlope = FieldOf(&CRetainingWall::m_fLowerBackSlope).label;
 const char* const kCfSpacing = FieldOf(&CRetainingWall::m_fCfSpacing).label;
+const char* const kCfThickness = FieldOf(&CRetainingWall::m_fCfThickness).label;
 const char* const kSlopeAngleLabel = FieldOf(&CSoil::m_afSlope, kSlopeAngle).label;
 const char* const kSoilFriction = FieldOf(&CSoil::m_afLayer, kLayerFriction).label;
 const char* const kSaturatedWeight = FieldOf(&CSoil::m_afLayer, kLayerSaturatedWeight).label;
@@ -57,7 +58,9 @@ struct Checker {
     const WallCase& c;
     std::vector<Finding> findings;
 
-    void Add(const char* field, std::string message) { findings.push_back({field, std::move(message)}); }
+    void Add(const char* field, std::string message, const char* other = "") {
+        findings.push_back({field, std::move(message), other});
+    }
 
     // A width that came out zero or negative: blame the fields with negative values among those
     // that make it up, or the fallback when none is negative.
@@ -89,19 +92,19 @@ struct Checker {
         const float H = w.m_fHeight;
         if (t == kGravity || t == kSemiGravity || t == kCantilever || t == kCounterfort) {
             if (!(w.m_fToeHeight < H))
-                Add(kToeHeight, Format("%s应小于%s，当前为%g", kToeHeight, kHeight, w.m_fToeHeight));
+                Add(kToeHeight, Format("%s应小于%s，当前为%g", kToeHeight, kHeight, w.m_fToeHeight), kHeight);
         }
         if (t == kGravity || t == kSemiGravity) {
             if (!(w.m_fHeelHeight < H))
                 Add(HeelHeightLabel(t),
-                    Format("%s应小于%s，当前为%g", HeelHeightLabel(t), kHeight, w.m_fHeelHeight));
+                    Format("%s应小于%s，当前为%g", HeelHeightLabel(t), kHeight, w.m_fHeelHeight), kHeight);
         }
         if (t == kShelf) {
             const char* label = HeelHeightLabel(t);
             if (!Positive(w.m_fHeelHeight))
                 Add(label, Format("%s应大于0，当前为%g", label, w.m_fHeelHeight));
             else if (!(w.m_fHeelHeight < H))
-                Add(label, Format("%s应小于%s，当前为%g", label, kHeight, w.m_fHeelHeight));
+                Add(label, Format("%s应小于%s，当前为%g", label, kHeight, w.m_fHeelHeight), kHeight);
         }
         // The heel slab carries the backfill of the imaginary back and, between counterforts, the
         // wall itself: without it there is nothing to design.
@@ -110,8 +113,10 @@ struct Checker {
         // Wall friction beyond the soil's own friction has no meaning.
         const float phi = AsShown(c.soil.m_afLayer[0][kLayerFriction]);
         if (!(w.m_fWallFriction <= phi))
-            Add(kWallFriction, Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
-                                      w.m_fWallFriction));
+            Add(kWallFriction,
+                Format("%s 应不大于填土%s %g，当前为 %g", kWallFriction, kSoilFriction, phi,
+                       w.m_fWallFriction),
+                kSoilFriction);
         const int layers = LayersInUse(c.soil);
         if (layers > kLayersAnalysed)
             Add("土层", Format("土层数为%d，计算最多取%d层：请合并相近的土层，或把最下一层的厚度填0", layers,
@@ -119,8 +124,10 @@ struct Checker {
         for (int r = 1; r < layers; ++r) {
             const float phiR = AsShown(c.soil.m_afLayer[r][kLayerFriction]);
             if (!(w.m_fWallFriction <= phiR))
-                Add(kWallFriction, Format("%s 应不大于土层%d的%s %g，当前为 %g", kWallFriction, r + 1,
-                                          kSoilFriction, phiR, w.m_fWallFriction));
+                Add(kWallFriction,
+                    Format("%s 应不大于土层%d的%s %g，当前为 %g", kWallFriction, r + 1, kSoilFriction, phiR,
+                           w.m_fWallFriction),
+                    kSoilFriction);
         }
         // A saturated soil is heavier than its water; the water in front no higher than the wall.
         const CaseSettings& water = c.settings;
@@ -149,7 +156,9 @@ struct Checker {
         }
         if (t == kCounterfort) {
             const float L = w.m_fCfSpacing - w.m_fCfThickness;
-            if (!(L > 0)) Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L));
+            if (!(L > 0))
+                Add(kCfSpacing, Format("%s应大于扶壁板厚b(m)，当前扶壁净距为%g m", kCfSpacing, L),
+                    kCfThickness);
         }
         return findings.size() == before;
     }
@@ -251,6 +260,13 @@ struct Checker {
 
 }  // namespace
 
+std::vector<Finding> RelationFindings(const WallCase& c) {
+    Checker check{c, {}};
+    if (c.wallType < 0 || c.wallType >= kWallTypeCount) return {};
+    check.Basics();
+    return check.findings;
+}
+
 std::vector<Finding> ValidateCase(const WallCase& c) {
     Checker check{c, {}};
     if (c.wallType < 0 || c.wallType >= kWallTypeCount) {
@@ -261,7 +277,10 @@ std::vector<Finding> ValidateCase(const WallCase& c) {
         check.Add("坡面线段数", Format("坡面线段数%d超出范围1～2", c.soil.m_nSlopeSegs));
         return check.findings;
     }
-    if (!check.Domains() || !check.Basics()) return check.findings;
+    // Every reason at once: the relations are checked even when a field is out of its range.
+    const bool domains = check.Domains();
+    const bool basics = check.Basics();
+    if (!domains || !basics) return check.findings;
 
     KernelBlock kb;
     kb.outline = BuildWallOutline(c);

@@ -12,6 +12,7 @@ namespace wall {
 struct Finding {
     std::string field;
     std::string message;
+    std::string other = {};  // a relation between two fields: the field `field` is compared with
 };
 
 // The inputs whose results would be infinite or undefined: a height or width of zero or less, a
@@ -21,5 +22,10 @@ struct Finding {
 // counterfort spacing not larger than its thickness. Unusual but computable inputs (a negative
 // batter, no cohesion, no surcharge) pass. An empty list means the case can be analysed.
 std::vector<Finding> ValidateCase(const WallCase& c);
+
+// The relations between fields alone (H1 below H, the heel's height below H, a heel for reinforced
+// walls, δ within φ, the counterforts' spacing beyond their thickness, the water and seismic
+// settings), whatever the fields' own ranges: what the dialog marks while the user types.
+std::vector<Finding> RelationFindings(const WallCase& c);
 
 }  // namespace wall

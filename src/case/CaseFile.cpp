@@ -132,6 +132,20 @@ int CauseFromErrno(int err) {
     }
 }
 
+namespace {
+
+// A case read whole whose values leave their fields' ranges: it opens, and says which.
+CaseIoResult OutOfRangeWarning(const std::filesystem::path& path, const WallCase& c) {
+    CaseIoResult r;
+    const std::vector<DomainFinding> found = DomainFindings(c);
+    if (found.empty()) return r;
+    r.warning = path.string() + " 中有超出范围的值，计算前请改正：";
+    for (std::size_t i = 0; i < found.size(); ++i) r.warning += (i ? "；" : "") + found[i].message;
+    return r;
+}
+
+}  // namespace
+
 CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
     std::error_code ec;
     // A folder opens as a stream and fails only when read.
@@ -165,12 +179,13 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
                     path.string() + ": read error"};
         if (std::string fault = CaseFromJsonText(text, out); !fault.empty())
             return {CaseIoStatus::kInvalid, 0, "无法读取工况文件 " + path.string() + "：" + fault, {}};
-        return {};
+        return OutOfRangeWarning(path, out);
     }
     if (in.bad())
         return {CaseIoStatus::kIoError, 10, "读取 " + path.string() + " 时出错",
                 path.string() + ": read error"};
-    return DecodeCase(bytes, path.string(), out);
+    CaseIoResult r = DecodeCase(bytes, path.string(), out);
+    return r.ok() ? OutOfRangeWarning(path, out) : r;
 }
 
 int WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,

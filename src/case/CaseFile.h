@@ -34,8 +34,9 @@ struct CaseIoResult {
     CaseIoStatus status = CaseIoStatus::kOk;
     int cause = 0;
     std::string message;
-    std::string detail;        // the path and the system's reason, for the command line
-    std::string warning = {};  // a written binary file left out the text format's inputs
+    std::string detail;  // the path and the system's reason, for the command line
+    // Written: a binary file left out the text format's inputs. Read: values outside their ranges.
+    std::string warning = {};
     bool ok() const { return status == CaseIoStatus::kOk; }
 };
 

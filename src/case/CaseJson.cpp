@@ -250,7 +250,8 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
         if (!ok) return r.fault;
     }
     if (std::string range = CheckCaseRanges(c); !range.empty()) return range;
-    if (std::vector<DomainFinding> d = DomainFindings(c); !d.empty()) return d.front().message;
+    // A value outside its field's range still opens, so the case can be mended where it is shown;
+    // the calculation refuses it.
     out = c;
     return {};
 }

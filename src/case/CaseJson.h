@@ -21,8 +21,9 @@ Json CaseToJson(const WallCase& c);
 std::string CaseToJsonText(const WallCase& c);
 
 // Reads a case from JSON text. Keys left out take the wall type's defaults; unknown keys, wrong
-// types and values outside a field's range are refused, naming the field. Returns the reason, or
-// an empty string with `out` replaced.
+// types, values beyond a float and unknown list entries (wall type, grades) are refused, naming the
+// field. A number outside its field's physical range is read as it is (DomainFindings names it).
+// Returns the reason, or an empty string with `out` replaced.
 std::string CaseFromJsonText(std::string_view text, WallCase& out);
 std::string CaseFromJson(const Json& j, WallCase& out);
 

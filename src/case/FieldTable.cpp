@@ -128,6 +128,11 @@ constexpr FieldDomain kNonNegative = {{BoundKind::kClosed, 0}, {}, {}};
 constexpr FieldDomain kFrictionAngle = {{BoundKind::kOpen, 0}, {BoundKind::kOpen, 90}, {}};
 constexpr FieldDomain kWallFrictionAngle = {{BoundKind::kClosed, 0}, {BoundKind::kOpen, 90}, {}};
 constexpr FieldDomain kFrictionCoefficient = {{BoundKind::kOpen, 0}, {BoundKind::kClosed, 1}, {}};
+// Reinforcement: bars of 6–50 mm (GB 50010-2010 Table A.0.1); a cover from the least of Table 8.2.1
+// (15 mm) to 100 mm; a crack limit within the largest of Table 3.4.5 (0.4 mm).
+constexpr FieldDomain kBarDiameter = {{BoundKind::kClosed, 6}, {BoundKind::kClosed, 50}, {}};
+constexpr FieldDomain kCover = {{BoundKind::kClosed, 15}, {BoundKind::kClosed, 100}, {}};
+constexpr FieldDomain kCrackLimit = {{BoundKind::kOpen, 0}, {BoundKind::kClosed, 0.4}, {}};
 
 constexpr CaseField WithDomain(CaseField f, FieldDomain d) {
     f.domain = d;
@@ -186,9 +191,9 @@ constexpr CaseField kFields[] = {
     Rebar("m_nConcreteGrade", &W::m_nConcreteGrade, "混凝土强度等级", "", 19, 10019,
           OneOf(kConcreteGradeIndices)),
     Rebar("m_nRebarGrade", &W::m_nRebarGrade, "钢筋级别", "", 18, 10024, OneOf(kRebarGradeIndices)),
-    Rebar("m_fBarDiameter", &W::m_fBarDiameter, "裂缝计算钢筋等效直径(mm)", "mm", 17, 10025, kPositive),
-    Rebar("m_fCover", &W::m_fCover, "混凝土保护层厚度(mm)", "mm", 21, 10026, kPositive),
-    Rebar("m_fCrackLimit", &W::m_fCrackLimit, "裂缝控制宽度(mm)", "mm", 20, 10027, kPositive),
+    Rebar("m_fBarDiameter", &W::m_fBarDiameter, "裂缝计算钢筋等效直径(mm)", "mm", 17, 10025, kBarDiameter),
+    Rebar("m_fCover", &W::m_fCover, "混凝土保护层厚度(mm)", "mm", 21, 10026, kCover),
+    Rebar("m_fCrackLimit", &W::m_fCrackLimit, "裂缝控制宽度(mm)", "mm", 20, 10027, kCrackLimit),
 
     Soil("m_nSlopeSegs", &S::m_nSlopeSegs, "坡面线段数", "", 0, 6, 10008, P::kSoilPage, kEveryType,
          OneOf(kSegmentCounts)),

@@ -3,10 +3,10 @@
 
 #include <QDesktopServices>
 #include <QDialog>
-#include <QFileDialog>
 #include <QMessageBox>
 
 #include "case/CaseFile.h"
+#include "ui/CaseFileDialog.h"
 #include "ui/ManualHelp.h"
 #include "ui/ReportCalculation.h"
 
@@ -18,25 +18,22 @@ QString ReportNotAvailableText() {
 
 DialogHooks DefaultDialogHooks() {
     DialogHooks hooks;
-    hooks.chooseFile = [](QWidget* parent, const FileDialogRequest& r) -> std::optional<FileChoice> {
-        FileChoice choice{{}, r.selectedFilter};
-        if (r.mode == FileDialogMode::kOpen)
-            choice.path =
-                QFileDialog::getOpenFileName(parent, r.title, r.initialName, r.filter, &choice.filter);
-        else
-            choice.path =
-                QFileDialog::getSaveFileName(parent, r.title, r.initialName, r.filter, &choice.filter);
-        if (choice.path.isEmpty()) return std::nullopt;
-        return choice;
-    };
+    hooks.chooseFile = RunCaseFileDialog;
     hooks.showMessage = [](QWidget* parent, const QString& text) {
         QMessageBox::information(parent, QString::fromUtf8(wall::kDialogTitle), text);
     };
     hooks.runModal = [](QDialog& dialog) { return dialog.exec(); };
     hooks.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     hooks.manualFiles = DefaultManualFiles();
-    hooks.calculate = ReportCalculation(hooks.showMessage, OpenWithDesktop,
-                                        ReportWrittenMessage(hooks.runModal, hooks.openUrl));
+    auto show = hooks.showMessage;
+    hooks.calculate = ReportCalculation(
+        hooks.showMessage,
+        [show](const std::filesystem::path& report) {
+            if (!OpenWithDesktop(report))
+                show(nullptr, QString::fromUtf8("没有可以打开计算书的程序。计算书：\n%1")
+                                  .arg(QString::fromStdString(report.string())));
+        },
+        ReportWrittenMessage(hooks.runModal, hooks.openUrl));
     return hooks;
 }
 

@@ -56,6 +56,10 @@ struct DialogHooks {
     std::function<bool(const QUrl&)> openUrl;
     // Where "帮助" looks for the user manual, in order; the first file that exists is opened.
     std::vector<QString> manualFiles;
+    // Whether "保存" and "计算" keep the host's fixed copies of the case (its work path's
+    // MOVA/SYSTEM/MovaTool.挡土墙计算 and MovaTool.挡土墙计算 in the current folder), which the plug-in's
+    // host reads back; the stand-alone program keeps none in the user's folders.
+    bool fixedCopies = true;
 };
 
 // Qt's file dialog, a message box titled with the dialog title, QDialog::exec, the report

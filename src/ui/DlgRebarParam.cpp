@@ -10,6 +10,7 @@
 #include "case/FieldTable.h"
 #include "case/Grades.h"
 #include "ui/DialogUnits.h"
+#include "ui/FieldCheck.h"
 #include "ui/NumberText.h"
 #include "ui/WheelGuard.h"
 
@@ -39,6 +40,8 @@ QLineEdit* Edit(const wall::CaseField& f, float value, const QRect& r, QWidget* 
     auto* edit = new QLineEdit(QString::fromStdString(wall::FieldValueText(f, value)), parent);
     edit->setObjectName(QString("edit%1").arg(f.control));
     edit->setGeometry(r);
+    // Red with its reason while it cannot stand, as the main pages' fields.
+    new FieldCheck(edit, RuleOf(f, wall::kCantilever));
     return edit;
 }
 
@@ -111,6 +114,14 @@ void CDlgRebarParam::accept() {
         showMessage_(this, QString::fromUtf8("裂缝控制宽度必须大于零。"));
         crackEdit_->setFocus();
         crackEdit_->selectAll();
+        return;
+    }
+    for (QLineEdit* edit : {diameterEdit_, coverEdit_, crackEdit_}) {
+        const FieldCheck* check = FieldCheck::Of(edit);
+        if (!check || check->Fault().isEmpty()) continue;
+        showMessage_(this, check->Fault());
+        edit->setFocus();
+        edit->selectAll();
         return;
     }
     done(1);

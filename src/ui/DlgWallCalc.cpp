@@ -10,6 +10,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -17,6 +21,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "analysis/ValidateCase.h"
 #include "calc/CalculateCase.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFile.h"
@@ -61,9 +66,15 @@ QString FromStd(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Dialog units: the window's default (and least) size, and the sketch area's margins in it.
+// Dialog units: the window's default size, the left column's (buttons, type list, pages), the least
+// window, and the sketch area's margins in it. Below the default the left column scrolls and the
+// sketch shrinks, so the window fits a 1366×768 screen at 125 %.
 constexpr int kDialogWidth = 522;
 constexpr int kDialogHeight = 312;
+constexpr int kPaneWidth = 250;
+constexpr int kPaneHeight = 299;
+constexpr int kLeastWidth = 300;
+constexpr int kLeastHeight = 140;
 constexpr int kSketchLeft = 251;
 constexpr int kSketchTop = 9;
 constexpr int kSketchRightMargin = 5;
@@ -98,9 +109,16 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     setWindowTitle(QString::fromUtf8(wall::kDialogTitle));
     setFont(DialogFont());
     DialogUnits du(font());
-    // Opens at the size the controls were laid out for and may grow from there.
+    // Opens at the size the controls were laid out for; a smaller screen scrolls the left column.
     resize(du.Size(kDialogWidth, kDialogHeight));
-    setMinimumSize(du.Size(kDialogWidth, kDialogHeight));
+    setMinimumSize(du.Size(kLeastWidth, kLeastHeight));
+    leftScroll_ = new QScrollArea(this);
+    leftScroll_->setObjectName("leftColumn");
+    leftScroll_->setFrameShape(QFrame::NoFrame);
+    leftPane_ = new QWidget;
+    leftPane_->setFixedSize(du.Size(kPaneWidth, kPaneHeight));
+    leftScroll_->setWidget(leftPane_);
+    QWidget* pane = leftPane_;
 
     struct Button {
         int id;
@@ -108,21 +126,23 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
         int x;
         void (CDlgWallCalc::*action)();
     };
-    for (const Button& b :
-         {Button{1006, "打开", 14, &CDlgWallCalc::OnOpen}, Button{1014, "保存", 62, &CDlgWallCalc::OnSave},
-          Button{1000, "计算", 110, &CDlgWallCalc::OnCalculate},
-          Button{2, "取消", 157, &CDlgWallCalc::reject}, Button{1007, "帮助", 201, &CDlgWallCalc::OnHelp}}) {
+    // Alt with the letter presses the button.
+    for (const Button& b : {Button{1006, "打开(&O)", 14, &CDlgWallCalc::OnOpen},
+                            Button{1014, "保存(&S)", 62, &CDlgWallCalc::OnSave},
+                            Button{1000, "计算(&C)", 110, &CDlgWallCalc::OnCalculate},
+                            Button{2, "取消", 157, &CDlgWallCalc::reject},
+                            Button{1007, "帮助(&H)", 201, &CDlgWallCalc::OnHelp}}) {
         QAbstractButton* button = nullptr;
         if (b.id == 1006) {
             // "打开" itself browses as before; its arrow offers the recent files, then "浏览…".
-            auto* open = new QToolButton(this);
+            auto* open = new QToolButton(pane);
             open->setPopupMode(QToolButton::MenuButtonPopup);
             openMenu_ = new QMenu(open);
             connect(openMenu_, &QMenu::aboutToShow, this, &CDlgWallCalc::FillOpenMenu);
             open->setMenu(openMenu_);
             button = open;
         } else {
-            auto* push = new QPushButton(this);
+            auto* push = new QPushButton(pane);
             // Enter in a field must not end the dialog; only the buttons act.
             push->setAutoDefault(false);
             button = push;
@@ -133,16 +153,16 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
         if (b.action) connect(button, &QAbstractButton::clicked, this, b.action);
     }
 
-    auto* typeLabel = new QLabel(QString::fromUtf8("挡土墙类型"), this);
+    auto* typeLabel = new QLabel(QString::fromUtf8("挡土墙类型"), pane);
     typeLabel->setGeometry(du.Rect(38, 24, 56, 10));
-    typeList_ = new QComboBox(this);
+    typeList_ = new QComboBox(pane);
     typeList_->setObjectName("list10004");
     for (std::string_view name : wall::kWallTypeNames)
         typeList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     typeList_->setGeometry(du.Rect(96, 23, 95, 13));
     typeList_->setCurrentIndex(case_.wallType);
 
-    pages_ = new QTabWidget(this);
+    pages_ = new QTabWidget(pane);
     pages_->setObjectName("pages10002");
     pages_->setGeometry(du.Rect(1, 38, 248, 260));
     for (int t = 0; t < wall::kWallTypeCount; ++t) {
@@ -179,14 +199,36 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
     });
 
     for (FieldCheck* check : findChildren<FieldCheck*>())
-        connect(check, &FieldCheck::marked, this, &CDlgWallCalc::ShowMark);
+        connect(check, &FieldCheck::marked, this, [this](FieldCheck* marked) {
+            // The field the user is typing into: a relation it breaks is marked on it.
+            if (marked->Edit()->hasFocus()) lastEdited_ = marked;
+            ShowMark(marked);
+        });
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CDlgWallCalc::ChooseWallType);
     SwapPages();
     RefreshSketch();
     ShowTheoryControls();
     GuardWheel(this);
+    AddShortcuts();
     MarkSaved();
     FocusFirstField();
+}
+
+void CDlgWallCalc::AddShortcuts() {
+    const struct {
+        QKeySequence keys;
+        void (CDlgWallCalc::*action)();
+    } shortcuts[] = {{QKeySequence::Open, &CDlgWallCalc::OnOpen},
+                     {QKeySequence::Save, &CDlgWallCalc::OnSave},
+                     {QKeySequence(Qt::Key_F1), &CDlgWallCalc::OnHelp},
+                     {QKeySequence(Qt::Key_F9), &CDlgWallCalc::OnCalculate},
+                     {QKeySequence(Qt::CTRL | Qt::Key_Return), &CDlgWallCalc::OnCalculate},
+                     {QKeySequence(Qt::CTRL | Qt::Key_Enter), &CDlgWallCalc::OnCalculate}};
+    for (const auto& s : shortcuts) {
+        auto* shortcut = new QShortcut(s.keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, s.action);
+    }
 }
 
 void CDlgWallCalc::FocusFirstField() {
@@ -198,6 +240,15 @@ void CDlgWallCalc::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous() && !shownOnce_) {
         shownOnce_ = true;
+        // A screen smaller than the laid-out window (1366×768 at 125 %) gets a window that fits it,
+        // frame included; the left column then scrolls. Offscreen there is no screen to fit.
+        if (QScreen* s = screen(); s && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            const QRect room = s->availableGeometry();
+            const QSize frame = frameGeometry().size() - geometry().size();
+            const QSize fits(std::min(width(), room.width() - frame.width()),
+                             std::min(height(), room.height() - std::max(frame.height(), 30)));
+            if (fits != size()) resize(fits.expandedTo(minimumSize()));
+        }
         FocusFirstField();
     }
 }
@@ -215,11 +266,25 @@ wall::WallCase CDlgWallCalc::CaseForFile() const {
 
 void CDlgWallCalc::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    LayOut();
+}
+
+void CDlgWallCalc::LayOut() {
     DialogUnits du(font());
     const int statusTop = height() - du.Y(kStatusHeight + kStatusBottomMargin);
     status_->setGeometry(du.X(4), statusTop, width() - du.X(4 + kSketchRightMargin), du.Y(kStatusHeight));
-    sketch_->setGeometry(du.X(kSketchLeft), du.Y(kSketchTop),
-                         width() - du.X(kSketchLeft + kSketchRightMargin), statusTop - du.Y(kSketchTop + 1));
+    // The left column at its laid-out size where the window has room, else scrolling; the sketch
+    // takes the rest.
+    const int paneHeight = statusTop - du.Y(1);
+    const bool scrolls = paneHeight < leftPane_->height();
+    const int columnWidth =
+        std::min(leftPane_->width() + (scrolls ? leftScroll_->verticalScrollBar()->sizeHint().width() : 0),
+                 width() / 2);
+    leftScroll_->setGeometry(0, 0, columnWidth, paneHeight);
+    const int sketchLeft = std::max(du.X(kSketchLeft), columnWidth + du.X(1));
+    sketch_->setGeometry(sketchLeft, du.Y(kSketchTop),
+                         std::max(0, width() - sketchLeft - du.X(kSketchRightMargin)),
+                         std::max(0, statusTop - du.Y(kSketchTop + 1)));
 }
 
 std::vector<FieldCheck*> CDlgWallCalc::ShownChecks() const {
@@ -235,8 +300,41 @@ void CDlgWallCalc::ShowMark(FieldCheck* marked) {
     QString text;
     if (marked && std::find(shown.begin(), shown.end(), marked) != shown.end()) text = marked->Fault();
     for (std::size_t i = 0; i < shown.size() && text.isEmpty(); ++i) text = shown[i]->Fault();
+    QPalette colours = status_->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
+    status_->setPalette(colours);
     status_->setText(text);
     status_->setToolTip(text);
+}
+
+void CDlgWallCalc::ShowNote(const QString& text) {
+    QPalette colours = status_->palette();
+    colours.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    status_->setPalette(colours);
+    status_->setText(text);
+    status_->setToolTip(text);
+}
+
+void CDlgWallCalc::MarkRelations() {
+    const std::vector<FieldCheck*> shown = ShownChecks();
+    std::vector<std::pair<FieldCheck*, QString>> marks;
+    for (const wall::Finding& f : wall::RelationFindings(case_)) {
+        FieldCheck* own = nullptr;
+        FieldCheck* other = nullptr;
+        for (FieldCheck* check : shown) {
+            const std::string title = check->Title().toStdString();
+            if (title == f.field) own = check;
+            if (!f.other.empty() && title == f.other) other = check;
+        }
+        FieldCheck* at = other && other == lastEdited_ ? other : own ? own : other;
+        if (at) marks.emplace_back(at, QString::fromStdString(f.message));
+    }
+    for (FieldCheck* check : shown) {
+        QString fault;
+        for (const auto& [at, message] : marks)
+            if (at == check && fault.isEmpty()) fault = message;
+        check->SetRelationFault(fault);
+    }
 }
 
 bool CDlgWallCalc::RefuseMissingNumber() {
@@ -262,6 +360,7 @@ void CDlgWallCalc::FillOpenMenu() {
         action->setToolTip(path);
         action->setData(path);
         connect(action, &QAction::triggered, this, [this, path] {
+            if (!ConfirmDiscard()) return;
             fileName_ = path;
             filePath_ = ToPath(path);
             OpenCaseFile(path);
@@ -272,16 +371,16 @@ void CDlgWallCalc::FillOpenMenu() {
             &CDlgWallCalc::OnOpen);
 }
 
-void CDlgWallCalc::SwapPages() {
+void CDlgWallCalc::SwapPages(bool keepSoil) {
     const int active = pages_->currentIndex();
     while (pages_->count() > 0) pages_->removeTab(pages_->count() - 1);
     for (WallTypePage* page : typePages_) page->hide();
-    // Both pages come up as they open: whatever was entered before is dropped.
+    // The wall page comes up as it opens: another type's dimensions mean nothing to this one.
     if (WallTypePage* page = CurrentPage()) {
         page->Reset();
         pages_->addTab(page, page->Title());
     }
-    soilPage_->Reset();
+    if (!keepSoil) soilPage_->Reset();
     pages_->addTab(soilPage_, QString::fromUtf8("坡体信息"));
     pages_->setCurrentIndex(active >= 0 && active < pages_->count() ? active : 0);
 }
@@ -310,8 +409,11 @@ void CDlgWallCalc::ShowSoil() {
 void CDlgWallCalc::RefreshSketch() {
     RebuildWall();
     RebuildSoil();
-    // A field that cannot stand would draw nonsense (a wall of height -5 upside down); the sketch
-    // keeps the last case that could.
+    MarkRelations();
+    // The status line follows the edit: a stale note or refusal goes once the fields stand.
+    ShowMark(lastEdited_);
+    // A field that cannot stand would draw nonsense (a wall of height -5 upside down, a toe above
+    // the wall); the sketch keeps the last case that could.
     for (const FieldCheck* check : ShownChecks())
         if (!check->Fault().isEmpty()) return;
     sketchCase_ = case_;
@@ -322,7 +424,8 @@ void CDlgWallCalc::RefreshSketch() {
 void CDlgWallCalc::ChooseWallType(int wallType) {
     if (wallType < 0 || wallType >= wall::kWallTypeCount) return;
     case_.wallType = wallType;
-    SwapPages();
+    lastEdited_ = nullptr;
+    SwapPages(true);
     RefreshSketch();
     ShowTheoryControls();
     ShowMark(nullptr);
@@ -331,6 +434,7 @@ void CDlgWallCalc::ChooseWallType(int wallType) {
 }
 
 void CDlgWallCalc::ShowCase() {
+    lastEdited_ = nullptr;
     SwapPages();
     ShowWall();
     ShowSoil();
@@ -381,6 +485,7 @@ FileDialogRequest CDlgWallCalc::FileRequest(FileDialogMode mode) const {
 }
 
 void CDlgWallCalc::OnOpen() {
+    if (!ConfirmDiscard()) return;
     std::optional<FileChoice> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kOpen));
     if (chosen) {
         fileName_ = chosen->path;
@@ -397,6 +502,13 @@ void CDlgWallCalc::OnSave() {
     if (RefuseMissingNumber()) return;
     RebuildWall();
     RebuildSoil();
+    // A case with a red field is saved only when meant: it opens again with the field red.
+    QStringList faulty;
+    for (FieldCheck* check : ShownChecks())
+        if (!check->Fault().isEmpty()) faulty << check->Title();
+    if (!faulty.isEmpty() &&
+        !Ask(QString::fromUtf8("%1超出范围，仍要保存？").arg(faulty.join(QString::fromUtf8("、"))), false))
+        return;
     std::optional<FileChoice> chosen = hooks_.chooseFile(this, FileRequest(FileDialogMode::kSave));
     if (chosen) {
         fileName_ = chosen->path;
@@ -416,12 +528,14 @@ void CDlgWallCalc::OnSave() {
         if (r.ok()) {
             MarkSaved();
             RememberCaseFile(FromStd(path.string()));
+            ShowNote(QString::fromUtf8("已保存：%1").arg(FromStd(path.string())));
         }
     }
     WriteFixedCopies();
 }
 
 void CDlgWallCalc::WriteFixedCopies() {
+    if (!hooks_.fixedCopies) return;
     std::error_code ec;
     std::filesystem::path current = std::filesystem::current_path(ec);
     if (ec) current = ".";
@@ -455,6 +569,8 @@ void CDlgWallCalc::OnCalculate() {
 
     WriteFixedCopies();
     wait.Release();
+    // The report is written; edits not in a case file would be lost with the dialog.
+    if (HasUnsavedEdits() && Ask(QString::fromUtf8("本工况的修改尚未保存，是否保存？"), true)) OnSave();
     done(1);
 }
 
@@ -523,18 +639,24 @@ bool CDlgWallCalc::HasUnsavedEdits() {
     return SavedForm() != savedForm_;
 }
 
+bool CDlgWallCalc::Ask(const QString& text, bool yesByDefault) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(wall::kDialogTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    QAbstractButton* yes = box.button(QMessageBox::Yes);
+    yes->setText(QString::fromUtf8("是"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("否"));
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    const int answer = hooks_.runModal(box);
+    return answer == QMessageBox::Yes || box.clickedButton() == yes;
+}
+
+bool CDlgWallCalc::ConfirmDiscard() {
+    return !HasUnsavedEdits() || Ask(QString::fromUtf8("放弃对本工况的修改？"), false);
+}
+
 void CDlgWallCalc::reject() {
-    if (HasUnsavedEdits()) {
-        QMessageBox box(QMessageBox::Question, QString::fromUtf8(wall::kDialogTitle),
-                        QString::fromUtf8("放弃对本工况的修改？"), QMessageBox::Yes | QMessageBox::No, this);
-        QAbstractButton* yes = box.button(QMessageBox::Yes);
-        yes->setText(QString::fromUtf8("是"));
-        box.button(QMessageBox::No)->setText(QString::fromUtf8("否"));
-        box.setDefaultButton(QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        const int answer = hooks_.runModal(box);
-        if (answer != QMessageBox::Yes && box.clickedButton() != yes) return;
-    }
+    if (!ConfirmDiscard()) return;
     done(2);
 }
 

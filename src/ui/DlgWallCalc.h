@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace wallui {
@@ -61,17 +62,22 @@ class CDlgWallCalc : public QDialog {
     // The path last chosen in the open or save file dialog.
     const QString& FileName() const { return fileName_; }
 
-    // A selection in the type list: both pages start again from their defaults.
+    // A selection in the type list: the wall page starts again from the type's defaults; the slope
+    // page (soil, slope, surcharge) and the settings stay, as `wallcalc set wallType` keeps them.
     void ChooseWallType(int wallType);
     // Reads a case file and shows it, as "打开" does once a file was chosen. A file that cannot be
-    // used leaves the case and the pages as they were.
+    // used leaves the case and the pages as they were. Values out of their ranges open, marked red.
     void OpenCaseFile(const QString& path);
     // Rebuilds the case from the pages and, when every field can stand, recomposes the preview and
     // repaints it; every edit ends here.
     void RefreshSketch();
 
+    // "打开" (Ctrl+O) and the recent files ask first when the pages hold unsaved edits.
     void OnOpen();
+    // "保存" (Ctrl+S) asks first when a shown field is out of its range, and says in the status
+    // line where the case went.
     void OnSave();
+    // "计算" (F9, Ctrl+Enter); after the report, unsaved edits are offered to be saved.
     void OnCalculate();
     // "帮助": the user manual with the desktop's viewer, or a message saying where it should be.
     void OnHelp();
@@ -88,6 +94,8 @@ class CDlgWallCalc : public QDialog {
     void reject() override;
     // Whether the pages hold edits not in the case last opened, saved or shown at the start.
     bool HasUnsavedEdits();
+    // True when there are no unsaved edits or the user agrees to drop them.
+    bool ConfirmDiscard();
 
   protected:
     // The sketch area takes whatever the window gains; the pages keep their layout.
@@ -104,8 +112,19 @@ class CDlgWallCalc : public QDialog {
     // Refuses an action while a shown field holds no number: says which, and puts the focus there.
     bool RefuseMissingNumber();
     void FillOpenMenu();
+    // Marks the relations between fields that do not hold (H1 < H, δ ≤ φ, ...) on the field the user
+    // changed last among the two, else on the field the relation names.
+    void MarkRelations();
+    // A message in the status line that is not a fault: shown in the window's text colour.
+    void ShowNote(const QString& text);
+    // "是"/"否" question; true for 是.
+    bool Ask(const QString& text, bool yesByDefault);
+    void AddShortcuts();
+    // Lays out the scrolling left column, the sketch and the status line in the window's size.
+    void LayOut();
     void FocusFirstField();
-    void SwapPages();
+    // The type's wall page afresh; the slope page afresh too unless `keepSoil`.
+    void SwapPages(bool keepSoil = false);
     void ShowTheoryControls();
     void RebuildWall();
     void RebuildSoil();
@@ -137,6 +156,9 @@ class CDlgWallCalc : public QDialog {
     SketchArea* sketch_;
     QLabel* status_;
     QMenu* openMenu_;
+    QScrollArea* leftScroll_;
+    QWidget* leftPane_;
+    FieldCheck* lastEdited_ = nullptr;
     bool shownOnce_ = false;
 };
 

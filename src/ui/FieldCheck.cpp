@@ -48,7 +48,14 @@ QString FieldCheck::Fault() const {
     if (!v)
         return left_ ? rule_.title + QString::fromUtf8("：") + NotANumberText()
                      : rule_.title + QString::fromUtf8(" 不是一个数");
-    return rule_.outOfRange ? rule_.outOfRange(*v) : QString();
+    const QString own = rule_.outOfRange ? rule_.outOfRange(*v) : QString();
+    return own.isEmpty() ? relation_ : own;
+}
+
+void FieldCheck::SetRelationFault(const QString& fault) {
+    if (fault == relation_) return;
+    relation_ = fault;
+    Restyle(Fault());
 }
 
 FieldCheck* FieldCheck::Of(const QLineEdit* edit) {
@@ -66,14 +73,17 @@ bool FieldCheck::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FieldCheck::Mark() {
-    const QString fault = Fault();
+    Restyle(Fault());
+    emit marked(this);
+}
+
+void FieldCheck::Restyle(const QString& fault) {
     const bool faulty = !fault.isEmpty();
     if (edit_->property(kFaultProperty).toBool() != faulty) {
         edit_->setProperty(kFaultProperty, faulty);
         edit_->setStyleSheet(faulty ? FaultStyle() : QString());
     }
     edit_->setToolTip(fault);
-    emit marked(this);
 }
 
 }  // namespace wallui

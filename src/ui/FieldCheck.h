@@ -36,6 +36,9 @@ class FieldCheck : public QObject {
     // before the mark follows an edit.
     QString Fault() const;
     bool HoldsNumber() const;
+    // A relation with another field that the number breaks (H1 not below H, ...), set by the dialog
+    // that sees both; shown as a fault of this field while it holds a number in range.
+    void SetRelationFault(const QString& fault);
 
     // The check of `edit`, or nullptr when it has none.
     static FieldCheck* Of(const QLineEdit* edit);
@@ -49,10 +52,12 @@ class FieldCheck : public QObject {
 
   private:
     void Mark();
+    void Restyle(const QString& fault);
 
     QLineEdit* edit_;
     FieldRule rule_;
     bool left_ = false;  // left holding no number; cleared by the next change of the text
+    QString relation_;
 };
 
 }  // namespace wallui

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "calc/CalculateCase.h"
+#include "calc/Verdict.h"
 #include "casereport/WriteCaseReport.h"
 #include "pdf/PdfWriter.h"
 
@@ -36,10 +37,19 @@ class InputBlock {
 
 }  // namespace
 
+QString VerdictText(const wall::CaseResult& result) {
+    QStringList failed;
+    for (const wall::CheckVerdict& v : wall::CaseChecks(result))
+        if (!v.pass) failed << FromStd(v.title);
+    if (failed.isEmpty()) return QString::fromUtf8("全部验算满足。");
+    return QString::fromUtf8("不满足的验算：") + failed.join(QString::fromUtf8("、")) +
+           QString::fromUtf8("。");
+}
+
 std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
     std::function<void(const std::filesystem::path&)> openDocument,
-    std::function<void(QWidget*, const wall::CaseReportFiles&)> reportWritten) {
+    std::function<void(QWidget*, const wall::CaseReportFiles&, const QString&)> reportWritten) {
     return [showMessage, openDocument, reportWritten](const CalculationRequest& r) {
         wall::CaseResult result = wall::CalculateCase(r.wallCase);
         if (!result.Accepted()) {
@@ -79,8 +89,9 @@ std::function<bool(const CalculationRequest&)> ReportCalculation(
             showMessage(r.dialog, text.trimmed());
         }
         if (openDocument) openDocument(files.report);
-        // Whether or not a viewer opened it, the user learns where the report went.
-        if (reportWritten) reportWritten(r.dialog, files);
+        // Whether or not a viewer opened it, the user learns where the report went and how the
+        // checks came out.
+        if (reportWritten) reportWritten(r.dialog, files, VerdictText(result));
         return true;
     };
 }
@@ -103,11 +114,11 @@ QString ReportWrittenText(const wall::CaseReportFiles& files) {
 
 }  // namespace
 
-std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
+std::function<void(QWidget*, const wall::CaseReportFiles&, const QString&)> ReportWrittenMessage(
     std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl) {
-    return [runModal, openUrl](QWidget* parent, const wall::CaseReportFiles& files) {
+    return [runModal, openUrl](QWidget* parent, const wall::CaseReportFiles& files, const QString& verdict) {
         QMessageBox box(QMessageBox::Information, QString::fromUtf8(wall::kDialogTitle),
-                        ReportWrittenText(files), QMessageBox::Ok, parent);
+                        verdict + "\n\n" + ReportWrittenText(files), QMessageBox::Ok, parent);
         box.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
         QPushButton* folder = box.addButton(QString::fromUtf8("打开文件夹"), QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Ok);
@@ -118,13 +129,21 @@ std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage
         if (box.clickedButton() == folder && openUrl) {
             std::error_code ec;
             const std::filesystem::path dir = std::filesystem::absolute(files.report, ec).parent_path();
-            openUrl(QUrl::fromLocalFile(FromStd(dir.string())));
+            if (!openUrl(QUrl::fromLocalFile(FromStd(dir.string())))) {
+                QMessageBox none(
+                    QMessageBox::Information, QString::fromUtf8(wall::kDialogTitle),
+                    QString::fromUtf8("没有可以打开文件夹的程序。文件夹：\n%1").arg(FromStd(dir.string())),
+                    QMessageBox::Ok, parent);
+                none.button(QMessageBox::Ok)->setText(QString::fromUtf8("确定"));
+                none.setTextInteractionFlags(Qt::TextSelectableByMouse);
+                runModal(none);
+            }
         }
     };
 }
 
-void OpenWithDesktop(const std::filesystem::path& document) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(FromStd(document.string())));
+bool OpenWithDesktop(const std::filesystem::path& document) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(FromStd(document.string())));
 }
 
 }  // namespace wallui

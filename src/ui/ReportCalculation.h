@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "calc/CaseResult.h"
 #include "casereport/WriteCaseReport.h"
 #include "ui/DialogHooks.h"
 
@@ -20,14 +21,18 @@ namespace wallui {
 std::function<bool(const CalculationRequest&)> ReportCalculation(
     std::function<void(QWidget*, const QString&)> showMessage,
     std::function<void(const std::filesystem::path&)> openDocument,
-    std::function<void(QWidget*, const wall::CaseReportFiles&)> reportWritten = {});
+    std::function<void(QWidget*, const wall::CaseReportFiles&, const QString& verdict)> reportWritten = {});
 
-// A message box naming the report, its PDF and its drawings, run through `runModal`; its button
-// "打开文件夹" hands the report's folder to `openUrl`.
-std::function<void(QWidget*, const wall::CaseReportFiles&)> ReportWrittenMessage(
+// "全部验算满足。", or the titles of the checks that fail.
+QString VerdictText(const wall::CaseResult& result);
+
+// A message box with the checks' outcome, naming the report, its PDF and its drawings, run through
+// `runModal`; its button "打开文件夹" hands the report's folder to `openUrl`, and says so with the
+// path when nothing opens it.
+std::function<void(QWidget*, const wall::CaseReportFiles&, const QString&)> ReportWrittenMessage(
     std::function<int(QDialog&)> runModal, std::function<bool(const QUrl&)> openUrl);
 
-// Opens a document with the desktop's default application.
-void OpenWithDesktop(const std::filesystem::path& document);
+// Opens a document with the desktop's default application; false when none took it.
+bool OpenWithDesktop(const std::filesystem::path& document);
 
 }  // namespace wallui

@@ -211,7 +211,9 @@ TEST(ValidateCase, FaultsNameTheirFields) {
         SCOPED_TRACE(row.name);
         WallCase c = DefaultCase(row.type);
         row.change(c);
-        EXPECT_EQ(FieldsOf(ValidateCase(c)), row.fields);
+        // Every reason is listed: the field at fault among them, with the relations it breaks.
+        const auto found = FieldsOf(ValidateCase(c));
+        for (const auto& field : row.fields) EXPECT_TRUE(found.count(field)) << field;
     }
 }
 

@@ -185,6 +185,8 @@ TEST_F(FileFlow, GravityCaseRoundTrip) {
 
 // "Cancelling the open dialog keeps the case but shows every wall value with two decimals."
 TEST_F(FileFlow, CancelledOpenShowsTheCaseWithTwoDecimals) {
+    std::vector<QString> questions;
+    modal = Answer(QMessageBox::Yes, questions);
     auto d = MakeDialog();
     TypeInto(Field(*d, 1062), "8.456");
     Press(*d, 1006);
@@ -224,6 +226,8 @@ TEST_F(FileFlow, UnusableFilesChangeNothing) {
         std::ofstream(dir / "marker.挡土墙计算", std::ios::binary)
             .write(reinterpret_cast<const char*>(wrong.data()), static_cast<std::streamsize>(wrong.size()));
     }
+    std::vector<QString> questions;
+    modal = Answer(QMessageBox::Yes, questions);
     auto d = MakeDialog();
     TypeInto(Field(*d, 1062), "9");
     fileAnswers.push_back(Q(dir / "short"));

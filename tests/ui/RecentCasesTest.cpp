@@ -39,7 +39,15 @@ TEST_F(RecentCases, SavedCaseIsOfferedByOpen) {
     EXPECT_TRUE(actions[1]->isSeparator());
     EXPECT_EQ(actions[2]->text().toStdString(), "浏览…");
 
+    // Edits not saved are dropped only when the user agrees.
     d->ChooseWallType(wall::kGravity);
+    std::vector<QString> questions;
+    modal = Answer(QMessageBox::No, questions);
+    actions[0]->trigger();
+    EXPECT_EQ(d->Case().wallType, wall::kGravity);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].toStdString(), "放弃对本工况的修改？");
+    modal = Answer(QMessageBox::Yes, questions);
     actions[0]->trigger();
     EXPECT_EQ(d->Case().wallType, wall::kCounterfort);
     EXPECT_TRUE(messages.empty());

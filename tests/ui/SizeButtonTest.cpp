@@ -29,20 +29,6 @@ QLineEdit* Field(wallui::CDlgWallCalc& d, int id) {
     return d.Pages()->widget(0)->findChild<QLineEdit*>(QString("edit%1").arg(id));
 }
 
-// Answers the question with one of its buttons and keeps its text.
-std::function<int(QDialog&)> Answer(QMessageBox::StandardButton button, std::vector<QString>& questions) {
-    return [button, &questions](QDialog& d) {
-        auto* box = qobject_cast<QMessageBox*>(&d);
-        EXPECT_NE(box, nullptr);
-        if (!box) return d.result();
-        questions.push_back(box->text());
-        EXPECT_EQ(box->button(QMessageBox::Yes)->text().toStdString(), "是");
-        EXPECT_EQ(box->button(QMessageBox::No)->text().toStdString(), "否");
-        box->button(button)->click();
-        return d.result();
-    };
-}
-
 // 是 on every wall type's page: each varied width shows the value the question proposed, the other
 // fields keep their text, and the case rebuilt from the page passes every check of "计算".
 TEST_F(SizeFlow, YesPutsTheSizesIntoThePage) {

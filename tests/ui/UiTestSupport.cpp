@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
@@ -90,6 +92,20 @@ std::vector<std::string> RowTexts(const wallui::CaseGrid* grid, int row) {
     std::vector<std::string> texts;
     for (int c = 0; c < grid->columnCount(); ++c) texts.push_back(grid->CellText(row, c).toStdString());
     return texts;
+}
+
+// Answers the question with one of its buttons and keeps its text.
+std::function<int(QDialog&)> Answer(QMessageBox::StandardButton button, std::vector<QString>& questions) {
+    return [button, &questions](QDialog& d) {
+        auto* box = qobject_cast<QMessageBox*>(&d);
+        EXPECT_NE(box, nullptr);
+        if (!box) return d.result();
+        questions.push_back(box->text());
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text().toStdString(), "是");
+        EXPECT_EQ(box->button(QMessageBox::No)->text().toStdString(), "否");
+        box->button(button)->click();
+        return d.result();
+    };
 }
 
 }  // namespace uitest

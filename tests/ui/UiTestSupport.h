@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <deque>
 #include <filesystem>
@@ -48,6 +49,9 @@ class DialogTest : public ::testing::Test {
   private:
     std::filesystem::path previousDir_;
 };
+
+// Answers a 是/否 question with one of its buttons and keeps its text.
+std::function<int(QDialog&)> Answer(QMessageBox::StandardButton button, std::vector<QString>& questions);
 
 // Replaces the text of a field as a user does: select all, then type (or delete when empty).
 void TypeInto(QLineEdit* edit, const QString& text);
