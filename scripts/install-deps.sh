@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-translations-l10n fonts-noto-cjk fonts-liberation2 libgl-dev libxcb1-dev libzip-dev
-          libcli11-dev nlohmann-json3-dev python3 python3-markdown)
+          libcli11-dev nlohmann-json3-dev python3 python3-markdown dpkg-dev)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(clang-format libreoffice-writer-nogui libreoffice-math-nogui python3-docx python3-jsonschema poppler-utils python3-ezdxf)
+    packages+=(clang-format libreoffice-writer-nogui libreoffice-math-nogui python3-docx python3-jsonschema poppler-utils python3-ezdxf
+               desktop-file-utils shared-mime-info)
 fi
 
 missing=()

@@ -21,6 +21,7 @@ struct GuiOptions {
     bool settingsDialog = false;  // with a screenshot: the dialog "地基与验算参数" instead
     bool rebarDialog = false;     // with a screenshot: the dialog "配筋计算参数" instead
     std::string size;             // "WxH" in pixels; empty: the dialog's default size
+    bool manual = false;          // open the user manual as "帮助" does, without the dialog
 };
 
 // The largest side of a window asked for: a picture of it must fit in memory.
@@ -58,6 +59,9 @@ inline void AddGuiOptions(CLI::App& cmd, GuiOptions& o) {
                  "render the dialog 配筋计算参数 of a reinforced-concrete wall page instead")
         ->needs(screenshot)
         ->excludes(settings);
+    cmd.add_flag("--manual", o.manual,
+                 "open the user manual with the desktop's viewer, as 帮助 does, and exit")
+        ->excludes(screenshot);
     cmd.add_option("--size", o.size, "window size WxH in logical pixels (at least the default size)")
         ->check(CLI::Validator(
             [](std::string& v) {
@@ -77,6 +81,7 @@ inline std::vector<std::string> GuiArguments(const GuiOptions& o) {
     if (o.settingsDialog) args.push_back("--settings-dialog");
     if (o.rebarDialog) args.push_back("--rebar-dialog");
     if (!o.size.empty()) args.push_back("--size=" + o.size);
+    if (o.manual) args.push_back("--manual");
     if (!o.file.empty()) {
         args.push_back("--");
         args.push_back(o.file);

@@ -19,6 +19,7 @@
 #include "host/HostServices.h"
 #include "ui/DisplayCheck.h"
 #include "ui/DlgWallCalc.h"
+#include "ui/ManualHelp.h"
 #include "ui/QtTranslations.h"
 #include "ui/WallTypePage.h"
 
@@ -59,6 +60,16 @@ void RunGui(const wallgui::GuiOptions& o) {
     // Qt takes the environment's locale; printf-style numbers must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
     wallui::InstallQtTranslations(app);
+
+    if (o.manual) {
+        // "帮助" without the dialog: the manual the dialog would open, or why it cannot be.
+        wallui::DialogHooks hooks = wallui::DefaultDialogHooks();
+        std::string problem;
+        hooks.showMessage = [&problem](QWidget*, const QString& text) { problem = text.toStdString(); };
+        wallui::OpenManual(nullptr, hooks);
+        if (!problem.empty()) throw GuiError{problem};
+        return;
+    }
 
     // A picture must not change the user's recent files, nor show them.
     QTemporaryDir settingsDir;
@@ -124,6 +135,7 @@ int main(int argc, char** argv) {
     const std::string self =
         argc > 0 && argv[0][0] != '\0' ? std::filesystem::path(argv[0]).filename().string() : "wallcalc-gui";
     CLI::App app{std::string("wallcalc-gui: ") + wallgui::kGuiDescription, "wallcalc-gui"};
+    app.set_version_flag("--version", "wallcalc-gui " WALLCALC_VERSION, "print the version and exit");
     wallgui::GuiOptions options;
     wallgui::AddGuiOptions(app, options);
     try {

@@ -1,13 +1,13 @@
-// The PDF writer, opened from the library beside the program's own the first time a PDF is asked
-// for: it brings Qt, which the other commands never load.
+// The PDF writer, opened from the program's library folder (installed or in the build tree) the
+// first time a PDF is asked for: it brings Qt, which the other commands never load.
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "Commands.h"
+#include "places/Places.h"
 #ifdef WALLCALC_PDF_MODULE
 #include "pdf/PdfModule.h"
 #endif
@@ -29,9 +29,7 @@ bool WritePdfOnDemand(const wall::Document& doc, const std::string& title, const
     static WallWritePdf entry = nullptr;
     static std::string loadError;
     if (!entry && loadError.empty()) {
-        std::error_code ec;
-        const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-        const fs::path module = self.parent_path().parent_path() / "lib" / WALLCALC_PDF_MODULE;
+        const fs::path module = wall::TreeOf(wall::ProgramFolder()).LibraryFolder() / WALLCALC_PDF_MODULE;
         void* library = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (library) entry = reinterpret_cast<WallWritePdf>(dlsym(library, WALL_PDF_ENTRY));
         if (!entry) {

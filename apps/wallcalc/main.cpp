@@ -69,12 +69,13 @@ std::string UsageProblem(CLI::App& app, int argc, char** argv, const CLI::ParseE
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
     CLI::App app{"wallcalc: retaining-wall design calculator"};
+    app.set_version_flag("--version", "wallcalc " WALLCALC_VERSION, "print the version and exit");
     app.require_subcommand(1);
     for (const auto& setup : wallcalc::CommandSetups()) setup(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        // --help is a parse "error" with exit code 0 and prints the help.
+        // --help and --version are parse "errors" with exit code 0 that print the help or the version.
         if (e.get_exit_code() == 0) return app.exit(e);
         std::cerr << "wallcalc: " << UsageProblem(app, argc, argv, e) << "\n";
         return wallcalc::kExitUsage;

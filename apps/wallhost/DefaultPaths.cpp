@@ -5,16 +5,17 @@
 #include <system_error>
 
 #include "host/EntryPoint.h"
+#include "places/Places.h"
 
 namespace fs = std::filesystem;
 
 namespace wallhost {
 
 fs::path DefaultPluginPath() {
+    fs::path folder = wall::ProgramFolder();
     std::error_code ec;
-    fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    fs::path folder = ec ? fs::current_path(ec) : self.parent_path();
-    return (folder / ".." / "lib" / wall::kPluginFileName).lexically_normal();
+    if (folder.empty()) folder = fs::current_path(ec);
+    return (wall::TreeOf(folder).LibraryFolder() / wall::kPluginFileName).lexically_normal();
 }
 
 std::string DefaultWorkPath() {

@@ -6,7 +6,8 @@
 
 namespace wallhost {
 
-// <folder of this program>/../lib/libwallcalc-plugin.so
+// The plug-in among this program's libraries: <prefix>/lib/wallcalc/libwallcalc-plugin.so
+// installed, build/lib/libwallcalc-plugin.so in the build tree.
 std::filesystem::path DefaultPluginPath();
 
 // $XDG_DATA_HOME/wallcalc/work/, or ~/.local/share/wallcalc/work/ when XDG_DATA_HOME is unset or

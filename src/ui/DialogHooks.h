@@ -64,7 +64,7 @@ struct DialogHooks {
 
 // Qt's file dialog, a message box titled with the dialog title, QDialog::exec, the report
 // calculation, which opens the finished report with the desktop's default application and says
-// where it was written, QDesktopServices::openUrl, and the manual as built (HTML), else its source.
+// where it was written, QDesktopServices::openUrl, and the manual where DefaultManualFiles finds it.
 DialogHooks DefaultDialogHooks();
 
 // The message shown by "计算" while no calculation is given.

@@ -1,12 +1,24 @@
-// The manual's places come from the build (WALL_MANUAL_HTML, WALL_MANUAL_SOURCE).
+// The manual is looked for from the binary that holds the dialog (the program, or the plug-in in a
+// host): an installed one reads the installed manual, one in the build tree the manual this build
+// wrote (WALL_MANUAL_HTML), else its source (WALL_MANUAL_SOURCE).
 #include "ui/ManualHelp.h"
 
 #include <QFileInfo>
 #include <QStringList>
+#include <filesystem>
+
+#include "places/Places.h"
 
 namespace wallui {
 
 std::vector<QString> DefaultManualFiles() {
+    const wall::ProgramTree tree =
+        wall::TreeOf(wall::FolderOfCode(reinterpret_cast<const void*>(&DefaultManualFiles)));
+    if (tree.installed) {
+        const std::filesystem::path docs = tree.DocFolder().lexically_normal();
+        return {QString::fromStdString((docs / "manual.html").string()),
+                QString::fromStdString((docs / "manual.md").string())};
+    }
     return {QString::fromUtf8(WALL_MANUAL_HTML), QString::fromUtf8(WALL_MANUAL_SOURCE)};
 }
 
@@ -23,9 +35,7 @@ void OpenManual(QWidget* parent, const DialogHooks& hooks) {
     for (const QString& file : hooks.manualFiles) places << file;
     hooks.showMessage(parent, places.isEmpty()
                                   ? QString::fromUtf8("找不到用户手册。")
-                                  : QString::fromUtf8("找不到用户手册，它应在：\n%1\n"
-                                                      "（HTML 版由构建生成，源文件为 docs/manual.md）")
-                                        .arg(places.join("\n")));
+                                  : QString::fromUtf8("找不到用户手册，它应在：\n%1").arg(places.join("\n")));
 }
 
 }  // namespace wallui
