@@ -1,4 +1,5 @@
 // wallcalc size: the smallest wall on a grid that passes every check, for one case or a table of heights.
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -68,23 +69,35 @@ wall::SizeRequest Request(const wall::WallCase& c, const SizeOptions& o) {
         r.fields.push_back(wall::DefaultBounds(c, *f, o.step));
     }
     auto bound = [&](const std::string& assignment, bool isMin) {
+        const std::string option = isMin ? "--min" : "--max";
         const std::size_t eq = assignment.find('=');
+        if (eq == std::string::npos)
+            throw CommandError{option + "：“" + assignment + "”应为 所优化的字段=值", kExitUsage};
         const std::string name = assignment.substr(0, eq);
+        if (!wall::FindCaseField(name))
+            throw CommandError{option + "：没有名为“" + name + "”的字段", kExitUsage};
         for (wall::VariedField& v : r.fields)
-            if (eq != std::string::npos && v.field->name == name) {
-                (isMin ? v.min : v.max) = Number(assignment.substr(eq + 1), name);
+            if (v.field->name == name) {
+                const double value = Number(assignment.substr(eq + 1), name);
+                if (value < 0)
+                    throw CommandError{
+                        wall::Format("%s：%s 的值 %g 不应小于 0", option.c_str(), name.c_str(), value),
+                        kExitUsage};
+                (isMin ? v.min : v.max) = value;
                 return;
             }
-        throw CommandError{
-            (isMin ? "--min" : "--max") + std::string("：“") + assignment + "”应为 所优化的字段=值",
-            kExitUsage};
+        throw CommandError{option + "：“" + name + "”不是所优化的字段（所优化的字段由 --vary 指定）",
+                           kExitUsage};
     };
     for (const std::string& a : o.mins) bound(a, true);
     for (const std::string& a : o.maxes) bound(a, false);
     for (const wall::VariedField& v : r.fields)
         if (!(v.min <= v.max))
-            throw CommandError{wall::Format("%.*s 的下限 %g 大于上限 %g", int(v.field->name.size()),
-                                            v.field->name.data(), v.min, v.max),
+            throw CommandError{wall::Format("%.*s 的下限 %g 大于上限 %g%s", int(v.field->name.size()),
+                                            v.field->name.data(), v.min, v.max,
+                                            v.constructive && !wall::BelowConstructive(v)
+                                                ? "（下限为构造下限，可用 --min 另定）"
+                                                : ""),
                                kExitUsage};
     if (!(wall::GridPoints(r) <= wall::kMaxGridPoints))
         throw CommandError{
@@ -99,6 +112,34 @@ std::string ValuesText(const wall::SizeRequest& r, const std::vector<double>& va
     for (std::size_t i = 0; i < values.size(); ++i)
         text += wall::Format("%s%.*s=%g", i ? " " : "", int(r.fields[i].field->name.size()),
                              r.fields[i].field->name.data(), values[i]);
+    return text;
+}
+
+// "下限 m_fTopWidth ≥ 0.5 m（JTG D30 …）": the least value each varied field was searched from and where
+// it comes from (its constructive minimum, --min, or its range); then every dimension kept as it is
+// below its constructive minimum.
+std::string MinimumsText(const wall::WallCase& c, const wall::SizeRequest& r, const SizeOptions& o) {
+    std::string text;
+    for (const wall::VariedField& v : r.fields) {
+        const std::string prefix = std::string(v.field->name) + "=";
+        const bool given = std::any_of(o.mins.begin(), o.mins.end(),
+                                       [&](const std::string& a) { return a.starts_with(prefix); });
+        std::string why = "取值范围";
+        if (given && v.constructive)
+            why = wall::Format("--min；构造下限 %g m", v.constructive->value);
+        else if (given)
+            why = "--min";
+        else if (v.constructive)
+            why = std::string(v.constructive->basis);
+        text += wall::Format("下限 %.*s ≥ %g m（%s）\n", int(v.field->name.size()), v.field->name.data(),
+                             v.min, why.c_str());
+    }
+    for (const wall::ConstructiveMinimum& m : wall::UnmetMinimums(c, r)) {
+        const wall::CaseField* f = wall::FindCaseField(m.field);
+        text += wall::Format("注意：%.*s=%g 小于构造下限 %g m（%.*s），它不在优化之列，保持原值\n",
+                             int(m.field.size()), m.field.data(), wall::FieldValue(c, *f), m.value,
+                             int(m.basis.size()), m.basis.data());
+    }
     return text;
 }
 
@@ -123,12 +164,13 @@ void SizeOne(const SizeOptions& o) {
             for (const wall::CheckVerdict& v : s.checks)
                 if (!v.pass) std::cerr << "  " << CheckText(v) << "\n";
         }
+        std::cerr << MinimumsText(c, r, o);
         throw CommandError{{}, kExitCheckFailed};
     }
     std::cout << ValuesText(r, s.values) << "\n"
               << wall::Format("面积 %.4f m²/m\n", s.area) << "控制验算 "
               << (s.governing ? CheckText(*s.governing) : std::string("-")) << "\n"
-              << wall::Format("分析 %ld / %ld 个候选\n", s.analysed, s.candidates);
+              << wall::Format("分析 %ld / %ld 个候选\n", s.analysed, s.candidates) << MinimumsText(c, r, o);
     SaveCase(o.output, s.sized);
 }
 
@@ -197,6 +239,8 @@ void SizeHeights(const SizeOptions& o) {
         throw CommandError{"无法写入 " + o.output + "：" +
                            wall::FileErrorText(err, wall::FileAccess::kWrite)};
     std::cout << text;
+    // The bounds of the base case's height; the table keeps its columns.
+    std::cerr << MinimumsText(base, fields, o);
     // Reports one after the other: the report writer is not shared between threads.
     if (!o.reports.empty()) {
         const fs::path dir = o.reports;
@@ -229,7 +273,9 @@ const RegisterCommand sizeCommand([](CLI::App& app) {
     cmd->add_option("-o,--output", o->output, "sized case file, or with --heights the table (.csv)");
     cmd->add_option("--vary", o->vary, "fields to vary, comma-separated (default: the wall type's widths)");
     cmd->add_option("--step", o->step, "grid step, m (default 0.05)");
-    cmd->add_option("--min", o->mins, "lower bound FIELD=VALUE");
+    cmd->add_option("--min", o->mins,
+                    "lower bound FIELD=VALUE, replacing the constructive minimum (default: the field's "
+                    "constructive minimum, else the least value its range allows)");
     cmd->add_option("--max", o->maxes, "upper bound FIELD=VALUE (default: the wall height)");
     cmd->add_option("--heights", o->heights, "size each height FROM:TO:STEP into a CSV table");
     cmd->add_option("--reports", o->reports,

@@ -26,7 +26,42 @@ bool AllPass(const std::vector<CheckVerdict>& checks) {
     return std::all_of(checks.begin(), checks.end(), [](const CheckVerdict& v) { return v.pass; });
 }
 
+// The masonry wall's top width: the highway code's least top width of a mortared-rubble wall body
+// (0.4 m for a concrete one, which the case cannot tell from masonry: `--min m_fTopWidth=0.4`).
+constexpr ConstructiveMinimum kMasonry[] = {
+    {"m_fTopWidth", 0.5, "JTG D30 挡土墙构造：浆砌片石墙身顶宽不小于 0.5 m，混凝土墙身 0.4 m"},
+};
+// The stem's (face panel's) top and the base slabs of a cantilever or counterfort wall.
+constexpr ConstructiveMinimum kReinforced[] = {
+    {"m_fTopWidth", 0.2, "GB 50330-2013 第12.3节：立板顶宽不小于 200 mm"},
+    {"m_fToeHeight", 0.3, "公路挡土墙的构造做法：墙趾板厚度不小于 0.3 m，满足 GB 50330-2013 第12.3节"},
+    {"m_fHeelHeight", 0.3, "公路挡土墙的构造做法：墙踵板厚度不小于 0.3 m，满足 GB 50330-2013 第12.3节"},
+};
+
 }  // namespace
+
+std::span<const ConstructiveMinimum> ConstructiveMinimums(int wallType) {
+    if (wallType == kCantilever || wallType == kCounterfort) return kReinforced;
+    if (wallType == kGravity || wallType == kSemiGravity || wallType == kShelf) return kMasonry;
+    return {};
+}
+
+const ConstructiveMinimum* FindConstructiveMinimum(int wallType, std::string_view field) {
+    for (const ConstructiveMinimum& m : ConstructiveMinimums(wallType))
+        if (m.field == field) return &m;
+    return nullptr;
+}
+
+std::vector<ConstructiveMinimum> UnmetMinimums(const WallCase& c, const SizeRequest& request) {
+    std::vector<ConstructiveMinimum> unmet;
+    for (const ConstructiveMinimum& m : ConstructiveMinimums(c.wallType)) {
+        const bool varied = std::any_of(request.fields.begin(), request.fields.end(),
+                                        [&](const VariedField& v) { return v.field->name == m.field; });
+        const CaseField* f = FindCaseField(m.field);
+        if (!varied && f && FieldValue(c, *f) < m.value - 1e-6) unmet.push_back(m);
+    }
+    return unmet;
+}
 
 std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
     switch (wallType) {
@@ -46,18 +81,21 @@ std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
 }
 
 VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step) {
-    VariedField v{&f, 0, 0};
+    VariedField v{&f, 0, 0, FindConstructiveMinimum(c.wallType, f.name)};
     const Bound& lower = f.domain.lower;
     double min = lower.kind == BoundKind::kNone ? 0 : lower.value;
-    // The first grid point the range allows.
+    // The first grid point the range allows, and not below the constructive minimum.
     double k = std::ceil(min / step - 1e-9);
     if (lower.kind == BoundKind::kOpen && k * step <= min + 1e-12) k += 1;
-    v.min = k * step;
+    if (v.constructive) k = std::max(k, std::ceil(v.constructive->value / step - 1e-9));
+    v.min = k * step + 0.0;  // never -0
     // Up to the wall's height; a cantilever's stem up to a quarter of it (stems are a tenth or so), which
-    // keeps the three-field grid within reach at the dialog's step.
+    // keeps the three-field grid within reach at the dialog's step; at least the least value, so a wall
+    // too low for its minimum still tries the minimum.
     const bool stem = c.wallType == kCantilever && f.name == "m_fTopWidth";
-    v.max = std::max<double>(stem ? c.wall.m_fHeight / 4 : c.wall.m_fHeight, FieldValue(c, f));
-    v.max = std::floor(v.max / step + 1e-9) * step;
+    v.max = stem ? c.wall.m_fHeight / 4 : c.wall.m_fHeight;
+    v.max = std::max<double>(v.max, FieldValue(c, f));
+    v.max = std::max(std::floor(v.max / step + 1e-9) * step, v.min);
     return v;
 }
 

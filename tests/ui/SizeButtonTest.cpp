@@ -63,6 +63,15 @@ TEST_F(SizeFlow, YesPutsTheSizesIntoThePage) {
                                  QString::fromStdString(wall::FieldValueText(f, before[i].toDouble())) +
                                  QString::fromUtf8(" → ") + after[i];
             EXPECT_TRUE(q.contains(line)) << line.toStdString() << "\n" << q.toStdString();
+            // A field with a constructive minimum: named with it, and never proposed below it.
+            if (const wall::ConstructiveMinimum* m = wall::FindConstructiveMinimum(type, f.name)) {
+                const QString least =
+                    QString::fromStdString(wall::FieldTitle(f, type)) + QString::fromUtf8(" ≥ ") +
+                    QString::fromStdString(wall::FieldValueText(f, m->value)) + QString::fromUtf8("（") +
+                    QString::fromUtf8(m->basis.data(), m->basis.size());
+                EXPECT_TRUE(q.contains(least)) << least.toStdString() << "\n" << q.toStdString();
+                EXPECT_GE(after[i].toDouble(), m->value - 1e-9) << f.name;
+            }
         }
         const wall::CaseResult r = wall::CalculateCase(d->Case());
         ASSERT_TRUE(r.Accepted()) << wall::RefusalText(r);
