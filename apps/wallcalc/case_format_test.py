@@ -102,6 +102,16 @@ for what, (body, named) in bad.items():
     r = run("check", "bad.wall.json")
     expect(r.returncode == 1 and named in r.stderr, f"{what}: exit {r.returncode}, {r.stderr.strip()}")
 
+# A case out of range still opens: `show` warns, `set` mends it, only the calculation refuses it.
+with open("bad.wall.json", "w", encoding="utf-8") as f:
+    json.dump({"format": "wallcalc-case", "version": 1, "wallType": 3, "wall": {"m_fHeight": -5}}, f)
+r = run("show", "bad.wall.json")
+expect(r.returncode == 0 and "超出范围" in r.stderr, f"show of a case out of range: {r.returncode} {r.stderr}")
+r = run("set", "bad.wall.json", "m_fHeight=6")
+expect(r.returncode == 0, f"set cannot mend a case out of range: {r.stderr}")
+r = run("check", "bad.wall.json")
+expect(r.returncode in (0, 3) and "超出范围" not in r.stderr, f"mended case: {r.returncode} {r.stderr}")
+
 for f in failures:
     print("FAIL:", f)
 sys.exit(1 if failures else 0)

@@ -198,12 +198,11 @@ CDlgWallCalc::CDlgWallCalc(wall::HostServices& host, DialogHooks hooks, QWidget*
         wall::PaintPreview(m_canvasPreview, device, r.width(), r.height());
     });
 
-    for (FieldCheck* check : findChildren<FieldCheck*>())
-        connect(check, &FieldCheck::marked, this, [this](FieldCheck* marked) {
-            // The field the user is typing into: a relation it breaks is marked on it.
-            if (marked->Edit()->hasFocus()) lastEdited_ = marked;
-            ShowMark(marked);
-        });
+    for (FieldCheck* check : findChildren<FieldCheck*>()) {
+        connect(check, &FieldCheck::marked, this, &CDlgWallCalc::ShowMark);
+        // The field the user typed into last: a relation it breaks is marked on it.
+        connect(check, &FieldCheck::edited, this, [this](FieldCheck* edited) { lastEdited_ = edited; });
+    }
     connect(typeList_, &QComboBox::currentIndexChanged, this, &CDlgWallCalc::ChooseWallType);
     SwapPages();
     RefreshSketch();

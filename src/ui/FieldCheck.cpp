@@ -32,6 +32,7 @@ FieldRule RuleOf(const wall::CaseField& field, int wallType) {
 FieldCheck::FieldCheck(QLineEdit* edit, FieldRule rule) : QObject(edit), edit_(edit), rule_(std::move(rule)) {
     setObjectName(QStringLiteral("fieldCheck"));
     edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::textEdited, this, [this] { emit edited(this); });
     connect(edit_, &QLineEdit::textChanged, this, [this] {
         left_ = false;
         Mark();

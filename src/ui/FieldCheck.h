@@ -46,6 +46,8 @@ class FieldCheck : public QObject {
   signals:
     // The mark changed: the text was changed, or the field was left.
     void marked(FieldCheck* check);
+    // The user changed the text (not the program).
+    void edited(FieldCheck* check);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
