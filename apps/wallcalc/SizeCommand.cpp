@@ -54,7 +54,7 @@ double Number(const std::string& text, const std::string& what) {
 
 // The request for a case: the fields to vary (default: the wall type's), their bounds, the step.
 wall::SizeRequest Request(const wall::WallCase& c, const SizeOptions& o) {
-    if (!(o.step > 0)) throw CommandError{"--step 应大于 0", kExitUsage};
+    if (!(o.step > 0) || !std::isfinite(o.step)) throw CommandError{"--step 应为大于 0 的有限数", kExitUsage};
     std::vector<std::string> names;
     if (o.vary.empty())
         for (std::string_view n : wall::DefaultVariedFieldNames(c.wallType)) names.emplace_back(n);
@@ -64,8 +64,11 @@ wall::SizeRequest Request(const wall::WallCase& c, const SizeOptions& o) {
     r.step = o.step;
     for (const std::string& n : names) {
         const wall::CaseField* f = wall::FindCaseField(n);
-        if (!f || f->column >= 0 || f->derived || wall::IsIntegerField(*f))
-            throw CommandError{"--vary：“" + n + "”不是可以优化的尺寸字段", kExitUsage};
+        if (!f || f->column >= 0 || f->derived || wall::IsIntegerField(*f) || !wall::IsSizeableField(n))
+            throw CommandError{"--vary：“" + n +
+                                   "”不是可以优化的尺寸字段（可用：m_fTopWidth、m_fToeWidth、m_fToeHeight、"
+                                   "m_fHeelWidth、m_fHeelHeight、m_fCfThickness、m_fCfSpacing）",
+                               kExitUsage};
         r.fields.push_back(wall::DefaultBounds(c, *f, o.step));
     }
     auto bound = [&](const std::string& assignment, bool isMin) {
@@ -174,6 +177,20 @@ void SizeOne(const SizeOptions& o) {
     SaveCase(o.output, s.sized);
 }
 
+constexpr int kMaxHeights = 1000;
+
+// Each height's label, in the table and in its report's name: "%g", with more digits where two
+// heights would read alike.
+std::vector<std::string> HeightLabels(const std::vector<double>& heights) {
+    for (int digits = 6;; ++digits) {
+        std::vector<std::string> labels;
+        for (double h : heights) labels.push_back(wall::Format("%.*g", digits, h));
+        std::vector<std::string> sorted = labels;
+        std::sort(sorted.begin(), sorted.end());
+        if (digits >= 17 || std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) return labels;
+    }
+}
+
 // --heights a:b:s: a CSV row a height, the heights sized in parallel.
 void SizeHeights(const SizeOptions& o) {
     if (o.output.empty()) throw CommandError{"请用 -o 指定尺寸表（.csv）的文件名", kExitUsage};
@@ -181,13 +198,21 @@ void SizeHeights(const SizeOptions& o) {
     if (parts.size() != 3) throw CommandError{"--heights 应为 起始:终止:步长，如 3:10:0.5", kExitUsage};
     const double from = Number(parts[0], "--heights"), to = Number(parts[1], "--heights"),
                  by = Number(parts[2], "--heights");
-    if (!(from > 0) || !(to >= from) || !(by > 0) || (to - from) / by > 10000)
-        throw CommandError{"--heights 的范围不合理：" + o.heights, kExitUsage};
+    // As the grid of one sizing is capped, so are the rows: a table of at most 1000 heights.
+    if (!(from > 0) || !(to >= from) || !(by > 0) || !((to - from) / by < kMaxHeights))
+        throw CommandError{
+            wall::Format("--heights 的范围不合理：%s（至多 %d 个墙高）", o.heights.c_str(), kMaxHeights),
+            kExitUsage};
     const wall::WallCase base = LoadCase(o.file);
     const wall::SizeRequest fields = Request(base, o);  // refuses bad field names and bounds before any work
     RefuseToReplace(o.output, o.force);
     std::vector<double> heights;
     for (long k = 0; from + k * by <= to + 1e-9; ++k) heights.push_back(from + k * by);
+    const std::vector<std::string> labels = HeightLabels(heights);
+    // Reports already in the folder are replaced only with --force, as batch's are.
+    if (!o.reports.empty() && !o.force)
+        for (const std::string& label : labels)
+            RefuseToReplace((fs::path(o.reports) / ("H" + label + ".docx")).string(), false);
 
     std::vector<std::string> rows(heights.size());
     std::vector<std::optional<wall::WallCase>> sized(heights.size());
@@ -201,11 +226,11 @@ void SizeHeights(const SizeOptions& o) {
         try {
             r = Request(c, o);
         } catch (const CommandError& e) {
-            rows[i] = wall::Format("%g", heights[i]) + std::string(fields.fields.size() + 4, ',') + e.message;
+            rows[i] = labels[i] + std::string(fields.fields.size() + 4, ',') + e.message;
             return;
         }
         const wall::SizeOutcome s = wall::SizeWall(c, r);
-        std::string row = wall::Format("%g", heights[i]);
+        std::string row = labels[i];
         for (std::size_t k = 0; k < r.fields.size(); ++k)
             row += s.found ? wall::Format(",%g", s.values[k]) : std::string(",");
         if (!s.found) {
@@ -253,7 +278,7 @@ void SizeHeights(const SizeOptions& o) {
             QuietHost host(dir);
             wall::CaseReportJob job;
             job.folder = dir;
-            job.file = dir / wall::Format("H%g.docx", heights[i]);
+            job.file = dir / ("H" + labels[i] + ".docx");
             job.drawingsNamedAfterReport = true;
             job.config = config.config;
             const wall::CaseReportFiles files =

@@ -2,6 +2,7 @@
 #include "case/CaseFields.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -22,10 +23,20 @@ using S = CSoil;
 // Reads "name[r][c]" into r and c; false if the text is not of that form.
 bool ParseIndexed(std::string_view text, std::string_view name, int& r, int& c) {
     if (text.substr(0, name.size()) != name) return false;
-    std::string rest(text.substr(name.size()));
-    int consumed = 0;
-    if (std::sscanf(rest.c_str(), "[%d][%d]%n", &r, &c, &consumed) != 2) return false;
-    return consumed == static_cast<int>(rest.size());
+    std::string_view rest = text.substr(name.size());
+    // "[row][column]", each a decimal int; one beyond int is no index (so out of the table's range).
+    auto index = [&rest](int& out) {
+        if (rest.empty() || rest.front() != '[') return false;
+        rest.remove_prefix(1);
+        long long value = 0;
+        const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+        if (end == rest.data() || end == rest.data() + rest.size() || *end != ']') return false;
+        out = ec == std::errc{} && value >= INT32_MIN && value <= INT32_MAX ? static_cast<int>(value)
+                                                                            : INT32_MAX;
+        rest.remove_prefix(static_cast<std::size_t>(end - rest.data()) + 1);
+        return true;
+    };
+    return index(r) && index(c) && rest.empty();
 }
 
 // An integer field takes only a whole number.
@@ -94,6 +105,11 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
     if (!parsed)
         return Format("%.*s 的值“%.*s”不是一个数", int(name.size()), name.data(), int(valueText.size()),
                       valueText.data());
+    // The value is checked as it is stored: a float. One too small for a float would be stored as 0 (or
+    // as a denormal) and pass a check of "greater than 0" that the stored value fails.
+    if (*parsed != 0 && std::fabs(*parsed) < std::numeric_limits<float>::min())
+        return Format("%.*s 的值 %g 太小，单精度数不能保存（绝对值应不小于 %g，或为 0）", int(name.size()),
+                      name.data(), *parsed, static_cast<double>(std::numeric_limits<float>::min()));
     if (IsCaseSettingName(name)) return SetCaseSetting(c.settings, name, *parsed);
     const double v = *parsed;
     WallCase next = c;

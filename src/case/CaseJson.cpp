@@ -2,6 +2,7 @@
 #include "case/CaseJson.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "case/CaseDefaults.h"
@@ -74,6 +75,11 @@ class Reader {
             if (!f) return Unknown(where);
             double v = 0;
             if (!Number(value, where, IsIntegerField(*f), v)) return false;
+            // Converting a number beyond int to int is undefined: refused as typed.
+            if (IsIntegerField(*f) && !(v >= INT32_MIN && v <= INT32_MAX)) {
+                fault = Format("%s 超出整数范围，当前为 %s", where.c_str(), value.dump().c_str());
+                return false;
+            }
             VisitField(c, *f, 0, [v](auto& x) { x = static_cast<std::remove_reference_t<decltype(x)>>(v); });
         }
         return true;

@@ -80,6 +80,14 @@ std::vector<std::string_view> DefaultVariedFieldNames(int wallType) {
     }
 }
 
+bool IsSizeableField(std::string_view name) {
+    // The widths and thicknesses a designer chooses; the height, loads, soil and materials are given.
+    static constexpr std::string_view kSizeable[] = {"m_fTopWidth",  "m_fToeWidth",   "m_fToeHeight",
+                                                     "m_fHeelWidth", "m_fHeelHeight", "m_fCfThickness",
+                                                     "m_fCfSpacing"};
+    return std::find(std::begin(kSizeable), std::end(kSizeable), name) != std::end(kSizeable);
+}
+
 VariedField DefaultBounds(const WallCase& c, const CaseField& f, double step) {
     VariedField v{&f, 0, 0, FindConstructiveMinimum(c.wallType, f.name)};
     const Bound& lower = f.domain.lower;

@@ -60,6 +60,10 @@ struct SizeOutcome {
 // width B2 for a shelf wall; the toe and heel widths B1, B2 of reinforced-concrete walls.
 std::vector<std::string_view> DefaultVariedFieldNames(int wallType);
 
+// Whether sizing may vary the field: a width or thickness of the wall (not its height, the loads, the
+// soil or the materials).
+bool IsSizeableField(std::string_view name);
+
 // A field's default bounds for the case: from the smallest value on the grid that its range and its
 // constructive minimum allow (one step when zero is not allowed) to the wall height, or the current
 // value, or that least value, when larger. A current value below the minimum is not kept: the search

@@ -1,9 +1,9 @@
 // Scratch folder, recording hooks and widget helpers of the dialog tests.
 #include "UiTestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>

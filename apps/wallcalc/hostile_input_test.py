@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Inputs a careless or hostile user gives the command line: each is refused with a reason (exit 1 for a
+refused value, 2 for a usage error) and changes nothing; what is accepted is stored as checked.
+
+Usage: hostile_input_test.py WALLCALC SCRATCH
+"""
+import json
+import os
+import subprocess
+import sys
+
+wallcalc, scratch = sys.argv[1:3]
+os.makedirs(scratch, exist_ok=True)
+os.chdir(scratch)
+failures = []
+
+
+def run(*args):
+    return subprocess.run([wallcalc, *args], capture_output=True, text=True)
+
+
+def expect(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+run("new", "--type", "gravity", "-o", "g.wall.json", "--force")
+with open("g.wall.json", "rb") as f:
+    before = f.read()
+
+# (arguments, exit code, a word of the message); the case file must not change.
+refused = [
+    (["set", "g.wall.json", "m_fHeight=1e-50"], 1, "太小"),
+    (["set", "g.wall.json", "m_fTopWidth=-1e-45"], 1, "太小"),
+    (["set", "g.wall.json", "m_afLayer[4294967296][0]=1"], 1, "行列号超出范围"),
+    (["set", "g.wall.json", "m_afLayer[0][99999999999999999999]=1"], 1, "行列号超出范围"),
+    (["size", "g.wall.json", "-o", "x.wall.json", "--vary", "m_fHeight"], 2, "m_fHeight"),
+    (["size", "g.wall.json", "-o", "x.wall.json", "--vary", "m_fUnitWeight"], 2, "m_fUnitWeight"),
+    (["size", "g.wall.json", "-o", "x.wall.json", "--step", "1e309"], 2, "--step"),
+    (["size", "g.wall.json", "-o", "x.csv", "--heights", "3:1e6:100"], 2, "--heights"),
+]
+for args, code, word in refused:
+    r = run(*args)
+    expect(r.returncode == code and word in r.stderr, f"{args}: exit {r.returncode}, {r.stderr.strip()}")
+    with open("g.wall.json", "rb") as f:
+        expect(f.read() == before, f"{args} changed the case")
+    expect(not os.path.exists("x.wall.json") and not os.path.exists("x.csv"), f"{args} wrote an output")
+
+# An integer beyond int32 in a case file is refused as typed, naming the field.
+with open("big.wall.json", "w", encoding="utf-8") as f:
+    f.write('{"format": "wallcalc-case", "version": 1, "wallType": 0, "soil": {"m_nTheory": 4294967296}}')
+r = run("show", "big.wall.json")
+expect(r.returncode == 1 and "soil.m_nTheory" in r.stderr and "4294967296" in r.stderr, f"int32: {r.stderr}")
+
+# Heights that %g prints alike get labels of their own, in the table and the reports' names; reports
+# already in the folder are replaced only with --force.
+r = run("size", "g.wall.json", "-o", "h.csv", "--force", "--heights", "6:6.0000002:0.0000001")
+expect(r.returncode == 0, f"close heights: {r.stderr}")
+if r.returncode == 0:
+    with open("h.csv", encoding="utf-8") as f:
+        labels = [line.split(",")[0] for line in f.read().splitlines()[1:]]
+    expect(len(labels) == 3 and len(set(labels)) == 3, f"labels not unique: {labels}")
+os.makedirs("reports", exist_ok=True)
+with open("reports/H6.docx", "w") as f:
+    f.write("kept")
+if os.path.exists("r.csv"):
+    os.remove("r.csv")
+r = run("size", "g.wall.json", "-o", "r.csv", "--heights", "6:6:1", "--reports", "reports")
+with open("reports/H6.docx") as f:
+    expect(r.returncode == 1 and "--force" in r.stderr and f.read() == "kept", f"reports replaced: {r.stderr}")
+
+for f in failures:
+    print("FAIL:", f)
+sys.exit(1 if failures else 0)
