@@ -176,6 +176,9 @@ void RunBatch(const BatchOptions& o) {
     const wall::WallCase base = o.base.empty() ? wall::DefaultCase() : LoadCase(o.base);
     std::error_code ec;
     if (fs::is_directory(o.out, ec)) throw CommandError{"-o 应指定结果文件，" + o.out + " 是一个文件夹"};
+    // Not even --force lets the results replace the input they are read from.
+    if (fs::equivalent(o.in, o.out, ec))
+        throw CommandError{"-o 与输入是同一个文件：" + o.out + "；请另选结果文件", kExitUsage};
     RefuseToReplace(o.out, o.force);
 
     std::optional<ReportSetup> reports;

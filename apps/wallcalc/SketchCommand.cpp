@@ -16,6 +16,7 @@ struct SketchOptions {
     std::string file;
     std::string output;
     bool report = false;
+    bool force = false;
     int width = 480;
     int height = 480;
 };
@@ -30,6 +31,8 @@ void RunSketch(const SketchOptions& o) {
     const std::string ext = LowerExtension(o.output);
     if (ext != ".kst" && ext != ".svg" && ext != ".emf" && ext != ".dxf")
         throw CommandError{"“" + o.output + "”：输出文件的扩展名应为 .kst、.svg、.emf 或 .dxf"};
+    // An existing drawing is replaced only when asked, as every other command's output.
+    RefuseToReplace(o.output, o.force);
     wall::WallCase c = LoadCase(o.file);
     wall::DrawingCanvas canvas;
     if (o.report)
@@ -70,6 +73,7 @@ const RegisterCommand sketchCommand([](CLI::App& app) {
     cmd->add_option("-o,--output", o->output, "drawing to write; the extension chooses the format")
         ->required();
     cmd->add_flag("--report", o->report, "the loading sketch of the analysis instead of the preview");
+    cmd->add_flag("--force", o->force, "replace an existing drawing");
     cmd->add_option("--width", o->width, "picture width, pixels")->check(CLI::Range(40, 10000));
     cmd->add_option("--height", o->height, "picture height, pixels")->check(CLI::Range(40, 10000));
     cmd->callback([o] { RunSketch(*o); });

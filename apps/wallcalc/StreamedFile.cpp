@@ -16,6 +16,7 @@ namespace wallcalc {
 
 StreamedFile::StreamedFile(std::filesystem::path path)
     : m_path(std::move(path)), m_target(wall::FinalTarget(m_path)) {
+    if (int err = wall::ReplaceableTarget(m_target)) Fail(err);
     if (int err = wall::WriteTemporaryFile(m_target, {}, m_tmp)) Fail(err);
     m_fd = ::open(m_tmp.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (m_fd < 0) Fail(errno);

@@ -69,6 +69,29 @@ r = run("size", "g.wall.json", "-o", "r.csv", "--heights", "6:6:1", "--reports",
 with open("reports/H6.docx") as f:
     expect(r.returncode == 1 and "--force" in r.stderr and f.read() == "kept", f"reports replaced: {r.stderr}")
 
+# Outputs that must stay as they are: a drawing without --force, the batch's own input, a read-only
+# case (also for root), a pipe in the output's place (never replaced by a regular file).
+import stat
+with open("old.svg", "w") as f:
+    f.write("kept")
+run("new", "--type", "cantilever", "-o", "ro.wall.json", "--force")
+os.chmod("ro.wall.json", 0o444)
+with open("rows.jsonl", "w") as f:
+    f.write('{"id": "a", "case": {"format": "wallcalc-case", "version": 1, "wallType": 0}}\n')
+if os.path.exists("pipe"):
+    os.remove("pipe")
+os.mkfifo("pipe")
+kept = {name: open(name, "rb").read() for name in ("old.svg", "ro.wall.json", "rows.jsonl")}
+for args, code in [(["sketch", "g.wall.json", "-o", "old.svg"], 1),
+                   (["batch", "rows.jsonl", "-o", "rows.jsonl", "--force"], 2),
+                   (["set", "ro.wall.json", "m_fHeight=7"], 1),
+                   (["report", "g.wall.json", "-o", "pipe", "--force", "--text"], 1)]:
+    r = run(*args)
+    expect(r.returncode == code and r.stderr, f"{args}: exit {r.returncode}, {r.stderr.strip()}")
+for name, data in kept.items():
+    expect(open(name, "rb").read() == data, f"{name} changed")
+expect(stat.S_ISFIFO(os.lstat("pipe").st_mode), "the pipe was replaced")
+
 for f in failures:
     print("FAIL:", f)
 sys.exit(1 if failures else 0)

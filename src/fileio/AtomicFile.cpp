@@ -2,6 +2,7 @@
 #include "fileio/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +78,8 @@ std::string FileErrorText(int err, FileAccess access) {
         case EMFILE:
         case ENFILE:
             return "打开的文件太多";
+        case kNotRegularFile:
+            return "不是普通文件（设备、管道或套接字），不能替换";
         default:
             return std::string("系统错误：") + std::strerror(err);
     }
@@ -111,11 +114,48 @@ int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_
     return err;
 }
 
+int ReplaceableTarget(const std::filesystem::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) return 0;
+    // Only a regular file is replaced: renaming over a device or a pipe (/dev/null as root) would
+    // remove the node itself.
+    if (!S_ISREG(old.st_mode)) return S_ISDIR(old.st_mode) ? EISDIR : kNotRegularFile;
+    // A file made read-only stays as it is, also for root.
+    if ((old.st_mode & 0222) == 0) return EACCES;
+    return 0;
+}
+
+namespace {
+
+// Holds an advisory lock on an existing file while it is replaced: writers of one file take turns, so
+// the file always holds one writer's whole output (a file with hard links is rewritten in place).
+class TargetLock {
+  public:
+    explicit TargetLock(const std::filesystem::path& target)
+        : fd_(::open(target.c_str(), O_RDONLY | O_CLOEXEC)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~TargetLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    TargetLock(const TargetLock&) = delete;
+    TargetLock& operator=(const TargetLock&) = delete;
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
 int ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const std::filesystem::path target = FinalTarget(path);
+    if (int err = ReplaceableTarget(target)) return err;
+    const TargetLock lock(target);
+    struct stat old {};
     std::string tmp;
     if (int err = WriteTemporaryFile(target, bytes, tmp)) return err;
-    struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::chmod(tmp.c_str(), old.st_mode & 07777);
         if (::chown(tmp.c_str(), old.st_uid, old.st_gid) != 0) {

@@ -1,6 +1,7 @@
 // Writing a file so that a failure never leaves it damaged: a temporary file beside it, then rename.
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -17,6 +18,13 @@ std::string FileErrorText(int err, FileAccess access = FileAccess::kWrite);
 std::filesystem::path FinalTarget(const std::filesystem::path& path);
 
 // Writes `bytes` to a new temporary file beside `near` (mode 0666 less the umask), fsynced.
+// The error of a write to a path that is not a regular file (ENODEV, which no write gives otherwise).
+inline constexpr int kNotRegularFile = ENODEV;
+
+// 0 when the final target of a path may be replaced (it is absent, or a regular file with some write
+// permission), else kNotRegularFile, EISDIR or EACCES.
+int ReplaceableTarget(const std::filesystem::path& target);
+
 // Returns 0 and the temporary file's name, or the errno of the failure with nothing left behind.
 int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_t> bytes,
                        std::string& tmpName);
@@ -26,6 +34,9 @@ int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_
 // the temporary copy is complete, so every link sees the new bytes. Returns 0 or the errno; on
 // failure the old file is as it was (or, for a file with hard links, holds the new bytes under
 // this name alone).
+// A path that names a device, a pipe or a socket is refused with kNotRegularFile, and a file without
+// any write permission with EACCES: neither is touched. Writers of one existing file take turns (an
+// advisory lock on it).
 int ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace wall

@@ -50,8 +50,8 @@ for wall_type in ("gravity", "cantilever", "shelf"):
     for report in (False, True):
         flag = ["--report"] if report else []
         name = f"{wall_type}{'-report' if report else ''}"
-        run("sketch", case, *flag, "-o", name + ".dxf")
-        run("sketch", case, *flag, "-o", name + ".svg")
+        run("sketch", case, *flag, "--force", "-o", name + ".dxf")
+        run("sketch", case, *flag, "--force", "-o", name + ".svg")
         msp = read_dxf(name + ".dxf").modelspace()
         lines, chars = svg_shapes(name + ".svg")
         kinds = collections.Counter(e.dxftype() for e in msp)

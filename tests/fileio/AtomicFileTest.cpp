@@ -1,11 +1,15 @@
 // Replacing a file: through symbolic links, keeping mode and hard links, never leaving debris.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "ScratchDir.h"
 #include "fileio/AtomicFile.h"
@@ -69,6 +73,63 @@ TEST(ReplaceFileAtomically, FailureLeavesNoDebris) {
     EXPECT_NE(Replace(dir / "case", "new"), 0);
     EXPECT_EQ(Read(dir / "case/inside"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1);
+}
+
+// A pipe, a character device (as root, a private one made with mknod) and a read-only file are left
+// as they are, with a reason; nothing is left beside them.
+TEST(ReplaceFileAtomically, RefusesNodesThatAreNoRegularFiles) {
+    test::ScratchDir dir("atomic-nodes");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    std::ofstream(dir / "readonly") << "kept";
+    ::chmod((dir / "readonly").c_str(), 0444);
+    struct Row {
+        const char* name;
+        int err;
+    };
+    std::vector<Row> rows = {{"fifo", kNotRegularFile}, {"readonly", EACCES}};
+    if (::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        rows.push_back({"null", kNotRegularFile});
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        struct stat before {};
+        ASSERT_EQ(::lstat((dir / r.name).c_str(), &before), 0);
+        EXPECT_EQ(Replace(dir / r.name, "new"), r.err);
+        struct stat after {};
+        ASSERT_EQ(::lstat((dir / r.name).c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_FALSE(FileErrorText(r.err).empty());
+    }
+    EXPECT_EQ(Read(dir / "readonly"), "kept");
+    EXPECT_EQ(
+        static_cast<std::size_t>(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{})),
+        rows.size());
+}
+
+// Twenty writers of one file, plain and with a second hard link, over many rounds: the file always
+// holds one writer's whole output, through both links.
+TEST(ReplaceFileAtomically, ConcurrentWritersLeaveOneWholeOutput) {
+    test::ScratchDir dir("atomic-race");
+    for (bool linked : {false, true}) {
+        std::ofstream(dir / "case") << "start";
+        if (linked) fs::create_hard_link(dir / "case", dir / "link");
+        for (int round = 0; round < 30; ++round) {
+            std::vector<std::string> outputs;
+            for (int w = 0; w < 20; ++w)
+                outputs.push_back(std::string(10 + 97 * w, static_cast<char>('a' + w)));
+            std::vector<std::thread> writers;
+            for (const std::string& out : outputs)
+                writers.emplace_back([&dir, &out] { EXPECT_EQ(Replace(dir / "case", out), 0); });
+            for (std::thread& t : writers) t.join();
+            const std::string now = Read(dir / "case");
+            EXPECT_NE(std::find(outputs.begin(), outputs.end(), now), outputs.end())
+                << linked << " " << round;
+            if (linked) {
+                EXPECT_EQ(Read(dir / "link"), now);
+            }
+        }
+        fs::remove(dir / "link");
+    }
 }
 
 }  // namespace
