@@ -77,6 +77,11 @@ void RunReport(const ReportOptions& o) {
     std::string extension = fs::path(o.output).extension().string();
     for (char& ch : extension) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     const bool pdfOnly = extension == ".pdf";
+    // The report is Word or PDF; a name promising another format would hold a Word file.
+    if (!o.output.empty() && !extension.empty() && extension != ".docx" && extension != ".pdf")
+        throw CommandError{
+            "-o " + o.output + "：计算书的扩展名应为 .docx 或 .pdf（纯文本请用 --text 输出到标准输出）",
+            kExitUsage};
     if (!o.output.empty()) {
         RefuseToReplace(o.output, o.force);
         if (o.pdf && !pdfOnly)
@@ -109,6 +114,8 @@ void RunReport(const ReportOptions& o) {
     for (const fs::path& d : files.drawings) std::cerr << "drawing: " << d.string() << "\n";
     if (o.dxf) WriteDxfBeside(files.drawings);
     if (job.docx && job.pdf && files.pdf.empty()) throw CommandError{"PDF 计算书未能写出"};
+    // A report whose drawings could not be saved is incomplete: said, and not a success.
+    if (files.drawingsMissing) throw CommandError{"计算书不完整：有图形文件未能保存（原因见上）"};
 }
 
 const RegisterCommand reportCommand([](CLI::App& app) {

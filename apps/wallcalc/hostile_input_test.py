@@ -85,12 +85,20 @@ kept = {name: open(name, "rb").read() for name in ("old.svg", "ro.wall.json", "r
 for args, code in [(["sketch", "g.wall.json", "-o", "old.svg"], 1),
                    (["batch", "rows.jsonl", "-o", "rows.jsonl", "--force"], 2),
                    (["set", "ro.wall.json", "m_fHeight=7"], 1),
-                   (["report", "g.wall.json", "-o", "pipe", "--force", "--text"], 1)]:
+                   (["report", "g.wall.json", "-o", "pipe", "--force", "--text"], 1),
+                   (["report", "g.wall.json", "-o", "x.txt"], 2)]:
     r = run(*args)
     expect(r.returncode == code and r.stderr, f"{args}: exit {r.returncode}, {r.stderr.strip()}")
 for name, data in kept.items():
     expect(open(name, "rb").read() == data, f"{name} changed")
 expect(stat.S_ISFIFO(os.lstat("pipe").st_mode), "the pipe was replaced")
+expect(not os.path.exists("x.txt"), "a report named .txt was written")
+
+# A report whose drawings cannot be saved (a folder in a drawing's place) is incomplete: exit 1.
+os.makedirs("full", exist_ok=True)
+os.makedirs("full/r_挡土墙计算计算简图", exist_ok=True)
+r = run("report", "g.wall.json", "-o", "full/r.docx", "--force")
+expect(r.returncode == 1 and "不完整" in r.stderr, f"incomplete report: exit {r.returncode}, {r.stderr.strip()}")
 
 for f in failures:
     print("FAIL:", f)

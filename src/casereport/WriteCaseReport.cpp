@@ -79,6 +79,7 @@ CaseReportFiles WriteCaseReport(const WallCase& c, const CaseResult& result, Hos
         DrawingIoResult r = canvas.SaveToFile(path);
         if (!r.ok()) {
             out.warnings.push_back("无法保存图形文件 " + path.string() + "：" + r.reason);
+            out.drawingsMissing = true;
             return;
         }
         out.drawings.push_back(path);

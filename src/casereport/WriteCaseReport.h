@@ -45,6 +45,7 @@ struct CaseReportFiles {
     std::vector<std::filesystem::path> drawings;  // the drawings written
     std::string error;                            // why there is no report
     std::vector<std::string> warnings;            // what went wrong without stopping the report
+    bool drawingsMissing = false;                 // a drawing could not be saved: the report is incomplete
     std::string plainText;                        // the report as plain text
 };
 
