@@ -6,6 +6,7 @@
 #include "Json.h"
 #include "case/CaseDefaults.h"
 #include "case/CaseFields.h"
+#include "case/CaseFile.h"
 #include "case/CaseJson.h"
 #include "case/CaseSettings.h"
 #include "case/FieldTable.h"
@@ -132,6 +133,9 @@ const RegisterCommand convertCommand([](CLI::App& app) {
     cmd->callback([from, to, force] {
         const wall::WallCase c = LoadCase(*from);
         RefuseToReplace(*to, *force);
+        if (wall::IsTextCasePath(*to))
+            for (const std::string& name : wall::NonFiniteValues(c))
+                std::cerr << "wallcalc: 警告：" << name << " 不是有限数，文本格式中写为 0\n";
         SaveCase(*to, c);
     });
 });

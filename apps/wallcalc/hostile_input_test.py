@@ -100,6 +100,38 @@ os.makedirs("full/r_挡土墙计算计算简图", exist_ok=True)
 r = run("report", "g.wall.json", "-o", "full/r.docx", "--force")
 expect(r.returncode == 1 and "不完整" in r.stderr, f"incomplete report: exit {r.returncode}, {r.stderr.strip()}")
 
+# What the readers accept, the writers write and the readers read back. A slope row's length and
+# angle follow from its run and rise, whatever the file says; a short unused row stays readable after
+# `set`; a NaN in an unused binary cell is written to text as 0, with a warning.
+def case_with(slope):
+    return {"format": "wallcalc-case", "version": 1, "wallType": 0, "soil": {"m_nSlopeSegs": 1, "m_nSlopeRows": 2, "m_afSlope": slope}}
+for name, slope in (("fresh", [[4, 1]]), ("stale", [[4, 1, 99, 45]])):
+    with open(name + ".wall.json", "w") as f:
+        json.dump(case_with(slope), f)
+a1, a2 = run("analyse", "--json", "fresh.wall.json"), run("analyse", "--json", "stale.wall.json")
+expect(a1.returncode == 0 and a1.stdout == a2.stdout, "a stale slope angle changes the results")
+with open("short.wall.json", "w") as f:
+    json.dump(case_with([[4, 1], [0, 0]]), f)
+r = run("set", "short.wall.json", "m_fHeight=6")
+expect(r.returncode == 0 and run("show", "short.wall.json").returncode == 0, f"short row: {r.stderr}")
+marked = case_with([[4, 1]])
+layers = json.loads(run("show", "--json", "fresh.wall.json").stdout)["soil"]["m_afLayer"]
+marked["soil"]["m_afLayer"] = layers[:-1] + [[12345.678] + layers[-1][1:]]
+with open("marked.wall.json", "w") as f:
+    json.dump(marked, f)
+r = run("convert", "marked.wall.json", "marked.dat", "--force")
+import struct
+data = open("marked.dat", "rb").read()
+at = data.find(struct.pack("<f", 12345.678))
+expect(r.returncode == 0 and at >= 0, f"marker not found in the binary file: {r.stderr}")
+if at >= 0:
+    with open("nan.dat", "wb") as f:
+        f.write(data[:at] + struct.pack("<f", float("nan")) + data[at + 4:])
+    r = run("convert", "nan.dat", "nan.wall.json", "--force")
+    expect(r.returncode == 0 and "不是有限数" in r.stderr, f"NaN cell: {r.returncode} {r.stderr}")
+    r = run("show", "nan.wall.json")
+    expect(r.returncode == 0, f"the converted file does not read: {r.stderr}")
+
 for f in failures:
     print("FAIL:", f)
 sys.exit(1 if failures else 0)

@@ -17,8 +17,14 @@ namespace {
 // Reading keeps the numbers in double precision, so a value beyond a float's range is seen as such.
 using InJson = nlohmann::ordered_json;
 
+// JSON has no NaN or infinity (nlohmann writes null, which no reader accepts): such a value is written
+// as 0, and NonFiniteValues names it for a warning.
+double Finite(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
+
 void PutField(Json& j, const WallCase& c, const CaseField& f) {
-    const double v = FieldValue(c, f);
+    const double v = Finite(FieldValue(c, f));
     if (IsIntegerField(f))
         j[std::string(f.name)] = static_cast<int32_t>(v);
     else
@@ -28,7 +34,11 @@ void PutField(Json& j, const WallCase& c, const CaseField& f) {
 template <std::size_t Rows, std::size_t Columns>
 Json Table(const float (&t)[Rows][Columns]) {
     Json rows = Json::array();
-    for (const auto& row : t) rows.push_back(std::vector<float>(std::begin(row), std::end(row)));
+    for (const auto& row : t) {
+        std::vector<float> cells;
+        for (float v : row) cells.push_back(static_cast<float>(Finite(v)));
+        rows.push_back(cells);
+    }
     return rows;
 }
 
@@ -256,6 +266,9 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
         if (!ok) return r.fault;
     }
     if (std::string range = CheckCaseRanges(c); !range.empty()) return range;
+    // The slope rows' length and angle follow from their run and rise, whatever the file says: the
+    // analysis reads the angle, and `set` recomputes it too.
+    UpdateSlopeDerived(c.soil);
     // A value outside its field's range still opens, so the case can be mended where it is shown;
     // the calculation refuses it.
     out = c;
@@ -264,6 +277,22 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
 
 std::string CaseFromJson(const Json& j, WallCase& out) {
     return CaseFromJsonText(j.dump(), out);
+}
+
+std::vector<std::string> NonFiniteValues(const WallCase& c) {
+    std::vector<std::string> out;
+    for (const CaseField& f : CaseFieldTable()) {
+        if (f.column >= 0) continue;
+        if (!std::isfinite(FieldValue(c, f))) out.emplace_back(f.name);
+    }
+    auto cells = [&out](const char* name, const auto& table) {
+        for (std::size_t r = 0; r < std::size(table); ++r)
+            for (std::size_t k = 0; k < std::size(table[r]); ++k)
+                if (!std::isfinite(table[r][k])) out.push_back(Format("%s[%zu][%zu]", name, r, k));
+    };
+    cells("m_afSlope", c.soil.m_afSlope);
+    cells("m_afLayer", c.soil.m_afLayer);
+    return out;
 }
 
 bool HasTextOnlyInputs(const WallCase& c) {

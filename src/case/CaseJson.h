@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "case/JsonValue.h"
 #include "case/WallCase.h"
@@ -26,6 +27,10 @@ std::string CaseToJsonText(const WallCase& c);
 // Returns the reason, or an empty string with `out` replaced.
 std::string CaseFromJsonText(std::string_view text, WallCase& out);
 std::string CaseFromJson(const Json& j, WallCase& out);
+
+// The fields and table cells that hold no finite number (a binary file from elsewhere may): the text
+// format writes them as 0.
+std::vector<std::string> NonFiniteValues(const WallCase& c);
 
 // Whether the case holds inputs that only the text format keeps.
 bool HasTextOnlyInputs(const WallCase& c);

@@ -12,7 +12,10 @@ void UpdateSlopeRow(float row[kSlopeColumns]) {
     float run = row[kSlopeRun];
     float rise = row[kSlopeRise];
     row[kSlopeLength] = static_cast<float>(std::sqrt(static_cast<double>(run * run + rise * rise)));
-    row[kSlopeAngle] = static_cast<float>(std::atan(static_cast<double>(rise / run)) * 180.0 / 3.14159);
+    // A row without run or rise (unused, or being typed) has no angle: 0 rather than NaN.
+    row[kSlopeAngle] = run == 0 && rise == 0
+                           ? 0.0f
+                           : static_cast<float>(std::atan(static_cast<double>(rise / run)) * 180.0 / 3.14159);
 }
 
 void UpdateSlopeDerived(CSoil& soil) {
