@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <thread>
 
@@ -108,6 +109,9 @@ ItemOutcome RunItem(const BatchInput& input, const BatchItem& item, BatchFormat 
         outcome.row = BatchRow(format, item.id, c, r);
         outcome.accepted = r.Accepted();
         if (reports && outcome.accepted) WriteReport(c, r, item.id, *reports, outcome);
+    } catch (const std::bad_alloc&) {
+        outcome = ItemOutcome{};
+        outcome.row = UnreadableRow(format, item.id, "无法计算：内存不足");
     } catch (const std::exception& e) {
         // A fault of one input stops neither the batch nor the other threads.
         outcome = ItemOutcome{};

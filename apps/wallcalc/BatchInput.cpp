@@ -12,6 +12,7 @@
 #include "case/CaseSettings.h"
 #include "case/FieldTable.h"
 #include "fileio/AtomicFile.h"
+#include "text/Format.h"
 
 namespace wallcalc {
 namespace {
@@ -116,12 +117,27 @@ BatchInput::BatchInput(const fs::path& in, BatchInputKind kind, const wall::Wall
     m_fields = std::move(*names);
 }
 
-bool BatchInput::NextLine(std::string& line) {
-    if (!std::getline(m_stream, line)) {
-        if (m_stream.bad()) throw CommandError{"读取 " + m_in.string() + " 时出错"};
-        return false;
+bool BatchInput::NextLine(std::string& line, bool* tooLong) {
+    // A line is read up to kMaxBatchLine bytes; the rest of a longer one is skipped unread, so one line
+    // cannot take the memory.
+    line.clear();
+    std::streambuf* in = m_stream.rdbuf();
+    bool any = false, cut = false;
+    std::size_t skipped = 0;
+    for (int ch; (ch = in->sbumpc()) != std::char_traits<char>::eof();) {
+        any = true;
+        if (ch == '\n') break;
+        if (line.size() < kMaxBatchLine)
+            line.push_back(static_cast<char>(ch));
+        else {
+            cut = true;
+            ++skipped;
+        }
     }
-    m_read += line.size() + 1;
+    if (!any) return false;
+    if (tooLong) *tooLong = cut;
+    if (cut) line.clear();
+    m_read += line.size() + skipped + 1;
     ++m_lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     // A byte-order mark, as some spreadsheets write one, does not belong to the first line.
@@ -137,9 +153,10 @@ bool BatchInput::Next(std::vector<BatchItem>& items, std::size_t count) {
         return !items.empty();
     }
     std::string line;
-    while (items.size() < count && NextLine(line)) {
-        if (Blank(line)) continue;
-        items.push_back(BatchItem{{std::to_string(m_lineNumber), true}, std::move(line)});
+    bool tooLong = false;
+    while (items.size() < count && NextLine(line, &tooLong)) {
+        if (!tooLong && Blank(line)) continue;
+        items.push_back(BatchItem{{std::to_string(m_lineNumber), true}, std::move(line), tooLong});
         line = std::string();
     }
     return !items.empty();
@@ -152,6 +169,7 @@ double BatchInput::Fraction() const {
 }
 
 std::string BatchInput::CaseOf(const BatchItem& item, wall::WallCase& out) const {
+    if (item.tooLong) return wall::Format("这一行超过 %zu 字节，不是一个工况", kMaxBatchLine);
     switch (m_kind) {
         case BatchInputKind::kFolder: {
             wall::CaseIoResult r = wall::ReadCaseFile(item.text, out);

@@ -19,7 +19,11 @@ enum class BatchInputKind { kJsonLines, kCsv, kFolder };
 struct BatchItem {
     BatchId id;
     std::string text;
+    bool tooLong = false;  // a line beyond kMaxBatchLine: its row is refused, the text not kept
 };
+
+// The longest line of a CSV or JSON Lines input, as long as the largest case file.
+inline constexpr std::size_t kMaxBatchLine = 4 << 20;
 
 class BatchInput {
   public:
@@ -40,7 +44,7 @@ class BatchInput {
     std::string CaseOf(const BatchItem& item, wall::WallCase& out) const;
 
   private:
-    bool NextLine(std::string& line);
+    bool NextLine(std::string& line, bool* tooLong = nullptr);
 
     std::filesystem::path m_in;
     BatchInputKind m_kind;

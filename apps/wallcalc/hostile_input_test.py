@@ -132,6 +132,28 @@ if at >= 0:
     r = run("show", "nan.wall.json")
     expect(r.returncode == 0, f"the converted file does not read: {r.stderr}")
 
+# Text case files a careless editor leaves: a byte-order mark reads; a duplicate key, a NUL with text
+# after it, a number beyond a double, nesting without end are refused with the reason in Chinese.
+head = b'{"format": "wallcalc-case", "version": 1, "wallType": 0'
+for name, body, word in (("bom", b"\xef\xbb\xbf" + head + b"}", None),
+                         ("dup", head + b', "wallType": 3}', "两次"),
+                         ("nul", head + b"}\0garbage", "NUL"),
+                         ("huge", head + b', "wall": {"m_fHeight": 1e309}}', "1e309"),
+                         ("deep", head + b', "wall": ' + b"[" * 100000 + b"]" * 100000 + b"}", "嵌套")):
+    with open(name + ".wall.json", "wb") as f:
+        f.write(body)
+    r = run("show", name + ".wall.json")
+    ok = r.returncode == 0 if word is None else r.returncode == 1 and word in r.stderr
+    expect(ok, f"{name}: exit {r.returncode}, {r.stderr.strip()}")
+
+# A JSON Lines line beyond 4 MB is refused as its row, without taking the memory; the batch goes on.
+with open("long.jsonl", "w") as f:
+    f.write('{"format": "wallcalc-case", "version": 1, "wallType": 0, "x": "' + "a" * (5 << 20) + '"}\n')
+    f.write('{"format": "wallcalc-case", "version": 1, "wallType": 0}\n')
+r = run("batch", "long.jsonl", "-o", "long.csv", "--force")
+rows = open("long.csv", encoding="utf-8").read().splitlines() if os.path.exists("long.csv") else []
+expect(r.returncode == 0 and len(rows) == 3 and "超过" in rows[1], f"long line: {r.stderr} {rows[:2]}")
+
 for f in failures:
     print("FAIL:", f)
 sys.exit(1 if failures else 0)

@@ -2,6 +2,7 @@
 #include <clocale>
 #include <filesystem>
 #include <iostream>
+#include <new>
 
 #include "Commands.h"
 #include "case/CaseFile.h"
@@ -82,6 +83,11 @@ int main(int argc, char** argv) {
     } catch (const wallcalc::CommandError& e) {
         if (!e.message.empty()) std::cerr << "wallcalc: " << e.message << "\n";
         return e.exitCode;
+    } catch (const std::bad_alloc&) {
+        // Under a memory limit: a message and exit 1 rather than an abort; the unwinding has removed
+        // any temporary file.
+        std::cerr << "wallcalc: 内存不足，命令已停止\n";
+        return 1;
     }
     return 0;
 }

@@ -1,9 +1,12 @@
 // Writing and reading the text case format.
 #include "case/CaseJson.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
+#include <vector>
 
 #include "case/CaseDefaults.h"
 #include "case/CaseFields.h"
@@ -16,6 +19,29 @@ namespace {
 
 // Reading keeps the numbers in double precision, so a value beyond a float's range is seen as such.
 using InJson = nlohmann::ordered_json;
+
+constexpr std::size_t kMaxNesting = 16;
+
+// The deepest nesting of objects and arrays, strings skipped.
+std::size_t NestingDepth(std::string_view text) {
+    std::size_t depth = 0, deepest = 0;
+    bool inString = false, escaped = false;
+    for (char ch : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (ch == '\\')
+                escaped = true;
+            else if (ch == '"')
+                inString = false;
+            continue;
+        }
+        if (ch == '"') inString = true;
+        if (ch == '{' || ch == '[') deepest = std::max(deepest, ++depth);
+        if ((ch == '}' || ch == ']') && depth > 0) --depth;
+    }
+    return deepest;
+}
 
 // JSON has no NaN or infinity (nlohmann writes null, which no reader accepts): such a value is written
 // as 0, and NonFiniteValues names it for a warning.
@@ -234,8 +260,45 @@ std::string CaseToJsonText(const WallCase& c) {
 }
 
 std::string CaseFromJsonText(std::string_view text, WallCase& out) {
-    InJson j = InJson::parse(text.begin(), text.end(), nullptr, false);
-    if (j.is_discarded()) return "工况文件不是有效的 JSON 文本";
+    // A byte-order mark, as some editors write one, is not part of the text.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    // Text after a NUL would otherwise go unread.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return Format("工况文件第 %zu 字节是 NUL，不是 JSON 文本", nul + 1);
+    // A deeply nested text would be built whole before any field is looked at.
+    if (const std::size_t depth = NestingDepth(text); depth > kMaxNesting)
+        return Format("工况文件的嵌套超过 %zu 层，不是工况", kMaxNesting);
+    // Keys are unique within an object: a second one would silently win.
+    std::vector<std::set<std::string>> keys;
+    std::string duplicate;
+    const auto onEvent = [&](int, InJson::parse_event_t event, InJson& parsed) {
+        if (event == InJson::parse_event_t::object_start) keys.emplace_back();
+        if (event == InJson::parse_event_t::object_end && !keys.empty()) keys.pop_back();
+        if (event == InJson::parse_event_t::key && !keys.empty() && parsed.is_string() &&
+            !keys.back().insert(parsed.get<std::string>()).second && duplicate.empty())
+            duplicate = parsed.get<std::string>();
+        return true;
+    };
+    InJson j;
+    try {
+        j = InJson::parse(text.begin(), text.end(), onEvent);
+    } catch (const InJson::parse_error& e) {
+        // Where, and the text there ("1e309"), rather than the parser's English.
+        const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
+        const std::size_t from = at > 20 ? at - 20 : 0;
+        std::string near(
+            text.substr(from, std::min<std::size_t>(40, text.size() - std::min(from, text.size()))));
+        for (char& ch : near)
+            if (ch == '\n' || ch == '\r' || ch == '\t') ch = ' ';
+        return Format("工况文件不是有效的 JSON 文本：第 %zu 字节附近“%s”", e.byte, near.c_str());
+    } catch (const InJson::exception& e) {
+        // A number beyond a double ("1e309"): the parser names it in quotes.
+        const std::string what = e.what();
+        const std::size_t open = what.find('\''), close = what.rfind('\'');
+        const std::string number = open < close ? what.substr(open + 1, close - open - 1) : std::string();
+        return Format("工况文件中的数 %s 超出双精度数的范围", number.c_str());
+    }
+    if (!duplicate.empty()) return Format("工况文件中键 \"%s\" 出现了两次", duplicate.c_str());
     Reader r;
     if (!r.Object(j, "工况")) return r.fault;
     const auto format = j.find("format");
@@ -300,6 +363,7 @@ bool HasTextOnlyInputs(const WallCase& c) {
 }
 
 bool LooksLikeJson(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     for (char ch : bytes) {
         if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r') continue;
         return ch == '{';

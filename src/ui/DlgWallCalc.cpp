@@ -28,6 +28,7 @@
 #include "case/CaseJson.h"
 #include "case/FieldTable.h"
 #include "drawing/SketchComposition.h"
+#include "fileio/AtomicFile.h"
 #include "qtpaint/QtPainterDevice.h"
 #include "ui/DialogUnits.h"
 #include "ui/DlgCaseSettings.h"
@@ -549,8 +550,9 @@ void CDlgWallCalc::OnCalculate() {
     std::filesystem::current_path(itemPath, ec);
     if (ec) {
         // Without it the drawings and the case copy would land in an unexpected folder.
-        hooks_.showMessage(
-            this, QString::fromUtf8("不能进入工作目录 %1：%2").arg(FromStd(itemPath), FromStd(ec.message())));
+        hooks_.showMessage(this, QString::fromUtf8("不能进入工作目录 %1：%2")
+                                     .arg(FromStd(itemPath),
+                                          FromStd(wall::FileErrorText(ec.value(), wall::FileAccess::kRead))));
         return;
     }
     if (RefuseMissingNumber()) return;
