@@ -77,7 +77,12 @@ ShearResult CheckSlabShear(const CRetainingWall& wall, float h, float V) {
     return s;
 }
 
-ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float V) {
+namespace {
+
+// The counterfort as a beam: its web b (the rib's thickness) and effective depth h0, the section's
+// limit and the concrete's share by the given rules (N, from βc, fc, ft, b, h0), the stirrups beyond.
+template <class Limit, class ConcreteShare>
+ShearResult CheckRibShear(const CRetainingWall& wall, float h, float V, Limit limit, ConcreteShare share) {
     ShearResult s;
     std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
     std::optional<RebarStrength> rebar = RebarOfGrade(wall.m_nRebarGrade);
@@ -89,35 +94,34 @@ ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float 
     s.V = V;
     // fcuk is the grade's number: C15 .. C80 in steps of 5.
     const float fcuk = 15 + 5 * static_cast<float>(wall.m_nConcreteGrade);
-    s.limit = SectionShearLimit(ConcreteStrengthFactor(fcuk), concrete->fc, b, h0, h0 - hf * 1000) / 1000;
-    s.Vc = BeamConcreteShear(concrete->ft, b, h0) / 1000;
-    s.sectionOk = std::isfinite(V) && std::fabs(V) <= s.limit * (1 + 1e-6f);
-    s.stirrupsNeeded = std::fabs(V) > s.Vc;
-    if (s.stirrupsNeeded)
-        s.stirrups = RequiredStirrups(std::fabs(V) * 1000, concrete->ft, b, h0, rebar->fy) * 1000;
-    s.ok = s.sectionOk;
-    return s;
-}
-
-ShearResult CheckSeismicBeamShear(const CRetainingWall& wall, float h, float spanRatio, float V) {
-    ShearResult s;
-    std::optional<ConcreteStrength> concrete = ConcreteOfGrade(wall.m_nConcreteGrade);
-    std::optional<RebarStrength> rebar = RebarOfGrade(wall.m_nRebarGrade);
-    const float b = wall.m_fCfThickness * 1000;
-    const float h0 = h * 1000 - BarCentroidDepth(wall.m_fCover, wall.m_fBarDiameter);
-    if (!concrete || !rebar || !(h0 > 0) || !(b > 0)) return s;
-    s.checked = true;
-    s.beam = true;
-    s.V = V;
-    const float fcuk = 15 + 5 * static_cast<float>(wall.m_nConcreteGrade);
-    s.limit = SeismicSectionShearLimit(ConcreteStrengthFactor(fcuk), concrete->fc, b, h0, spanRatio) / 1000;
-    s.Vc = SeismicBeamConcreteShear(concrete->ft, b, h0) / 1000;
+    s.limit = limit(ConcreteStrengthFactor(fcuk), concrete->fc, b, h0) / 1000;
+    s.Vc = share(concrete->ft, b, h0) / 1000;
     s.sectionOk = std::isfinite(V) && std::fabs(V) <= s.limit * (1 + 1e-6f);
     s.stirrupsNeeded = std::fabs(V) > s.Vc;
     if (s.stirrupsNeeded)
         s.stirrups = StirrupsBeyond(std::fabs(V) * 1000, s.Vc * 1000, concrete->ft, b, h0, rebar->fy) * 1000;
     s.ok = s.sectionOk;
     return s;
+}
+
+}  // namespace
+
+ShearResult CheckBeamShear(const CRetainingWall& wall, float h, float hf, float V) {
+    return CheckRibShear(
+        wall, h, V,
+        [hf](float betaC, float fc, float b, float h0) {
+            return SectionShearLimit(betaC, fc, b, h0, h0 - hf * 1000);
+        },
+        BeamConcreteShear);
+}
+
+ShearResult CheckSeismicBeamShear(const CRetainingWall& wall, float h, float spanRatio, float V) {
+    return CheckRibShear(
+        wall, h, V,
+        [spanRatio](float betaC, float fc, float b, float h0) {
+            return SeismicSectionShearLimit(betaC, fc, b, h0, spanRatio);
+        },
+        SeismicBeamConcreteShear);
 }
 
 ReinforcementResult WithoutBasePressure(float h) {
