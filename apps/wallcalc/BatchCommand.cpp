@@ -241,6 +241,8 @@ void RunBatch(const BatchOptions& o) {
               << " 个无法计算；结果写入 " << o.out << "\n";
     if (reports) std::cerr << "wallcalc: 写出 " << reportsWritten << " 份计算书到 " << o.reports << "\n";
     if (reportsFailed) throw CommandError{std::to_string(reportsFailed) + " 份计算书未能写出"};
+    // A batch of which nothing could be calculated has failed, whatever its rows say.
+    if (cases > 0 && refused == cases) throw CommandError{"没有一个工况能计算，原因见 " + o.out + " 的各行"};
 }
 
 const RegisterCommand batchCommand([](CLI::App& app) {

@@ -60,18 +60,6 @@ std::optional<std::vector<std::string>> CsvCells(std::string_view line) {
     }
 }
 
-// Whether `set` knows the name: a field, a setting, or a cell "table[r][c]" of a table.
-bool KnownFieldName(std::string_view name) {
-    if (wall::IsCaseSettingName(name)) return true;
-    const std::size_t bracket = name.find('[');
-    for (const wall::CaseField& f : wall::CaseFieldTable()) {
-        if (bracket == std::string_view::npos && f.column < 0 && f.name == name) return true;
-        if (bracket != std::string_view::npos && f.column >= 0 && f.name == name.substr(0, bracket))
-            return true;
-    }
-    return false;
-}
-
 bool Blank(std::string_view line) {
     return Trimmed(line).empty();
 }
@@ -110,10 +98,11 @@ BatchInput::BatchInput(const fs::path& in, BatchInputKind kind, const wall::Wall
     if (Blank(header)) throw CommandError{in.string() + " 是空的：CSV 的第一行应为字段名"};
     std::optional<std::vector<std::string>> names = CsvCells(header);
     if (!names) throw CommandError{in.string() + " 的表头有未闭合的引号"};
+    // Every column must be one `set` takes, or every row would be refused for it.
     for (std::size_t i = 0; i < names->size(); ++i)
-        if (!KnownFieldName((*names)[i]))
+        if (std::string fault = wall::FieldNameFault((*names)[i]); !fault.empty())
             throw CommandError{in.string() + " 表头第 " + std::to_string(i + 1) + " 列“" + (*names)[i] +
-                               "”不是字段名（wallcalc fields 列出全部字段，或见 wallcalc set --help）"};
+                               "”不能设置：" + fault};
     m_fields = std::move(*names);
 }
 

@@ -133,12 +133,13 @@ if at >= 0:
     expect(r.returncode == 0, f"the converted file does not read: {r.stderr}")
 
 # Text case files a careless editor leaves: a byte-order mark reads; a duplicate key, a NUL with text
-# after it, a number beyond a double, nesting without end are refused with the reason in Chinese.
+# after it, a number beyond a double or written non-zero that reads as 0, nesting without end are refused with the reason in Chinese.
 head = b'{"format": "wallcalc-case", "version": 1, "wallType": 0'
 for name, body, word in (("bom", b"\xef\xbb\xbf" + head + b"}", None),
                          ("dup", head + b', "wallType": 3}', "两次"),
                          ("nul", head + b"}\0garbage", "NUL"),
                          ("huge", head + b', "wall": {"m_fHeight": 1e309}}', "1e309"),
+                         ("tiny", head + b', "wall": {"m_fToeWidth": 0.' + b"0" * 398 + b'5e-5}}', "m_fToeWidth"),
                          ("deep", head + b', "wall": ' + b"[" * 100000 + b"]" * 100000 + b"}", "嵌套")):
     with open(name + ".wall.json", "wb") as f:
         f.write(body)
@@ -153,6 +154,22 @@ with open("long.jsonl", "w") as f:
 r = run("batch", "long.jsonl", "-o", "long.csv", "--force")
 rows = open("long.csv", encoding="utf-8").read().splitlines() if os.path.exists("long.csv") else []
 expect(r.returncode == 0 and len(rows) == 3 and "超过" in rows[1], f"long line: {r.stderr} {rows[:2]}")
+
+# A CSV header is refused unless `set` takes every column (a cell within its table, not a derived
+# column); a batch of which no row can be calculated exits 1 with its rows written.
+for header in ("m_afSlope[x]", "m_afSlope[99][0]", "m_afSlope[0][2]", "m_afLayer[0]", "wall.m_fHeight"):
+    with open("h.csv", "w") as f:
+        f.write(header + "\n1\n")
+    if os.path.exists("hout.csv"):
+        os.remove("hout.csv")
+    r = run("batch", "h.csv", "-o", "hout.csv", "--force")
+    expect(r.returncode == 1 and "表头第 1 列" in r.stderr and not os.path.exists("hout.csv"),
+           f"header {header}: exit {r.returncode}, {r.stderr.strip()}")
+with open("none.csv", "w") as f:
+    f.write("m_fHeight\n0\n-1\n")
+r = run("batch", "none.csv", "-o", "none-out.csv", "--force")
+rows = open("none-out.csv", encoding="utf-8").read().splitlines() if os.path.exists("none-out.csv") else []
+expect(r.returncode == 1 and "没有一个工况" in r.stderr and len(rows) == 3, f"all refused: {r.stderr} {rows}")
 
 for f in failures:
     print("FAIL:", f)

@@ -97,10 +97,29 @@ std::string CheckCaseRanges(const WallCase& c) {
     return {};
 }
 
+std::string FieldNameFault(std::string_view name) {
+    if (IsCaseSettingName(name)) return {};
+    int row = 0, column = 0;
+    if (const CaseField* table = ParseCell(name, row, column)) {
+        const TableShape shape = ShapeOf(*table);
+        const CaseField* field = FindCaseField(table->name, column);
+        if (row < 0 || row >= shape.rows || column < 0 || column >= shape.columns)
+            return Format("%.*s 的行列号超出范围：行 0～%d，列 0～%d", int(table->name.size()),
+                          table->name.data(), shape.rows - 1, shape.columns - 1);
+        if (field && field->derived)
+            return Format("%.*s 的第 2、3 列（坡线长度、仰角）由第 0、1 列算出，请设置第 0、1 列",
+                          int(table->name.size()), table->name.data());
+        return {};
+    }
+    if (FindCaseField(name)) return {};
+    return Format("没有名为“%.*s”的字段（wallcalc fields 列出全部字段）", int(name.size()), name.data());
+}
+
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view valueText) {
     // A setting that may be absent is taken away by an empty value or "none".
     if (IsCaseSettingName(name) && (valueText.empty() || valueText == "none"))
         return ClearCaseSetting(c.settings, name);
+    if (std::string fault = FieldNameFault(name); !fault.empty()) return fault;
     std::optional<double> parsed = StrictNumber(valueText);
     if (!parsed)
         return Format("%.*s 的值“%.*s”不是一个数", int(name.size()), name.data(), int(valueText.size()),
@@ -117,15 +136,8 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
     std::string err;
     int row = 0, column = 0;
     if (const CaseField* table = ParseCell(name, row, column)) {
-        const TableShape shape = ShapeOf(*table);
-        const CaseField* field = FindCaseField(table->name, column);
-        if (row < 0 || row >= shape.rows || column < 0 || column >= shape.columns)
-            err = Format("%.*s 的行列号超出范围：行 0～%d，列 0～%d", int(table->name.size()),
-                         table->name.data(), shape.rows - 1, shape.columns - 1);
-        else if (field && field->derived)
-            err = Format("%.*s 的第 2、3 列（坡线长度、仰角）由第 0、1 列算出，请设置第 0、1 列",
-                         int(table->name.size()), table->name.data());
-        else if (field)
+        // The name is known good: a cell within its table, not a derived column.
+        if (const CaseField* field = FindCaseField(table->name, column))
             err = DomainFault(*field, c.wallType, v);
         else if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
             err = Format("%.*s[%d][%d] 超出单精度数的范围，当前为 %g", int(table->name.size()),
@@ -154,8 +166,6 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
                 err = Format("m_nSlopeRows 应为 2 或 3（坡面线段数加表头一行），当前为 %d",
                              next.soil.m_nSlopeRows);
         }
-    } else {
-        return Format("没有名为“%.*s”的字段（wallcalc fields 列出全部字段）", int(name.size()), name.data());
     }
     if (!err.empty()) return err;
     if (std::string range = CheckCaseRanges(next); !range.empty()) return range;

@@ -16,6 +16,10 @@ namespace wall {
 // an empty string on success, else the reason; the case is unchanged on failure.
 std::string SetCaseField(WallCase& c, std::string_view name, std::string_view value);
 
+// Why `set` takes no field of this name: none such, a cell outside its table, a derived column.
+// Empty when the name can be set.
+std::string FieldNameFault(std::string_view name);
+
 // A field outside its physical range: the field's title (label and unit) and what is wrong.
 struct DomainFinding {
     std::string field;

@@ -43,6 +43,48 @@ std::size_t NestingDepth(std::string_view text) {
     return deepest;
 }
 
+// What the parsed value no longer shows, read from the text itself: a key repeated within one object
+// (the parser keeps the last), and a number written non-zero that reads as 0 or below the smallest
+// normal float ("0.000…5e-5" with 400 digits) — stored, it would silently be 0 or lose its digits.
+struct TextScan {
+    std::vector<std::set<std::string>> keys;
+    std::string lastKey, fault;
+
+    bool null() { return true; }
+    bool boolean(bool) { return true; }
+    bool number_integer(InJson::number_integer_t) { return true; }
+    bool number_unsigned(InJson::number_unsigned_t) { return true; }
+    bool number_float(InJson::number_float_t v, const std::string& written) {
+        const std::string mantissa = written.substr(0, written.find_first_of("eE"));
+        const bool nonZero = mantissa.find_first_of("123456789") != std::string::npos;
+        if (!nonZero || std::fabs(v) >= std::numeric_limits<float>::min()) return true;
+        const std::string shown =
+            written.size() > 40 ? written.substr(0, 20) + "…" + written.substr(written.size() - 12) : written;
+        fault = Format("%s 的值 %s 不为 0，却小于单精度数能存的最小值 %g", lastKey.c_str(), shown.c_str(),
+                       static_cast<double>(std::numeric_limits<float>::min()));
+        return false;
+    }
+    bool string(std::string&) { return true; }
+    bool binary(InJson::binary_t&) { return true; }
+    bool start_object(std::size_t) {
+        keys.emplace_back();
+        return true;
+    }
+    bool key(std::string& k) {
+        lastKey = k;
+        if (keys.back().insert(k).second) return true;
+        fault = Format("工况文件中键 \"%s\" 出现了两次", k.c_str());
+        return false;
+    }
+    bool end_object() {
+        keys.pop_back();
+        return true;
+    }
+    bool start_array(std::size_t) { return true; }
+    bool end_array() { return true; }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::json::exception&) { return false; }
+};
+
 // JSON has no NaN or infinity (nlohmann writes null, which no reader accepts): such a value is written
 // as 0, and NonFiniteValues names it for a warning.
 double Finite(double v) {
@@ -268,20 +310,9 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
     // A deeply nested text would be built whole before any field is looked at.
     if (const std::size_t depth = NestingDepth(text); depth > kMaxNesting)
         return Format("工况文件的嵌套超过 %zu 层，不是工况", kMaxNesting);
-    // Keys are unique within an object: a second one would silently win.
-    std::vector<std::set<std::string>> keys;
-    std::string duplicate;
-    const auto onEvent = [&](int, InJson::parse_event_t event, InJson& parsed) {
-        if (event == InJson::parse_event_t::object_start) keys.emplace_back();
-        if (event == InJson::parse_event_t::object_end && !keys.empty()) keys.pop_back();
-        if (event == InJson::parse_event_t::key && !keys.empty() && parsed.is_string() &&
-            !keys.back().insert(parsed.get<std::string>()).second && duplicate.empty())
-            duplicate = parsed.get<std::string>();
-        return true;
-    };
     InJson j;
     try {
-        j = InJson::parse(text.begin(), text.end(), onEvent);
+        j = InJson::parse(text.begin(), text.end());
     } catch (const InJson::parse_error& e) {
         // Where, and the text there ("1e309"), rather than the parser's English.
         const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
@@ -298,7 +329,7 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
         const std::string number = open < close ? what.substr(open + 1, close - open - 1) : std::string();
         return Format("工况文件中的数 %s 超出双精度数的范围", number.c_str());
     }
-    if (!duplicate.empty()) return Format("工况文件中键 \"%s\" 出现了两次", duplicate.c_str());
+    if (TextScan scan; !InJson::sax_parse(text.begin(), text.end(), &scan)) return scan.fault;
     Reader r;
     if (!r.Object(j, "工况")) return r.fault;
     const auto format = j.find("format");
