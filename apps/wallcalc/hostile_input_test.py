@@ -94,6 +94,36 @@ for name, data in kept.items():
 expect(stat.S_ISFIFO(os.lstat("pipe").st_mode), "the pipe was replaced")
 expect(not os.path.exists("x.txt"), "a report named .txt was written")
 
+# As root, a private device node in an output's place is refused by every writer and stays a device.
+if os.geteuid() == 0:
+    if os.path.lexists("null"):
+        os.remove("null")
+    os.mknod("null", 0o666 | stat.S_IFCHR, os.makedev(1, 3))
+    run("new", "--type", "gravity", "-o", "g.dat", "--force")
+    for args in (["report", "g.wall.json", "-o", "null", "--force"], ["convert", "g.dat", "null", "--force"],
+                 ["sketch", "g.wall.json", "-o", "null", "--force"], ["set", "null", "m_fHeight=7"]):
+        r = run(*args)
+        expect(r.returncode == 1 and r.stderr, f"{args} on a device: exit {r.returncode}, {r.stderr.strip()}")
+        expect(stat.S_ISCHR(os.lstat("null").st_mode), f"{args} replaced the device node")
+
+# Twenty `set` at once on a case with a second hard link, round after round: the case always reads,
+# through both links, as one writer's value.
+run("new", "--type", "gravity", "-o", "shared.wall.json", "--force")
+if os.path.exists("shared-link.wall.json"):
+    os.remove("shared-link.wall.json")
+os.link("shared.wall.json", "shared-link.wall.json")
+for round in range(15):
+    heights = [f"{5 + 0.1 * i:.1f}" for i in range(20)]
+    writers = [subprocess.Popen([wallcalc, "set", "shared.wall.json", f"m_fHeight={h}"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for h in heights]
+    codes = [w.wait() for w in writers]
+    shown = [run("show", name) for name in ("shared.wall.json", "shared-link.wall.json")]
+    values = {float(line.split()[1]) for r in shown for line in r.stdout.splitlines() if line.startswith("m_fHeight ")}
+    ok = codes == [0] * 20 and all(r.returncode == 0 for r in shown) and len(values) == 1 and values <= {float(h) for h in heights}
+    expect(ok, f"concurrent set, round {round}: exits {codes}, values {values}")
+    if not ok:
+        break
+
 # A report whose drawings cannot be saved (a folder in a drawing's place) is incomplete: exit 1.
 os.makedirs("full", exist_ok=True)
 os.makedirs("full/r_挡土墙计算计算简图", exist_ok=True)
