@@ -71,7 +71,9 @@ std::span<const BarLayout> CountedBarLayouts(float b, float cover) {
         for (float d : kDiameters) {
             if (d < 16) continue;
             const float clear = std::max(25.0f, d);
-            const int perLayer = static_cast<int>(std::floor((b - 2 * cover + clear) / (d + clear)));
+            // At most 16 bars are counted, so a web of any width (or none) fits 0 to 16 per layer.
+            const float fit = std::floor((b - 2 * cover + clear) / (d + clear));
+            const int perLayer = fit >= 16 ? 16 : fit > 0 ? static_cast<int>(fit) : 0;
             for (int count = 2; count <= 16 && count <= 2 * perLayer; ++count)
                 if (table.n < kMaxBarLayouts)
                     table.layouts[table.n++] = {
