@@ -109,6 +109,18 @@ void Sections(std::vector<CheckVerdict>& out, const Range& sections, const Namin
     }
 }
 
+// The flexural tension at the root of a semi-gravity wall's toe and of a shelf's platform.
+void Toe(std::vector<CheckVerdict>& out, const ToeResult& t, const Naming& n = {}) {
+    if (t.checked)
+        out.push_back({n.Key("toe"), n.Title("墙趾根部弯曲拉应力"), "σt", t.sigmaT, "≤", t.allow, t.ok});
+}
+
+void Platform(std::vector<CheckVerdict>& out, const PlatformResult& p, const Naming& n = {}) {
+    if (p.checked)
+        out.push_back(
+            {n.Key("platform"), n.Title("衡重台悬臂弯曲拉应力"), "σt", p.sigmaT, "≤", p.allow, p.ok});
+}
+
 // The overall slip, where the foundation soil's strength is given; no circle found fails.
 void Overall(std::vector<CheckVerdict>& out, const OverallResult& o, const Naming& n = {}) {
     if (!o.checked) return;
@@ -128,18 +140,12 @@ void Seismic(std::vector<CheckVerdict>& out, const SeismicResult& e) {
     if (const StabilityResult* s = e.Stability()) Stability(out, *s, n);
     if (e.gravity) {
         Section(out, e.gravity->section, n);
-        const ToeResult& t = e.gravity->toe;
-        if (t.checked)
-            out.push_back(
-                {"seismicToe", "地震作用下的墙趾根部弯曲拉应力", "σt", t.sigmaT, "≤", t.allow, t.ok});
+        Toe(out, e.gravity->toe, n);
     }
     Overall(out, e.overall, n);
     if (e.shelf) {
         Section(out, e.shelf->section, n);
-        const PlatformResult& p = e.shelf->platform;
-        if (p.checked)
-            out.push_back(
-                {"seismicPlatform", "地震作用下的衡重台悬臂弯曲拉应力", "σt", p.sigmaT, "≤", p.allow, p.ok});
+        Platform(out, e.shelf->platform, n);
     }
     // A reinforced section the seismic moment governs, as redesigned for it.
     std::vector<DesignedSection> governed;
@@ -184,15 +190,12 @@ std::vector<CheckVerdict> CaseChecks(const CaseResult& r) {
     if (r.gravity) {
         Stability(out, r.gravity->stability);
         Section(out, r.gravity->section);
-        const ToeResult& t = r.gravity->toe;
-        if (t.checked) out.push_back({"toe", "墙趾根部弯曲拉应力", "σt", t.sigmaT, "≤", t.allow, t.ok});
+        Toe(out, r.gravity->toe);
     }
     if (r.shelf) {
         Stability(out, r.shelf->stability);
         Section(out, r.shelf->section);
-        const PlatformResult& p = r.shelf->platform;
-        if (p.checked)
-            out.push_back({"platform", "衡重台悬臂弯曲拉应力", "σt", p.sigmaT, "≤", p.allow, p.ok});
+        Platform(out, r.shelf->platform);
     }
     if (r.cantilever) {
         Stability(out, r.cantilever->back.stability);
