@@ -32,6 +32,7 @@ with open("g.wall.json", "rb") as f:
 refused = [
     (["set", "g.wall.json", "m_fHeight=1e-50"], 1, "太小"),
     (["set", "g.wall.json", "m_fTopWidth=-1e-45"], 1, "太小"),
+    (["set", "g.wall.json", "m_fToeWidth=0." + "0" * 398 + "5e-5"], 1, "太小"),
     (["set", "g.wall.json", "m_afLayer[4294967296][0]=1"], 1, "行列号超出范围"),
     (["set", "g.wall.json", "m_afLayer[0][99999999999999999999]=1"], 1, "行列号超出范围"),
     (["size", "g.wall.json", "-o", "x.wall.json", "--vary", "m_fHeight"], 2, "m_fHeight"),

@@ -126,9 +126,10 @@ std::string SetCaseField(WallCase& c, std::string_view name, std::string_view va
                       valueText.data());
     // The value is checked as it is stored: a float. One too small for a float would be stored as 0 (or
     // as a denormal) and pass a check of "greater than 0" that the stored value fails.
-    if (*parsed != 0 && std::fabs(*parsed) < std::numeric_limits<float>::min())
-        return Format("%.*s 的值 %g 太小，单精度数不能保存（绝对值应不小于 %g，或为 0）", int(name.size()),
-                      name.data(), *parsed, static_cast<double>(std::numeric_limits<float>::min()));
+    if ((*parsed != 0 || WrittenNonZero(valueText)) && std::fabs(*parsed) < std::numeric_limits<float>::min())
+        return Format("%.*s 的值 %s 太小，单精度数不能保存（绝对值应不小于 %g，或为 0）", int(name.size()),
+                      name.data(), Abridged(valueText).c_str(),
+                      static_cast<double>(std::numeric_limits<float>::min()));
     if (IsCaseSettingName(name)) return SetCaseSetting(c.settings, name, *parsed);
     const double v = *parsed;
     WallCase next = c;

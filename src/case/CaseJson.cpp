@@ -12,6 +12,7 @@
 #include "case/CaseFields.h"
 #include "case/CaseSettings.h"
 #include "case/FieldTable.h"
+#include "case/LeadingNumber.h"
 #include "text/Format.h"
 
 namespace wall {
@@ -55,11 +56,8 @@ struct TextScan {
     bool number_integer(InJson::number_integer_t) { return true; }
     bool number_unsigned(InJson::number_unsigned_t) { return true; }
     bool number_float(InJson::number_float_t v, const std::string& written) {
-        const std::string mantissa = written.substr(0, written.find_first_of("eE"));
-        const bool nonZero = mantissa.find_first_of("123456789") != std::string::npos;
-        if (!nonZero || std::fabs(v) >= std::numeric_limits<float>::min()) return true;
-        const std::string shown =
-            written.size() > 40 ? written.substr(0, 20) + "…" + written.substr(written.size() - 12) : written;
+        if (!WrittenNonZero(written) || std::fabs(v) >= std::numeric_limits<float>::min()) return true;
+        const std::string shown = Abridged(written);
         fault = Format("%s 的值 %s 不为 0，却小于单精度数能存的最小值 %g", lastKey.c_str(), shown.c_str(),
                        static_cast<double>(std::numeric_limits<float>::min()));
         return false;

@@ -73,6 +73,10 @@ std::optional<double> StrictNumber(std::string_view text) {
     return ToDouble(core);
 }
 
+bool WrittenNonZero(std::string_view number) {
+    return number.substr(0, number.find_first_of("eE")).find_first_of("123456789") != std::string_view::npos;
+}
+
 std::optional<double> WholeNumber(std::string_view text) {
     std::optional<double> v = StrictNumber(text);
     // The dialogs' float reading takes a zero only when it is written with a leading digit 0.

@@ -13,6 +13,10 @@ double LeadingNumber(std::string_view text);
 // A text that is a decimal number and nothing else, blanks around it allowed.
 std::optional<double> StrictNumber(std::string_view text);
 
+// Whether a number's text has a non-zero digit before its exponent: "0.0005e-400" does, though it
+// reads as 0.
+bool WrittenNonZero(std::string_view number);
+
 // A text that is a number and nothing else, blanks around it allowed; a zero must start with the
 // digit 0 (".0" is refused). The dialogs answer a refusal with "请键入一个数。".
 std::optional<double> WholeNumber(std::string_view text);

@@ -26,6 +26,11 @@ std::string Format(const char* fmt, ...) {
     return out;
 }
 
+std::string Abridged(std::string_view text) {
+    if (text.size() <= 40) return std::string(text);
+    return std::string(text.substr(0, 20)) + "…" + std::string(text.substr(text.size() - 12));
+}
+
 std::string TwoDecimals(double v) {
     // to_chars rounds exactly as printf's "%.2f" does, without printf's cost (a case's analysis reads
     // every table value back through this) and whatever the C locale.
