@@ -57,9 +57,8 @@ struct TextScan {
     bool number_unsigned(InJson::number_unsigned_t) { return true; }
     bool number_float(InJson::number_float_t v, const std::string& written) {
         if (!WrittenNonZero(written) || std::fabs(v) >= std::numeric_limits<float>::min()) return true;
-        const std::string shown = Abridged(written);
-        fault = Format("%s 的值 %s 不为 0，却小于单精度数能存的最小值 %g", lastKey.c_str(), shown.c_str(),
-                       static_cast<double>(std::numeric_limits<float>::min()));
+        fault = Format("%s 的值 %s 不为 0，却小于单精度数能存的最小值 %g", lastKey.c_str(),
+                       Abridged(written).c_str(), static_cast<double>(std::numeric_limits<float>::min()));
         return false;
     }
     bool string(std::string&) { return true; }
@@ -325,7 +324,7 @@ std::string CaseFromJsonText(std::string_view text, WallCase& out) {
         const std::string what = e.what();
         const std::size_t open = what.find('\''), close = what.rfind('\'');
         const std::string number = open < close ? what.substr(open + 1, close - open - 1) : std::string();
-        return Format("工况文件中的数 %s 超出双精度数的范围", number.c_str());
+        return Format("工况文件中的数 %s 超出双精度数的范围", Abridged(number).c_str());
     }
     if (TextScan scan; !InJson::sax_parse(text.begin(), text.end(), &scan)) return scan.fault;
     Reader r;
