@@ -114,7 +114,8 @@ if os.path.exists("shared-link.wall.json"):
     os.remove("shared-link.wall.json")
 os.link("shared.wall.json", "shared-link.wall.json")
 for round in range(15):
-    heights = [f"{5 + 0.1 * i:.1f}" for i in range(20)]
+    # Values of different lengths, so that two interleaved writes would leave a text of neither.
+    heights = [f"{5 + i / 7:.{i % 7}f}" for i in range(20)]
     writers = [subprocess.Popen([wallcalc, "set", "shared.wall.json", f"m_fHeight={h}"],
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for h in heights]
     codes = [w.wait() for w in writers]

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <latch>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -115,11 +116,17 @@ TEST(ReplaceFileAtomically, ConcurrentWritersLeaveOneWholeOutput) {
         if (linked) fs::create_hard_link(dir / "case", dir / "link");
         for (int round = 0; round < 30; ++round) {
             std::vector<std::string> outputs;
+            // Outputs of different lengths, written from one start: interleaved, they would leave a
+            // text of neither.
             for (int w = 0; w < 20; ++w)
-                outputs.push_back(std::string(10 + 97 * w, static_cast<char>('a' + w)));
+                outputs.push_back(std::string(20000 + 4001 * w, static_cast<char>('a' + w)));
+            std::latch start(20);
             std::vector<std::thread> writers;
             for (const std::string& out : outputs)
-                writers.emplace_back([&dir, &out] { EXPECT_EQ(Replace(dir / "case", out), 0); });
+                writers.emplace_back([&dir, &out, &start] {
+                    start.arrive_and_wait();
+                    EXPECT_EQ(Replace(dir / "case", out), 0);
+                });
             for (std::thread& t : writers) t.join();
             const std::string now = Read(dir / "case");
             EXPECT_NE(std::find(outputs.begin(), outputs.end(), now), outputs.end())
