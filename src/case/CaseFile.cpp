@@ -150,6 +150,8 @@ CaseIoResult ReadCaseFile(const std::filesystem::path& path, WallCase& out) {
     std::error_code ec;
     // A folder opens as a stream and fails only when read.
     const int err0 = std::filesystem::is_directory(path, ec) ? EISDIR : 0;
+    // A writer of this file rewriting it in place (it has hard links) finishes first.
+    const FileLock lock(path, false);
     std::ifstream in;
     if (!err0) in.open(path, std::ios::binary);
     if (err0 || !in) {

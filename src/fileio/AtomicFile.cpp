@@ -125,34 +125,28 @@ int ReplaceableTarget(const std::filesystem::path& target) {
     return 0;
 }
 
-namespace {
-
-// Holds an advisory lock on an existing file while it is replaced: writers of one file take turns, so
-// the file always holds one writer's whole output (a file with hard links is rewritten in place).
-class TargetLock {
-  public:
-    explicit TargetLock(const std::filesystem::path& target)
-        : fd_(::open(target.c_str(), O_RDONLY | O_CLOEXEC)) {
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
+FileLock::FileLock(const std::filesystem::path& path, bool exclusive) {
+    // O_NONBLOCK: opening a pipe must not wait for its other end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st {};
+    if (fd < 0) return;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return;
     }
-    ~TargetLock() {
-        if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+    while (::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
     }
-    TargetLock(const TargetLock&) = delete;
-    TargetLock& operator=(const TargetLock&) = delete;
+}
 
-  private:
-    int fd_;
-};
-
-}  // namespace
+FileLock::~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
 
 int ReplaceFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const std::filesystem::path target = FinalTarget(path);
     if (int err = ReplaceableTarget(target)) return err;
-    const TargetLock lock(target);
+    const FileLock lock(target, true);
     struct stat old {};
     std::string tmp;
     if (int err = WriteTemporaryFile(target, bytes, tmp)) return err;

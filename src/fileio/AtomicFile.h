@@ -17,7 +17,6 @@ std::string FileErrorText(int err, FileAccess access = FileAccess::kWrite);
 // folder), even when that file does not exist yet. A loop of links gives the path itself.
 std::filesystem::path FinalTarget(const std::filesystem::path& path);
 
-// Writes `bytes` to a new temporary file beside `near` (mode 0666 less the umask), fsynced.
 // The error of a write to a path that is not a regular file (ENODEV, which no write gives otherwise).
 inline constexpr int kNotRegularFile = ENODEV;
 
@@ -25,6 +24,22 @@ inline constexpr int kNotRegularFile = ENODEV;
 // permission), else kNotRegularFile, EISDIR or EACCES.
 int ReplaceableTarget(const std::filesystem::path& target);
 
+// An advisory lock on an existing regular file while the object lives: a writer's exclusive lock
+// (ReplaceFileAtomically takes one) waits for the readers' shared ones and they for it, so a reader
+// never sees a file with hard links half rewritten in place. Anything else (absent, a device, a pipe)
+// is not locked and never waited on.
+class FileLock {
+  public:
+    FileLock(const std::filesystem::path& path, bool exclusive);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
+// Writes `bytes` to a new temporary file beside `near` (mode 0666 less the umask), fsynced.
 // Returns 0 and the temporary file's name, or the errno of the failure with nothing left behind.
 int WriteTemporaryFile(const std::filesystem::path& near, std::span<const uint8_t> bytes,
                        std::string& tmpName);
