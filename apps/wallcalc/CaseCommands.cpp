@@ -134,8 +134,9 @@ const RegisterCommand convertCommand([](CLI::App& app) {
         const wall::WallCase c = LoadCase(*from);
         RefuseToReplace(*to, *force);
         if (wall::IsTextCasePath(*to))
-            for (const std::string& name : wall::NonFiniteValues(c))
-                std::cerr << "wallcalc: 警告：" << name << " 不是有限数，文本格式中写为 0\n";
+            for (const std::string& name : wall::UnwritableValues(c))
+                std::cerr << "wallcalc: 警告：" << name
+                          << " 不是有限数或小于单精度数的最小正规数，文本格式中写为 0\n";
         SaveCase(*to, c);
     });
 });

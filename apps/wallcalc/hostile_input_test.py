@@ -135,7 +135,7 @@ expect(r.returncode == 1 and "不完整" in r.stderr, f"incomplete report: exit 
 
 # What the readers accept, the writers write and the readers read back. A slope row's length and
 # angle follow from its run and rise, whatever the file says; a short unused row stays readable after
-# `set`; a NaN in an unused binary cell is written to text as 0, with a warning.
+# `set`; a NaN or subnormal in an unused binary cell is written to text as 0, with a warning.
 def case_with(slope):
     return {"format": "wallcalc-case", "version": 1, "wallType": 0, "soil": {"m_nSlopeSegs": 1, "m_nSlopeRows": 2, "m_afSlope": slope}}
 for name, slope in (("fresh", [[4, 1]]), ("stale", [[4, 1, 99, 45]])):
@@ -157,11 +157,12 @@ import struct
 data = open("marked.dat", "rb").read()
 at = data.find(struct.pack("<f", 12345.678))
 expect(r.returncode == 0 and at >= 0, f"marker not found in the binary file: {r.stderr}")
-if at >= 0:
+for value in (float("nan"), 7e-45) if at >= 0 else ():
+    # NaN, and a subnormal float that the text reader would refuse.
     with open("nan.dat", "wb") as f:
-        f.write(data[:at] + struct.pack("<f", float("nan")) + data[at + 4:])
+        f.write(data[:at] + struct.pack("<f", value) + data[at + 4:])
     r = run("convert", "nan.dat", "nan.wall.json", "--force")
-    expect(r.returncode == 0 and "不是有限数" in r.stderr, f"NaN cell: {r.returncode} {r.stderr}")
+    expect(r.returncode == 0 and "不是有限数" in r.stderr, f"{value} cell: {r.returncode} {r.stderr}")
     r = run("show", "nan.wall.json")
     expect(r.returncode == 0, f"the converted file does not read: {r.stderr}")
 

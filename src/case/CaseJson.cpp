@@ -83,13 +83,19 @@ struct TextScan {
 };
 
 // JSON has no NaN or infinity (nlohmann writes null, which no reader accepts): such a value is written
-// as 0, and NonFiniteValues names it for a warning.
-double Finite(double v) {
-    return std::isfinite(v) ? v : 0.0;
+// as 0, and UnwritableValues names it for a warning.
+// A subnormal float (a binary file may hold one) is written as 0 too: the reader refuses a value
+// that small, as `set` does.
+bool Writable(double v) {
+    return std::isfinite(v) && (v == 0 || std::fabs(v) >= std::numeric_limits<float>::min());
+}
+
+double AsWritten(double v) {
+    return Writable(v) ? v : 0.0;
 }
 
 void PutField(Json& j, const WallCase& c, const CaseField& f) {
-    const double v = Finite(FieldValue(c, f));
+    const double v = AsWritten(FieldValue(c, f));
     if (IsIntegerField(f))
         j[std::string(f.name)] = static_cast<int32_t>(v);
     else
@@ -101,7 +107,7 @@ Json Table(const float (&t)[Rows][Columns]) {
     Json rows = Json::array();
     for (const auto& row : t) {
         std::vector<float> cells;
-        for (float v : row) cells.push_back(static_cast<float>(Finite(v)));
+        for (float v : row) cells.push_back(static_cast<float>(AsWritten(v)));
         rows.push_back(cells);
     }
     return rows;
@@ -370,16 +376,16 @@ std::string CaseFromJson(const Json& j, WallCase& out) {
     return CaseFromJsonText(j.dump(), out);
 }
 
-std::vector<std::string> NonFiniteValues(const WallCase& c) {
+std::vector<std::string> UnwritableValues(const WallCase& c) {
     std::vector<std::string> out;
     for (const CaseField& f : CaseFieldTable()) {
         if (f.column >= 0) continue;
-        if (!std::isfinite(FieldValue(c, f))) out.emplace_back(f.name);
+        if (!Writable(FieldValue(c, f))) out.emplace_back(f.name);
     }
     auto cells = [&out](const char* name, const auto& table) {
         for (std::size_t r = 0; r < std::size(table); ++r)
             for (std::size_t k = 0; k < std::size(table[r]); ++k)
-                if (!std::isfinite(table[r][k])) out.push_back(Format("%s[%zu][%zu]", name, r, k));
+                if (!Writable(table[r][k])) out.push_back(Format("%s[%zu][%zu]", name, r, k));
     };
     cells("m_afSlope", c.soil.m_afSlope);
     cells("m_afLayer", c.soil.m_afLayer);

@@ -28,9 +28,9 @@ std::string CaseToJsonText(const WallCase& c);
 std::string CaseFromJsonText(std::string_view text, WallCase& out);
 std::string CaseFromJson(const Json& j, WallCase& out);
 
-// The fields and table cells that hold no finite number (a binary file from elsewhere may): the text
-// format writes them as 0.
-std::vector<std::string> NonFiniteValues(const WallCase& c);
+// The fields and table cells that hold no finite number, or a subnormal one (a binary file from
+// elsewhere may): the text format writes them as 0.
+std::vector<std::string> UnwritableValues(const WallCase& c);
 
 // Whether the case holds inputs that only the text format keeps.
 bool HasTextOnlyInputs(const WallCase& c);
