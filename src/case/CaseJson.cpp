@@ -230,7 +230,11 @@ Json CaseToJson(const WallCase& c) {
     j["wall"] = w;
     Json s = Json::object();
     for (const CaseField* f : SoilScalarsInRecordOrder()) PutField(s, c, *f);
-    s["m_afSlope"] = Table(c.soil.m_afSlope);
+    // The slope rows' length and angle as the reader will recompute them from run and rise, so that the
+    // text reads back as written (a binary case may hold others, or ones that underflow).
+    CSoil derived = c.soil;
+    UpdateSlopeDerived(derived);
+    s["m_afSlope"] = Table(derived.m_afSlope);
     s["m_afLayer"] = Table(c.soil.m_afLayer);
     j["soil"] = s;
     // The earthquake's entries are written only where they differ from the defaults, so a case without
