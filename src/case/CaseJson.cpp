@@ -230,9 +230,11 @@ Json CaseToJson(const WallCase& c) {
     j["wall"] = w;
     Json s = Json::object();
     for (const CaseField* f : SoilScalarsInRecordOrder()) PutField(s, c, *f);
-    // The slope rows' length and angle as the reader will recompute them from run and rise, so that the
-    // text reads back as written (a binary case may hold others, or ones that underflow).
+    // The slope rows' length and angle as the reader will recompute them from run and rise as written,
+    // so that the text reads back the same (a binary case may hold others, or values that underflow).
     CSoil derived = c.soil;
+    for (auto& row : derived.m_afSlope)
+        for (float& v : row) v = static_cast<float>(AsWritten(v));
     UpdateSlopeDerived(derived);
     s["m_afSlope"] = Table(derived.m_afSlope);
     s["m_afLayer"] = Table(c.soil.m_afLayer);
